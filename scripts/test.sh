@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs the whole test suite headless.
+# With --asan it builds and runs the AddressSanitizer + UndefinedBehaviorSanitizer preset.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset=release
+[ "${1:-}" = "--asan" ] && preset=asan
+bash scripts/install-deps.sh
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
+ctest --preset "$preset" -j2

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The document state that goes with the slide list.
+class ListDocument : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    QString ListName = QStringLiteral("UnNamed"); // shown by the list-name label
+    QString ListPath;                            // empty for a list without a file
+    bool ListModified = false;
+    QString LastListFolder;
+
+    // Sets ListName and ListPath together and tells the list-name label.
+    void setNameAndPath(const QString &name, const QString &path)
+    {
+        ListName = name;
+        ListPath = path;
+        Q_EMIT nameChanged(ListName);
+    }
+
+Q_SIGNALS:
+    void nameChanged(const QString &listName);
+};

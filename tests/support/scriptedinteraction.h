@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/interaction.h"
+
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Answers the program's questions from a script and records every question asked.
+class ScriptedInteraction : public Interaction {
+public:
+    struct Call {
+        QString kind;  // "message", "overwrite", "open", "save", "folder", "colour", "beep"
+        QString text;  // message text, or the chooser's title
+        int style = -1;
+        QString title; // message title, or the chooser's start folder / path
+        QStringList filters;
+    };
+
+    // Prepared answers, taken in order; when empty: Ok for messages, Cancel for questions
+    // with a Cancel button, No for Yes/No, empty text and no colour for choosers.
+    QQueue<Answer> answers;
+    QQueue<QString> fileNames;
+    QQueue<std::optional<quint32>> colours;
+    QVector<Call> calls;
+
+    Answer messageBox(const QString &text, int style, const QString &title) override;
+    Answer confirmOverwrite(const QString &text, const QString &title) override;
+    QString openFileName(const QString &title, const QString &startFolder,
+                         const QStringList &filters) override;
+    QString saveFileName(const QString &title, const QString &startPath,
+                         const QStringList &filters) override;
+    QString folderName(const QString &title, const QString &startFolder) override;
+    std::optional<quint32> colour(quint32 initial) override;
+    void beep() override;
+
+    // Calls of one kind, e.g. messages("message").
+    QVector<Call> callsOf(const QString &kind) const;
+
+private:
+    Answer nextAnswer(Answer fallback);
+    QString nextFileName();
+};
