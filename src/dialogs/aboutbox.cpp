@@ -1,0 +1,7 @@
+#include "dialogs/aboutbox.h"
+
+AboutBox::AboutBox(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+}
