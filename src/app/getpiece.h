@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// Fields from..to (numbered from 1) of a text whose fields are separated by delimiter,
+// joined by the delimiter as they stand in the text. to omitted means to = from. Field
+// numbers below 1, or to below from, give the empty text.
+QString GetPiece(const QString &text, const QString &delimiter, int from, int to = -1);
