@@ -1,0 +1,222 @@
+#include "show/pictureloader.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Left half red, right half blue: after a quarter turn clockwise the red half is on top.
+QImage twoColours(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width / 2; ++x)
+            image.setPixel(x, y, qRgb(255, 0, 0));
+    return image;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, 95);
+    return bytes;
+}
+
+// An APP1 segment holding a big-endian TIFF block with one IFD entry: Orientation (0x0112).
+QByteArray exifOrientation(quint16 orientation)
+{
+    QByteArray tiff("MM\x00\x2a\x00\x00\x00\x08", 8);
+    tiff += QByteArray("\x00\x01", 2);                         // one entry
+    tiff += QByteArray("\x01\x12\x00\x03\x00\x00\x00\x01", 8); // tag, SHORT, count 1
+    tiff += char(orientation >> 8);
+    tiff += char(orientation & 0xff);
+    tiff += QByteArray(2, '\0'); // value padding
+    tiff += QByteArray(4, '\0'); // no next IFD
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    const int length = int(payload.size()) + 2;
+    QByteArray segment("\xff\xe1", 2);
+    segment += char(length >> 8);
+    segment += char(length & 0xff);
+    return segment + payload;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool isReddish(QRgb c)
+{
+    return qRed(c) > 180 && qBlue(c) < 80;
+}
+bool isBluish(QRgb c)
+{
+    return qBlue(c) > 180 && qRed(c) < 80;
+}
+
+} // namespace
+
+class TstPictureLoader : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void headerSizes_data();
+    void headerSizes();
+    void failures_data();
+    void failures();
+    void decodesAtShownSize_data();
+    void decodesAtShownSize();
+    void exifQuarterTurnComesOutUpright();
+
+private:
+    QString writeJpeg(const QString &name, const QImage &image, int orientation = 0);
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TstPictureLoader::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+}
+
+QString TstPictureLoader::writeJpeg(const QString &name, const QImage &image, int orientation)
+{
+    QByteArray bytes = encoded(image, "JPEG");
+    if (orientation)
+        bytes.insert(2, exifOrientation(quint16(orientation)));
+    const QString path = m_dir->filePath(name);
+    return writeFile(path, bytes) ? path : QString();
+}
+
+void TstPictureLoader::headerSizes_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QSize>("expected");
+
+    QTest::newRow("jpeg natural size") << "JPEG"
+                                       << "a.jpg" << 0 << QSize(64, 32);
+    QTest::newRow("bitmap natural size") << "BMP"
+                                         << "a.bmp" << 0 << QSize(64, 32);
+    QTest::newRow("content decides, not the name") << "JPEG"
+                                                   << "really.bmp" << 0 << QSize(64, 32);
+    QTest::newRow("orientation 6 swaps width and height") << "JPEG"
+                                                          << "r.jpg" << 6 << QSize(32, 64);
+    QTest::newRow("orientation 8 swaps width and height") << "JPEG"
+                                                          << "l.jpg" << 8 << QSize(32, 64);
+    QTest::newRow("orientation 3 keeps the size") << "JPEG"
+                                                  << "u.jpg" << 3 << QSize(64, 32);
+}
+
+// The header gives the upright natural size whatever the file is called.
+void TstPictureLoader::headerSizes()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, name);
+    QFETCH(int, orientation);
+    QFETCH(QSize, expected);
+
+    const QImage image = twoColours(64, 32);
+    QString path;
+    if (format == QLatin1String("JPEG")) {
+        path = writeJpeg(name, image, orientation);
+    } else {
+        path = m_dir->filePath(name);
+        QVERIFY(image.save(path, "BMP"));
+    }
+    const PictureHeader header = ReadPictureHeader(path);
+    QCOMPARE(header.error, PictureError::None);
+    QCOMPARE(header.size, expected);
+}
+
+void TstPictureLoader::failures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<PictureError>("expected");
+
+    const QByteArray jpeg = encoded(twoColours(64, 32), "JPEG");
+    QTest::newRow("missing file") << "gone.jpg" << QByteArray() << PictureError::NotFound;
+    QTest::newRow("empty path") << "" << QByteArray() << PictureError::NotFound;
+    QTest::newRow("empty file") << "empty.jpg" << QByteArray("") << PictureError::NotAPicture;
+    QTest::newRow("text file") << "notes.jpg" << QByteArray("hello, not a picture")
+                               << PictureError::NotAPicture;
+    QTest::newRow("truncated jpeg header")
+        << "cut.jpg" << jpeg.left(20) << PictureError::NotAPicture;
+}
+
+// A missing file is NotFound; anything else that does not decode is NotAPicture.
+void TstPictureLoader::failures()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(PictureError, expected);
+
+    QString path;
+    if (!name.isEmpty()) {
+        path = m_dir->filePath(name);
+        if (!content.isNull())
+            QVERIFY(writeFile(path, content));
+    }
+    QCOMPARE(ReadPictureHeader(path).error, expected);
+    PictureError error = PictureError::None;
+    const QImage image = LoadPicture(path, QSize(10, 10), &error);
+    QVERIFY(image.isNull());
+    QCOMPARE(error, expected);
+}
+
+void TstPictureLoader::decodesAtShownSize_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QSize>("shown");
+    QTest::addColumn<QSize>("expected");
+
+    QTest::newRow("jpeg reduced") << "JPEG" << QSize(100, 50) << QSize(100, 50);
+    QTest::newRow("jpeg enlarged") << "JPEG" << QSize(1000, 500) << QSize(1000, 500);
+    QTest::newRow("bitmap reduced") << "BMP" << QSize(33, 17) << QSize(33, 17);
+    QTest::newRow("invalid size means natural") << "JPEG" << QSize() << QSize(400, 200);
+    QTest::newRow("empty size means natural") << "BMP" << QSize(0, 0) << QSize(400, 200);
+}
+
+// The decoded image has exactly the size it is shown at.
+void TstPictureLoader::decodesAtShownSize()
+{
+    QFETCH(QString, format);
+    QFETCH(QSize, shown);
+    QFETCH(QSize, expected);
+
+    const QString path = m_dir->filePath(QStringLiteral("p.pic"));
+    QVERIFY(writeFile(path, encoded(twoColours(400, 200), format.toLatin1().constData())));
+    PictureError error = PictureError::NotFound;
+    const QImage image = LoadPicture(path, shown, &error);
+    QCOMPARE(error, PictureError::None);
+    QCOMPARE(image.size(), expected);
+    QVERIFY(isReddish(image.pixel(2, image.height() / 2)));
+    QVERIFY(isBluish(image.pixel(image.width() - 3, image.height() / 2)));
+}
+
+// Orientation 6 (a quarter turn clockwise) puts the stored left half on top, at the shown size.
+void TstPictureLoader::exifQuarterTurnComesOutUpright()
+{
+    const QString path = writeJpeg(QStringLiteral("turned.jpg"), twoColours(80, 40), 6);
+    PictureError error = PictureError::NotFound;
+    const QImage natural = LoadPicture(path, QSize(), &error);
+    QCOMPARE(error, PictureError::None);
+    QCOMPARE(natural.size(), QSize(40, 80));
+    QVERIFY(isReddish(natural.pixel(20, 5)));
+    QVERIFY(isBluish(natural.pixel(20, 74)));
+
+    const QImage shown = LoadPicture(path, QSize(20, 40), &error);
+    QCOMPARE(shown.size(), QSize(20, 40));
+    QVERIFY(isReddish(shown.pixel(10, 3)));
+    QVERIFY(isBluish(shown.pixel(10, 36)));
+}
+
+QTEST_GUILESS_MAIN(TstPictureLoader)
+#include "tst_pictureloader.moc"
