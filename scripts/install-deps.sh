@@ -8,6 +8,7 @@ packages=(
     qt6-documentation-tools libqt6help6 libqt6svg6 qt6-qpa-plugins libgl-dev
     fonts-ipafont-gothic libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick
+    desktop-file-utils appstream libxml2-utils dpkg-dev file
 )
 
 missing=()
