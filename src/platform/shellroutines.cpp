@@ -1,0 +1,85 @@
+#include "platform/shellroutines.h"
+
+#include "platform/volumes.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <sys/stat.h>
+
+namespace {
+
+// A mount point lies on another device than its parent folder (or is the root itself).
+bool isMountPoint(const QString &path)
+{
+    if (path == QLatin1String("/"))
+        return true;
+    struct stat self {};
+    struct stat parent {};
+    const QByteArray parentPath = QFile::encodeName(QFileInfo(path).path());
+    return ::stat(QFile::encodeName(path).constData(), &self) == 0 &&
+           ::stat(parentPath.constData(), &parent) == 0 && self.st_dev != parent.st_dev;
+}
+
+QString mountNodeText(const QString &path)
+{
+    const QVector<Volume> volumes = MountedVolumes();
+    for (const Volume &volume : volumes) {
+        if (volume.path == path)
+            return volume.nodeText;
+    }
+    return {};
+}
+
+} // namespace
+
+QString ShellDisplayName(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    const QFileInfo info(QDir::cleanPath(path));
+    if (!info.exists())
+        return {};
+    const QString cleanPath = info.filePath();
+    if (info.isDir() && isMountPoint(cleanPath)) {
+        const QString nodeText = mountNodeText(cleanPath);
+        if (!nodeText.isEmpty())
+            return nodeText;
+    }
+    return info.fileName();
+}
+
+QString SpecialFolderPath(int csidl)
+{
+    if (csidl == SpecialFolderDocuments)
+        return QDir::homePath();
+    if (csidl != SpecialFolderDesktop)
+        return {};
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    const QFileInfo info(desktop);
+    if (desktop.isEmpty() || !info.isDir())
+        return {};
+    if (info.canonicalFilePath() == QFileInfo(QDir::homePath()).canonicalFilePath())
+        return {};
+    return QDir::cleanPath(desktop);
+}
+
+QString CutAtNul(const QString &text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
+}
+
+int FormatDriveDialog(const QString &path)
+{
+    Q_UNUSED(path);
+    return FormatNotPossible;
+}
+
+void OpenWithDesktop(const QString &path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

@@ -1,0 +1,84 @@
+#include "platform/volumes.h"
+
+#include "browser/sortpaths.h"
+#include "platform/platformtexts.h"
+
+#include <QDir>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString rootPath = QStringLiteral("/");
+
+bool isUnder(const QString &path, const QString &folder)
+{
+    return path == folder || path.startsWith(folder + QLatin1Char('/'));
+}
+
+// Mounts a user keeps files on; system and virtual mounts stay out of the tree.
+bool isUserMount(const MountEntry &mount)
+{
+    static const QStringList places = {QStringLiteral("/home"), QStringLiteral("/media"),
+                                       QStringLiteral("/mnt"), QStringLiteral("/run/media")};
+    static const QList<QByteArray> virtualTypes = {
+        "proc",       "sysfs",   "devtmpfs",    "devpts",   "tmpfs",     "overlay",
+        "squashfs",   "autofs",  "cgroup",      "cgroup2",  "debugfs",   "tracefs",
+        "securityfs", "fusectl", "binfmt_misc", "mqueue",   "hugetlbfs", "pstore",
+        "configfs",   "ramfs",   "nsfs",        "efivarfs", "bpf"};
+    if (virtualTypes.contains(mount.fileSystemType))
+        return false;
+    return std::any_of(places.cbegin(), places.cend(),
+                       [&](const QString &place) { return isUnder(mount.rootPath, place); });
+}
+
+bool isRemovablePlace(const QString &path)
+{
+    return isUnder(path, QStringLiteral("/media")) || isUnder(path, QStringLiteral("/run/media"));
+}
+
+} // namespace
+
+QString volumeNodeText(const QString &path, const QString &label)
+{
+    QString name = label;
+    if (name.isEmpty())
+        name = path == rootPath ? PlatformTexts::rootLabel() : path.section(QLatin1Char('/'), -1);
+    return QStringLiteral("%1 (%2)").arg(name, path);
+}
+
+QVector<Volume> volumesFromMounts(const QVector<MountEntry> &mounts)
+{
+    Volume root{rootPath, volumeNodeText(rootPath, {}), false, true};
+    QStringList paths;
+    QVector<Volume> others;
+    for (const MountEntry &mount : mounts) {
+        const QString path = QDir::cleanPath(mount.rootPath);
+        if (path == rootPath) {
+            root.ready = mount.ready;
+            continue;
+        }
+        if (paths.contains(path) || !isUserMount({path, mount.fileSystemType, {}, true}))
+            continue;
+        paths.append(path);
+        others.append(
+            {path, volumeNodeText(path, mount.label), isRemovablePlace(path), mount.ready});
+    }
+    SortPaths(paths, 0, int(paths.size()) - 1);
+    QVector<Volume> result{root};
+    for (const QString &path : std::as_const(paths)) {
+        result.append(*std::find_if(others.cbegin(), others.cend(),
+                                    [&](const Volume &volume) { return volume.path == path; }));
+    }
+    return result;
+}
+
+QVector<Volume> MountedVolumes()
+{
+    QVector<MountEntry> mounts;
+    const QList<QStorageInfo> infos = QStorageInfo::mountedVolumes();
+    for (const QStorageInfo &info : infos)
+        mounts.append({info.rootPath(), info.fileSystemType(), info.name(), info.isReady()});
+    return volumesFromMounts(mounts);
+}

@@ -1,0 +1,183 @@
+#include "platform/shellroutines.h"
+#include "platform/volumes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString withNul(const QString &before, const QString &after)
+{
+    return before + QChar(u'\0') + after;
+}
+
+} // namespace
+
+class TestShellRoutines : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cutAtNul_data();
+    void cutAtNul();
+    void displayName_data();
+    void displayName();
+    void displayNameOfRootIsItsNodeText();
+    void documentsFolderIsHome();
+    void desktopFolder();
+    void unknownSpecialFolderIsEmpty();
+    void formatIsNotPossible();
+    void rootVolumeComesFirst();
+    void volumeChoice_data();
+    void volumeChoice();
+    void volumeLabels();
+
+private:
+    QTemporaryDir m_home;
+    QTemporaryDir m_config;
+};
+
+void TestShellRoutines::initTestCase()
+{
+    QVERIFY(m_home.isValid() && m_config.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    QDir(m_home.path()).mkpath(QStringLiteral("写真/旅行.2001"));
+    QFile file(m_home.filePath(QStringLiteral("写真/Beach.JPG")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+void TestShellRoutines::cutAtNul_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no NUL keeps the whole text") << QStringLiteral("abc") << QStringLiteral("abc");
+    QTest::newRow("leading NUL gives empty text")
+        << withNul({}, QStringLiteral("abc")) << QString();
+    QTest::newRow("cut at the first of several NULs")
+        << withNul(QStringLiteral("ab"), withNul(QStringLiteral("cd"), {})) << QStringLiteral("ab");
+    QTest::newRow("empty stays empty") << QString() << QString();
+}
+
+void TestShellRoutines::cutAtNul()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(CutAtNul(text), expected);
+}
+
+void TestShellRoutines::displayName_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("file keeps its extension") << "写真/Beach.JPG"
+                                              << "Beach.JPG";
+    QTest::newRow("folder with a dot") << "写真/旅行.2001"
+                                       << "旅行.2001";
+    QTest::newRow("trailing slash is ignored") << "写真/"
+                                               << "写真";
+    QTest::newRow("missing path is empty") << "写真/none.jpg"
+                                           << "";
+    QTest::newRow("missing folder is empty") << "nowhere/"
+                                             << "";
+}
+
+void TestShellRoutines::displayName()
+{
+    QFETCH(QString, relativePath);
+    QFETCH(QString, expected);
+    QCOMPARE(ShellDisplayName(m_home.path() + QLatin1Char('/') + relativePath), expected);
+}
+
+void TestShellRoutines::displayNameOfRootIsItsNodeText()
+{
+    QCOMPARE(ShellDisplayName(QStringLiteral("/")), QStringLiteral("ルート (/)"));
+    QCOMPARE(ShellDisplayName(QString()), QString());
+}
+
+void TestShellRoutines::documentsFolderIsHome()
+{
+    QCOMPARE(SpecialFolderPath(SpecialFolderDocuments), m_home.path());
+}
+
+// The desktop adds folders only when it exists and is not the home folder itself.
+void TestShellRoutines::desktopFolder()
+{
+    QCOMPARE(SpecialFolderPath(SpecialFolderDesktop), QString());
+    QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Desktop")));
+    QCOMPARE(SpecialFolderPath(SpecialFolderDesktop), m_home.filePath(QStringLiteral("Desktop")));
+
+    QFile dirs(m_config.filePath(QStringLiteral("user-dirs.dirs")));
+    QVERIFY(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DESKTOP_DIR=\"$HOME/\"\n");
+    dirs.close();
+    QCOMPARE(SpecialFolderPath(SpecialFolderDesktop), QString());
+    QVERIFY(dirs.remove());
+}
+
+void TestShellRoutines::unknownSpecialFolderIsEmpty()
+{
+    QCOMPARE(SpecialFolderPath(6), QString());
+    QCOMPARE(SpecialFolderPath(-1), QString());
+}
+
+void TestShellRoutines::formatIsNotPossible()
+{
+    QCOMPARE(FormatDriveDialog(QStringLiteral("/media/u/CARD")), FormatNotPossible);
+}
+
+void TestShellRoutines::rootVolumeComesFirst()
+{
+    const QVector<Volume> volumes = MountedVolumes();
+    QVERIFY(!volumes.isEmpty());
+    QCOMPARE(volumes.first().path, QStringLiteral("/"));
+    QCOMPARE(volumes.first().nodeText, QStringLiteral("ルート (/)"));
+}
+
+void TestShellRoutines::volumeChoice_data()
+{
+    QTest::addColumn<QString>("rootPath");
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("removable disk under media") << "/media/u/CARD" << QByteArray("vfat") << true;
+    QTest::newRow("disk under run media") << "/run/media/u/X" << QByteArray("exfat") << true;
+    QTest::newRow("separate home") << "/home" << QByteArray("ext4") << true;
+    QTest::newRow("disk under mnt") << "/mnt/data" << QByteArray("btrfs") << true;
+    QTest::newRow("tmpfs under media is virtual") << "/media/ram" << QByteArray("tmpfs") << false;
+    QTest::newRow("system place") << "/boot/efi" << QByteArray("vfat") << false;
+    QTest::newRow("prefix is not a place") << "/mntx" << QByteArray("ext4") << false;
+    QTest::newRow("snap image") << "/snap/core/1" << QByteArray("squashfs") << false;
+    QTest::newRow("proc") << "/proc" << QByteArray("proc") << false;
+}
+
+void TestShellRoutines::volumeChoice()
+{
+    QFETCH(QString, rootPath);
+    QFETCH(QByteArray, type);
+    QFETCH(bool, shown);
+    const QVector<MountEntry> mounts = {{rootPath, type, {}, true}, {"/", "overlay", {}, true}};
+    const QVector<Volume> volumes = volumesFromMounts(mounts);
+    QCOMPARE(volumes.first().path, QStringLiteral("/"));
+    QCOMPARE(volumes.size(), shown ? 2 : 1);
+}
+
+// Labels name the volume; the path follows in brackets; duplicates and order are settled.
+void TestShellRoutines::volumeLabels()
+{
+    const QVector<MountEntry> mounts = {{"/media/u/usb", "vfat", "USBDISK", false},
+                                        {"/mnt/Backup", "ext4", {}, true},
+                                        {"/", "ext4", "rootfs", true},
+                                        {"/media/u/usb", "vfat", "USBDISK", false}};
+    const QVector<Volume> volumes = volumesFromMounts(mounts);
+    QCOMPARE(volumes.size(), 3);
+    QCOMPARE(volumes.at(0).nodeText, QStringLiteral("ルート (/)"));
+    QCOMPARE(volumes.at(1).nodeText, QStringLiteral("USBDISK (/media/u/usb)"));
+    QVERIFY(volumes.at(1).removable);
+    QVERIFY(!volumes.at(1).ready);
+    QCOMPARE(volumes.at(2).nodeText, QStringLiteral("Backup (/mnt/Backup)"));
+    QVERIFY(!volumes.at(2).removable);
+}
+
+QTEST_GUILESS_MAIN(TestShellRoutines)
+#include "tst_shellroutines.moc"
