@@ -1,0 +1,99 @@
+#include "app/qtinteraction.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct SeenBox {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QString title;
+    QString text;
+};
+
+// Waits for the message box to appear, notes what it shows and presses button.
+void answerNextBox(SeenBox &seen, QMessageBox::StandardButton button)
+{
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, &seen, button] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(widget);
+            if (!box || !box->isVisible())
+                continue;
+            seen = {box->icon(), box->standardButtons(), box->windowTitle(), box->text()};
+            timer->deleteLater();
+            box->button(button)->click();
+            return;
+        }
+    });
+    timer->start(5);
+}
+
+} // namespace
+
+class TstQtInteraction : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void styleMapping_data();
+    void styleMapping();
+};
+
+void TstQtInteraction::initTestCase()
+{
+    QApplication::setApplicationDisplayName(QStringLiteral("Vellora 2000"));
+}
+
+void TstQtInteraction::styleMapping_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("answer");
+    using B = QMessageBox;
+    using A = Interaction::Answer;
+    QTest::newRow("0 plain OK") << 0 << int(B::NoIcon) << int(B::Ok) << int(B::Ok) << int(A::Ok);
+    QTest::newRow("16 error OK") << 16 << int(B::Critical) << int(B::Ok) << int(B::Ok)
+                                 << int(A::Ok);
+    QTest::newRow("21 error Retry/Cancel")
+        << 21 << int(B::Critical) << int(B::Retry | B::Cancel) << int(B::Retry) << int(A::Retry);
+    QTest::newRow("21 cancelled") << 21 << int(B::Critical) << int(B::Retry | B::Cancel)
+                                  << int(B::Cancel) << int(A::Cancel);
+    QTest::newRow("36 question Yes/No")
+        << 36 << int(B::Question) << int(B::Yes | B::No) << int(B::Yes) << int(A::Yes);
+    QTest::newRow("48 exclamation OK")
+        << 48 << int(B::Warning) << int(B::Ok) << int(B::Ok) << int(A::Ok);
+    QTest::newRow("52 warning Yes/No")
+        << 52 << int(B::Warning) << int(B::Yes | B::No) << int(B::No) << int(A::No);
+    QTest::newRow("64 information OK")
+        << 64 << int(B::Information) << int(B::Ok) << int(B::Ok) << int(A::Ok);
+}
+
+// Each message-box style shows its icon and buttons, and the pressed button is the answer.
+void TstQtInteraction::styleMapping()
+{
+    QFETCH(int, style);
+    QFETCH(int, icon);
+    QFETCH(int, buttons);
+    QFETCH(int, pressed);
+    QFETCH(int, answer);
+    SeenBox seen;
+    answerNextBox(seen, QMessageBox::StandardButton(pressed));
+    QtInteraction interaction;
+    const QString title = style == 0 ? QString() : QStringLiteral("メッセージ");
+    const Interaction::Answer given =
+        interaction.messageBox(QStringLiteral("一行目\n二行目"), style, title);
+    QCOMPARE(int(seen.icon), icon);
+    QCOMPARE(int(seen.buttons), buttons);
+    QCOMPARE(seen.title, style == 0 ? QStringLiteral("Vellora 2000") : title);
+    QCOMPARE(seen.text, QStringLiteral("一行目\n二行目"));
+    QCOMPARE(int(given), answer);
+}
+
+QTEST_MAIN(TstQtInteraction)
+#include "tst_qtinteraction.moc"
