@@ -16,6 +16,7 @@ int IconForName(const QString &name)
     if (first < 0)
         return 1;
     const qsizetype second = name.indexOf(QLatin1Char('.'), first + 1);
-    const QString piece = second < 0 ? name.mid(first + 1) : name.mid(first + 1, second - first - 1);
+    const QString piece =
+        second < 0 ? name.mid(first + 1) : name.mid(first + 1, second - first - 1);
     return piece.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0 ? 2 : 1;
 }

@@ -10,7 +10,7 @@ public:
     using QObject::QObject;
 
     QString ListName = QStringLiteral("UnNamed"); // shown by the list-name label
-    QString ListPath;                            // empty for a list without a file
+    QString ListPath;                             // empty for a list without a file
     bool ListModified = false;
     QString LastListFolder;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Interaction;
 class ListDocument;
@@ -13,13 +14,21 @@ public:
     ListFileCommands(SlideListModel &model, ListDocument &document, Settings &settings,
                      Interaction &interaction);
 
+    // Appends the pictures of a list file (asks for one when path is empty), skipping paths
+    // already listed and files that no longer exist.
     void OpenListFile(const QString &path);
+    // Writes the list to ListPath, or to a name asked for when useCurrentPath is false.
     void SaveListFile(bool useCurrentPath);
 
     // mnu_Files items 0 (open), 2 (save) and 3 (save as); other indexes do nothing.
     void FileCommand(int index);
 
 private:
+    QString startFolder() const;
+    void appendExisting(const QStringList &paths);
+    void adoptListPath(const QString &path);
+    void saveCurrentList();
+
     SlideListModel &m_model;
     ListDocument &m_document;
     Settings &m_settings;

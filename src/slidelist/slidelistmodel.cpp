@@ -1,35 +1,65 @@
 #include "slidelist/slidelistmodel.h"
 
 #include "slidelist/entryrules.h"
+#include "slidelist/slidelisttexts.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// Above this many separate runs of rows, one reset is cheaper than a signal per run.
+constexpr qsizetype MaxRemovalRuns = 16;
+
+} // namespace
 
 SlideListModel::SlideListModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
 }
 
-QString SlideListModel::foldedKey(const QString &path)
-{
-    return path.toCaseFolded();
-}
-
 int SlideListModel::FindEntry(const QString &path) const
 {
-    const auto it = m_rowByKey.constFind(foldedKey(path));
+    const auto it = m_rowByKey.constFind(FoldedPathKey{path});
     return it == m_rowByKey.constEnd() ? 0 : it.value() + 1;
 }
 
-bool SlideListModel::AddEntry(const QString &path, const QString &iconName,
-                              const QString &sizeText)
+bool SlideListModel::AddEntry(const QString &path, const QString &iconName, const QString &sizeText)
 {
-    const QString key = foldedKey(path);
-    if (m_rowByKey.contains(key))
+    if (m_rowByKey.contains(FoldedPathKey{path}))
         return false;
-    const int row = int(m_entries.size());
-    beginInsertRows(QModelIndex(), row, row);
-    m_entries.append(SlideEntry{path, sizeText, IconForName(iconName)});
-    m_rowByKey.insert(key, row);
-    endInsertRows();
+    appendRows({SlideEntry{path, sizeText, IconForName(iconName)}});
     return true;
+}
+
+int SlideListModel::AddEntries(const QVector<SlideEntry> &candidates)
+{
+    QVector<SlideEntry> fresh;
+    QSet<FoldedPathKey> freshKeys;
+    freshKeys.reserve(candidates.size());
+    for (const SlideEntry &candidate : candidates) {
+        const FoldedPathKey key{candidate.path};
+        if (m_rowByKey.contains(key) || freshKeys.contains(key))
+            continue;
+        freshKeys.insert(key);
+        fresh.append(candidate);
+    }
+    if (!fresh.isEmpty())
+        appendRows(fresh);
+    return int(fresh.size());
+}
+
+void SlideListModel::appendRows(const QVector<SlideEntry> &entries)
+{
+    const int first = int(m_entries.size());
+    beginInsertRows(QModelIndex(), first, first + int(entries.size()) - 1);
+    m_entries.append(entries);
+    if (entries.size() > 1)
+        m_rowByKey.reserve(m_entries.size());
+    for (int row = first; row < m_entries.size(); ++row)
+        m_rowByKey.insert(FoldedPathKey{m_entries.at(row).path}, row);
+    endInsertRows();
 }
 
 void SlideListModel::RemoveEntry(const QString &path)
@@ -41,13 +71,58 @@ void SlideListModel::RemoveEntry(const QString &path)
 
 void SlideListModel::RemoveEntryAt(int position)
 {
-    const int row = position - 1;
-    if (row < 0 || row >= m_entries.size())
+    RemoveEntriesAt({position});
+}
+
+void SlideListModel::RemoveEntriesAt(const QList<int> &positions)
+{
+    QList<int> rows;
+    rows.reserve(positions.size());
+    for (int position : positions) {
+        if (position >= 1 && position <= m_entries.size())
+            rows.append(position - 1);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.isEmpty())
         return;
-    beginRemoveRows(QModelIndex(), row, row);
-    m_rowByKey.remove(foldedKey(m_entries.at(row).path));
-    m_entries.removeAt(row);
-    rebuildIndexFrom(row);
+
+    // Runs of neighbouring rows, as [first, last] pairs.
+    QList<std::pair<int, int>> runs;
+    for (int row : rows) {
+        m_rowByKey.remove(FoldedPathKey{m_entries.at(row).path});
+        if (!runs.isEmpty() && runs.last().second == row - 1)
+            runs.last().second = row;
+        else
+            runs.append({row, row});
+    }
+
+    if (runs.size() <= MaxRemovalRuns) {
+        for (auto run = runs.crbegin(); run != runs.crend(); ++run)
+            removeRange(run->first, run->second);
+    } else {
+        beginResetModel();
+        qsizetype kept = 0;
+        qsizetype next = 0; // index into rows of the next row to drop
+        for (qsizetype row = 0; row < m_entries.size(); ++row) {
+            if (next < rows.size() && rows.at(next) == row) {
+                ++next;
+                continue;
+            }
+            if (kept != row)
+                m_entries[kept] = std::move(m_entries[row]);
+            ++kept;
+        }
+        m_entries.resize(kept);
+        endResetModel();
+    }
+    rebuildIndexFrom(rows.first());
+}
+
+void SlideListModel::removeRange(int first, int last)
+{
+    beginRemoveRows(QModelIndex(), first, last);
+    m_entries.remove(first, last - first + 1);
     endRemoveRows();
 }
 
@@ -68,10 +143,18 @@ QStringList SlideListModel::paths() const
     return result;
 }
 
+void SlideListModel::setIcons(const QIcon &picture, const QIcon &bitmap)
+{
+    m_pictureIcon = picture;
+    m_bitmapIcon = bitmap;
+    if (!m_entries.isEmpty())
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DecorationRole});
+}
+
 void SlideListModel::rebuildIndexFrom(int row)
 {
     for (int i = row; i < m_entries.size(); ++i)
-        m_rowByKey[foldedKey(m_entries.at(i).path)] = i;
+        m_rowByKey[FoldedPathKey{m_entries.at(i).path}] = i;
 }
 
 int SlideListModel::rowCount(const QModelIndex &parent) const
@@ -91,6 +174,8 @@ QVariant SlideListModel::data(const QModelIndex &index, int role) const
     const SlideEntry &entry = m_entries.at(index.row());
     if (role == Qt::DisplayRole)
         return index.column() == 0 ? entry.path : entry.sizeText;
+    if (role == Qt::DecorationRole && index.column() == 0)
+        return entry.icon == 2 ? m_bitmapIcon : m_pictureIcon;
     if (role == Qt::TextAlignmentRole && index.column() == 1)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -98,7 +183,11 @@ QVariant SlideListModel::data(const QModelIndex &index, int role) const
 
 QVariant SlideListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
         return {};
-    return section == 0 ? QStringLiteral("名前") : QStringLiteral("サイズ");
+    if (role == Qt::TextAlignmentRole)
+        return int((section == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    return section == 0 ? SlideListTexts::nameHeader() : SlideListTexts::sizeHeader();
 }

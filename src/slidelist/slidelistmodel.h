@@ -1,7 +1,11 @@
 #pragma once
 
+#include "slidelist/foldedpathkey.h"
+
 #include <QAbstractTableModel>
 #include <QHash>
+#include <QIcon>
+#include <QList>
 #include <QString>
 #include <QVector>
 
@@ -22,12 +26,21 @@ public:
     // Finds the entry whose path equals the text without regard to case: 1-based position or 0.
     int FindEntry(const QString &path) const;
     bool AddEntry(const QString &path, const QString &iconName, const QString &sizeText);
+    // Appends the candidates (icons already chosen) that are not in the list yet, in one
+    // insertion; a path repeated within the batch counts once. Returns how many were added.
+    int AddEntries(const QVector<SlideEntry> &candidates);
     void RemoveEntry(const QString &path);
     void RemoveEntryAt(int position);
+    // Removes the entries at the given 1-based positions (any order, repeats and positions
+    // out of range ignored); the others keep their order.
+    void RemoveEntriesAt(const QList<int> &positions);
     void ClearEntries();
     int EntryCount() const { return int(m_entries.size()); }
     const SlideEntry &EntryAt(int position) const { return m_entries.at(position - 1); }
     QStringList paths() const;
+
+    // Icons shown beside the paths: the JPEG picture icon and the bitmap icon.
+    void setIcons(const QIcon &picture, const QIcon &bitmap);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -36,9 +49,13 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    static QString foldedKey(const QString &path);
+    void appendRows(const QVector<SlideEntry> &entries);
+
+    void removeRange(int first, int last);
     void rebuildIndexFrom(int row);
 
     QVector<SlideEntry> m_entries;
-    QHash<QString, int> m_rowByKey; // case-folded path -> 0-based row
+    QHash<FoldedPathKey, int> m_rowByKey; // path -> 0-based row
+    QIcon m_pictureIcon;
+    QIcon m_bitmapIcon;
 };

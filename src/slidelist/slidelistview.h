@@ -1,21 +1,44 @@
 #pragma once
 
+#include <QStringList>
 #include <QTreeView>
 
+class QMenu;
 class SlideListModel;
 class StatusHints;
 
-// The slide list view of the main window (ListView2).
+// The slide list view of the main window (ListView2): full paths and sizes, never sorted.
 class SlideListView : public QTreeView {
     Q_OBJECT
 public:
     SlideListView(SlideListModel &model, StatusHints &hints, QWidget *parent = nullptr);
 
+    // Paths of the selected entries, in list order.
+    QStringList SelectedEntries() const;
+    // 1-based position of the view's current entry, 0 when there is none.
+    int CurrentEntry() const;
+    // Writes the count message into the hint panel.
+    void ShowListCount();
+
 Q_SIGNALS:
     void previewRequested(const QString &path);
-    void popUpCommand(int index); // mnu_PopUps item chosen over an entry
+    void popUpCommand(int index); // mnu_PopUp item chosen over an entry
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void buildPopUpMenu();
+    void previewCurrentEntry();
+    QString currentPath() const;
+
     SlideListModel &m_model;
     StatusHints &m_hints;
+    QMenu *m_popUp = nullptr;
 };
