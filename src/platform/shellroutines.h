@@ -34,3 +34,15 @@ void OpenWithDesktop(const QString &path);
 constexpr int ShellCancelled = 1223;
 // Some or all of the work could not be done.
 constexpr int ShellFailed = 1;
+
+// Moves the paths to the desktop's trash after the user confirms; never deletes for good.
+// 0 when every path is in the trash, ShellCancelled when the user declined, else ShellFailed.
+int ShellDelete(Interaction &interaction, const QStringList &paths);
+
+// Moves (mode 1) or copies (any other mode) files into the destination folder, asking before
+// a file of the same name is replaced. 0 when every file arrived (and nothing was asked when
+// paths is empty); ShellCancelled when the user stopped before anything changed; ShellFailed
+// when any file was skipped, refused or failed. A failed transfer keeps the source and leaves
+// no partial file behind. progress(done, total) runs before each file; false stops the work.
+int ShellMoveCopy(Interaction &interaction, const QStringList &paths, const QString &destination,
+                  int mode, const std::function<bool(int done, int total)> &progress = {});

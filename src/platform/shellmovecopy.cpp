@@ -1,0 +1,188 @@
+#include "platform/shellroutines.h"
+
+#include "app/interaction.h"
+#include "platform/platformtexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+enum class Outcome { Done, Failed, Cancelled };
+
+// Renames from to to. Without replace an existing target is never replaced, even when it
+// appears between the question and the rename. Sets errno on failure.
+bool renameFile(const QString &from, const QString &to, bool replace)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (replace)
+        return ::rename(source.constData(), target.constData()) == 0;
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // The file system cannot refuse a replacement itself (e.g. some network file systems).
+    struct stat existing {};
+    if (::lstat(target.constData(), &existing) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(source.constData(), target.constData()) == 0;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// Reads until the end rather than trusting the reported size, and then requires both to agree:
+// a source that changes while it is copied, or reports a wrong size, is not copied.
+bool copyContents(QFile &in, QFileDevice &out)
+{
+    constexpr qint64 chunkSize = 1 << 20;
+    QByteArray buffer(chunkSize, Qt::Uninitialized);
+    qint64 copied = 0;
+    for (;;) {
+        const qint64 got = in.read(buffer.data(), chunkSize);
+        if (got < 0 || (got > 0 && out.write(buffer.constData(), got) != got))
+            return false;
+        if (got == 0)
+            break;
+        copied += got;
+    }
+    return copied == in.size() && out.flush() && ::fsync(out.handle()) == 0 && out.size() == copied;
+}
+
+// Copies into a hidden temporary file beside the target and renames it into place only when
+// the whole file is on disk, so a failed copy never leaves a partial or damaged target.
+bool copyFile(const QString &source, const QString &target, bool replace)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QFileInfo targetInfo(target);
+    QTemporaryFile out(targetInfo.path() + QStringLiteral("/.") + targetInfo.fileName() +
+                       QStringLiteral(".XXXXXX"));
+    if (!out.open() || !copyContents(in, out))
+        return false;
+    out.setPermissions(in.permissions());
+    out.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
+    out.close();
+    if (!renameFile(out.fileName(), target, replace))
+        return false;
+    out.setAutoRemove(false);
+    return true;
+}
+
+class Transfer {
+public:
+    Transfer(Interaction &interaction, const QString &destination, bool move)
+        : m_interaction(interaction)
+        , m_destination(destination)
+        , m_move(move)
+    {
+    }
+
+    Outcome transferOne(const QString &path);
+
+private:
+    Outcome mayReplace(const QString &source, const QString &target);
+    bool moveFile(const QString &source, const QString &target, bool replace);
+
+    Interaction &m_interaction;
+    QString m_destination;
+    bool m_move;
+    bool m_replaceAll = false;
+};
+
+// Whether the existing target may be replaced: Done to go ahead, Failed to skip this file.
+Outcome Transfer::mayReplace(const QString &source, const QString &target)
+{
+    const QFileInfo targetInfo(target);
+    if (targetInfo.isDir() || sameFile(source, target))
+        return Outcome::Failed;
+    if (m_replaceAll)
+        return Outcome::Done;
+    const QString text = PlatformTexts::overwriteQuestion(targetInfo.fileName());
+    switch (m_interaction.confirmOverwrite(text, PlatformTexts::overwriteTitle())) {
+    case Interaction::Answer::YesToAll:
+        m_replaceAll = true;
+        return Outcome::Done;
+    case Interaction::Answer::Yes:
+        return Outcome::Done;
+    case Interaction::Answer::No:
+        return Outcome::Failed;
+    default:
+        return Outcome::Cancelled;
+    }
+}
+
+// Within one file system by rename; across file systems the source goes only after the
+// copy is safely in place.
+bool Transfer::moveFile(const QString &source, const QString &target, bool replace)
+{
+    if (renameFile(source, target, replace))
+        return true;
+    if (errno != EXDEV)
+        return false;
+    return copyFile(source, target, replace) && QFile::remove(source);
+}
+
+Outcome Transfer::transferOne(const QString &path)
+{
+    const QFileInfo source(path);
+    if (!source.isAbsolute() || !source.exists() || source.isDir())
+        return Outcome::Failed;
+    const QString target = m_destination + QLatin1Char('/') + source.fileName();
+    const QFileInfo targetInfo(target);
+    const bool replace = targetInfo.exists() || targetInfo.isSymLink();
+    if (replace) {
+        const Outcome allowed = mayReplace(path, target);
+        if (allowed != Outcome::Done)
+            return allowed;
+    }
+    const bool ok = m_move ? moveFile(path, target, replace) : copyFile(path, target, replace);
+    return ok ? Outcome::Done : Outcome::Failed;
+}
+
+} // namespace
+
+int ShellMoveCopy(Interaction &interaction, const QStringList &paths, const QString &destination,
+                  int mode, const std::function<bool(int done, int total)> &progress)
+{
+    if (paths.isEmpty())
+        return 0;
+    const QFileInfo folder(destination);
+    if (!folder.isAbsolute() || !folder.isDir())
+        return ShellFailed;
+    Transfer transfer(interaction, QDir::cleanPath(destination), mode == 1);
+    const int total = int(paths.size());
+    bool anyFailed = false;
+    bool anyDone = false;
+    for (int done = 0; done < total; ++done) {
+        const Outcome outcome = progress && !progress(done, total)
+                                    ? Outcome::Cancelled
+                                    : transfer.transferOne(paths.at(done));
+        if (outcome == Outcome::Cancelled)
+            return anyDone ? ShellFailed : ShellCancelled;
+        anyFailed = anyFailed || outcome == Outcome::Failed;
+        anyDone = anyDone || outcome == Outcome::Done;
+    }
+    if (progress)
+        progress(total, total);
+    return anyFailed ? ShellFailed : 0;
+}
