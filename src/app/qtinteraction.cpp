@@ -68,8 +68,7 @@ QColor toQColor(quint32 windowsColour)
 
 } // namespace
 
-Interaction::Answer QtInteraction::messageBox(const QString &text, int style,
-                                              const QString &title)
+Interaction::Answer QtInteraction::messageBox(const QString &text, int style, const QString &title)
 {
     const QString shownTitle = title.isEmpty() ? QApplication::applicationDisplayName() : title;
     QMessageBox box(iconForStyle(style), shownTitle, text, buttonsForStyle(style), owner());
@@ -78,10 +77,9 @@ Interaction::Answer QtInteraction::messageBox(const QString &text, int style,
 
 Interaction::Answer QtInteraction::confirmOverwrite(const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::Question, title, text,
-                    QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No |
-                        QMessageBox::Cancel,
-                    owner());
+    QMessageBox box(
+        QMessageBox::Question, title, text,
+        QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, owner());
     return answerFor(box.exec());
 }
 
@@ -109,8 +107,7 @@ std::optional<quint32> QtInteraction::colour(quint32 initial)
     const QColor chosen = QColorDialog::getColor(toQColor(initial), owner());
     if (!chosen.isValid())
         return std::nullopt;
-    return quint32(chosen.red()) | (quint32(chosen.green()) << 8) |
-           (quint32(chosen.blue()) << 16);
+    return quint32(chosen.red()) | (quint32(chosen.green()) << 8) | (quint32(chosen.blue()) << 16);
 }
 
 void QtInteraction::beep()

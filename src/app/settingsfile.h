@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+
+struct Settings;
+
+// The settings file: keys "MainForm", "SubForm" and "Option" of section "Section", each a
+// "*"-separated list of fields. Read once at start-up, written once at shutdown.
+namespace SettingsFile {
+
+// Fills settings from the file at settings.SettingsPath. A key that is missing, empty,
+// "NO_DATA" or not well formed takes its defaults, some of which depend on the screen size.
+void read(Settings &settings, const QSizeF &screenTwips);
+
+// Writes the three keys to settings.SettingsPath; false when some key could not be written.
+bool write(const Settings &settings);
+
+// A number as the file stores it: plain decimal, at most seven significant digits, no
+// trailing zeros ("2380", "-500", "2387.5").
+QString numberText(double value);
+
+// The number at the start of text: blanks skipped, then an optional sign, digits and one
+// decimal point up to the first other character; 0 when there is none.
+double leadingNumber(const QString &text);
+
+} // namespace SettingsFile
