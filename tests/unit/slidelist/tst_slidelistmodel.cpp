@@ -1,0 +1,134 @@
+#include "slidelist/slidelistmodel.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+SlideEntry picture(const QString &path)
+{
+    return SlideEntry{path, QStringLiteral("         1"), 1};
+}
+
+// A model holding /p/1.jpg ... /p/<count>.jpg.
+void fill(SlideListModel &model, int count)
+{
+    QVector<SlideEntry> entries;
+    for (int i = 1; i <= count; ++i)
+        entries.append(picture(QStringLiteral("/p/%1.jpg").arg(i)));
+    model.AddEntries(entries);
+}
+
+} // namespace
+
+class TestSlideListModel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void duplicatesIgnoreLetterCase_data();
+    void duplicatesIgnoreLetterCase();
+    void bulkAppendSkipsKnownAndRepeatedPaths();
+    void removingPositionsKeepsOrderAndIndex_data();
+    void removingPositionsKeepsOrderAndIndex();
+    void removeByPathIgnoresCase();
+};
+
+// A path that differs from an entry only in letter case is the same entry.
+void TestSlideListModel::duplicatesIgnoreLetterCase_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("added");
+    QTest::newRow("capital extension")
+        << QStringLiteral("/p/a.jpg") << QStringLiteral("/p/A.JPG") << false;
+    QTest::newRow("accented capital")
+        << QStringLiteral("/p/é.jpg") << QStringLiteral("/p/É.jpg") << false;
+    QTest::newRow("full-width capital")
+        << QStringLiteral("/p/ａ.jpg") << QStringLiteral("/p/Ａ.jpg") << false;
+    QTest::newRow("different file")
+        << QStringLiteral("/p/a.jpg") << QStringLiteral("/p/b.jpg") << true;
+    QTest::newRow("outside the basic plane")
+        << QStringLiteral("/p/𐐨.jpg") << QStringLiteral("/p/𐐀.jpg") << false;
+}
+
+void TestSlideListModel::duplicatesIgnoreLetterCase()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, added);
+    SlideListModel model;
+    QVERIFY(model.AddEntry(first, first, QStringLiteral("         0")));
+    QCOMPARE(model.AddEntry(second, second, QStringLiteral("         0")), added);
+    QCOMPARE(model.FindEntry(second), added ? 2 : 1);
+    QCOMPARE(model.EntryCount(), added ? 2 : 1);
+}
+
+// A batch is inserted at once, without paths already listed or repeated within it.
+void TestSlideListModel::bulkAppendSkipsKnownAndRepeatedPaths()
+{
+    SlideListModel model;
+    model.AddEntry(QStringLiteral("/p/a.jpg"), QStringLiteral("a.jpg"), QString());
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    const int added = model.AddEntries(
+        {picture(QStringLiteral("/p/b.jpg")), picture(QStringLiteral("/P/A.jpg")),
+         picture(QStringLiteral("/p/c.jpg")), picture(QStringLiteral("/p/B.JPG"))});
+    QCOMPARE(added, 2);
+    QCOMPARE(inserted.size(), 1);
+    QCOMPARE(model.paths(), (QStringList{QStringLiteral("/p/a.jpg"), QStringLiteral("/p/b.jpg"),
+                                         QStringLiteral("/p/c.jpg")}));
+    QCOMPARE(model.FindEntry(QStringLiteral("/p/C.jpg")), 3);
+    QCOMPARE(model.AddEntries({}), 0);
+}
+
+// Removing positions keeps the others in order, and every key still finds its new position.
+void TestSlideListModel::removingPositionsKeepsOrderAndIndex_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<int>>("positions");
+    QTest::newRow("two of five") << 5 << QList<int>{3, 2};
+    QTest::newRow("first only") << 5 << QList<int>{1};
+    QTest::newRow("repeats and strays ignored") << 5 << QList<int>{0, 4, 4, 9, -1};
+    QList<int> everyOther;
+    for (int i = 1; i <= 200; i += 2)
+        everyOther.append(i);
+    QTest::newRow("many separate runs") << 200 << everyOther;
+    QTest::newRow("all") << 3 << QList<int>{1, 2, 3};
+}
+
+void TestSlideListModel::removingPositionsKeepsOrderAndIndex()
+{
+    QFETCH(int, count);
+    QFETCH(QList<int>, positions);
+    SlideListModel model;
+    fill(model, count);
+    const QStringList before = model.paths();
+    QStringList expected;
+    for (int i = 1; i <= count; ++i) {
+        if (!positions.contains(i))
+            expected.append(before.at(i - 1));
+    }
+    model.RemoveEntriesAt(positions);
+    QCOMPARE(model.paths(), expected);
+    QCOMPARE(model.rowCount(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(model.FindEntry(expected.at(i)), i + 1);
+    for (const QString &path : before)
+        QCOMPARE(model.FindEntry(path) > 0, expected.contains(path));
+}
+
+// RemoveEntry finds its entry without regard to case; later entries move up.
+void TestSlideListModel::removeByPathIgnoresCase()
+{
+    SlideListModel model;
+    fill(model, 3);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    model.RemoveEntry(QStringLiteral("/P/1.JPG"));
+    QCOMPARE(removed.size(), 1);
+    QCOMPARE(model.FindEntry(QStringLiteral("/p/3.jpg")), 2);
+    model.RemoveEntryAt(2);
+    QCOMPARE(model.paths(), QStringList{QStringLiteral("/p/2.jpg")});
+    model.RemoveEntry(QStringLiteral("/p/none.jpg"));
+    QCOMPARE(model.EntryCount(), 1);
+}
+
+QTEST_APPLESS_MAIN(TestSlideListModel)
+#include "tst_slidelistmodel.moc"
