@@ -1,0 +1,32 @@
+#include "slidelist/urilist.h"
+
+#include <QUrl>
+
+namespace {
+
+bool isThisMachine(const QString &host)
+{
+    return host.isEmpty() || host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QStringList LocalPathsFromUriList(const QByteArray &uriList)
+{
+    QStringList paths;
+    for (QByteArray line : uriList.split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QUrl url = QUrl::fromEncoded(line, QUrl::StrictMode);
+        if (!url.isValid() ||
+            url.scheme().compare(QLatin1String("file"), Qt::CaseInsensitive) != 0 ||
+            !isThisMachine(url.host()))
+            continue;
+        // toLocalFile() keeps a host as "//host"; this machine's files are the path alone.
+        const QString path = url.path(QUrl::FullyDecoded);
+        if (path.startsWith(QLatin1Char('/')) && !path.contains(QChar(0)))
+            paths.append(path);
+    }
+    return paths;
+}
