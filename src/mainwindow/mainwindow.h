@@ -1,17 +1,50 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
+class CommandBar;
+class EditCommands;
+class FileListView;
+class FolderTreeView;
 class Interaction;
+class IntervalEntry;
+class ListDocument;
+class ListFileCommands;
+class MainActivation;
+class MainCommands;
+class MainMenus;
+class MainStatusBar;
+class PaneArranger;
+class PreviewPane;
+class QLineEdit;
+class QMenu;
+class ShellFileCommands;
+class ShowOptionChecks;
+class SlideListModel;
+class SlideListView;
 struct Settings;
 
+// The main window: builds its panes and command frame and wires them together. What the
+// parts do lives in the parts.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(Settings &settings, Interaction &interaction, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Path of the list file being edited; empty for a list without a file.
     QString listPath() const;
+
+    // The hidden pop-up menus: mnu_PopUp of the slide list, mnu_PopUp2 of the folder tree.
+    QMenu *popUpMenu() const;
+    QMenu *popUpMenu2() const;
+
+    bool MainInitialised() const;
+    bool SplitterDragging() const;
+
+    MainCommands &commands() const { return *m_commands; }
+    const PaneArranger &arranger() const { return *m_arranger; }
 
 Q_SIGNALS:
     // Emitted when the window is asked to close, before it goes; the settings are written then.
@@ -19,8 +52,34 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void buildPanes(QWidget &client);
+    void buildCommands();
+    void buildBehaviour();
+    void wireSignals();
+    void placeWindow();
+
     Settings &m_settings;
     Interaction &m_interaction;
+    ListDocument *m_document;
+    SlideListModel *m_model;
+    MainStatusBar *m_statusBar = nullptr;
+    CommandBar *m_commandBar = nullptr;
+    FolderTreeView *m_folderTree = nullptr;
+    FileListView *m_fileList = nullptr;
+    PreviewPane *m_preview = nullptr;
+    SlideListView *m_slideList = nullptr;
+    QLineEdit *m_dummy = nullptr;
+    PaneArranger *m_arranger = nullptr;
+    std::unique_ptr<ListFileCommands> m_listFiles;
+    std::unique_ptr<EditCommands> m_edits;
+    std::unique_ptr<ShellFileCommands> m_shellFiles;
+    MainMenus *m_menus = nullptr;
+    IntervalEntry *m_interval = nullptr;
+    ShowOptionChecks *m_checks = nullptr;
+    MainCommands *m_commands = nullptr;
+    MainActivation *m_activation = nullptr;
 };

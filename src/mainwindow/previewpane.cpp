@@ -1,18 +1,70 @@
 #include "mainwindow/previewpane.h"
 
+#include "app/interaction.h"
+#include "mainwindow/mainwindowtexts.h"
+#include "mainwindow/previewfit.h"
+#include "show/pictureloader.h"
+
+#include <QPainter>
+
 PreviewPane::PreviewPane(Interaction &interaction, QWidget *parent)
-    : QWidget(parent)
+    : QFrame(parent)
     , m_interaction(interaction)
 {
     setObjectName(QStringLiteral("Picture1"));
-    setToolTip(QStringLiteral("画像表示領域"));
+    setToolTip(MainText::PreviewTip);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 }
 
-void PreviewPane::ShowPreview(const QString &) {}
+void PreviewPane::ShowPreview(const QString &path)
+{
+    clearImage();
+    const PictureHeader header = ReadPictureHeader(path);
+    PictureError error = header.error;
+    QImage image;
+    QRect target;
+    if (error == PictureError::None) {
+        target = PreviewFit::fit(header.size, contentsRect().size());
+        image = LoadPicture(path, target.size(), &error);
+    }
+    if (error == PictureError::NotFound) {
+        m_interaction.messageBox(MainText::FileNotFound, Interaction::StyleInformation,
+                                 MainText::DataErrorTitle);
+    }
+    if (image.isNull())
+        return;
+    m_image = image;
+    m_target = target.translated(contentsRect().topLeft());
+    m_tag = path;
+}
 
 void PreviewPane::clearPicture()
 {
+    clearImage();
     m_tag.clear();
 }
 
-void PreviewPane::setBackColor(quint32) {}
+void PreviewPane::setBackColor(quint32 windowsColour)
+{
+    m_backColor = QColor(int(windowsColour & 0xFF), int((windowsColour >> 8) & 0xFF),
+                         int((windowsColour >> 16) & 0xFF));
+    clearImage();
+}
+
+void PreviewPane::clearImage()
+{
+    m_image = QImage();
+    update();
+}
+
+void PreviewPane::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter painter(this);
+        painter.fillRect(contentsRect(), m_backColor);
+        // Nearest-neighbour, like the rest of the program's picture drawing.
+        if (!m_image.isNull())
+            painter.drawImage(m_target, m_image);
+    }
+    QFrame::paintEvent(event);
+}

@@ -1,21 +1,38 @@
 #pragma once
 
-#include <QWidget>
+#include <QFrame>
+#include <QImage>
 
 class Interaction;
 
-// The main window's picture preview (Picture1).
-class PreviewPane : public QWidget {
+// The main window's picture preview (Picture1): one picture, reduced to fit but never
+// enlarged, centred on the background colour.
+class PreviewPane : public QFrame {
     Q_OBJECT
 public:
     explicit PreviewPane(Interaction &interaction, QWidget *parent = nullptr);
 
+    // Draws the picture file. A missing file is reported; a file that is not a picture is
+    // passed over quietly. In both cases the pane stays empty and the tag keeps the path
+    // shown before.
     void ShowPreview(const QString &path);
-    void clearPicture();                  // clears the pane and empties the tag
-    void setBackColor(quint32 windowsColour);
-    QString tag() const { return m_tag; } // path of the picture shown last
+    void clearPicture();                      // clears the pane and empties the tag
+    void setBackColor(quint32 windowsColour); // 0x00BBGGRR; clears the picture, keeps the tag
+    QString tag() const { return m_tag; }     // path of the picture shown last
+
+    // Where the picture lies inside the pane; empty while nothing is drawn.
+    QRect pictureRect() const { return m_image.isNull() ? QRect() : m_target; }
+    QColor backColor() const { return m_backColor; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void clearImage();
+
     Interaction &m_interaction;
     QString m_tag;
+    QImage m_image;
+    QRect m_target;
+    QColor m_backColor = Qt::black;
 };

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Interaction;
+class QLineEdit;
+class StatusHints;
+class UpDownControl;
+struct Settings;
+
+// The slide interval entry of the command bar: the text box Text2, its arrows UpDown1 and
+// the focus sink Dummy that takes the focus after the arrows were used. An entry that is
+// not a number from 1 to 30 is refused when the focus leaves it, and the text it had when
+// it got the focus comes back.
+class IntervalEntry : public QObject {
+    Q_OBJECT
+public:
+    IntervalEntry(QLineEdit &text2, UpDownControl &upDown1, QLineEdit &dummy, Settings &settings,
+                  Interaction &interaction, StatusHints &hints, QWidget &window);
+
+    // Puts a stored interval into the arrows; the entry and its hint follow as for the user.
+    void placeInterval(int seconds);
+
+    // The text the entry had when it last got the focus.
+    QString tag() const { return m_tag; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showHint(const QString &text);
+    void upDownChanged(int value);
+    void entryFocusIn();
+    void entryFocusOut();
+    void checkEntry();
+    void reject();
+
+    QLineEdit &m_text2;
+    UpDownControl &m_upDown;
+    QLineEdit &m_dummy;
+    Settings &m_settings;
+    Interaction &m_interaction;
+    StatusHints &m_hints;
+    QWidget &m_window;
+    QString m_tag;
+};

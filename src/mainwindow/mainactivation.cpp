@@ -1,0 +1,127 @@
+#include "mainwindow/mainactivation.h"
+
+#include "app/settings.h"
+#include "browser/filelistview.h"
+#include "browser/foldertreeview.h"
+#include "mainwindow/intervalentry.h"
+#include "mainwindow/maincommands.h"
+#include "mainwindow/panearranger.h"
+#include "mainwindow/previewpane.h"
+#include "mainwindow/showoptionchecks.h"
+#include "slidelist/listdocument.h"
+#include "slidelist/listfilecommands.h"
+#include "slidelist/slidelistmodel.h"
+#include "slidelist/slidelistview.h"
+
+#include <QItemSelectionModel>
+
+namespace {
+
+const QString UnNamed = QStringLiteral("UnNamed");
+const QString StartExpandKey = QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ*/"); // the root volume, opened
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+MainActivation::MainActivation(QWidget &window, Settings &settings, const Parts &parts)
+    : QObject(&window)
+    , m_window(window)
+    , m_settings(settings)
+    , m_parts(parts)
+{
+}
+
+void MainActivation::activated()
+{
+    if (!m_mainInitialised)
+        firstActivation();
+    if (m_settings.RestoreListFocus)
+        restoreListFocus();
+}
+
+QString MainActivation::listNameOf(const QString &path)
+{
+    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+void MainActivation::firstActivation()
+{
+    m_window.setEnabled(false);
+    m_parts.arranger->paintBarsAtRest();
+    m_parts.interval->placeInterval(m_settings.IntervalSeconds);
+    m_parts.checks->placeSettings();
+    showListName();
+    m_parts.folderTree->LoadTreeIcons();
+    m_parts.folderTree->BuildFolderTree(StartExpandKey);
+    m_mainInitialised = true;
+    openStartList();
+    m_window.setEnabled(true);
+}
+
+void MainActivation::showListName()
+{
+    const QString &path = m_settings.CurrentListPath;
+    if (path.isEmpty())
+        return;
+    if (path == UnNamed)
+        m_parts.document->setNameAndPath(UnNamed, QString());
+    else
+        m_parts.document->setNameAndPath(listNameOf(path), path);
+}
+
+void MainActivation::openStartList()
+{
+    if (!m_settings.StartupList.isEmpty()) {
+        m_parts.files->OpenListFile(m_settings.StartupList);
+        m_parts.commands->StartSlideShow();
+    } else if (!m_settings.CurrentListPath.isEmpty() && m_settings.CurrentListPath != UnNamed) {
+        m_parts.files->OpenListFile(m_settings.CurrentListPath);
+    }
+}
+
+void MainActivation::restoreListFocus()
+{
+    if (!restoreFileListFocus())
+        restoreSlideListFocus();
+    m_settings.RestoreListFocus = false;
+}
+
+// Selects the file list's item again and, when the file list had the focus, shows its
+// picture and gives it the focus. True when nothing more is to be done.
+bool MainActivation::restoreFileListFocus()
+{
+    FileListView &list = *m_parts.fileList;
+    if (list.EntryCount() == 0 || list.selectedEntries().isEmpty())
+        return false;
+    QString key = list.currentKey();
+    if (key.isEmpty())
+        key = list.selectedEntries().constFirst().key;
+    const int row = list.fileModel().rowOfKey(key);
+    list.selectionModel()->clearSelection();
+    list.selectionModel()->setCurrentIndex(list.model()->index(row, 0),
+                                           QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
+    if (!sameName(m_settings.LastFocusList, QStringLiteral("ListView1")))
+        return false;
+    m_parts.preview->ShowPreview(key);
+    list.setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void MainActivation::restoreSlideListFocus()
+{
+    if (m_parts.model->EntryCount() == 0 ||
+        !sameName(m_settings.LastFocusList, QStringLiteral("ListView2")))
+        return;
+    SlideListView &list = *m_parts.slideList;
+    const int position = list.CurrentEntry();
+    if (position > 0 && list.selectionModel()->isRowSelected(position - 1, QModelIndex()))
+        m_parts.preview->ShowPreview(m_parts.model->EntryAt(position).path);
+    list.setFocus(Qt::OtherFocusReason);
+}
