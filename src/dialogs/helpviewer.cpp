@@ -1,10 +1,59 @@
 #include "dialogs/helpviewer.h"
 
+#include "dialogs/dialogstexts.h"
+#include "dialogs/helpwindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
+
+namespace {
+
+constexpr int IndexCommand = 2;
+
+// The collection and the documentation it refers to, beside each other.
+QString missingFile(const QString &collectionFile)
+{
+    const QFileInfo collection(collectionFile);
+    if (!collection.isFile())
+        return collection.absoluteFilePath();
+    const QString documentation =
+        collection.dir().filePath(collection.completeBaseName() + QStringLiteral(".qch"));
+    return QFileInfo(documentation).isFile() ? QString() : documentation;
+}
+
+} // namespace
 
 QString OpenHelp(QWidget *owner, int command)
 {
-    Q_UNUSED(owner);
-    Q_UNUSED(command);
-    return QStringLiteral("ヘルプはまだ用意されていません。");
+    const QString folder = QCoreApplication::applicationDirPath();
+    return OpenHelpCollection(owner, command,
+                              QDir(folder).filePath(QStringLiteral("VEL_Help.qhc")));
+}
+
+QString OpenHelpCollection(QWidget *owner, int command, const QString &collectionFile)
+{
+    const QString missing = missingFile(collectionFile);
+    if (!missing.isEmpty())
+        return DialogsTexts::helpFileMissing(QDir::toNativeSeparators(missing));
+
+    auto *window =
+        owner ? owner->findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!window) {
+        window = new HelpWindow(collectionFile, owner);
+        const QString failure = window->open();
+        if (!failure.isEmpty()) {
+            delete window;
+            return failure;
+        }
+    }
+    if (command == IndexCommand)
+        window->showIndex();
+    else
+        window->showContents();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return {};
 }

@@ -1,0 +1,384 @@
+#include "app/settings.h"
+#include "dialogs/controlarray.h"
+#include "dialogs/optionsdialog.h"
+#include "scriptedinteraction.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+template<class T> T *control(const QWidget &dialog, const char *name, int index)
+{
+    T *found = ControlArray::member<T>(&dialog, QLatin1String(name), index);
+    if (!found)
+        qFatal("no control %s %d", name, index);
+    return found;
+}
+
+QCheckBox *chkPic(const QWidget &dialog, int index)
+{
+    return control<QCheckBox>(dialog, "chkPic", index);
+}
+
+QCheckBox *chk0(const QWidget &dialog, int index)
+{
+    return control<QCheckBox>(dialog, "Chk0", index);
+}
+
+QLineEdit *txtPs0(const QWidget &dialog, int index)
+{
+    return control<QLineEdit>(dialog, "txtPs0", index);
+}
+
+QPushButton *cmbCl0(const QWidget &dialog, int index)
+{
+    return control<QPushButton>(dialog, "cmbCl0", index);
+}
+
+QColor sampleColour(const QWidget &dialog)
+{
+    return dialog.findChild<QLabel *>(QStringLiteral("lblBackColor"))
+        ->palette()
+        .color(QPalette::Window);
+}
+
+void showActive(QWidget &dialog)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+}
+
+// Settings that differ from the defaults in every field the dialog edits.
+Settings customised()
+{
+    Settings settings;
+    settings.FreeWindow = 0;
+    settings.RandomOrder = 1;
+    settings.UseFade = 0;
+    settings.ShowBackColor = 0x00FF8000;
+    settings.SearchBmp = 0;
+    settings.SearchJpg = 1;
+    settings.ListSaveFolder = QStringLiteral("/data/リスト");
+    settings.StartupList = QStringLiteral("/data/リスト/朝.vrl");
+    return settings;
+}
+
+bool sameOptions(const Settings &a, const Settings &b)
+{
+    return a.FreeWindow == b.FreeWindow && a.RandomOrder == b.RandomOrder &&
+           a.UseFade == b.UseFade && a.ShowBackColor == b.ShowBackColor &&
+           a.SearchBmp == b.SearchBmp && a.SearchJpg == b.SearchJpg &&
+           a.ListSaveFolder == b.ListSaveFolder && a.StartupList == b.StartupList;
+}
+
+} // namespace
+
+class TestOptionsDialog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fixedWindowIsTheInverseOfFreeWindow_data();
+    void fixedWindowIsTheInverseOfFreeWindow();
+    void loadShowsEveryStoredOption();
+    void storedValueOutsideZeroAndOneLeavesBoxUnchecked();
+    void okWritesEveryOptionAndAsksForTheListFocus();
+    void cancelAndCloseBoxWriteNothing_data();
+    void cancelAndCloseBoxWriteNothing();
+    void jpgUncheckedAloneIsStoredWithoutMessage();
+    void leavingBothPictureTypesUncheckedIsRefused();
+    void movingBetweenPictureTypesAsksNothing();
+    void okRefusesBothPictureTypesUnchecked();
+    void resetThenCancelChangesNothing();
+    void resetThenOkStoresTheDefaults();
+    void colourChooserStartsFromItsLastAnswer();
+    void folderChooserFillsTheSaveFolder();
+    void fileChooserFillsTheStartupList();
+};
+
+void TestOptionsDialog::fixedWindowIsTheInverseOfFreeWindow_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("shownChecked");
+    QTest::newRow("free window shows the fixed box unchecked") << 1 << false;
+    QTest::newRow("fixed window shows the fixed box checked") << 0 << true;
+}
+
+// "スライド画面を固定で起動" shows FreeWindow inverted and stores the toggled value inverted.
+void TestOptionsDialog::fixedWindowIsTheInverseOfFreeWindow()
+{
+    QFETCH(int, stored);
+    QFETCH(bool, shownChecked);
+    Settings settings;
+    settings.FreeWindow = qint16(stored);
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    QCOMPARE(chk0(dialog, 1)->text(), QStringLiteral("スライド画面を固定で起動"));
+    QCOMPARE(chk0(dialog, 1)->isChecked(), shownChecked);
+
+    chk0(dialog, 1)->click();
+    cmbCl0(dialog, 0)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(int(settings.FreeWindow), 1 - stored);
+}
+
+// Opening fills the controls from the settings, the colour as a Windows BGR value.
+void TestOptionsDialog::loadShowsEveryStoredOption()
+{
+    Settings settings = customised();
+    settings.RestoreListFocus = true;
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("オプション"));
+    QCOMPARE(txtPs0(dialog, 0)->text(), settings.ListSaveFolder);
+    QCOMPARE(txtPs0(dialog, 1)->text(), settings.StartupList);
+    QCOMPARE(sampleColour(dialog), QColor(0x00, 0x80, 0xFF));
+    QVERIFY(chk0(dialog, 1)->isChecked());
+    QVERIFY(!chk0(dialog, 0)->isChecked());
+    QVERIFY(chk0(dialog, 2)->isChecked());
+    QVERIFY(!chkPic(dialog, 0)->isChecked());
+    QVERIFY(chkPic(dialog, 1)->isChecked());
+    QVERIFY(!settings.RestoreListFocus);
+}
+
+// A stored flag other than 0 or 1 leaves its box as designed: unchecked.
+void TestOptionsDialog::storedValueOutsideZeroAndOneLeavesBoxUnchecked()
+{
+    Settings settings;
+    settings.UseFade = 2;
+    settings.FreeWindow = -1;
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    QVERIFY(!chk0(dialog, 0)->isChecked());
+    QVERIFY(!chk0(dialog, 1)->isChecked());
+}
+
+// OK writes the eight options from the controls and asks the main window to restore its focus.
+void TestOptionsDialog::okWritesEveryOptionAndAsksForTheListFocus()
+{
+    Settings settings;
+    ScriptedInteraction interaction;
+    interaction.colours.enqueue(0x00FF8000u);
+    OptionsDialog dialog(settings, interaction);
+    chk0(dialog, 1)->click();
+    chk0(dialog, 0)->click();
+    chk0(dialog, 2)->click();
+    chkPic(dialog, 0)->click();
+    txtPs0(dialog, 0)->setText(QStringLiteral("/data/リスト"));
+    txtPs0(dialog, 1)->setText(QStringLiteral("/data/リスト/朝.vrl"));
+    dialog.findChild<QPushButton *>(QStringLiteral("cmbcl"))->click();
+    cmbCl0(dialog, 0)->click();
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(sameOptions(settings, customised()));
+    QVERIFY(settings.RestoreListFocus);
+    QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
+}
+
+void TestOptionsDialog::cancelAndCloseBoxWriteNothing_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("cancel button") << false;
+    QTest::newRow("window close box") << true;
+}
+
+// Cancel and the close box discard every change.
+void TestOptionsDialog::cancelAndCloseBoxWriteNothing()
+{
+    QFETCH(bool, closeBox);
+    Settings settings = customised();
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    showActive(dialog);
+    chk0(dialog, 1)->click();
+    txtPs0(dialog, 0)->setText(QStringLiteral("/elsewhere"));
+    if (closeBox)
+        dialog.close();
+    else
+        cmbCl0(dialog, 1)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(sameOptions(settings, customised()));
+    QVERIFY(!settings.RestoreListFocus);
+}
+
+// Unchecking JPG while BMP stays checked is stored without a message.
+void TestOptionsDialog::jpgUncheckedAloneIsStoredWithoutMessage()
+{
+    Settings settings;
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    showActive(dialog);
+    chkPic(dialog, 1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
+    cmbCl0(dialog, 0)->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(cmbCl0(dialog, 0), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(int(settings.SearchJpg), 0);
+    QCOMPARE(int(settings.SearchBmp), 1);
+    QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
+}
+
+// Leaving the picture types with both unchecked shows message 17, gives the box that was left
+// its value back and puts the focus on BMP.
+void TestOptionsDialog::leavingBothPictureTypesUncheckedIsRefused()
+{
+    Settings settings;
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    showActive(dialog);
+    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
+    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
+    QVERIFY(chkPic(dialog, 1)->hasFocus());
+    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
+    cmbCl0(dialog, 0)->setFocus(Qt::TabFocusReason);
+
+    QTRY_COMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
+    const ScriptedInteraction::Call message = interaction.callsOf(QStringLiteral("message"))[0];
+    QCOMPARE(message.text, QStringLiteral("最低一つを選択して下さい"));
+    QCOMPARE(message.title, QStringLiteral("メッセージ"));
+    QCOMPARE(message.style, 48);
+    QVERIFY(chkPic(dialog, 1)->isChecked());
+    QVERIFY(!chkPic(dialog, 0)->isChecked());
+    QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
+    QVERIFY(dialog.isVisible());
+}
+
+// Moving from one picture type to the other asks nothing, even with both unchecked.
+void TestOptionsDialog::movingBetweenPictureTypesAsksNothing()
+{
+    Settings settings;
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    showActive(dialog);
+    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
+    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
+    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
+    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Backtab);
+    QVERIFY(chkPic(dialog, 0)->hasFocus());
+    QCoreApplication::processEvents();
+    QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
+}
+
+// OK never stores both picture types off, even when the last box left had not changed.
+void TestOptionsDialog::okRefusesBothPictureTypesUnchecked()
+{
+    Settings settings;
+    settings.SearchJpg = 0;
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    showActive(dialog);
+    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
+    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
+    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Return);
+
+    QCOMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(int(settings.SearchBmp), 1);
+    QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
+}
+
+// "初期値に戻す" changes only the controls; Cancel afterwards leaves every setting as it was.
+void TestOptionsDialog::resetThenCancelChangesNothing()
+{
+    Settings settings = customised();
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    cmbCl0(dialog, 2)->click();
+    QVERIFY(txtPs0(dialog, 0)->text().isEmpty());
+    QCOMPARE(sampleColour(dialog), QColor(Qt::black));
+    cmbCl0(dialog, 1)->click();
+    QVERIFY(sameOptions(settings, customised()));
+}
+
+// "初期値に戻す" then OK stores the option record's defaults.
+void TestOptionsDialog::resetThenOkStoresTheDefaults()
+{
+    Settings settings = customised();
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    cmbCl0(dialog, 2)->click();
+    cmbCl0(dialog, 0)->click();
+    QVERIFY(sameOptions(settings, Settings()));
+    QCOMPARE(settings.ShowBackColor, 0);
+}
+
+// The colour chooser starts from black, then from the colour it returned last; a cancelled
+// chooser keeps the sample.
+void TestOptionsDialog::colourChooserStartsFromItsLastAnswer()
+{
+    Settings settings = customised();
+    ScriptedInteraction interaction;
+    interaction.colours.enqueue(std::nullopt);
+    interaction.colours.enqueue(0x000000FFu);
+    interaction.colours.enqueue(std::nullopt);
+    OptionsDialog dialog(settings, interaction);
+    auto *browse = dialog.findChild<QPushButton *>(QStringLiteral("cmbcl"));
+
+    browse->click();
+    QCOMPARE(sampleColour(dialog), QColor(0x00, 0x80, 0xFF));
+    browse->click();
+    QCOMPARE(sampleColour(dialog), QColor(Qt::red));
+    browse->click();
+    QCOMPARE(sampleColour(dialog), QColor(Qt::red));
+
+    const auto asked = interaction.callsOf(QStringLiteral("colour"));
+    QCOMPARE(asked.size(), 3);
+    QCOMPARE(asked[0].text, QStringLiteral("0"));
+    QCOMPARE(asked[1].text, QStringLiteral("0"));
+    QCOMPARE(asked[2].text, QString::number(0xFF));
+    cmbCl0(dialog, 0)->click();
+    QCOMPARE(settings.ShowBackColor, 0x000000FF);
+}
+
+// The folder browser fills the save folder; cancelled, it keeps the text.
+void TestOptionsDialog::folderChooserFillsTheSaveFolder()
+{
+    Settings settings = customised();
+    ScriptedInteraction interaction;
+    interaction.fileNames.enqueue(QString());
+    interaction.fileNames.enqueue(QStringLiteral("/srv/写真"));
+    OptionsDialog dialog(settings, interaction);
+    auto *browse = control<QPushButton>(dialog, "cmbPs0", 0);
+
+    browse->click();
+    QCOMPARE(txtPs0(dialog, 0)->text(), settings.ListSaveFolder);
+    browse->click();
+    QCOMPARE(txtPs0(dialog, 0)->text(), QStringLiteral("/srv/写真"));
+    QCOMPARE(interaction.callsOf(QStringLiteral("folder"))[0].text,
+             QStringLiteral("リストの保存先指定"));
+}
+
+// The file chooser offers list files and fills the start-up list; cancelled, it keeps the path.
+void TestOptionsDialog::fileChooserFillsTheStartupList()
+{
+    Settings settings = customised();
+    ScriptedInteraction interaction;
+    interaction.fileNames.enqueue(QString());
+    interaction.fileNames.enqueue(QStringLiteral("/srv/夜.sml"));
+    OptionsDialog dialog(settings, interaction);
+    auto *browse = control<QPushButton>(dialog, "cmbPs0", 1);
+
+    browse->click();
+    QCOMPARE(txtPs0(dialog, 1)->text(), settings.StartupList);
+    const ScriptedInteraction::Call asked = interaction.callsOf(QStringLiteral("open"))[0];
+    QCOMPARE(asked.text, QStringLiteral("起動時に実行するリスト名"));
+    QCOMPARE(asked.filters.size(), 2);
+    QVERIFY(asked.filters[0].startsWith(QStringLiteral("Velloraリストファイル(*.vrl)")));
+    QVERIFY(asked.filters[0].endsWith(QStringLiteral("(*.vrl)")));
+    QVERIFY(asked.filters[1].startsWith(QStringLiteral("Somnelリストファイル(*.sml)")));
+    QVERIFY(asked.filters[1].endsWith(QStringLiteral("(*.sml)")));
+
+    browse->click();
+    cmbCl0(dialog, 0)->click();
+    QCOMPARE(settings.StartupList, QStringLiteral("/srv/夜.sml"));
+}
+
+QTEST_MAIN(TestOptionsDialog)
+#include "tst_optionsdialog.moc"
