@@ -25,11 +25,19 @@ QString missingFile(const QString &collectionFile)
 
 } // namespace
 
+QString HelpCollectionFor(const QString &programFolder)
+{
+    const QDir program(programFolder);
+    const QString beside = program.filePath(QStringLiteral("VEL_Help.qhc"));
+    const QString installed =
+        QDir::cleanPath(program.filePath(QStringLiteral(VELLORA_HELP_DATA_DIR "/VEL_Help.qhc")));
+    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
+}
+
 QString OpenHelp(QWidget *owner, int command)
 {
-    const QString folder = QCoreApplication::applicationDirPath();
     return OpenHelpCollection(owner, command,
-                              QDir(folder).filePath(QStringLiteral("VEL_Help.qhc")));
+                              HelpCollectionFor(QCoreApplication::applicationDirPath()));
 }
 
 QString OpenHelpCollection(QWidget *owner, int command, const QString &collectionFile)

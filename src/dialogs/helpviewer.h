@@ -4,11 +4,15 @@
 
 class QWidget;
 
-// Opens the program's help (VEL_Help.qhc with VEL_Help.qch, in the program's folder) in a
-// non-modal help window owned by owner: command 1 shows the contents, command 2 the keyword
-// index. A help window already open for owner is reused. Returns the description of a
-// failure, empty on success.
+// Opens the program's help (the collection VEL_Help.qhc with VEL_Help.qch) in a non-modal
+// help window owned by owner: command 1 shows the contents, command 2 the keyword index. A
+// help window already open for owner is reused. Returns the description of a failure, empty
+// on success.
 QString OpenHelp(QWidget *owner, int command);
 
 // The same for a help collection at a given path.
 QString OpenHelpCollection(QWidget *owner, int command, const QString &collectionFile);
+
+// Where the help collection of a program in programFolder is: beside the program, as a build
+// tree or a portable copy keeps it, else in the data folder of an installed program.
+QString HelpCollectionFor(const QString &programFolder);

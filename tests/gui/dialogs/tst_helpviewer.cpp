@@ -60,6 +60,8 @@ private Q_SLOTS:
     void missingHelpFileIsDescribed_data();
     void missingHelpFileIsDescribed();
     void programFolderWithoutHelpIsDescribed();
+    void helpIsFoundBesideOrInTheDataFolder_data();
+    void helpIsFoundBesideOrInTheDataFolder();
     void everyContentsEntryAndKeywordLeadsToItsPage();
 
 private:
@@ -146,6 +148,37 @@ void TestHelpViewer::programFolderWithoutHelpIsDescribed()
     const QString description = OpenHelp(&m_owner, 2);
     QVERIFY(description.contains(QCoreApplication::applicationDirPath()));
     QVERIFY(!m_owner.findChild<HelpWindow *>());
+}
+
+void TestHelpViewer::helpIsFoundBesideOrInTheDataFolder_data()
+{
+    QTest::addColumn<bool>("beside");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("beside the program") << true << false << QStringLiteral("bin/VEL_Help.qhc");
+    QTest::newRow("beside wins over installed")
+        << true << true << QStringLiteral("bin/VEL_Help.qhc");
+    QTest::newRow("installed data folder")
+        << false << true << QStringLiteral("share/vellora/VEL_Help.qhc");
+    QTest::newRow("nowhere names the program folder")
+        << false << false << QStringLiteral("bin/VEL_Help.qhc");
+}
+
+// The build tree keeps the help beside the program, an installation in its data folder.
+void TestHelpViewer::helpIsFoundBesideOrInTheDataFolder()
+{
+    QFETCH(bool, beside);
+    QFETCH(bool, installed);
+    QFETCH(QString, expected);
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/vellora")));
+    if (beside)
+        QVERIFY(QFile::copy(Collection, prefix.filePath(QStringLiteral("bin/VEL_Help.qhc"))));
+    if (installed)
+        QVERIFY(
+            QFile::copy(Collection, prefix.filePath(QStringLiteral("share/vellora/VEL_Help.qhc"))));
+    QCOMPARE(HelpCollectionFor(prefix.filePath(QStringLiteral("bin"))), prefix.filePath(expected));
 }
 
 // The help document is whole: each contents entry and keyword reaches an existing anchor.
