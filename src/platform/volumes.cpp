@@ -18,7 +18,7 @@ bool isUnder(const QString &path, const QString &folder)
 }
 
 // Mounts a user keeps files on; system and virtual mounts stay out of the tree.
-bool isUserMount(const MountEntry &mount)
+bool isUserMount(const QString &path, const QByteArray &fileSystemType)
 {
     static const QStringList places = {QStringLiteral("/home"), QStringLiteral("/media"),
                                        QStringLiteral("/mnt"), QStringLiteral("/run/media")};
@@ -27,10 +27,10 @@ bool isUserMount(const MountEntry &mount)
         "squashfs",   "autofs",  "cgroup",      "cgroup2",  "debugfs",   "tracefs",
         "securityfs", "fusectl", "binfmt_misc", "mqueue",   "hugetlbfs", "pstore",
         "configfs",   "ramfs",   "nsfs",        "efivarfs", "bpf"};
-    if (virtualTypes.contains(mount.fileSystemType))
+    if (virtualTypes.contains(fileSystemType))
         return false;
     return std::any_of(places.cbegin(), places.cend(),
-                       [&](const QString &place) { return isUnder(mount.rootPath, place); });
+                       [&](const QString &place) { return isUnder(path, place); });
 }
 
 bool isRemovablePlace(const QString &path)
@@ -50,27 +50,23 @@ QString volumeNodeText(const QString &path, const QString &label)
 
 QVector<Volume> volumesFromMounts(const QVector<MountEntry> &mounts)
 {
-    Volume root{rootPath, volumeNodeText(rootPath, {}), false, true};
-    QStringList paths;
-    QVector<Volume> others;
+    QVector<Volume> result{{rootPath, volumeNodeText(rootPath, {}), false, true}};
     for (const MountEntry &mount : mounts) {
         const QString path = QDir::cleanPath(mount.rootPath);
         if (path == rootPath) {
-            root.ready = mount.ready;
+            result.first().ready = mount.ready;
             continue;
         }
-        if (paths.contains(path) || !isUserMount({path, mount.fileSystemType, {}, true}))
+        const bool known = std::any_of(result.cbegin(), result.cend(),
+                                       [&](const Volume &volume) { return volume.path == path; });
+        if (known || !isUserMount(path, mount.fileSystemType))
             continue;
-        paths.append(path);
-        others.append(
+        result.append(
             {path, volumeNodeText(path, mount.label), isRemovablePlace(path), mount.ready});
     }
-    SortPaths(paths, 0, int(paths.size()) - 1);
-    QVector<Volume> result{root};
-    for (const QString &path : std::as_const(paths)) {
-        result.append(*std::find_if(others.cbegin(), others.cend(),
-                                    [&](const Volume &volume) { return volume.path == path; }));
-    }
+    std::stable_sort(result.begin() + 1, result.end(), [](const Volume &a, const Volume &b) {
+        return PathSortsBefore(a.path, b.path);
+    });
     return result;
 }
 

@@ -27,7 +27,6 @@ private Q_SLOTS:
     void documentsFolderIsHome();
     void desktopFolder();
     void unknownSpecialFolderIsEmpty();
-    void formatIsNotPossible();
     void rootVolumeComesFirst();
     void volumeChoice_data();
     void volumeChoice();
@@ -120,11 +119,6 @@ void TestShellRoutines::unknownSpecialFolderIsEmpty()
 {
     QCOMPARE(SpecialFolderPath(6), QString());
     QCOMPARE(SpecialFolderPath(-1), QString());
-}
-
-void TestShellRoutines::formatIsNotPossible()
-{
-    QCOMPARE(FormatDriveDialog(QStringLiteral("/media/u/CARD")), FormatNotPossible);
 }
 
 void TestShellRoutines::rootVolumeComesFirst()
