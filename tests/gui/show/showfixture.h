@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/settings.h"
+#include "show/picturesurface.h"
+#include "show/slideshowwindow.h"
+#include "testpictures.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// A slide-show window on pictures of plain colours written to a temporary folder. The
+// interval is long, so only the test drives the timers.
+class ShowFixture {
+public:
+    static inline const QColor back{0x60, 0x40, 0x20}; // ShowBackColor 0x00204060
+
+    ShowFixture()
+    {
+        settings.ShowBackColor = 0x00204060;
+        settings.ShowLeft = 1500;
+        settings.ShowTop = 1200;
+        settings.ShowWidth = 6000;
+        settings.ShowHeight = 4500;
+        settings.FreeWindow = 0;
+        settings.AlwaysOnTop = 0;
+    }
+
+    QString picture(const QString &name, const QColor &colour)
+    {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = dir.filePath(name);
+        return TestPictures::writeFile(path, TestPictures::jpeg(image)) ? path : QString();
+    }
+
+    QStringList redGreenBlue()
+    {
+        return {picture(QStringLiteral("1.jpg"), Qt::red),
+                picture(QStringLiteral("2.jpg"), Qt::green),
+                picture(QStringLiteral("3.jpg"), Qt::blue)};
+    }
+
+    SlideShowWindow *open(const QStringList &paths)
+    {
+        window = new SlideShowWindow(settings, paths, 30);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window))
+            return nullptr;
+        return window;
+    }
+
+    template<typename T> T *child(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+    QTimer *timer1() const { return child<QTimer>("Timer1"); }
+    QTimer *timer2() const { return child<QTimer>("Timer2"); }
+    QAction *button(const char *key) const { return child<QAction>(key); }
+    QString panel(const char *name) const { return child<QLabel>(name)->text(); }
+
+    // The colour in the middle of the visible surface.
+    QRgb shown() const
+    {
+        const QImage &canvas = child<PictureSurface>("Picture3")->canvas();
+        return canvas.pixel(canvas.width() / 2, canvas.height() / 2);
+    }
+
+    static void fire(QTimer *timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }
+
+    // Runs the transition frame by frame; the number of frames after the first.
+    int finishTransition()
+    {
+        int frames = 0;
+        while (window->TransitionBusy() && frames < 1000) {
+            fire(timer2());
+            ++frames;
+        }
+        return frames;
+    }
+
+    Settings settings;
+    QTemporaryDir dir;
+    QPointer<SlideShowWindow> window;
+};

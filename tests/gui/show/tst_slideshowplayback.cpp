@@ -1,0 +1,263 @@
+#include "showfixture.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+
+using TestPictures::isNear;
+
+class TstSlideShowPlayback : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void firstPictureWithoutFade();
+    void firstPictureWithFadeIsOneFrame();
+    void ticksWrapAround();
+    void transitionRunsItsFramesAndRefusesTheClose();
+    void pauseAndResumeByTimerState();
+    void resumeDuringTransitionWaitsForItsEnd();
+    void stepsPauseAndShowAtOnce_data();
+    void stepsPauseAndShowAtOnce();
+    void keysReachTheButtons_data();
+    void keysReachTheButtons();
+    void unreadablePictureLeavesTheAreaBlankAndGoesOn();
+    void exifRotatedPictureShownUpright();
+    void emptyListShowsNothing();
+    void closeEmitsClosedAndDeletes_data();
+    void closeEmitsClosedAndDeletes();
+
+private:
+    std::unique_ptr<ShowFixture> f;
+};
+
+void TstSlideShowPlayback::init()
+{
+    f = std::make_unique<ShowFixture>();
+}
+
+void TstSlideShowPlayback::cleanup()
+{
+    delete f->window.data();
+    f.reset();
+}
+
+// Without the fade the first picture goes straight on screen and the interval starts.
+void TstSlideShowPlayback::firstPictureWithoutFade()
+{
+    f->settings.UseFade = 0;
+    const QStringList paths = f->redGreenBlue();
+    QVERIFY(f->open(paths));
+    QVERIFY(isNear(f->shown(), Qt::red));
+    QCOMPARE(f->panel("StatusBar1Panel2"), QStringLiteral("1/3"));
+    QCOMPARE(f->panel("StatusBar1Panel3"), paths.at(0));
+    QVERIFY(f->timer1()->isActive());
+    QCOMPARE(f->timer1()->interval(), 30000);
+}
+
+// With the fade the first picture appears at full size after one frame, without a dissolve.
+void TstSlideShowPlayback::firstPictureWithFadeIsOneFrame()
+{
+    QVERIFY(f->open(f->redGreenBlue()));
+    QVERIFY(!f->window->TransitionBusy());
+    QVERIFY(!f->timer2()->isActive());
+    QVERIFY(f->timer1()->isActive());
+    QVERIFY(isNear(f->shown(), Qt::red));
+}
+
+// Each tick shows the next picture; after the last comes the first.
+void TstSlideShowPlayback::ticksWrapAround()
+{
+    f->settings.UseFade = 0;
+    QVERIFY(f->open(f->redGreenBlue()));
+    const QList<QColor> expected{Qt::green, Qt::blue, Qt::red, Qt::green};
+    for (const QColor &colour : expected) {
+        ShowFixture::fire(f->timer1());
+        QVERIFY(isNear(f->shown(), colour));
+        QVERIFY(f->timer1()->isActive());
+    }
+    QCOMPARE(f->panel("StatusBar1Panel2"), QStringLiteral("2/3"));
+}
+
+// A change runs 50 frames with the interval stopped; closing in between is refused.
+void TstSlideShowPlayback::transitionRunsItsFramesAndRefusesTheClose()
+{
+    QVERIFY(f->open(f->redGreenBlue()));
+    ShowFixture::fire(f->timer1());
+    QVERIFY(f->window->TransitionBusy());
+    QVERIFY(f->timer2()->isActive());
+    QVERIFY(!f->timer1()->isActive());
+    QVERIFY(!f->window->close());
+    QVERIFY(f->window->isVisible());
+    QCOMPARE(f->window->playState().PlayPosition(), 1);
+    QCOMPARE(f->finishTransition(), 49);
+    QVERIFY(isNear(f->shown(), Qt::green));
+    QVERIFY(f->timer1()->isActive());
+    QVERIFY(!f->timer2()->isActive());
+    QVERIFY(f->window->close());
+}
+
+// Pause stops the interval timer and shows "スタート"; resume starts it and shows "ポーズ".
+void TstSlideShowPlayback::pauseAndResumeByTimerState()
+{
+    QVERIFY(f->open(f->redGreenBlue()));
+    QAction *start = f->button("tbm_Start");
+    QCOMPARE(start->toolTip(), QStringLiteral("ポーズ"));
+    start->trigger();
+    QVERIFY(f->window->Paused());
+    QVERIFY(!f->timer1()->isActive());
+    QVERIFY(start->isChecked());
+    QCOMPARE(start->toolTip(), QStringLiteral("スタート"));
+    start->trigger();
+    QVERIFY(!f->window->Paused());
+    QVERIFY(f->timer1()->isActive());
+    QCOMPARE(f->timer1()->remainingTime() > 29000, true);
+    QVERIFY(!start->isChecked());
+    QCOMPARE(start->toolTip(), QStringLiteral("ポーズ"));
+    QCOMPARE(f->window->playState().PlayPosition(), 0);
+}
+
+// Resuming in the middle of a transition leaves the interval to the transition's end.
+void TstSlideShowPlayback::resumeDuringTransitionWaitsForItsEnd()
+{
+    QVERIFY(f->open(f->redGreenBlue()));
+    ShowFixture::fire(f->timer1());
+    QAction *start = f->button("tbm_Start");
+    start->trigger();
+    start->trigger();
+    QVERIFY(!f->timer1()->isActive());
+    f->finishTransition();
+    QVERIFY(f->timer1()->isActive());
+}
+
+void TstSlideShowPlayback::stepsPauseAndShowAtOnce_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("next goes forward") << QByteArray("tbm_Next") << 1 << 1 << QColor(Qt::green);
+    QTest::newRow("next from the last goes to the first")
+        << QByteArray("tbm_Next") << 3 << 0 << QColor(Qt::red);
+    QTest::newRow("back from the first goes to the last")
+        << QByteArray("tbm_Return") << 1 << 2 << QColor(Qt::blue);
+}
+
+// Next and back pause the show and put their picture on screen without a transition.
+void TstSlideShowPlayback::stepsPauseAndShowAtOnce()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(int, steps);
+    QFETCH(int, position);
+    QFETCH(QColor, colour);
+
+    QVERIFY(f->open(f->redGreenBlue()));
+    for (int i = 0; i < steps; ++i)
+        f->button(key.constData())->trigger();
+    QVERIFY(!f->window->TransitionBusy());
+    QVERIFY(f->window->Paused());
+    QVERIFY(!f->timer1()->isActive());
+    QCOMPARE(f->button("tbm_Start")->toolTip(), QStringLiteral("スタート"));
+    QCOMPARE(f->window->playState().PlayPosition(), position);
+    QVERIFY(isNear(f->shown(), colour));
+}
+
+void TstSlideShowPlayback::keysReachTheButtons_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("paused");
+
+    QTest::newRow("space pauses") << int(Qt::Key_Space) << 0 << true;
+    QTest::newRow("right is next") << int(Qt::Key_Right) << 1 << true;
+    QTest::newRow("left is back") << int(Qt::Key_Left) << 2 << true;
+}
+
+// Space, Left and Right act like the pause, back and next buttons.
+void TstSlideShowPlayback::keysReachTheButtons()
+{
+    QFETCH(int, key);
+    QFETCH(int, position);
+    QFETCH(bool, paused);
+
+    f->settings.UseFade = 0;
+    QVERIFY(f->open(f->redGreenBlue()));
+    QApplication::setActiveWindow(f->window);
+    QVERIFY(QTest::qWaitForWindowActive(f->window));
+    QTest::keyClick(f->window, Qt::Key(key));
+    QCOMPARE(f->window->playState().PlayPosition(), position);
+    QCOMPARE(f->window->Paused(), paused);
+    QCOMPARE(f->timer1()->isActive(), !paused);
+}
+
+// A missing picture leaves the area in the background colour, names itself in the status bar,
+// and the next interval moves on.
+void TstSlideShowPlayback::unreadablePictureLeavesTheAreaBlankAndGoesOn()
+{
+    f->settings.UseFade = 0;
+    QStringList paths = f->redGreenBlue();
+    paths[1] = f->dir.filePath(QStringLiteral("gone.jpg"));
+    QVERIFY(f->open(paths));
+    ShowFixture::fire(f->timer1());
+    QCOMPARE(f->panel("StatusBar1Panel2"), QStringLiteral("2/3"));
+    QCOMPARE(f->panel("StatusBar1Panel3"), paths.at(1));
+    const QImage &canvas = f->child<PictureSurface>("Picture3")->canvas();
+    QCOMPARE(canvas.pixel(0, 0), ShowFixture::back.rgb());
+    QCOMPARE(f->shown(), ShowFixture::back.rgb());
+    QVERIFY(f->timer1()->isActive());
+    ShowFixture::fire(f->timer1());
+    QVERIFY(isNear(f->shown(), Qt::blue));
+}
+
+// A photo turned by its EXIF orientation is shown upright, fitted and centred.
+void TstSlideShowPlayback::exifRotatedPictureShownUpright()
+{
+    f->settings.UseFade = 0;
+    const QString path = f->dir.filePath(QStringLiteral("turned.jpg"));
+    QVERIFY(TestPictures::writeFile(path, TestPictures::jpeg(TestPictures::twoColours(80, 40), 6)));
+    QVERIFY(f->open({path}));
+    const QImage &canvas = f->child<PictureSurface>("Picture3")->canvas();
+    const int middle = canvas.width() / 2;
+    QVERIFY(isNear(canvas.pixel(middle, canvas.height() / 8), Qt::red, 75));
+    QVERIFY(isNear(canvas.pixel(middle, canvas.height() * 7 / 8), Qt::blue, 75));
+    QCOMPARE(canvas.pixel(2, canvas.height() / 2), ShowFixture::back.rgb());
+}
+
+// An empty list shows the background and "1/0", and ticks do no harm.
+void TstSlideShowPlayback::emptyListShowsNothing()
+{
+    QVERIFY(f->open({}));
+    ShowFixture::fire(f->timer1());
+    f->finishTransition();
+    f->button("tbm_Return")->trigger();
+    QCOMPARE(f->panel("StatusBar1Panel2"), QStringLiteral("1/0"));
+    QCOMPARE(f->shown(), ShowFixture::back.rgb());
+}
+
+void TstSlideShowPlayback::closeEmitsClosedAndDeletes_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("stop button") << false;
+    QTest::newRow("escape key") << true;
+}
+
+// The stop button and Esc close the window, which tells its owner and deletes itself.
+void TstSlideShowPlayback::closeEmitsClosedAndDeletes()
+{
+    QFETCH(bool, byKey);
+    QVERIFY(f->open(f->redGreenBlue()));
+    QSignalSpy closed(f->window.data(), &SlideShowWindow::closed);
+    if (byKey) {
+        QApplication::setActiveWindow(f->window);
+        QVERIFY(QTest::qWaitForWindowActive(f->window));
+        QTest::keyClick(f->window, Qt::Key_Escape);
+    } else {
+        f->button("tbm_Stop")->trigger();
+    }
+    QCOMPARE(closed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(f->window.isNull());
+}
+
+QTEST_MAIN(TstSlideShowPlayback)
+#include "tst_slideshowplayback.moc"
