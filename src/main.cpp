@@ -1,15 +1,50 @@
-#include <QApplication>
-
+#include "app/application.h"
 #include "app/qtinteraction.h"
-#include "app/settings.h"
-#include "mainwindow/mainwindow.h"
+#include "app/settingspath.h"
+#include "platform/instancelock.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace {
+
+// Window positions, staying on top and stepping aside need X11: under a Wayland session the
+// program runs through XWayland when it can, unless the user chose a platform.
+void preferX11()
+{
+    const bool wayland =
+        qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (wayland && qEnvironmentVariableIsSet("DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vellora-%1.png").arg(size));
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    preferX11();
     QApplication app(argc, argv);
-    Settings settings;
+    // The application name makes the configuration folder ~/.config/vellora.
+    QApplication::setApplicationName(QStringLiteral("vellora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vellora 2000"));
+    QApplication::setDesktopFileName(QStringLiteral("org.vellora.Vellora2000"));
+    QApplication::setWindowIcon(programIcon());
+
+    InstanceLock lock;
+    if (!lock.tryLock())
+        return 0;
+
     QtInteraction interaction;
-    MainWindow window(settings, interaction);
-    window.show();
-    return app.exec();
+    Application application(interaction);
+    application.start(settingsFilePath(QApplication::applicationDirPath()));
+    return QApplication::exec();
 }

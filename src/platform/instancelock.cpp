@@ -1,0 +1,31 @@
+#include "platform/instancelock.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+
+QString lockPath(const QString &name)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return QDir(folder).filePath(name);
+}
+
+} // namespace
+
+InstanceLock::InstanceLock(const QString &name)
+    : m_fileName(lockPath(name))
+    , m_lock(m_fileName)
+{
+    // Only a dead owner makes a lock stale, never its age: the program runs for hours.
+    m_lock.setStaleLockTime(0);
+}
+
+bool InstanceLock::tryLock()
+{
+    if (m_lock.tryLock(0))
+        return true;
+    return m_lock.error() != QLockFile::LockFailedError;
+}
