@@ -286,7 +286,13 @@ bool OptionsDialog::keepOnePictureType(QCheckBox *left)
 {
     if (m_chkPic[Bmp]->isChecked() || m_chkPic[Jpg]->isChecked())
         return true;
+    // The message box runs its own event loop, where a pending check of the same boxes may
+    // come due; one message is enough.
+    if (m_askingPictureType)
+        return false;
+    m_askingPictureType = true;
     ShowMessage(m_interaction, DialogsTexts::PictureTypeMessage);
+    m_askingPictureType = false;
     if (left)
         left->setChecked(m_chkPicTags[size_t(ControlArray::indexOf(left))] == QStringLiteral("1"));
     m_chkPic[Bmp]->setFocus(Qt::OtherFocusReason);

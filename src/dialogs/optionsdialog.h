@@ -56,6 +56,7 @@ private:
     std::array<QCheckBox *, 2> m_chkPic{};
     std::array<QString, 2> m_chkPicTags; // a picture-type box's value when it got the focus
     QCheckBox *m_lastPictureBox = nullptr;
+    bool m_askingPictureType = false;
     std::array<QCheckBox *, 3> m_chk0{};
     std::array<QPushButton *, 3> m_cmbCl0{};
     quint32 m_backColour = 0;    // the colour the sample shows

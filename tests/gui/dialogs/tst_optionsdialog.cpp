@@ -54,6 +54,16 @@ void showActive(QWidget &dialog)
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 }
 
+// Answers like a real modal box: events queued meanwhile are handled while it is open.
+class ModalInteraction : public ScriptedInteraction {
+public:
+    Answer messageBox(const QString &text, int style, const QString &title) override
+    {
+        QCoreApplication::processEvents();
+        return ScriptedInteraction::messageBox(text, style, title);
+    }
+};
+
 // Settings that differ from the defaults in every field the dialog edits.
 Settings customised()
 {
@@ -93,6 +103,7 @@ private Q_SLOTS:
     void leavingBothPictureTypesUncheckedIsRefused();
     void movingBetweenPictureTypesAsksNothing();
     void okRefusesBothPictureTypesUnchecked();
+    void clickOnOkAfterUncheckingBothGivesOneMessage();
     void resetThenCancelChangesNothing();
     void resetThenOkStoresTheDefaults();
     void colourChooserStartsFromItsLastAnswer();
@@ -281,6 +292,26 @@ void TestOptionsDialog::okRefusesBothPictureTypesUnchecked()
     QCOMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
     QVERIFY(dialog.isVisible());
     QCOMPARE(int(settings.SearchBmp), 1);
+    QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
+}
+
+// Clicking OK straight from the unchecked box warns once, though two checks are pending.
+void TestOptionsDialog::clickOnOkAfterUncheckingBothGivesOneMessage()
+{
+    Settings settings;
+    ModalInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    showActive(dialog);
+    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
+    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
+    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
+    QTest::mouseClick(cmbCl0(dialog, 0), Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
+    QVERIFY(chkPic(dialog, 1)->isChecked());
+    QVERIFY(dialog.isVisible());
     QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
 }
 
