@@ -14,6 +14,8 @@ expected=(
     share/metainfo/org.vellora.Vellora2000.metainfo.xml
     share/mime/packages/vellora-lists.xml
     share/icons/hicolor/scalable/apps/vellora.svg
+    share/vellora/VEL_Help.qch
+    share/vellora/VEL_Help.qhc
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/vellora.png")
