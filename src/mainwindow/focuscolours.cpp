@@ -28,9 +28,18 @@ QColor background(const QWidget &widget)
     return widget.palette().color(roleOf(widget));
 }
 
-bool movesWithinWindow(const QFocusEvent &event)
+Change focusChange(QWidget &widget, const QFocusEvent &event)
 {
-    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+    static const char *const Held = "velloraHoldsFocus";
+    const bool held = widget.property(Held).toBool();
+    if (event.gotFocus()) {
+        widget.setProperty(Held, true);
+        return held ? Change::None : Change::Gained;
+    }
+    if (event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason)
+        return Change::None;
+    widget.setProperty(Held, false);
+    return held ? Change::Lost : Change::None;
 }
 
 } // namespace FocusColours

@@ -16,8 +16,11 @@ inline const QColor EntryAtRest(255, 255, 255);
 void paint(QWidget &widget, const QColor &colour);
 QColor background(const QWidget &widget);
 
-// Whether a focus change stays inside the window: switching to another program or opening
-// a menu moves no focus between the window's controls.
-bool movesWithinWindow(const QFocusEvent &event);
+enum class Change { None, Gained, Lost };
+
+// What a focus event means for one of the window's controls. Switching to another program,
+// opening a dialog or a menu takes the focus from the window, not from the control: the
+// control keeps it, and getting it back is no new gain.
+Change focusChange(QWidget &widget, const QFocusEvent &event);
 
 } // namespace FocusColours

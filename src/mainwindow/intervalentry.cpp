@@ -67,23 +67,28 @@ bool IntervalEntry::eventFilter(QObject *watched, QEvent *event)
         return entry && (key == Qt::Key_Return || key == Qt::Key_Enter);
     }
     case QEvent::FocusIn:
-        if (FocusColours::movesWithinWindow(*static_cast<QFocusEvent *>(event))) {
-            FocusColours::paint(m_text2, FocusColours::Focused);
-            if (entry)
-                entryFocusIn();
-        }
-        break;
     case QEvent::FocusOut:
-        if (FocusColours::movesWithinWindow(*static_cast<QFocusEvent *>(event))) {
-            FocusColours::paint(m_text2, FocusColours::EntryAtRest);
-            if (entry)
-                entryFocusOut();
-        }
+        focusChanged(static_cast<QWidget &>(*watched), *static_cast<QFocusEvent *>(event));
         break;
     default:
         break;
     }
     return false;
+}
+
+void IntervalEntry::focusChanged(QWidget &widget, const QFocusEvent &event)
+{
+    const FocusColours::Change change = FocusColours::focusChange(widget, event);
+    if (change == FocusColours::Change::None)
+        return;
+    const bool gained = change == FocusColours::Change::Gained;
+    FocusColours::paint(m_text2, gained ? FocusColours::Focused : FocusColours::EntryAtRest);
+    if (&widget != &m_text2)
+        return;
+    if (gained)
+        entryFocusIn();
+    else
+        entryFocusOut();
 }
 
 void IntervalEntry::entryFocusIn()

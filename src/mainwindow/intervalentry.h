@@ -4,6 +4,7 @@
 #include <QString>
 
 class Interaction;
+class QFocusEvent;
 class QLineEdit;
 class StatusHints;
 class UpDownControl;
@@ -31,6 +32,7 @@ protected:
 private:
     void showHint(const QString &text);
     void upDownChanged(int value);
+    void focusChanged(QWidget &widget, const QFocusEvent &event);
     void entryFocusIn();
     void entryFocusOut();
     void checkEntry();

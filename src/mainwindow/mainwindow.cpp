@@ -150,6 +150,7 @@ void MainWindow::placeWindow()
                             scale.toPixels(PaneLayout::DesignedClientHeight));
     m_arranger->ApplyInitialLayout();
     m_preview->setBackColor(quint32(m_settings.ShowBackColor));
+    m_folderTree->setFocus(); // the control the window starts in
 }
 
 QString MainWindow::listPath() const

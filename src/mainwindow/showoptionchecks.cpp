@@ -52,13 +52,15 @@ QString ShowOptionChecks::hintFor(const QCheckBox &box) const
 
 bool ShowOptionChecks::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool focusIn = event->type() == QEvent::FocusIn;
-    if (!focusIn && event->type() != QEvent::FocusOut)
-        return false;
-    if (!FocusColours::movesWithinWindow(*static_cast<QFocusEvent *>(event)))
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
         return false;
     auto &box = *static_cast<QCheckBox *>(watched);
-    FocusColours::paint(box, focusIn ? FocusColours::Focused : FocusColours::CheckAtRest);
-    m_hints.setHint(focusIn ? hintFor(box) : QString());
+    const FocusColours::Change change =
+        FocusColours::focusChange(box, *static_cast<QFocusEvent *>(event));
+    if (change == FocusColours::Change::None)
+        return false;
+    const bool gained = change == FocusColours::Change::Gained;
+    FocusColours::paint(box, gained ? FocusColours::Focused : FocusColours::CheckAtRest);
+    m_hints.setHint(gained ? hintFor(box) : QString());
     return false;
 }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/settings.h"
+#include "mainwindow/mainwindow.h"
+#include "scriptedinteraction.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+// One main window per test, with its own settings, scripted answers and home folder.
+struct MainWindowFixture {
+    QTemporaryDir home;
+    Settings settings;
+    ScriptedInteraction interaction;
+    std::unique_ptr<MainWindow> window;
+
+    MainWindowFixture()
+    {
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
+        settings.SettingsPath = home.filePath(QStringLiteral("vel20.ini"));
+        settings.CurrentListPath = QStringLiteral("UnNamed");
+    }
+
+    // Builds and shows the window and waits until its first activation has run.
+    bool open()
+    {
+        window = std::make_unique<MainWindow>(settings, interaction);
+        window->show();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            return false;
+        return QTest::qWaitFor([this] { return window->MainInitialised(); });
+    }
+
+    template<typename T> T *find(const QString &name) const { return window->findChild<T *>(name); }
+
+    QString hint() const { return find<QLabel>(QStringLiteral("Panel2"))->text(); }
+
+    // Moves the focus and lets the focus handlers and their queued checks run.
+    static void focus(QWidget *widget)
+    {
+        widget->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+
+    // Presses the left button at from, moves the pointer to to and releases it there; the
+    // points are in the widget's own coordinates.
+    static void drag(QWidget *widget, QPoint from, QPoint to,
+                     Qt::MouseButton button = Qt::LeftButton)
+    {
+        send(widget, QEvent::MouseButtonPress, from, button, button);
+        send(widget, QEvent::MouseMove, to, Qt::NoButton, button);
+        send(widget, QEvent::MouseButtonRelease, to, button, Qt::NoButton);
+    }
+
+    static void send(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+                     Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+};

@@ -1,0 +1,315 @@
+#include "mainwindowfixture.h"
+
+#include "mainwindow/maintoolbar.h"
+#include "mainwindow/updowncontrol.h"
+#include "slidelist/slidelistmodel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QString Rejected = QStringLiteral("1～30の数値を指定して下さい");
+const QColor LightBlue(192, 192, 255);
+
+// Closes the next modal dialog as soon as it shows and tells its class.
+void closeNextDialog(QString *className)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, className] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            *className = QString::fromLatin1(dialog->metaObject()->className());
+            dialog->reject();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
+}
+
+QString intervalHint(const QString &seconds)
+{
+    return QStringLiteral("スライド間隔は ") + seconds + QStringLiteral(" 秒間です。");
+}
+
+} // namespace
+
+class TestMainWindowCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void endCommand_data();
+    void endCommand();
+    void optionsCommand_data();
+    void optionsCommand();
+    void aboutRemembersFocus();
+    void unknownKeysRunNothing();
+    void emptyListStartsNoShow();
+    void rejectedInterval_data();
+    void rejectedInterval();
+    void acceptedInterval_data();
+    void acceptedInterval();
+    void unchangedIntervalKeepsHint();
+    void enterIsSwallowed();
+    void arrowsMoveFocusToDummy();
+    void checkBoxesWriteSettings();
+    void checkBoxFocusColours();
+
+private:
+    void trigger(const QString &how);
+    QLineEdit *enterInterval(const QString &text);
+
+    std::unique_ptr<MainWindowFixture> m_f;
+};
+
+void TestMainWindowCommands::init()
+{
+    m_f = std::make_unique<MainWindowFixture>();
+    m_f->settings.IntervalSeconds = 2;
+    QVERIFY(m_f->open());
+}
+
+void TestMainWindowCommands::cleanup()
+{
+    m_f.reset();
+}
+
+// "key:F1", "button:tbm_End" or "menu:mnu_Files(5)"
+void TestMainWindowCommands::trigger(const QString &how)
+{
+    const QString what = how.section(QLatin1Char(':'), 1);
+    if (how.startsWith(QLatin1String("key:"))) {
+        MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("Check1")));
+        QTest::keyClick(QApplication::focusWidget(), QKeySequence::fromString(what)[0].key(),
+                        QKeySequence::fromString(what)[0].keyboardModifiers());
+    } else if (how.startsWith(QLatin1String("button:"))) {
+        m_f->find<MainToolBar>(QStringLiteral("Toolbar1"))->button(what)->trigger();
+    } else {
+        m_f->find<QAction>(what)->trigger();
+    }
+}
+
+// F1, the end button and the menu's end item all close the window.
+void TestMainWindowCommands::endCommand_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("F1 is the end key") << "key:F1";
+    QTest::newRow("tbm_End button") << "button:tbm_End";
+    QTest::newRow("File menu item 5") << "menu:mnu_Files(5)";
+}
+
+void TestMainWindowCommands::endCommand()
+{
+    QFETCH(QString, how);
+    QSignalSpy closing(m_f->window.get(), &MainWindow::closeRequested);
+    trigger(how);
+    QCOMPARE(closing.count(), 1);
+    QVERIFY(!m_f->window->isVisible());
+}
+
+// Ctrl+E, the options button and the Tools item keep the focused control's name, then open
+// the options dialog modally.
+void TestMainWindowCommands::optionsCommand_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Ctrl+E") << "key:Ctrl+E";
+    QTest::newRow("tbm_Option1 button") << "button:tbm_Option1";
+    QTest::newRow("Tools menu item 2") << "menu:mnu_Tools(2)";
+}
+
+void TestMainWindowCommands::optionsCommand()
+{
+    QFETCH(QString, how);
+    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("Check1")));
+    QString opened;
+    closeNextDialog(&opened);
+    trigger(how);
+    QCOMPARE(opened, QStringLiteral("OptionsDialog"));
+    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("Check1"));
+}
+
+// The version item remembers the focused control before opening the about box.
+void TestMainWindowCommands::aboutRemembersFocus()
+{
+    MainWindowFixture::focus(m_f->find<QLineEdit>(QStringLiteral("Text2")));
+    QString opened;
+    closeNextDialog(&opened);
+    trigger(QStringLiteral("menu:mnu_Helps(3)"));
+    QCOMPARE(opened, QStringLiteral("AboutBox"));
+    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("Text2"));
+}
+
+// A separator or an unknown key runs nothing.
+void TestMainWindowCommands::unknownKeysRunNothing()
+{
+    QSignalSpy closing(m_f->window.get(), &MainWindow::closeRequested);
+    auto *toolbar = m_f->find<MainToolBar>(QStringLiteral("Toolbar1"));
+    const QString hintBefore = m_f->hint();
+    const qsizetype callsBefore = m_f->interaction.calls.size();
+    Q_EMIT toolbar->buttonClicked(QString());
+    Q_EMIT toolbar->buttonClicked(QStringLiteral("tbm_Format"));
+    Q_EMIT toolbar->buttonClicked(QStringLiteral("tbm_"));
+    QCOMPARE(closing.count(), 0);
+    QVERIFY(m_f->window->isVisible());
+    QCOMPARE(m_f->interaction.calls.size(), callsBefore);
+    QCOMPARE(m_f->hint(), hintBefore);
+    QCOMPARE(toolbar->actions().size(), 15);
+    QCOMPARE(toolbar->button(QStringLiteral("tbm_Help"))->toolTip(),
+             QStringLiteral("ヘルプ...(Ctrl+C)"));
+}
+
+// Starting the show with an empty list leaves the main window as it is.
+void TestMainWindowCommands::emptyListStartsNoShow()
+{
+    const qsizetype windowsBefore = QApplication::topLevelWidgets().size();
+    trigger(QStringLiteral("key:F7"));
+    trigger(QStringLiteral("button:tbm_Start"));
+    QVERIFY(m_f->window->isVisible());
+    QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
+    QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
+}
+
+// Types text into the interval entry and moves the focus on to Check1.
+QLineEdit *TestMainWindowCommands::enterInterval(const QString &text)
+{
+    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
+    MainWindowFixture::focus(text2);
+    text2->selectAll();
+    QTest::keyClick(text2, Qt::Key_Delete);
+    QTest::keyClicks(text2, text);
+    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("Check1")));
+    return text2;
+}
+
+// An empty, non-numeric or out-of-range entry is refused with message 16, the entry text
+// comes back and the focus returns to the entry.
+void TestMainWindowCommands::rejectedInterval_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("31 is above the range") << "31";
+    QTest::newRow("0 is below the range") << "0";
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("empty") << "";
+}
+
+void TestMainWindowCommands::rejectedInterval()
+{
+    QFETCH(QString, text);
+    QLineEdit *text2 = enterInterval(text);
+    const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, Rejected);
+    QCOMPARE(text2->text(), QStringLiteral("2"));
+    QCOMPARE(QApplication::focusWidget(), text2);
+    QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
+    QCOMPARE(m_f->settings.IntervalSeconds, qint16(2));
+}
+
+// A number from 1 to 30 becomes the interval in whole seconds and the hint is cleared.
+void TestMainWindowCommands::acceptedInterval_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("30 is the highest") << "30" << 30;
+    QTest::newRow("a half rounds to even") << "2.5" << 2;
+    QTest::newRow("a fraction rounds to the nearest") << "7.6" << 8;
+}
+
+void TestMainWindowCommands::acceptedInterval()
+{
+    QFETCH(QString, text);
+    QFETCH(int, seconds);
+    QLineEdit *text2 = enterInterval(text);
+    QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
+    QCOMPARE(m_f->settings.IntervalSeconds, qint16(seconds));
+    QCOMPARE(text2->text(), QString::number(seconds));
+    QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("UpDown1"))->value(), seconds);
+    QCOMPARE(m_f->hint(), QString());
+    QCOMPARE(text2->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+// Leaving the entry unchanged keeps the interval hint.
+void TestMainWindowCommands::unchangedIntervalKeepsHint()
+{
+    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
+    MainWindowFixture::focus(text2);
+    QCOMPARE(text2->palette().color(QPalette::Base), LightBlue);
+    QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
+    // A control of its own that writes no hint takes the focus.
+    auto *quiet = new QLineEdit(m_f->window->centralWidget());
+    MainWindowFixture::focus(quiet);
+    QVERIFY(m_f->interaction.calls.isEmpty());
+    QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
+}
+
+// Enter in the entry does nothing: no check, no message, no beep.
+void TestMainWindowCommands::enterIsSwallowed()
+{
+    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
+    MainWindowFixture::focus(text2);
+    QTest::keyClicks(text2, QStringLiteral("9"));
+    QTest::keyClick(text2, Qt::Key_Return);
+    QTest::keyClick(text2, Qt::Key_Enter);
+    QCoreApplication::processEvents();
+    QVERIFY(m_f->interaction.calls.isEmpty());
+    QCOMPARE(text2->text(), QStringLiteral("29"));
+    QCOMPARE(QApplication::focusWidget(), text2);
+}
+
+// The arrows move the interval, the entry follows and the focus goes to the focus sink,
+// which keeps the entry painted as active.
+void TestMainWindowCommands::arrowsMoveFocusToDummy()
+{
+    auto *upDown = m_f->find<UpDownControl>(QStringLiteral("UpDown1"));
+    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
+    QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(text2->text(), QStringLiteral("3"));
+    QCOMPARE(m_f->settings.IntervalSeconds, qint16(3));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Dummy"));
+    QCOMPARE(text2->palette().color(QPalette::Base), LightBlue);
+    for (int i = 0; i < 40; ++i)
+        QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
+    QCOMPARE(m_f->settings.IntervalSeconds, qint16(30));
+}
+
+// Clicking the boxes writes their settings at once, with their hints.
+void TestMainWindowCommands::checkBoxesWriteSettings()
+{
+    auto *check1 = m_f->find<QCheckBox>(QStringLiteral("Check1"));
+    auto *check2 = m_f->find<QCheckBox>(QStringLiteral("Check2"));
+    QVERIFY(check1->isChecked()); // from AlwaysOnTop = 1
+    QTest::mouseClick(check1, Qt::LeftButton, {}, check1->rect().center());
+    QCOMPARE(m_f->settings.AlwaysOnTop, qint16(0));
+    QCOMPARE(m_f->hint(), QStringLiteral("スライド画面は別ウィンドウで隠れます。"));
+    QTest::mouseClick(check1, Qt::LeftButton, {}, check1->rect().center());
+    QCOMPARE(m_f->settings.AlwaysOnTop, qint16(1));
+    QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を常時手前に表示します。"));
+    QTest::mouseClick(check2, Qt::LeftButton, {}, check2->rect().center());
+    QCOMPARE(m_f->settings.ShowMaximized, qint16(1));
+    QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を最大で表示します。"));
+    QTest::mouseClick(check2, Qt::LeftButton, {}, check2->rect().center());
+    QCOMPARE(m_f->settings.ShowMaximized, qint16(0));
+    QCOMPARE(m_f->hint(), QString());
+}
+
+// A box with the focus is light blue and shows its hint; without it, grey and no hint.
+void TestMainWindowCommands::checkBoxFocusColours()
+{
+    auto *check1 = m_f->find<QCheckBox>(QStringLiteral("Check1"));
+    QCOMPARE(check1->palette().color(QPalette::Window), QColor(192, 192, 192));
+    MainWindowFixture::focus(check1);
+    QCOMPARE(check1->palette().color(QPalette::Window), LightBlue);
+    QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を常時手前に表示します。"));
+    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("Check2")));
+    QCOMPARE(check1->palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(m_f->hint(), QString());
+}
+
+QTEST_MAIN(TestMainWindowCommands)
+#include "tst_mainwindowcommands.moc"

@@ -1,0 +1,240 @@
+#include "mainwindowfixture.h"
+
+#include "mainwindow/halfeven.h"
+#include "mainwindow/panearranger.h"
+#include "mainwindow/previewpane.h"
+#include "mainwindow/splitterbar.h"
+#include "mainwindow/updowncontrol.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QTreeView>
+
+class TestMainWindowPanes : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void initialLayout();
+    void picture4DragRearranges();
+    void picture2RefusesNarrowTree();
+    void otherButtonsDoNotRearrange();
+    void picture3RedrawsPreview();
+    void previewFit_data();
+    void previewFit();
+    void previewMissingFile();
+    void previewNotAPicture();
+    void firstActivationFromSettings();
+
+private:
+    QString picture(const QString &name, QSize size) const;
+    PreviewPane *preview() const { return m_f->find<PreviewPane>(QStringLiteral("Picture1")); }
+    void checkPlaced() const;
+
+    std::unique_ptr<MainWindowFixture> m_f;
+};
+
+void TestMainWindowPanes::init()
+{
+    m_f = std::make_unique<MainWindowFixture>();
+}
+
+void TestMainWindowPanes::cleanup()
+{
+    m_f.reset();
+}
+
+QString TestMainWindowPanes::picture(const QString &name, QSize size) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString path = m_f->home.filePath(name);
+    image.save(path, "PNG");
+    return path;
+}
+
+// Every pane sits where the layout says, converted to pixels.
+void TestMainWindowPanes::checkPlaced() const
+{
+    const PaneArranger &arranger = m_f->window->arranger();
+    const PaneLayout &l = arranger.layout();
+    const TwipScale &s = arranger.scale();
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("ListView1"))->geometry(), s.toPixels(l.fileList));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("ListView2"))->geometry(), s.toPixels(l.slideList));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("Picture1"))->geometry(), s.toPixels(l.preview));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("Picture3"))->geometry(), s.toPixels(l.picture3));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("Picture4"))->geometry(), s.toPixels(l.picture4));
+}
+
+// The window opens with the designed panes and the status bar along the bottom.
+void TestMainWindowPanes::initialLayout()
+{
+    QVERIFY(m_f->open());
+    const PaneLayout &l = m_f->window->arranger().layout();
+    QCOMPARE(l.fileList, QRect(2970, 690, 4555, 2505));
+    QCOMPARE(l.slideList, QRect(2970, 3240, 7510, 3990));
+    QCOMPARE(l.statusBar.top(), 7230);
+    checkPlaced();
+    QVERIFY(!m_f->window->SplitterDragging());
+    QCOMPARE(preview()->backColor(), QColor(Qt::black));
+}
+
+// Dragging Picture4 up moves only the bar; the release shortens the upper panes and the
+// slide list fills the space down to the status bar.
+void TestMainWindowPanes::picture4DragRearranges()
+{
+    QVERIFY(m_f->open());
+    auto *bar = m_f->find<SplitterBar>(QStringLiteral("Picture4"));
+    const QColor face = bar->colour();
+    const int px = 34;
+    MainWindowFixture::send(bar, QEvent::MouseButtonPress, {100, 1}, Qt::LeftButton,
+                            Qt::LeftButton);
+    QVERIFY(m_f->window->SplitterDragging());
+    QVERIFY(bar->colour() != face);
+    MainWindowFixture::send(bar, QEvent::MouseMove, {100, 1 - px}, Qt::NoButton, Qt::LeftButton);
+    const PaneLayout &l = m_f->window->arranger().layout();
+    const int barTop = 3195 + m_f->window->arranger().scale().toTwips(1 - px);
+    QCOMPARE(l.picture4.top(), barTop);
+    QCOMPARE(l.fileList.height(), 2505); // the panes wait for the release
+    MainWindowFixture::send(bar, QEvent::MouseButtonRelease, {100, 1}, Qt::LeftButton,
+                            Qt::NoButton);
+    QCOMPARE(l.fileList.height(), barTop - 690);
+    QCOMPARE(l.preview.height(), barTop - 690);
+    QCOMPARE(l.slideList.top(), barTop + 45);
+    QCOMPARE(l.slideList.top() + l.slideList.height(), l.statusBar.top());
+    QCOMPARE(l.picture3.height(), l.preview.height());
+    checkPlaced();
+    QVERIFY(!m_f->window->SplitterDragging());
+    QCOMPARE(bar->colour(), face);
+}
+
+// Picture2 may not leave the folder tree 800 twips wide or less.
+void TestMainWindowPanes::picture2RefusesNarrowTree()
+{
+    QVERIFY(m_f->open());
+    auto *bar = m_f->find<SplitterBar>(QStringLiteral("Picture2"));
+    MainWindowFixture::drag(bar, {1, 200}, {-200, 200});
+    const PaneLayout &l = m_f->window->arranger().layout();
+    QCOMPARE(l.picture2.left(), 2925);
+    QCOMPARE(l.folderTree.width(), 2925);
+    MainWindowFixture::drag(bar, {1, 200}, {-60, 200});
+    const int accepted = 2925 + m_f->window->arranger().scale().toTwips(-60);
+    QCOMPARE(l.picture2.left(), accepted);
+    QCOMPARE(l.folderTree.width(), accepted);
+    QCOMPARE(l.fileList.left(), accepted + 45);
+    QCOMPARE(l.picture4.left(), accepted + 45);
+    QCOMPARE(l.picture4.width(), l.slideList.width());
+    checkPlaced();
+}
+
+// Only the left button drags and re-arranges; any release clears the dragging flag.
+void TestMainWindowPanes::otherButtonsDoNotRearrange()
+{
+    QVERIFY(m_f->open());
+    auto *bar = m_f->find<SplitterBar>(QStringLiteral("Picture3"));
+    MainWindowFixture::drag(bar, {1, 50}, {-40, 50}, Qt::RightButton);
+    QCOMPARE(m_f->window->arranger().layout().picture3.left(), 7525);
+    QCOMPARE(m_f->window->arranger().layout().fileList.width(), 4555);
+    QVERIFY(!m_f->window->SplitterDragging());
+}
+
+// After Picture3 moves, a previewed picture is drawn again at the new pane size.
+void TestMainWindowPanes::picture3RedrawsPreview()
+{
+    QVERIFY(m_f->open());
+    const QString path = picture(QStringLiteral("wide.png"), QSize(2000, 100));
+    preview()->ShowPreview(path);
+    const int before = preview()->pictureRect().width();
+    QCOMPARE(before, preview()->contentsRect().width());
+    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("Picture3")), {1, 50}, {-60, 50});
+    QVERIFY(preview()->contentsRect().width() > before);
+    QCOMPARE(preview()->pictureRect().width(), preview()->contentsRect().width());
+    QCOMPARE(preview()->tag(), path);
+}
+
+// Pictures are reduced to fit but never enlarged, and centred.
+void TestMainWindowPanes::previewFit_data()
+{
+    QTest::addColumn<double>("widthFactor"); // of the pane's inner size
+    QTest::addColumn<double>("heightFactor");
+    QTest::newRow("smaller is unscaled and centred") << 0.5 << 0.25;
+    QTest::newRow("twice as wide is halved") << 2.0 << 1.0;
+}
+
+void TestMainWindowPanes::previewFit()
+{
+    QFETCH(double, widthFactor);
+    QFETCH(double, heightFactor);
+    QVERIFY(m_f->open());
+    const QSize pane = preview()->contentsRect().size();
+    const QSize size(qRound(pane.width() * widthFactor), qRound(pane.height() * heightFactor));
+    const QString path = picture(QStringLiteral("p.png"), size);
+    preview()->ShowPreview(path);
+    const QRect placed = preview()->pictureRect().translated(-preview()->contentsRect().topLeft());
+    const QSize expected =
+        widthFactor > 1 ? QSize(pane.width(), roundHalfEven(size.height() / 2.0)) : size;
+    QCOMPARE(placed.size(), expected);
+    QVERIFY(qAbs(placed.left() - (pane.width() - expected.width()) / 2) <= 1);
+    QVERIFY(qAbs(placed.top() - (pane.height() - expected.height()) / 2) <= 1);
+    QCOMPARE(preview()->tag(), path);
+    const QImage shown = preview()->grab().toImage();
+    QCOMPARE(shown.pixelColor(preview()->pictureRect().center()), QColor(Qt::red));
+}
+
+// A missing file is reported; the pane is cleared and keeps the path shown before.
+void TestMainWindowPanes::previewMissingFile()
+{
+    QVERIFY(m_f->open());
+    const QString shown = picture(QStringLiteral("a.png"), QSize(10, 10));
+    preview()->ShowPreview(shown);
+    preview()->ShowPreview(m_f->home.filePath(QStringLiteral("gone.jpg")));
+    const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, QStringLiteral("ファイルが見つかりません"));
+    QCOMPARE(messages[0].style, 64);
+    QCOMPARE(messages[0].title, QStringLiteral("データエラー"));
+    QVERIFY(preview()->pictureRect().isEmpty());
+    QCOMPARE(preview()->tag(), shown);
+}
+
+// A file that is not a picture is passed over without a message.
+void TestMainWindowPanes::previewNotAPicture()
+{
+    QVERIFY(m_f->open());
+    const QString shown = picture(QStringLiteral("a.png"), QSize(10, 10));
+    preview()->ShowPreview(shown);
+    QFile text(m_f->home.filePath(QStringLiteral("notes.jpg")));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("not a picture");
+    text.close();
+    preview()->ShowPreview(text.fileName());
+    QVERIFY(m_f->interaction.calls.isEmpty());
+    QVERIFY(preview()->pictureRect().isEmpty());
+    QCOMPARE(preview()->tag(), shown);
+}
+
+// The first activation puts the stored interval, the two boxes and the list name into the
+// command bar.
+void TestMainWindowPanes::firstActivationFromSettings()
+{
+    m_f->settings.IntervalSeconds = 7;
+    m_f->settings.AlwaysOnTop = 1;
+    m_f->settings.ShowMaximized = 1;
+    m_f->settings.ShowBackColor = 0x00FF8000; // blue 255, green 128, red 0
+    m_f->settings.CurrentListPath = m_f->home.filePath(QStringLiteral("holiday.2024.vrl"));
+    QVERIFY(m_f->open());
+    QCOMPARE(m_f->find<QLineEdit>(QStringLiteral("Text2"))->text(), QStringLiteral("7"));
+    QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("UpDown1"))->value(), 7);
+    QVERIFY(m_f->find<QCheckBox>(QStringLiteral("Check1"))->isChecked());
+    QVERIFY(m_f->find<QCheckBox>(QStringLiteral("Check2"))->isChecked());
+    QCOMPARE(m_f->find<QLabel>(QStringLiteral("Label1(2)"))->text(),
+             QStringLiteral("holiday.2024"));
+    QCOMPARE(m_f->window->listPath(), m_f->settings.CurrentListPath);
+    QCOMPARE(preview()->backColor(), QColor(0, 128, 255));
+    QVERIFY(m_f->window->isEnabled());
+}
+
+QTEST_MAIN(TestMainWindowPanes)
+#include "tst_mainwindowpanes.moc"
