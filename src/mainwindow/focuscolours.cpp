@@ -10,7 +10,7 @@ namespace {
 
 QPalette::ColorRole roleOf(const QWidget &widget)
 {
-    return qobject_cast<const QLineEdit *>(&widget) ? QPalette::Base : QPalette::Window;
+    return qobject_cast<const QLineEdit *>(&widget) ? QPalette::Base : widget.backgroundRole();
 }
 
 } // namespace

@@ -12,7 +12,7 @@ inline const QColor Focused(192, 192, 255);
 inline const QColor CheckAtRest(192, 192, 192);
 inline const QColor EntryAtRest(255, 255, 255);
 
-// Paints the background of a check box (window role) or an entry (base role).
+// Paints the background of a check box or an entry.
 void paint(QWidget &widget, const QColor &colour);
 QColor background(const QWidget &widget);
 

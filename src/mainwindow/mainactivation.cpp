@@ -14,6 +14,8 @@
 #include "slidelist/slidelistview.h"
 
 #include <QItemSelectionModel>
+#include <QPointer>
+#include <QWidget>
 
 namespace {
 
@@ -52,6 +54,8 @@ QString MainActivation::listNameOf(const QString &path)
 
 void MainActivation::firstActivation()
 {
+    // Disabling the window takes the focus away; the control that had it gets it back.
+    const QPointer<QWidget> focused = m_window.focusWidget();
     m_window.setEnabled(false);
     m_parts.arranger->paintBarsAtRest();
     m_parts.interval->placeInterval(m_settings.IntervalSeconds);
@@ -62,6 +66,8 @@ void MainActivation::firstActivation()
     m_mainInitialised = true;
     openStartList();
     m_window.setEnabled(true);
+    if (focused && m_window.isVisible())
+        focused->setFocus(Qt::OtherFocusReason);
 }
 
 void MainActivation::showListName()

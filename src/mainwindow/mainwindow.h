@@ -43,7 +43,6 @@ public:
     bool MainInitialised() const;
     bool SplitterDragging() const;
 
-    MainCommands &commands() const { return *m_commands; }
     const PaneArranger &arranger() const { return *m_arranger; }
 
 Q_SIGNALS:

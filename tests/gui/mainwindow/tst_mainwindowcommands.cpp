@@ -1,5 +1,6 @@
 #include "mainwindowfixture.h"
 
+#include "mainwindow/focuscolours.h"
 #include "mainwindow/maintoolbar.h"
 #include "mainwindow/updowncontrol.h"
 #include "slidelist/slidelistmodel.h"
@@ -230,7 +231,7 @@ void TestMainWindowCommands::acceptedInterval()
     QCOMPARE(text2->text(), QString::number(seconds));
     QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("UpDown1"))->value(), seconds);
     QCOMPARE(m_f->hint(), QString());
-    QCOMPARE(text2->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(FocusColours::background(*text2), QColor(Qt::white));
 }
 
 // Leaving the entry unchanged keeps the interval hint.
@@ -238,7 +239,7 @@ void TestMainWindowCommands::unchangedIntervalKeepsHint()
 {
     auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
     MainWindowFixture::focus(text2);
-    QCOMPARE(text2->palette().color(QPalette::Base), LightBlue);
+    QCOMPARE(FocusColours::background(*text2), LightBlue);
     QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
     // A control of its own that writes no hint takes the focus.
     auto *quiet = new QLineEdit(m_f->window->centralWidget());
@@ -252,6 +253,7 @@ void TestMainWindowCommands::enterIsSwallowed()
 {
     auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
     MainWindowFixture::focus(text2);
+    text2->end(false);
     QTest::keyClicks(text2, QStringLiteral("9"));
     QTest::keyClick(text2, Qt::Key_Return);
     QTest::keyClick(text2, Qt::Key_Enter);
@@ -272,7 +274,7 @@ void TestMainWindowCommands::arrowsMoveFocusToDummy()
     QCOMPARE(text2->text(), QStringLiteral("3"));
     QCOMPARE(m_f->settings.IntervalSeconds, qint16(3));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Dummy"));
-    QCOMPARE(text2->palette().color(QPalette::Base), LightBlue);
+    QCOMPARE(FocusColours::background(*text2), LightBlue);
     for (int i = 0; i < 40; ++i)
         QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
     QCOMPARE(m_f->settings.IntervalSeconds, qint16(30));
@@ -302,12 +304,12 @@ void TestMainWindowCommands::checkBoxesWriteSettings()
 void TestMainWindowCommands::checkBoxFocusColours()
 {
     auto *check1 = m_f->find<QCheckBox>(QStringLiteral("Check1"));
-    QCOMPARE(check1->palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(FocusColours::background(*check1), QColor(192, 192, 192));
     MainWindowFixture::focus(check1);
-    QCOMPARE(check1->palette().color(QPalette::Window), LightBlue);
+    QCOMPARE(FocusColours::background(*check1), LightBlue);
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を常時手前に表示します。"));
     MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("Check2")));
-    QCOMPARE(check1->palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(FocusColours::background(*check1), QColor(192, 192, 192));
     QCOMPARE(m_f->hint(), QString());
 }
 
