@@ -19,6 +19,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "app/settings.h"
+#include "app/twips.h"
 #include "browser/filelistview.h"
 #include "browser/foldertreeview.h"
 #include "browser/shellfilecommands.h"
@@ -145,7 +146,7 @@ void MainWindow::placeWindow()
     const int menuHeight = menuBar()->sizeHint().height();
     resize(scale.toPixels(PaneLayout::DesignedClientWidth),
            scale.toPixels(PaneLayout::DesignedClientHeight) + menuHeight);
-    move(scale.toPixels(m_settings.MainLeft), scale.toPixels(m_settings.MainTop));
+    move(twipsToPixels(m_settings.MainLeft), twipsToPixels(m_settings.MainTop));
     centralWidget()->resize(scale.toPixels(PaneLayout::DesignedClientWidth),
                             scale.toPixels(PaneLayout::DesignedClientHeight));
     m_arranger->ApplyInitialLayout();

@@ -1,16 +1,11 @@
 #include "mainwindow/twipscale.h"
 
+#include "app/twips.h"
 #include "mainwindow/halfeven.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 TwipScale TwipScale::ofPrimaryScreen()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const double dpi =
-        screen && screen->logicalDotsPerInchX() > 0 ? screen->logicalDotsPerInchX() : 96.0;
-    return TwipScale(1440.0 / dpi);
+    return TwipScale(::twipsPerPixel());
 }
 
 int TwipScale::toPixels(double twips) const

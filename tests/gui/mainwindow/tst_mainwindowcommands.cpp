@@ -5,6 +5,7 @@
 #include "mainwindow/updowncontrol.h"
 #include "slidelist/slidelistmodel.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void aboutRemembersFocus();
     void unknownKeysRunNothing();
     void emptyListStartsNoShow();
+    void showHidesMainWindowUntilClosed();
     void rejectedInterval_data();
     void rejectedInterval();
     void acceptedInterval_data();
@@ -173,6 +175,30 @@ void TestMainWindowCommands::emptyListStartsNoShow()
     QVERIFY(m_f->window->isVisible());
     QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
+}
+
+// The show plays in its own window while the main window hides; closing it brings the main
+// window back.
+void TestMainWindowCommands::showHidesMainWindowUntilClosed()
+{
+    QImage image(QSize(8, 8), QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    const QString path = m_f->home.filePath(QStringLiteral("slide.png"));
+    QVERIFY(image.save(path, "PNG"));
+    auto *list = m_f->find<QAbstractItemView>(QStringLiteral("ListView2"));
+    QVERIFY(static_cast<SlideListModel *>(list->model())
+                ->AddEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
+    trigger(QStringLiteral("button:tbm_Start"));
+    QWidget *show = nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows) {
+        if (widget->objectName() == QLatin1String("SlideShowWindow") && widget->isVisible())
+            show = widget;
+    }
+    QVERIFY(show);
+    QVERIFY(!m_f->window->isVisible());
+    show->close();
+    QVERIFY(m_f->window->isVisible());
 }
 
 // Types text into the interval entry and moves the focus on to Check1.

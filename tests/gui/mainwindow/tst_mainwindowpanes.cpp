@@ -5,6 +5,7 @@
 #include "mainwindow/previewpane.h"
 #include "mainwindow/splitterbar.h"
 #include "mainwindow/updowncontrol.h"
+#include "slidelist/slidelistmodel.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void previewMissingFile();
     void previewNotAPicture();
     void firstActivationFromSettings();
+    void focusReturnsToSlideList();
 
 private:
     QString picture(const QString &name, QSize size) const;
@@ -234,6 +236,28 @@ void TestMainWindowPanes::firstActivationFromSettings()
     QCOMPARE(m_f->window->listPath(), m_f->settings.CurrentListPath);
     QCOMPARE(preview()->backColor(), QColor(0, 128, 255));
     QVERIFY(m_f->window->isEnabled());
+}
+
+// After a dialog closed with OK, the next activation gives the focus back to the slide list
+// and shows its selected picture.
+void TestMainWindowPanes::focusReturnsToSlideList()
+{
+    QVERIFY(m_f->open());
+    const QString path = picture(QStringLiteral("slide.png"), QSize(20, 20));
+    auto *list = m_f->find<QTreeView>(QStringLiteral("ListView2"));
+    QVERIFY(static_cast<SlideListModel *>(list->model())
+                ->AddEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
+    list->setCurrentIndex(list->model()->index(0, 0));
+    m_f->settings.LastFocusList = QStringLiteral("ListView2");
+    m_f->settings.RestoreListFocus = true;
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    m_f->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_f->window.get()));
+    QCOMPARE(preview()->tag(), path);
+    QCOMPARE(QApplication::focusWidget(), list);
+    QVERIFY(!m_f->settings.RestoreListFocus);
 }
 
 QTEST_MAIN(TestMainWindowPanes)
