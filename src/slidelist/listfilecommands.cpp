@@ -133,9 +133,14 @@ void ListFileCommands::appendExisting(const QStringList &paths)
             continue;
         const QFileInfo info(path);
         const QString displayName = info.fileName();
-        if (displayName.isEmpty() || !info.isAbsolute() || !info.exists())
+        if (displayName.isEmpty() || !info.isAbsolute())
             continue;
-        found.append(SlideEntry{path, SizeText(info.size()), IconForName(displayName)});
+        // Asking the size first makes one stat() answer both questions; exists() alone
+        // would cost an access() call of its own.
+        const qint64 size = info.size();
+        if (!info.exists())
+            continue;
+        found.append(SlideEntry{path, SizeText(size), IconForName(displayName)});
     }
     m_model.AddEntries(found);
 }
