@@ -1,5 +1,23 @@
 #include "browser/shellfilecommands.h"
 
+#include "app/interaction.h"
+#include "app/statushints.h"
+#include "browser/browsertexts.h"
+#include "browser/filelistview.h"
+#include "browser/foldertreekeys.h"
+#include "platform/shellroutines.h"
+#include "slidelist/slidelistmodel.h"
+#include "slidelist/slidelistview.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr int MoveMode = 1;
+constexpr int CopyMode = 2;
+
+} // namespace
+
 ShellFileCommands::ShellFileCommands(SlideListModel &model, SlideListView &slideView,
                                      FileListView &fileList, Interaction &interaction,
                                      StatusHints &hints)
@@ -11,4 +29,101 @@ ShellFileCommands::ShellFileCommands(SlideListModel &model, SlideListView &slide
 {
 }
 
-void ShellFileCommands::PopUpCommand(int) {}
+void ShellFileCommands::PopUpCommand(int index)
+{
+    if (m_model.EntryCount() == 0)
+        return;
+    switch (index) {
+    case 0:
+        chooseFolderThen(BrowserTexts::moveTarget(), &ShellFileCommands::MoveSelectedFiles);
+        break;
+    case 1:
+        chooseFolderThen(BrowserTexts::copyTarget(), &ShellFileCommands::CopySelectedFiles);
+        break;
+    case 2:
+        DeleteSelectedFiles();
+        break;
+    default:
+        break;
+    }
+}
+
+void ShellFileCommands::chooseFolderThen(const QString &title, Command command)
+{
+    const QStringList selected = m_slideView.SelectedEntries();
+    const QString start =
+        selected.isEmpty() ? QString() : FolderKeys::FolderOfPath(selected.first());
+    const QString destination = m_interaction.folderName(title, start);
+    if (!destination.isEmpty())
+        (this->*command)(destination);
+    m_slideView.setFocus();
+}
+
+// Files that left their folder leave both lists, whatever the result says: a move stopped
+// half-way has moved some of them.
+void ShellFileCommands::MoveSelectedFiles(const QString &destination)
+{
+    const QStringList paths = m_slideView.SelectedEntries();
+    if (paths.isEmpty())
+        return;
+    moveOrCopy(destination, MoveMode);
+    removeVanished(paths);
+    m_slideView.ShowListCount();
+}
+
+void ShellFileCommands::CopySelectedFiles(const QString &destination)
+{
+    moveOrCopy(destination, CopyMode);
+}
+
+int ShellFileCommands::moveOrCopy(const QString &destination, int mode)
+{
+    const QStringList paths = m_slideView.SelectedEntries();
+    if (paths.isEmpty())
+        return 0;
+    auto progress = [this](int done, int total) {
+        m_hints.setProgressMaximum(qMax(1, total));
+        m_hints.setProgressValue(done);
+        return true;
+    };
+    const int result = ShellMoveCopy(m_interaction, paths, destination, mode, progress);
+    m_hints.setProgressValue(0);
+    return result;
+}
+
+// A failed delete may still have put some files in the trash; those leave the lists too.
+void ShellFileCommands::DeleteSelectedFiles()
+{
+    const QStringList paths = m_slideView.SelectedEntries();
+    if (paths.isEmpty())
+        return;
+    const int result = ShellDelete(m_interaction, paths);
+    if (result == ShellCancelled)
+        return;
+    if (result == 0) {
+        removeFromLists(paths);
+    } else {
+        removeVanished(paths);
+        m_interaction.messageBox(BrowserTexts::deleteFailed(), Interaction::StyleError,
+                                 BrowserTexts::deleteFileErrorTitle());
+    }
+    m_slideView.ShowListCount();
+}
+
+void ShellFileCommands::removeFromLists(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        m_model.RemoveEntry(path);
+        m_fileList.removeEntry(path);
+    }
+}
+
+void ShellFileCommands::removeVanished(const QStringList &paths)
+{
+    QStringList gone;
+    for (const QString &path : paths) {
+        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+            gone.append(path);
+    }
+    removeFromLists(gone);
+}

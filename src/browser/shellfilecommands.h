@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class FileListView;
 class Interaction;
 class SlideListModel;
@@ -7,6 +10,7 @@ class SlideListView;
 class StatusHints;
 
 // The slide list's pop-up commands on picture files: move, copy, delete to the trash.
+// Afterwards both lists hold only files that are still where they were.
 class ShellFileCommands {
 public:
     ShellFileCommands(SlideListModel &model, SlideListView &slideView, FileListView &fileList,
@@ -15,7 +19,17 @@ public:
     // mnu_PopUps items 0 (move), 1 (copy) and 2 (delete).
     void PopUpCommand(int index);
 
+    void MoveSelectedFiles(const QString &destination);
+    void CopySelectedFiles(const QString &destination);
+    void DeleteSelectedFiles();
+
 private:
+    using Command = void (ShellFileCommands::*)(const QString &);
+    void chooseFolderThen(const QString &title, Command command);
+    int moveOrCopy(const QString &destination, int mode);
+    void removeFromLists(const QStringList &paths);
+    void removeVanished(const QStringList &paths);
+
     SlideListModel &m_model;
     SlideListView &m_slideView;
     FileListView &m_fileList;

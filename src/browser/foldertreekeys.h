@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Keys of the folder tree's nodes: "section*path". The section tells under which top node
+// the folder was reached; a folder can appear under both with two different keys.
+// Placeholder children ("dummy*...") give an unread folder its expand button.
+namespace FolderKeys {
+
+QString DesktopSection();
+QString ComputerSection();
+
+QString NodeKey(const QString &section, const QString &path);
+QString KeySection(const QString &key);
+
+// The folder path of a node: everything after the first "*" (paths may hold "*" themselves).
+// Empty for the two top nodes.
+QString KeyPath(const QString &key);
+
+bool IsPlaceholderKey(const QString &key);
+
+// A volume's placeholder carries the path with a trailing separator so that it never equals
+// the placeholder of a folder node with the same path.
+QString VolumePlaceholderKey(const QString &volumePath);
+QString PlaceholderKey(const QString &nodeKey);
+
+// Key of a folder below the node parentKey: the parent's section with the folder's path.
+QString ChildKey(const QString &parentKey, const QString &childPath);
+
+QString ChildPath(const QString &folder, const QString &name);
+// The folder part of a path (without the trailing separator; "/" for the root).
+QString FolderOfPath(const QString &path);
+QString LastComponent(const QString &path);
+
+// True when path is folder itself or lies anywhere below it (without regard to case).
+bool IsSameOrBelow(const QString &path, const QString &folder);
+
+// Try number n of the new-folder series: base, "base (2)", "base (3)", ...
+QString NewFolderPath(const QString &basePath, int attempt);
+
+// Where a node with newKey goes among siblings already in order: before the first sibling
+// that sorts after it, never before a placeholder.
+int SortedInsertPosition(const QStringList &siblingKeys, const QString &newKey);
+
+} // namespace FolderKeys

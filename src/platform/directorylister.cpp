@@ -1,0 +1,129 @@
+#include "platform/directorylister.h"
+
+#include "browser/foldertreekeys.h"
+#include "platform/shellroutines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+
+enum class EntryKind { Folder, File, Other };
+
+// d_type saves a stat per entry; links and file systems that do not fill it are asked.
+EntryKind kindOf(DIR *dir, const dirent *entry)
+{
+    switch (entry->d_type) {
+    case DT_DIR:
+        return EntryKind::Folder;
+    case DT_REG:
+        return EntryKind::File;
+    case DT_LNK:
+    case DT_UNKNOWN:
+        break;
+    default:
+        return EntryKind::Other;
+    }
+    struct stat info {};
+    if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0)
+        return EntryKind::Other;
+    if (S_ISDIR(info.st_mode))
+        return EntryKind::Folder;
+    return S_ISREG(info.st_mode) ? EntryKind::File : EntryKind::Other;
+}
+
+DirectoryListing failure(int error)
+{
+    DirectoryListing listing;
+    listing.error = error == ENOMEDIUM ? ListingError::NotReady : ListingError::Other;
+    listing.systemText = QString::fromLocal8Bit(std::strerror(error));
+    return listing;
+}
+
+// Calls take(name, kind) for every entry not beginning with "." until it returns false.
+template<typename Take> DirectoryListing scan(const QString &folder, Take take)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return failure(errno);
+    DirectoryListing listing;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        const QString name = QFile::decodeName(entry->d_name);
+        if (!take(listing, name, kindOf(dir, entry)))
+            break;
+    }
+    ::closedir(dir);
+    return listing;
+}
+
+bool isPictureName(const QString &name, bool jpeg, bool bitmap)
+{
+    return (jpeg && name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) ||
+           (bitmap && name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive));
+}
+
+} // namespace
+
+QVector<Volume> DirectoryLister::volumes() const
+{
+    return MountedVolumes();
+}
+
+DirectoryListing DirectoryLister::subfolders(const QString &folder) const
+{
+    return scan(folder, [&](DirectoryListing &listing, const QString &name, EntryKind kind) {
+        if (kind == EntryKind::Folder)
+            listing.paths.append(FolderKeys::ChildPath(folder, name));
+        return true;
+    });
+}
+
+bool DirectoryLister::hasSubfolder(const QString &folder) const
+{
+    bool found = false;
+    scan(folder, [&](DirectoryListing &, const QString &, EntryKind kind) {
+        found = kind == EntryKind::Folder;
+        return !found;
+    });
+    return found;
+}
+
+DirectoryListing DirectoryLister::pictureFiles(const QString &folder, bool jpeg, bool bitmap) const
+{
+    if (!jpeg && !bitmap)
+        return {};
+    return scan(folder, [&](DirectoryListing &listing, const QString &name, EntryKind kind) {
+        if (kind == EntryKind::File && isPictureName(name, jpeg, bitmap))
+            listing.paths.append(FolderKeys::ChildPath(folder, name));
+        return true;
+    });
+}
+
+MakeFolderResult DirectoryLister::makeFolder(const QString &path) const
+{
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+        return MakeFolderResult::Created;
+    return errno == EEXIST ? MakeFolderResult::NameTaken : MakeFolderResult::Failed;
+}
+
+bool DirectoryLister::renameFolder(const QString &from, const QString &to) const
+{
+    if (from == to)
+        return QFileInfo(from).isDir();
+    if (to.isEmpty() || QFileInfo::exists(to) || QFileInfo(to).isSymLink())
+        return false;
+    return QDir().rename(from, to);
+}
+
+int DirectoryLister::formatDrive(const QString &path) const
+{
+    return FormatDriveDialog(path);
+}

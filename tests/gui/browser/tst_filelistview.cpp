@@ -1,0 +1,324 @@
+#include "app/settings.h"
+#include "browser/filelistview.h"
+#include "browsertestsupport.h"
+#include "scriptedinteraction.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QSignalSpy>
+
+class TestFileListView : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void searchOptions_data();
+    void searchOptions();
+    void sizeColumn_data();
+    void sizeColumn();
+    void waitHintProgressAndPreviewReset();
+    void headerClicksShareOneOrder();
+    void previewOnRelease_data();
+    void previewOnRelease();
+    void focusHint();
+    void dragCarriesTheSelection();
+    void notReadyAsksRetryOrCancel_data();
+    void notReadyAsksRetryOrCancel();
+    void unformattedOffersFormat_data();
+    void unformattedOffersFormat();
+    void removeAndClear();
+
+private:
+    QStringList shownNames() const;
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    Settings m_settings;
+    ScriptedInteraction m_interaction;
+    RecordingHints m_hints;
+    FakeLister m_lister;
+    std::unique_ptr<FileListView> m_view;
+};
+
+void TestFileListView::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_settings = Settings();
+    m_interaction = ScriptedInteraction();
+    m_hints = RecordingHints();
+    m_lister = FakeLister();
+    writeFile(path("b.jpg"), 1234);
+    writeFile(path("A.bmp"), 0);
+    writeFile(path("c.JPG"), 20);
+    writeFile(path("IMG_0001.JPG"), 300);
+    QVERIFY(QDir().mkpath(path("old.jpg")));
+    m_view = std::make_unique<FileListView>(m_settings, m_interaction, m_hints);
+    m_view->setDirectoryLister(&m_lister);
+    m_view->resize(400, 300);
+}
+
+void TestFileListView::cleanup()
+{
+    m_view.reset();
+}
+
+QStringList TestFileListView::shownNames() const
+{
+    QStringList names;
+    const QVector<FileListEntry> entries = m_view->allEntries();
+    for (const FileListEntry &entry : entries)
+        names.append(entry.name);
+    return names;
+}
+
+// Sorted by path without regard to case, pictures of both kinds interleaved; a folder
+// named like a picture is left out; both options off list nothing.
+void TestFileListView::searchOptions_data()
+{
+    QTest::addColumn<int>("jpeg");
+    QTest::addColumn<int>("bitmap");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("both, interleaved")
+        << 1 << 1 << QStringList{"A.bmp", "b.jpg", "c.JPG", "IMG_0001.JPG"};
+    QTest::newRow("jpeg only, upper-case extensions too")
+        << 1 << 0 << QStringList{"b.jpg", "c.JPG", "IMG_0001.JPG"};
+    QTest::newRow("bitmap only") << 0 << 1 << QStringList{"A.bmp"};
+    QTest::newRow("neither") << 0 << 0 << QStringList();
+}
+
+void TestFileListView::searchOptions()
+{
+    QFETCH(int, jpeg);
+    QFETCH(int, bitmap);
+    m_settings.SearchJpg = qint16(jpeg);
+    m_settings.SearchBmp = qint16(bitmap);
+    m_view->ShowFolderFiles(m_dir->path());
+    QFETCH(QStringList, names);
+    QCOMPARE(shownNames(), names);
+    QCOMPARE(m_hints.hint(), m_dir->path());
+    QCOMPARE(m_view->folder(), m_dir->path());
+    QVERIFY(m_interaction.calls.isEmpty());
+}
+
+// Sizes fill ten characters; longer texts stay whole. Icons follow the display name.
+void TestFileListView::sizeColumn_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("1234 bytes") << qint64(1234) << QStringLiteral("     1,234");
+    QTest::newRow("empty file") << qint64(0) << QStringLiteral("         0");
+    QTest::newRow("ten characters") << qint64(12'345'678) << QStringLiteral("12,345,678");
+    QTest::newRow("eleven characters") << qint64(123'456'789) << QStringLiteral("123,456,789");
+}
+
+void TestFileListView::sizeColumn()
+{
+    QFETCH(qint64, size);
+    const QString folder = path("sized");
+    QDir().mkpath(folder);
+    QFile file(folder + QStringLiteral("/p.bmp"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(size));
+    file.close();
+    m_view->ShowFolderFiles(folder);
+    QCOMPARE(m_view->EntryCount(), 1);
+    const FileListModel &model = m_view->fileModel();
+    QFETCH(QString, text);
+    QCOMPARE(model.data(model.index(0, FileListModel::SizeColumn)).toString(), text);
+    QCOMPARE(model.entryAt(0).icon, 2);
+    QCOMPARE(model.entryAt(0).key, folder + QStringLiteral("/p.bmp"));
+}
+
+// The wait text shows while the list fills; the progress counts every file; the preview
+// is emptied once the list stands.
+void TestFileListView::waitHintProgressAndPreviewReset()
+{
+    QSignalSpy cleared(m_view.get(), &FileListView::previewCleared);
+    m_view->ShowFolderFiles(m_dir->path());
+    const qsizetype wait =
+        m_hints.hints.indexOf(QStringLiteral("ファイルを取得中です。しばらくお待ちください。"));
+    QVERIFY(wait >= 0);
+    QCOMPARE(m_hints.hints.mid(wait + 1), QStringList{m_dir->path()});
+    QCOMPARE(m_hints.progressMaximum, 4);
+    QCOMPARE(m_hints.progressValue, 0);
+    QVERIFY(m_hints.progressSteps >= 6);
+    QCOMPARE(cleared.count(), 1);
+
+    m_settings.SearchJpg = 0;
+    m_settings.SearchBmp = 0;
+    m_view->ShowFolderFiles(m_dir->path());
+    QCOMPARE(m_hints.progressMaximum, 1);
+}
+
+// Each header click reverses the one order, whichever column is clicked; the first click
+// gives descending.
+void TestFileListView::headerClicksShareOneOrder()
+{
+    m_view->show();
+    m_view->ShowFolderFiles(m_dir->path());
+    QHeaderView *header = m_view->header();
+    auto clickHeader = [header](int column) {
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    };
+    clickHeader(FileListModel::SizeColumn);
+    QCOMPARE(shownNames(), (QStringList{"b.jpg", "IMG_0001.JPG", "c.JPG", "A.bmp"}));
+    clickHeader(FileListModel::SizeColumn);
+    QCOMPARE(shownNames(), (QStringList{"A.bmp", "c.JPG", "IMG_0001.JPG", "b.jpg"}));
+    clickHeader(FileListModel::NameColumn);
+    QCOMPARE(shownNames(), (QStringList{"IMG_0001.JPG", "c.JPG", "b.jpg", "A.bmp"}));
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+}
+
+// Releasing an arrow key or the left button previews, except with Shift alone held.
+void TestFileListView::previewOnRelease_data()
+{
+    QTest::addColumn<bool>("mouse");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("previews");
+    QTest::newRow("down alone") << false << int(Qt::NoModifier) << true;
+    QTest::newRow("down with shift") << false << int(Qt::ShiftModifier) << false;
+    QTest::newRow("down with ctrl") << false << int(Qt::ControlModifier) << true;
+    QTest::newRow("down with shift and ctrl")
+        << false << int(Qt::ShiftModifier | Qt::ControlModifier) << true;
+    QTest::newRow("click") << true << int(Qt::NoModifier) << true;
+    QTest::newRow("click with shift") << true << int(Qt::ShiftModifier) << false;
+    QTest::newRow("click with ctrl") << true << int(Qt::ControlModifier) << true;
+}
+
+void TestFileListView::previewOnRelease()
+{
+    QFETCH(bool, mouse);
+    QFETCH(int, modifiers);
+    m_view->show();
+    m_view->ShowFolderFiles(m_dir->path());
+    m_view->setCurrentIndex(m_view->fileModel().index(0, 0));
+    QSignalSpy preview(m_view.get(), &FileListView::previewRequested);
+    const auto mods = Qt::KeyboardModifiers(modifiers);
+    if (mouse) {
+        const QPoint at = m_view->visualRect(m_view->fileModel().index(1, 0)).center();
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, mods, at);
+    } else {
+        QTest::keyClick(m_view.get(), Qt::Key_Down, mods);
+    }
+    QFETCH(bool, previews);
+    if (previews) {
+        QCOMPARE(preview.count(), 1);
+        QCOMPARE(preview.first().first().toString(), path("b.jpg"));
+    } else {
+        QCOMPARE(preview.count(), 0);
+    }
+}
+
+// The focus shows the number of pictures; an empty list leaves the panel alone.
+void TestFileListView::focusHint()
+{
+    QFocusEvent in(QEvent::FocusIn);
+    QFocusEvent out(QEvent::FocusOut);
+    m_hints.setHint(QStringLiteral("before"));
+    QApplication::sendEvent(m_view.get(), &in);
+    QCOMPARE(m_hints.hint(), QStringLiteral("before"));
+    for (int i = 0; i < 8; ++i)
+        writeFile(path(QStringLiteral("more%1.jpg").arg(i)), 1);
+    m_view->ShowFolderFiles(m_dir->path());
+    QApplication::sendEvent(m_view.get(), &in);
+    QCOMPARE(m_hints.hint(), QStringLiteral("12枚の画像があります。"));
+    QApplication::sendEvent(m_view.get(), &out);
+    QCOMPARE(m_hints.hint(), QString());
+}
+
+// A drag carries the selected rows in list order as the file list's drag text.
+void TestFileListView::dragCarriesTheSelection()
+{
+    m_view->ShowFolderFiles(m_dir->path());
+    const FileListModel &model = m_view->fileModel();
+    auto *selection = m_view->selectionModel();
+    selection->select(model.index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selection->select(model.index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    std::unique_ptr<QMimeData> mime(model.mimeData(selection->selectedIndexes()));
+    QCOMPARE(mime->text(), QStringLiteral("2|%1*A.bmp*         0\t%2*c.JPG*        20\t")
+                               .arg(path("A.bmp"), path("c.JPG")));
+    QCOMPARE(m_view->selectedEntries().size(), 2);
+    QCOMPARE(m_view->selectedEntries().first().name, QStringLiteral("A.bmp"));
+    QCOMPARE(m_view->dragDropMode(), QAbstractItemView::DragOnly);
+}
+
+// A drive without a medium: Retry reads again, Cancel lists nothing.
+void TestFileListView::notReadyAsksRetryOrCancel_data()
+{
+    QTest::addColumn<bool>("retry");
+    QTest::newRow("retry") << true;
+    QTest::newRow("cancel") << false;
+}
+
+void TestFileListView::notReadyAsksRetryOrCancel()
+{
+    QFETCH(bool, retry);
+    m_lister.failuresLeft[m_dir->path()] = 1;
+    m_interaction.answers.enqueue(retry ? Interaction::Answer::Retry : Interaction::Answer::Cancel);
+    m_view->ShowFolderFiles(m_dir->path());
+    const auto messages = m_interaction.callsOf(QStringLiteral("message"));
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().text,
+             m_dir->path() + QStringLiteral("/ にアクセスできません。\n\nNo medium found"));
+    QCOMPARE(messages.first().style, 21);
+    QCOMPARE(messages.first().title, QStringLiteral("デバイスエラー"));
+    QCOMPARE(m_view->EntryCount(), retry ? 4 : 0);
+    QCOMPARE(m_lister.readings.value(m_dir->path()), retry ? 2 : 1);
+    QCOMPARE(m_hints.hint(), m_dir->path());
+}
+
+// An unformatted medium: offer to format, then report what formatting gave.
+void TestFileListView::unformattedOffersFormat_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("formatResult");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("cannot format")
+        << int(Interaction::Answer::Yes) << -3 << QStringLiteral("フォーマット出来ません");
+    QTest::newRow("format error") << int(Interaction::Answer::Yes) << -1
+                                  << QStringLiteral("フォーマットエラー");
+    QTest::newRow("formatted") << int(Interaction::Answer::Yes) << 0 << QString();
+    QTest::newRow("declined") << int(Interaction::Answer::No) << -3 << QString();
+}
+
+void TestFileListView::unformattedOffersFormat()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, report);
+    m_lister.failure = ListingError::Unformatted;
+    m_lister.failuresLeft[m_dir->path()] = 1;
+    QFETCH(int, formatResult);
+    m_lister.formatResult = formatResult;
+    m_interaction.answers.enqueue(Interaction::Answer(answer));
+    m_view->ShowFolderFiles(m_dir->path());
+    const auto messages = m_interaction.callsOf(QStringLiteral("message"));
+    QCOMPARE(messages.first().text,
+             QStringLiteral("ドライブ %1 のディスクはフォーマットされていません。\n\n"
+                            "今すぐフォーマットしますか？")
+                 .arg(m_dir->path()));
+    QCOMPARE(messages.first().style, 52);
+    QCOMPARE(m_lister.formatCalls, answer == int(Interaction::Answer::Yes) ? 1 : 0);
+    QCOMPARE(messages.size(), report.isEmpty() ? 1 : 2);
+    if (!report.isEmpty()) {
+        QCOMPARE(messages.last().text, report);
+        QCOMPARE(messages.last().style, 0);
+    }
+    QCOMPARE(m_view->EntryCount(), 0);
+}
+
+// Rows are removed by their exact path; clearing forgets the folder.
+void TestFileListView::removeAndClear()
+{
+    m_view->ShowFolderFiles(m_dir->path());
+    QVERIFY(!m_view->removeEntry(path("B.JPG")));
+    QVERIFY(m_view->removeEntry(path("b.jpg")));
+    QCOMPARE(shownNames(), (QStringList{"A.bmp", "c.JPG", "IMG_0001.JPG"}));
+    m_view->clearEntries();
+    QCOMPARE(m_view->EntryCount(), 0);
+    QVERIFY(m_view->folder().isEmpty());
+}
+
+QTEST_MAIN(TestFileListView)
+#include "tst_filelistview.moc"

@@ -1,0 +1,230 @@
+#include "app/settings.h"
+#include "browser/filelistview.h"
+#include "browser/shellfilecommands.h"
+#include "browsertestsupport.h"
+#include "scriptedinteraction.h"
+#include "slidelist/slidelistmodel.h"
+#include "slidelist/slidelistview.h"
+
+#include <QApplication>
+#include <QVBoxLayout>
+
+class TestShellFileCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void deleteTwoOfFive();
+    void deleteDeclined();
+    void deleteFailedPartly();
+    void moveReconcilesBothLists();
+    void moveWithOverwriteDeclined();
+    void copyLeavesListsAlone();
+    void nothingSelected();
+    void pickerCancelled();
+    void emptyListDoesNothing();
+
+private:
+    QString path(const QString &relative) const { return m_dir->filePath(relative); }
+    void select(const QList<int> &rows);
+    QStringList slidePaths() const { return m_slides->paths(); }
+    QStringList fileKeys() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    Settings m_settings;
+    ScriptedInteraction m_interaction;
+    RecordingHints m_hints;
+    std::unique_ptr<QWidget> m_window;
+    std::unique_ptr<SlideListModel> m_slides;
+    SlideListView *m_slideView = nullptr;
+    FileListView *m_files = nullptr;
+    std::unique_ptr<ShellFileCommands> m_commands;
+};
+
+void TestShellFileCommands::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    useTemporaryHome(*m_dir);
+    QVERIFY(QDir().mkpath(path("dest")));
+    m_interaction = ScriptedInteraction();
+    m_hints = RecordingHints();
+    m_slides = std::make_unique<SlideListModel>();
+    for (const char *name : {"a.jpg", "b.jpg", "c.bmp", "d.jpg", "e.jpg"}) {
+        const QString file = path(QStringLiteral("src/") + QString::fromLatin1(name));
+        writeFile(file, 100);
+        m_slides->AddEntry(file, file, QStringLiteral("       100"));
+    }
+    writeFile(path("other/a.jpg"), 5);
+    m_window = std::make_unique<QWidget>();
+    auto *layout = new QVBoxLayout(m_window.get());
+    m_slideView = new SlideListView(*m_slides, m_hints);
+    m_files = new FileListView(m_settings, m_interaction, m_hints);
+    layout->addWidget(m_slideView);
+    layout->addWidget(m_files);
+    m_commands = std::make_unique<ShellFileCommands>(*m_slides, *m_slideView, *m_files,
+                                                     m_interaction, m_hints);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_files->ShowFolderFiles(path("src"));
+    m_files->setFocus();
+}
+
+void TestShellFileCommands::cleanup()
+{
+    m_commands.reset();
+    m_window.reset();
+    m_slides.reset();
+    m_dir.reset();
+}
+
+void TestShellFileCommands::select(const QList<int> &rows)
+{
+    m_slideView->clearSelection();
+    for (int row : rows) {
+        m_slideView->selectionModel()->select(
+            m_slides->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+QStringList TestShellFileCommands::fileKeys() const
+{
+    QStringList keys;
+    const QVector<FileListEntry> entries = m_files->allEntries();
+    for (const FileListEntry &entry : entries)
+        keys.append(entry.key);
+    return keys;
+}
+
+// Two of five deleted: both files in the trash, both rows gone, the count hint follows.
+void TestShellFileCommands::deleteTwoOfFive()
+{
+    select({1, 3});
+    m_interaction.answers.enqueue(Interaction::Answer::Yes);
+    m_commands->PopUpCommand(2);
+    QVERIFY(!QFileInfo::exists(path("src/b.jpg")));
+    QVERIFY(!QFileInfo::exists(path("src/d.jpg")));
+    QCOMPARE(slidePaths(), (QStringList{path("src/a.jpg"), path("src/c.bmp"), path("src/e.jpg")}));
+    QCOMPARE(fileKeys(), slidePaths());
+    QCOMPARE(m_hints.hint(), QStringLiteral("リストに 3枚の画像があります。"));
+    QCOMPARE(m_interaction.callsOf(QStringLiteral("message")).size(), 1);
+    QVERIFY(m_files->hasFocus());
+}
+
+// Declining the trash question is no failure: nothing changes, nothing is reported.
+void TestShellFileCommands::deleteDeclined()
+{
+    select({0});
+    m_interaction.answers.enqueue(Interaction::Answer::No);
+    m_commands->PopUpCommand(2);
+    QVERIFY(QFileInfo::exists(path("src/a.jpg")));
+    QCOMPARE(m_slides->EntryCount(), 5);
+    QCOMPARE(m_files->EntryCount(), 5);
+    QCOMPARE(m_interaction.callsOf(QStringLiteral("message")).size(), 1);
+}
+
+// A delete that fails for one file reports it, and the files that did go leave the lists;
+// a file of the same name in another folder keeps its row.
+void TestShellFileCommands::deleteFailedPartly()
+{
+    m_files->ShowFolderFiles(path("other"));
+    m_slides->AddEntry(path("other/a.jpg"), QStringLiteral("a.jpg"), QStringLiteral("5"));
+    QVERIFY(QFile::remove(path("src/c.bmp")));
+    select({0, 2});
+    m_interaction.answers.enqueue(Interaction::Answer::Yes);
+    m_commands->PopUpCommand(2);
+    const auto messages = m_interaction.callsOf(QStringLiteral("message"));
+    QCOMPARE(messages.last().text, QStringLiteral("削除に失敗しました。"));
+    QCOMPARE(messages.last().title, QStringLiteral("ファイルの削除エラー"));
+    QCOMPARE(messages.last().style, 16);
+    QVERIFY(!QFileInfo::exists(path("src/a.jpg")));
+    QCOMPARE(m_slides->FindEntry(path("src/a.jpg")), 0);
+    QVERIFY(m_slides->FindEntry(path("other/a.jpg")) > 0);
+    QCOMPARE(fileKeys(), QStringList{path("other/a.jpg")});
+}
+
+// Moved files leave both lists; the focus goes back to the slide list.
+void TestShellFileCommands::moveReconcilesBothLists()
+{
+    select({0, 4});
+    m_interaction.fileNames.enqueue(path("dest"));
+    m_commands->PopUpCommand(0);
+    const auto pickers = m_interaction.callsOf(QStringLiteral("folder"));
+    QCOMPARE(pickers.size(), 1);
+    QCOMPARE(pickers.first().text, QStringLiteral("ﾌｧｲﾙの移動先"));
+    QVERIFY(QFileInfo::exists(path("dest/a.jpg")));
+    QVERIFY(QFileInfo::exists(path("dest/e.jpg")));
+    QCOMPARE(slidePaths(), (QStringList{path("src/b.jpg"), path("src/c.bmp"), path("src/d.jpg")}));
+    QCOMPARE(fileKeys(), slidePaths());
+    QCOMPARE(m_hints.hint(), QStringLiteral("リストに 3枚の画像があります。"));
+    QTRY_VERIFY(m_slideView->hasFocus());
+}
+
+// A file kept because its overwrite was declined stays listed; the moved one leaves.
+void TestShellFileCommands::moveWithOverwriteDeclined()
+{
+    writeFile(path("dest/b.jpg"), 7);
+    select({0, 1});
+    m_interaction.fileNames.enqueue(path("dest"));
+    m_interaction.answers.enqueue(Interaction::Answer::No);
+    m_commands->PopUpCommand(0);
+    QCOMPARE(m_interaction.callsOf(QStringLiteral("overwrite")).size(), 1);
+    QCOMPARE(QFileInfo(path("dest/b.jpg")).size(), 7);
+    QCOMPARE(m_slides->FindEntry(path("src/a.jpg")), 0);
+    QVERIFY(m_slides->FindEntry(path("src/b.jpg")) > 0);
+    QCOMPARE(m_files->fileModel().rowOfKey(path("src/a.jpg")), -1);
+    QVERIFY(m_files->fileModel().rowOfKey(path("src/b.jpg")) >= 0);
+    QCOMPARE(m_slides->EntryCount(), 4);
+}
+
+// Copies arrive; neither list changes.
+void TestShellFileCommands::copyLeavesListsAlone()
+{
+    select({0, 2, 4});
+    m_interaction.fileNames.enqueue(path("dest"));
+    m_commands->PopUpCommand(1);
+    QCOMPARE(m_interaction.callsOf(QStringLiteral("folder")).first().text,
+             QStringLiteral("ﾌｧｲﾙのｺﾋﾟｰ先"));
+    for (const char *name : {"a.jpg", "c.bmp", "e.jpg"}) {
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("dest/") + QString::fromLatin1(name))));
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("src/") + QString::fromLatin1(name))));
+    }
+    QCOMPARE(m_slides->EntryCount(), 5);
+    QCOMPARE(m_files->EntryCount(), 5);
+    QTRY_VERIFY(m_slideView->hasFocus());
+}
+
+// With nothing selected the picker still opens, then nothing happens; delete asks nothing.
+void TestShellFileCommands::nothingSelected()
+{
+    select({});
+    m_interaction.fileNames.enqueue(path("dest"));
+    m_commands->PopUpCommand(0);
+    QCOMPARE(m_interaction.callsOf(QStringLiteral("folder")).size(), 1);
+    m_commands->PopUpCommand(2);
+    QCOMPARE(m_interaction.calls.size(), 1);
+    QVERIFY(QDir(path("dest")).isEmpty());
+    QCOMPARE(m_slides->EntryCount(), 5);
+}
+
+// Cancelling the picker changes nothing but still returns the focus to the slide list.
+void TestShellFileCommands::pickerCancelled()
+{
+    select({0});
+    m_commands->PopUpCommand(0);
+    QCOMPARE(m_interaction.callsOf(QStringLiteral("folder")).size(), 1);
+    QVERIFY(QFileInfo::exists(path("src/a.jpg")));
+    QCOMPARE(m_slides->EntryCount(), 5);
+    QTRY_VERIFY(m_slideView->hasFocus());
+}
+
+// An empty slide list offers nothing at all.
+void TestShellFileCommands::emptyListDoesNothing()
+{
+    m_slides->ClearEntries();
+    for (int index = 0; index < 3; ++index)
+        m_commands->PopUpCommand(index);
+    QVERIFY(m_interaction.calls.isEmpty());
+}
+
+QTEST_MAIN(TestShellFileCommands)
+#include "tst_shellfilecommands.moc"

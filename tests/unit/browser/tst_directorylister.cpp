@@ -1,0 +1,157 @@
+#include "platform/directorylister.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+class TestDirectoryLister : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void subfoldersLeaveOutDotNames();
+    void subfolderTestSeesOnlyListedFolders_data();
+    void subfolderTestSeesOnlyListedFolders();
+    void pictureFiles_data();
+    void pictureFiles();
+    void missingFolderIsAQuietError();
+    void newFolderResults();
+    void renameNeverReplaces();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    void makeFolders(const QStringList &names) const;
+    void makeFiles(const QStringList &names) const;
+    QStringList names(const DirectoryListing &listing) const;
+
+    QTemporaryDir m_dir;
+    DirectoryLister m_lister;
+};
+
+void TestDirectoryLister::init()
+{
+    QVERIFY(m_dir.isValid());
+    QDir(m_dir.path()).removeRecursively();
+    QDir().mkpath(m_dir.path());
+}
+
+void TestDirectoryLister::makeFolders(const QStringList &names) const
+{
+    for (const QString &name : names)
+        QVERIFY(QDir().mkpath(path(name)));
+}
+
+void TestDirectoryLister::makeFiles(const QStringList &names) const
+{
+    for (const QString &name : names) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+}
+
+QStringList TestDirectoryLister::names(const DirectoryListing &listing) const
+{
+    QStringList result;
+    for (const QString &full : listing.paths) {
+        const QString prefix = m_dir.path() + QLatin1Char('/');
+        result.append(full.startsWith(prefix) ? full.mid(prefix.size()) : full);
+    }
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+// ".git" and the like stay out; links to folders count as folders; files never do.
+void TestDirectoryLister::subfoldersLeaveOutDotNames()
+{
+    makeFolders({"A", "b", ".git", "old.jpg"});
+    makeFiles({"a.jpg", ".hidden"});
+    QVERIFY(QFile::link(path("A"), path("linked")));
+    const DirectoryListing listing = m_lister.subfolders(m_dir.path());
+    QCOMPARE(listing.error, ListingError::None);
+    QCOMPARE(names(listing), (QStringList{"A", "b", "linked", "old.jpg"}));
+}
+
+// The expand button promises folders the listing will show.
+void TestDirectoryLister::subfolderTestSeesOnlyListedFolders_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("has");
+    QTest::newRow("empty") << QStringList() << QStringList() << false;
+    QTest::newRow("files only") << QStringList() << QStringList{"a.jpg", "b"} << false;
+    QTest::newRow("dot folder only") << QStringList{".cache"} << QStringList() << false;
+    QTest::newRow("one folder") << QStringList{"x"} << QStringList{"a.jpg"} << true;
+}
+
+void TestDirectoryLister::subfolderTestSeesOnlyListedFolders()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QStringList, files);
+    makeFolders(folders);
+    makeFiles(files);
+    QFETCH(bool, has);
+    QCOMPARE(m_lister.hasSubfolder(m_dir.path()), has);
+}
+
+// Extensions match without regard to case; a folder named like a picture is no picture.
+void TestDirectoryLister::pictureFiles_data()
+{
+    QTest::addColumn<bool>("jpeg");
+    QTest::addColumn<bool>("bitmap");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("jpeg only") << true << false << QStringList{"IMG_0001.JPG", "a.jpg"};
+    QTest::newRow("bitmap only") << false << true << QStringList{"b.bmp", "c.BMP"};
+    QTest::newRow("both") << true << true << QStringList{"IMG_0001.JPG", "a.jpg", "b.bmp", "c.BMP"};
+    QTest::newRow("neither") << false << false << QStringList();
+}
+
+void TestDirectoryLister::pictureFiles()
+{
+    QFETCH(bool, jpeg);
+    QFETCH(bool, bitmap);
+    makeFolders({"old.jpg", "sub"});
+    makeFiles({"a.jpg", "IMG_0001.JPG", "b.bmp", "c.BMP", "d.jpeg", "e.png", "jpg", ".x.jpg",
+               "sub/f.jpg"});
+    const DirectoryListing listing = m_lister.pictureFiles(m_dir.path(), jpeg, bitmap);
+    QCOMPARE(listing.error, ListingError::None);
+    QFETCH(QStringList, expected);
+    QCOMPARE(names(listing), expected);
+}
+
+// A folder that is not there is nothing to ask the user about.
+void TestDirectoryLister::missingFolderIsAQuietError()
+{
+    const DirectoryListing listing = m_lister.subfolders(path("gone"));
+    QCOMPARE(listing.error, ListingError::Other);
+    QVERIFY(listing.paths.isEmpty());
+    QVERIFY(!listing.systemText.isEmpty());
+    QVERIFY(!m_lister.hasSubfolder(path("gone")));
+}
+
+// A taken name asks for the next one; a missing parent is a plain failure.
+void TestDirectoryLister::newFolderResults()
+{
+    QCOMPARE(m_lister.makeFolder(path("n")), MakeFolderResult::Created);
+    QCOMPARE(m_lister.makeFolder(path("n")), MakeFolderResult::NameTaken);
+    makeFiles({"file"});
+    QCOMPARE(m_lister.makeFolder(path("file")), MakeFolderResult::NameTaken);
+    QCOMPARE(m_lister.makeFolder(path("gone/n")), MakeFolderResult::Failed);
+}
+
+// An existing folder, even an empty one, is never replaced by a rename.
+void TestDirectoryLister::renameNeverReplaces()
+{
+    makeFolders({"new", "empty"});
+    QVERIFY(!m_lister.renameFolder(path("new"), path("empty")));
+    QVERIFY(QFileInfo(path("new")).isDir());
+    QVERIFY(!m_lister.renameFolder(path("new"), m_dir.path() + QLatin1Char('/')));
+    QVERIFY(m_lister.renameFolder(path("new"), path("new")));
+    QVERIFY(m_lister.renameFolder(path("new"), path("Z")));
+    QVERIFY(QFileInfo(path("Z")).isDir());
+    QVERIFY(!QFileInfo::exists(path("new")));
+}
+
+QTEST_APPLESS_MAIN(TestDirectoryLister)
+#include "tst_directorylister.moc"
