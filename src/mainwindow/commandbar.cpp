@@ -33,7 +33,7 @@ QLabel *CommandBar::makeLabel(int index, const QString &text)
     return label;
 }
 
-// Band 2: its caption, then the panel Picture5 with the controls from left to right.
+// Band 2: its caption, then the panel Picture5.
 QWidget *CommandBar::buildListBand()
 {
     auto *band = new QWidget(this);
@@ -43,7 +43,13 @@ QWidget *CommandBar::buildListBand()
     auto *caption = new QLabel(MainText::ListBandCaption, band);
     caption->setObjectName(QStringLiteral("ListBandCaption"));
     row->addWidget(caption);
+    row->addWidget(buildPicture5(band), 1);
+    return band;
+}
 
+// The list name, the interval entry with its arrows, and the two check boxes, left to right.
+QWidget *CommandBar::buildPicture5(QWidget *band)
+{
     auto *picture5 = new QWidget(band);
     picture5->setObjectName(QStringLiteral("Picture5"));
     auto *panel = new QHBoxLayout(picture5);
@@ -83,6 +89,5 @@ QWidget *CommandBar::buildListBand()
     m_check2->setObjectName(QStringLiteral("Check2"));
     panel->addWidget(m_check2);
     panel->addStretch(1);
-    row->addWidget(picture5, 1);
-    return band;
+    return picture5;
 }

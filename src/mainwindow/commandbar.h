@@ -24,6 +24,7 @@ public:
 
 private:
     QWidget *buildListBand();
+    QWidget *buildPicture5(QWidget *band);
     QLabel *makeLabel(int index, const QString &text);
 
     MainToolBar *m_toolBar;

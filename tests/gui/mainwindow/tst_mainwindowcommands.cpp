@@ -51,6 +51,8 @@ private Q_SLOTS:
     void optionsCommand();
     void aboutRemembersFocus();
     void unknownKeysRunNothing();
+    void helpFailureIsShown_data();
+    void helpFailureIsShown();
     void emptyListStartsNoShow();
     void showHidesMainWindowUntilClosed();
     void rejectedInterval_data();
@@ -164,6 +166,28 @@ void TestMainWindowCommands::unknownKeysRunNothing()
     QCOMPARE(toolbar->actions().size(), 15);
     QCOMPARE(toolbar->button(QStringLiteral("tbm_Help"))->toolTip(),
              QStringLiteral("ヘルプ...(Ctrl+C)"));
+}
+
+// A help file that cannot be opened is reported with its own description, the error icon
+// and no title of its own. (The test folder holds no help file.)
+void TestMainWindowCommands::helpFailureIsShown_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("tbm_Help opens the contents") << "button:tbm_Help";
+    QTest::newRow("Help menu item 0") << "menu:mnu_Helps(0)";
+    QTest::newRow("Help menu item 1 opens the index") << "menu:mnu_Helps(1)";
+}
+
+void TestMainWindowCommands::helpFailureIsShown()
+{
+    QFETCH(QString, how);
+    trigger(how);
+    const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(!messages[0].text.isEmpty());
+    QCOMPARE(messages[0].style, 16);
+    QCOMPARE(messages[0].title, QString());
+    QVERIFY(m_f->window->isVisible());
 }
 
 // Starting the show with an empty list leaves the main window as it is.
