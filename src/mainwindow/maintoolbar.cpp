@@ -7,14 +7,14 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonEntry {
     const char *key;       // empty: a separator
     const char *themeIcon; // freedesktop.org icon name
     const char *bundled;   // fallback picture in the program's resources
     const QString *tip;
 };
 
-const ButtonSpec Buttons[] = {
+const ButtonEntry Buttons[] = {
     {"tbm_End", "application-exit", "end", &MainText::TipEnd},
     {"", nullptr, nullptr, nullptr},
     {"tbm_Load", "document-open", "load", &MainText::TipLoad},
@@ -32,15 +32,15 @@ const ButtonSpec Buttons[] = {
     {"tbm_Help", "help-contents", "help", &MainText::TipHelp},
 };
 
-QIcon buttonIcon(const ButtonSpec &spec)
+QIcon buttonIcon(const ButtonEntry &entry)
 {
     QIcon bundled;
     for (const int size : {16, 32}) {
         bundled.addFile(
-            QStringLiteral(":/toolbar/%1-%2.png").arg(QLatin1String(spec.bundled)).arg(size),
+            QStringLiteral(":/toolbar/%1-%2.png").arg(QLatin1String(entry.bundled)).arg(size),
             QSize(size, size));
     }
-    return QIcon::fromTheme(QLatin1String(spec.themeIcon), bundled);
+    return QIcon::fromTheme(QLatin1String(entry.themeIcon), bundled);
 }
 
 } // namespace
@@ -53,15 +53,15 @@ MainToolBar::MainToolBar(QWidget *parent)
     setFloatable(false);
     setIconSize(QSize(16, 16));
     setFocusPolicy(Qt::NoFocus);
-    for (const ButtonSpec &spec : Buttons) {
-        const QString key = QLatin1String(spec.key);
+    for (const ButtonEntry &entry : Buttons) {
+        const QString key = QLatin1String(entry.key);
         if (key.isEmpty()) {
             addSeparator();
             continue;
         }
-        QAction *action = addAction(buttonIcon(spec), *spec.tip);
+        QAction *action = addAction(buttonIcon(entry), *entry.tip);
         action->setObjectName(key);
-        action->setToolTip(*spec.tip);
+        action->setToolTip(*entry.tip);
         connect(action, &QAction::triggered, this, [this, key] { Q_EMIT buttonClicked(key); });
     }
 }
