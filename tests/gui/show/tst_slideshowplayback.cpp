@@ -22,6 +22,7 @@ private Q_SLOTS:
     void keysReachTheButtons();
     void unreadablePictureLeavesTheAreaBlankAndGoesOn();
     void exifRotatedPictureShownUpright();
+    void resizeRefitsThePictureOnScreen();
     void emptyListShowsNothing();
     void closeEmitsClosedAndDeletes_data();
     void closeEmitsClosedAndDeletes();
@@ -221,6 +222,23 @@ void TstSlideShowPlayback::exifRotatedPictureShownUpright()
     QVERIFY(isNear(canvas.pixel(middle, canvas.height() / 8), Qt::red, 75));
     QVERIFY(isNear(canvas.pixel(middle, canvas.height() * 7 / 8), Qt::blue, 75));
     QCOMPARE(canvas.pixel(2, canvas.height() / 2), ShowFixture::back.rgb());
+}
+
+// After a resize the picture on screen is fitted to the new area at once, fade or not.
+void TstSlideShowPlayback::resizeRefitsThePictureOnScreen()
+{
+    const QString path = f->dir.filePath(QStringLiteral("wide.jpg"));
+    QVERIFY(TestPictures::writeFile(path, TestPictures::jpeg(TestPictures::twoColours(400, 100))));
+    QVERIFY(f->open({path}));
+    auto *surface = f->child<PictureSurface>("Picture3");
+    f->window->resize(f->window->size() + QSize(200, 100));
+    QTRY_COMPARE(surface->canvas().size(), surface->size());
+    const QImage &canvas = surface->canvas();
+    const int middle = canvas.height() / 2;
+    QVERIFY(isNear(canvas.pixel(1, middle), Qt::red, 75));
+    QVERIFY(isNear(canvas.pixel(canvas.width() - 2, middle), Qt::blue, 75));
+    QCOMPARE(canvas.pixel(canvas.width() / 2, 1), ShowFixture::back.rgb());
+    QVERIFY(!f->window->TransitionBusy());
 }
 
 // An empty list shows the background and "1/0", and ticks do no harm.
