@@ -78,6 +78,9 @@ void MainWindow::buildPanes(QWidget &client)
     m_fileList = new FileListView(m_settings, m_interaction, *m_statusBar, &client);
     m_preview = new PreviewPane(m_interaction, &client);
     m_slideList = new SlideListView(*m_model, *m_statusBar, &client);
+    // Deleting a folder in the tree brings both lists in line with the disk.
+    m_folderTree->setSlideList(m_model);
+    m_folderTree->setFileList(m_fileList);
     m_dummy = new QLineEdit(&client);
     m_dummy->setObjectName(QStringLiteral("Dummy"));
     m_dummy->setGeometry(0, 4000, 20, 20);
