@@ -38,6 +38,10 @@ void TstSettingsPath::otherwiseTheUserConfigurationFolder_data()
     QTest::addColumn<QString>("programFolder");
     QTest::newRow("missing program folder") << m_dir.filePath(QStringLiteral("gone"));
     QTest::newRow("unknown program folder") << QString();
+    QDir(m_dir.path()).mkpath(QStringLiteral("usr/bin"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("usr/share/vellora"));
+    QTest::newRow("installed program folder, even when writable")
+        << m_dir.filePath(QStringLiteral("usr/bin"));
 }
 
 // An installed program keeps its settings in ~/.config/vellora, made when missing.
