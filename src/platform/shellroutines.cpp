@@ -40,7 +40,11 @@ QString ShellDisplayName(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    const QFileInfo info(QDir::cleanPath(path));
+    return ShellDisplayName(QFileInfo(QDir::cleanPath(path)));
+}
+
+QString ShellDisplayName(const QFileInfo &info)
+{
     if (!info.exists())
         return {};
     const QString cleanPath = info.filePath();

@@ -6,6 +6,7 @@
 #include <functional>
 
 class Interaction;
+class QFileInfo;
 
 // The desktop's shell services as the rest of the program needs them. Results follow the
 // shell's habit: 0 is success, anything else a failure (ShellCancelled: the user declined).
@@ -13,6 +14,8 @@ class Interaction;
 // The name the shell shows for a path: its last component (extension kept) when the path
 // exists, a volume's node text for a mount path, empty when the path does not exist.
 QString ShellDisplayName(const QString &path);
+// The same for a path already examined: walks that need the size too ask the file system once.
+QString ShellDisplayName(const QFileInfo &info);
 
 // Special folders by their shell numbers: 0 the desktop (empty when it is missing or is the
 // home folder itself), 5 the personal documents folder (the home folder). Others are empty.

@@ -21,6 +21,16 @@ inline QString countMessage(int count)
     return QStringLiteral("リストに %1枚の画像があります。").arg(count);
 }
 
+// Hint-panel texts while the Edit commands and the drops change many entries.
+inline QString deletingEntries()
+{
+    return QStringLiteral("リストの削除中です。しばらくお待ち下さい。");
+}
+inline QString addingEntries()
+{
+    return QStringLiteral("リストに追加中です。しばらくお待ち下さい。");
+}
+
 inline QString unnamedList()
 {
     return QStringLiteral("UnNamed");
