@@ -1,5 +1,7 @@
 #include "app/cp932.h"
 
+#include <QStringDecoder>
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -106,8 +108,14 @@ QByteArray encodeText(const QString &text)
 QString decodeText(const QByteArray &bytes)
 {
     if (bytes.startsWith(utf8Mark()))
-        return QString::fromUtf8(bytes.mid(utf8Mark().size()));
+        return decodeUtf8(QByteArrayView(bytes).sliced(utf8Mark().size()));
     return decodeStrict(bytes);
+}
+
+QString decodeUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
 }
 
 } // namespace Cp932

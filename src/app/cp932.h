@@ -23,6 +23,9 @@ QByteArray encodeText(const QString &text);
 // Bytes starting with EF BB BF are UTF-8 (the mark dropped); all others are CP932.
 QString decodeText(const QByteArray &bytes);
 
+// UTF-8 bytes as text, keeping a U+FEFF at the start (QString::fromUtf8 drops it).
+QString decodeUtf8(QByteArrayView bytes);
+
 // The byte-order mark that announces UTF-8.
 inline constexpr char Utf8Mark[] = "\xEF\xBB\xBF";
 

@@ -42,7 +42,7 @@ Document parse(QByteArray bytes)
     for (QByteArray &raw : rawLines) {
         if (raw.endsWith('\r'))
             raw.chop(1);
-        const QString text = doc.utf8 ? QString::fromUtf8(raw) : Cp932::decodeStrict(raw);
+        const QString text = doc.utf8 ? Cp932::decodeUtf8(raw) : Cp932::decodeStrict(raw);
         doc.lines.append({raw, text, false});
     }
     return doc;
@@ -66,6 +66,20 @@ std::optional<QString> keyName(const QString &line)
     if (equals < 0 || trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#')))
         return std::nullopt;
     return trimmed.left(equals).trimmed();
+}
+
+// Only ASCII blanks around a value are dropped: a full-width space that ends a Japanese
+// file name is part of the name.
+QString trimBlanks(QStringView text)
+{
+    const auto isBlank = [](QChar c) {
+        return c.unicode() < 0x80 && c.isSpace();
+    };
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text.toString();
 }
 
 bool sameName(const QString &a, const QString &b)
@@ -183,7 +197,7 @@ QString readString(const QString &path, const QString &section, const QString &k
     if (line < 0)
         return defaultValue;
     const QString &text = doc->lines.at(line).text;
-    const QString value = text.mid(text.indexOf(QLatin1Char('=')) + 1).trimmed();
+    const QString value = trimBlanks(QStringView(text).sliced(text.indexOf(QLatin1Char('=')) + 1));
     return cutToBytes(value, doc->utf8, MaxValueBytes);
 }
 

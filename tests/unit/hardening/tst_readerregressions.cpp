@@ -1,0 +1,117 @@
+#include "app/cp932.h"
+#include "app/profilefile.h"
+#include "slidelist/listfileformat.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Inputs the fuzz targets found, kept as plain tests of the readers.
+class TstReaderRegressions : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void leadingByteOrderMarkSurvives_data();
+    void leadingByteOrderMarkSurvives();
+    void listPathsSurvive_data();
+    void listPathsSurvive();
+    void profileValueKeepsInnerBlanks_data();
+    void profileValueKeepsInnerBlanks();
+    void strayCarriageReturnSurvivesRewrite();
+
+private:
+    QString iniPath() const { return m_dir->filePath(QStringLiteral("vel20.ini")); }
+    void writeIni(const QByteArray &bytes) const;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TstReaderRegressions::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TstReaderRegressions::writeIni(const QByteArray &bytes) const
+{
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void TstReaderRegressions::leadingByteOrderMarkSurvives_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("mark then a character CP932 lacks") << QStringLiteral("\uFEFF\u00E9");
+    QTest::newRow("mark alone") << QStringLiteral("\uFEFF");
+    QTest::newRow("two marks") << QStringLiteral("\uFEFF\uFEFF/x");
+}
+
+// A text that starts with U+FEFF keeps it through the UTF-8 fallback.
+void TstReaderRegressions::leadingByteOrderMarkSurvives()
+{
+    QFETCH(QString, text);
+    QCOMPARE(Cp932::decodeText(Cp932::encodeText(text)), text);
+}
+
+void TstReaderRegressions::listPathsSurvive_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QStringList>("paths");
+    const QStringList marked{QStringLiteral("\uFEFF/a.jpg"), QStringLiteral("/b\uFEFF.jpg")};
+    QTest::newRow("binary path starting with U+FEFF") << int(ListFormat::Vrl) << marked;
+    QTest::newRow("text list starting with U+FEFF") << int(ListFormat::Txt) << marked;
+    QTest::newRow("companion list starting with U+FEFF") << int(ListFormat::Sml) << marked;
+}
+
+// What a list file stores is read back exactly.
+void TstReaderRegressions::listPathsSurvive()
+{
+    QFETCH(int, format);
+    QFETCH(QStringList, paths);
+    bool ok = false;
+    const QByteArray bytes = encodeList(ListFormat(format), paths, &ok);
+    QVERIFY(ok);
+    const ListReadResult result = decodeList(ListFormat(format), bytes);
+    QCOMPARE(result.status, ListReadResult::Status::Complete);
+    QCOMPARE(result.paths, paths);
+}
+
+void TstReaderRegressions::profileValueKeepsInnerBlanks_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("ideographic space ends a folder name")
+        << QStringLiteral("/home/u/写真\u3000") << QStringLiteral("/home/u/写真\u3000");
+    QTest::newRow("no-break space starts a value")
+        << QStringLiteral("\u00A0x") << QStringLiteral("\u00A0x");
+    QTest::newRow("ASCII blanks around are dropped")
+        << QStringLiteral(" \t/a b \t") << QStringLiteral("/a b");
+}
+
+// Only ASCII blanks around a value are trimmed; other spaces belong to the value.
+void TstReaderRegressions::profileValueKeepsInnerBlanks()
+{
+    QFETCH(QString, written);
+    QFETCH(QString, read);
+    const QString section = QStringLiteral("Section");
+    const QString key = QStringLiteral("Option");
+    QVERIFY(ProfileFile::writeString(iniPath(), section, key, written));
+    QCOMPARE(ProfileFile::readString(iniPath(), section, key, QString()), read);
+}
+
+// A stray CR before a line's end does not change another key's value when the file is
+// rewritten as UTF-8.
+void TstReaderRegressions::strayCarriageReturnSurvivesRewrite()
+{
+    writeIni("[Section]\nMainForm=4962*1660\r[x]\r\r\nSubForm=1\n");
+    const QString section = QStringLiteral("Section");
+    const QString mainForm = QStringLiteral("MainForm");
+    const QString before = ProfileFile::readString(iniPath(), section, mainForm, QString());
+    QCOMPARE(before, QStringLiteral("4962*1660\r[x]"));
+    QVERIFY(ProfileFile::writeString(iniPath(), section, QStringLiteral("Option"),
+                                     QStringLiteral("é")));
+    QCOMPARE(ProfileFile::readString(iniPath(), section, mainForm, QString()), before);
+}
+
+QTEST_GUILESS_MAIN(TstReaderRegressions)
+#include "tst_readerregressions.moc"
