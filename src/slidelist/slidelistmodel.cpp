@@ -3,8 +3,6 @@
 #include "slidelist/entryrules.h"
 #include "slidelist/slidelisttexts.h"
 
-#include <QSet>
-
 #include <algorithm>
 
 namespace {
@@ -27,39 +25,29 @@ int SlideListModel::FindEntry(const QString &path) const
 
 bool SlideListModel::AddEntry(const QString &path, const QString &iconName, const QString &sizeText)
 {
-    if (m_rowByKey.contains(FoldedPathKey{path}))
-        return false;
-    appendRows({SlideEntry{path, sizeText, IconForName(iconName)}});
-    return true;
+    return AddEntries({SlideEntry{path, sizeText, IconForName(iconName)}}) == 1;
 }
 
 int SlideListModel::AddEntries(const QVector<SlideEntry> &candidates)
 {
+    // The index learns each new row before the rows go in, in one insertion at the end; so
+    // one lookup per candidate also catches a path repeated within the batch.
+    const int first = int(m_entries.size());
+    m_rowByKey.reserve(first + candidates.size());
     QVector<SlideEntry> fresh;
-    QSet<FoldedPathKey> freshKeys;
-    freshKeys.reserve(candidates.size());
     for (const SlideEntry &candidate : candidates) {
         const FoldedPathKey key{candidate.path};
-        if (m_rowByKey.contains(key) || freshKeys.contains(key))
+        if (m_rowByKey.contains(key))
             continue;
-        freshKeys.insert(key);
+        m_rowByKey.insert(key, first + int(fresh.size()));
         fresh.append(candidate);
     }
-    if (!fresh.isEmpty())
-        appendRows(fresh);
-    return int(fresh.size());
-}
-
-void SlideListModel::appendRows(const QVector<SlideEntry> &entries)
-{
-    const int first = int(m_entries.size());
-    beginInsertRows(QModelIndex(), first, first + int(entries.size()) - 1);
-    m_entries.append(entries);
-    if (entries.size() > 1)
-        m_rowByKey.reserve(m_entries.size());
-    for (int row = first; row < m_entries.size(); ++row)
-        m_rowByKey.insert(FoldedPathKey{m_entries.at(row).path}, row);
+    if (fresh.isEmpty())
+        return 0;
+    beginInsertRows(QModelIndex(), first, first + int(fresh.size()) - 1);
+    m_entries.append(std::move(fresh));
     endInsertRows();
+    return int(m_entries.size()) - first;
 }
 
 void SlideListModel::RemoveEntry(const QString &path)

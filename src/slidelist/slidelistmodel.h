@@ -49,8 +49,6 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    void appendRows(const QVector<SlideEntry> &entries);
-
     void removeRange(int first, int last);
     void rebuildIndexFrom(int row);
 
