@@ -35,7 +35,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The application name makes the configuration folder ~/.config/vellora.
     QApplication::setApplicationName(QStringLiteral("vellora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vellora 2000"));
     QApplication::setDesktopFileName(QStringLiteral("org.vellora.Vellora2000"));
     QApplication::setWindowIcon(programIcon());
 

@@ -5,6 +5,12 @@
 // Japanese texts of the application core.
 namespace AppTexts {
 
+// The program's name, the title of plain message boxes.
+inline QString programTitle()
+{
+    return QStringLiteral("Vellora 2000");
+}
+
 inline QString messageTitle()
 {
     return QStringLiteral("メッセージ");

@@ -1,5 +1,7 @@
 #include "app/qtinteraction.h"
 
+#include "app/apptexts.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -70,7 +72,7 @@ QColor toQColor(quint32 windowsColour)
 
 Interaction::Answer QtInteraction::messageBox(const QString &text, int style, const QString &title)
 {
-    const QString shownTitle = title.isEmpty() ? QApplication::applicationDisplayName() : title;
+    const QString shownTitle = title.isEmpty() ? AppTexts::programTitle() : title;
     QMessageBox box(iconForStyle(style), shownTitle, text, buttonsForStyle(style), owner());
     return answerFor(box.exec());
 }
