@@ -8,4 +8,5 @@ set(VELLORA_FUZZ_TARGETS
     getpiece
     cp932
     urilist
+    filedragtext
 )

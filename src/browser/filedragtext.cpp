@@ -17,7 +17,9 @@ void splitPathAndName(const QString &pathAndName, FileDragRecord &record)
     while (at >= 0) {
         const QString path = pathAndName.left(at);
         const QString name = pathAndName.mid(at + 1);
-        if (!name.isEmpty() && path.endsWith(QLatin1Char('/') + name)) {
+        // A file name holds no "/"; without this test "/a/n*n*a/n" named "n" splits too early.
+        if (!name.isEmpty() && !name.contains(QLatin1Char('/')) &&
+            path.endsWith(QLatin1Char('/') + name)) {
             record.path = path;
             record.name = name;
             return;

@@ -1,5 +1,6 @@
 #include "app/cp932.h"
 #include "app/profilefile.h"
+#include "browser/filedragtext.h"
 #include "slidelist/listfileformat.h"
 
 #include <QFile>
@@ -18,6 +19,8 @@ private Q_SLOTS:
     void profileValueKeepsInnerBlanks_data();
     void profileValueKeepsInnerBlanks();
     void strayCarriageReturnSurvivesRewrite();
+    void dragTextPathsWithStarsComeBackWhole_data();
+    void dragTextPathsWithStarsComeBackWhole();
 
 private:
     QString iniPath() const { return m_dir->filePath(QStringLiteral("vel20.ini")); }
@@ -111,6 +114,31 @@ void TstReaderRegressions::strayCarriageReturnSurvivesRewrite()
     QVERIFY(ProfileFile::writeString(iniPath(), section, QStringLiteral("Option"),
                                      QStringLiteral("é")));
     QCOMPARE(ProfileFile::readString(iniPath(), section, mainForm, QString()), before);
+}
+
+void TstReaderRegressions::dragTextPathsWithStarsComeBackWhole_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("folder ending like the name after a star") << "/a/n*n*a/n"
+                                                              << "n";
+    QTest::newRow("star in the folder and the name") << "/p*q/r*s.jpg"
+                                                     << "r*s.jpg";
+    QTest::newRow("bar and star in the folder") << "/x|y*z/a.jpg"
+                                                << "a.jpg";
+}
+
+// A file-list row comes back from its drag text with the path and name it had.
+void TstReaderRegressions::dragTextPathsWithStarsComeBackWhole()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    const QVector<FileDragRecord> rows{{path, name, QStringLiteral("    12,345")}};
+    const QVector<FileDragRecord> read = ReadFileDragText(FileDragText(rows));
+    QCOMPARE(read.size(), 1);
+    QCOMPARE(read.at(0).path, path);
+    QCOMPARE(read.at(0).name, name);
+    QCOMPARE(read.at(0).sizeText, rows.at(0).sizeText);
 }
 
 QTEST_GUILESS_MAIN(TstReaderRegressions)
