@@ -90,21 +90,27 @@ void SlideListModel::RemoveEntriesAt(const QList<int> &positions)
             removeRange(run->first, run->second);
     } else {
         beginResetModel();
-        qsizetype kept = 0;
-        qsizetype next = 0; // index into rows of the next row to drop
-        for (qsizetype row = 0; row < m_entries.size(); ++row) {
-            if (next < rows.size() && rows.at(next) == row) {
-                ++next;
-                continue;
-            }
-            if (kept != row)
-                m_entries[kept] = std::move(m_entries[row]);
-            ++kept;
-        }
-        m_entries.resize(kept);
+        dropRows(rows);
         endResetModel();
     }
     rebuildIndexFrom(rows.first());
+}
+
+// One pass that closes up the gaps of the sorted rows.
+void SlideListModel::dropRows(const QList<int> &sortedRows)
+{
+    qsizetype kept = 0;
+    qsizetype next = 0; // index into sortedRows of the next row to drop
+    for (qsizetype row = 0; row < m_entries.size(); ++row) {
+        if (next < sortedRows.size() && sortedRows.at(next) == row) {
+            ++next;
+            continue;
+        }
+        if (kept != row)
+            m_entries[kept] = std::move(m_entries[row]);
+        ++kept;
+    }
+    m_entries.resize(kept);
 }
 
 void SlideListModel::removeRange(int first, int last)

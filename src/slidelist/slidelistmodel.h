@@ -50,6 +50,7 @@ public:
 
 private:
     void removeRange(int first, int last);
+    void dropRows(const QList<int> &sortedRows);
     void rebuildIndexFrom(int row);
 
     QVector<SlideEntry> m_entries;
