@@ -1,0 +1,122 @@
+#include "app/interaction.h"
+#include "app/settings.h"
+#include "app/statushints.h"
+#include "browser/filelistview.h"
+#include "slidelist/listdocument.h"
+#include "slidelist/slidelistdrop.h"
+#include "slidelist/slidelistmodel.h"
+#include "slidelist/slidelistview.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <optional>
+
+namespace {
+
+constexpr int PictureCount = 10000;
+
+class SilentInteraction : public Interaction {
+public:
+    Answer messageBox(const QString &, int, const QString &) override { return Answer::Ok; }
+    Answer confirmOverwrite(const QString &, const QString &) override { return Answer::Cancel; }
+    QString openFileName(const QString &, const QString &, const QStringList &) override
+    {
+        return {};
+    }
+    QString saveFileName(const QString &, const QString &, const QStringList &) override
+    {
+        return {};
+    }
+    QString folderName(const QString &, const QString &) override { return {}; }
+    std::optional<quint32> colour(quint32) override { return std::nullopt; }
+    void beep() override {}
+};
+
+class NoHints : public StatusHints {
+public:
+    void setHint(const QString &) override {}
+    QString hint() const override { return {}; }
+    void setProgressMaximum(int) override {}
+    void setProgressValue(int) override {}
+};
+
+// 10,000 pictures twice over: all in one folder, and spread over 100 folders in 10 groups.
+class DropData {
+public:
+    static const DropData &instance()
+    {
+        static const DropData data;
+        return data;
+    }
+    QString flat() const { return m_dir.filePath(QStringLiteral("flat")); }
+    QString nested() const { return m_dir.filePath(QStringLiteral("nested")); }
+
+private:
+    DropData()
+    {
+        QDir().mkpath(flat());
+        for (int i = 0; i < PictureCount; ++i)
+            write(QStringLiteral("%1/IMG_%2.%3").arg(flat()).arg(i).arg(suffix(i)), i);
+        for (int i = 0; i < PictureCount; ++i) {
+            const QString folder =
+                QStringLiteral("%1/group %2/day %3").arg(nested()).arg(i % 10).arg(i % 100);
+            QDir().mkpath(folder);
+            write(QStringLiteral("%1/P%2.%3").arg(folder).arg(i).arg(suffix(i)), i);
+        }
+    }
+    static QString suffix(int i)
+    {
+        return i % 4 == 0 ? QStringLiteral("bmp") : QStringLiteral("JPG");
+    }
+    static void write(const QString &path, int i)
+    {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QByteArray(i % 500, 'x'));
+    }
+    QTemporaryDir m_dir;
+};
+
+// A folder dragged from the tree onto the slide list: the walk, names and sizes, sorting and
+// adding to the list behind its view.
+void dropFolder(benchmark::State &state, const QString &folder)
+{
+    Settings settings;
+    SilentInteraction interaction;
+    NoHints hints;
+    SlideListModel model;
+    ListDocument document;
+    FileListView fileList(settings, interaction, hints);
+    SlideListView view(model, hints);
+    SlideListDrop drop(model, document, settings, hints, view, fileList);
+    QMimeData mime;
+    mime.setData(QStringLiteral("application/x-vellora-folder-key"),
+                 (QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ*") + folder).toUtf8());
+    for (auto _ : state) {
+        state.PauseTiming();
+        model.ClearEntries();
+        state.ResumeTiming();
+        drop.Drop(mime, nullptr);
+        benchmark::DoNotOptimize(model.EntryCount());
+    }
+    state.counters["entries"] = model.EntryCount();
+}
+
+void BM_DropFolderOf10000Pictures(benchmark::State &state)
+{
+    dropFolder(state, DropData::instance().flat());
+}
+BENCHMARK(BM_DropFolderOf10000Pictures)->Unit(benchmark::kMillisecond);
+
+void BM_DropTreeOf10000PicturesIn100Folders(benchmark::State &state)
+{
+    dropFolder(state, DropData::instance().nested());
+}
+BENCHMARK(BM_DropTreeOf10000PicturesIn100Folders)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,409 @@
+#include "droptestsupport.h"
+
+#include "app/settings.h"
+#include "app/statushints.h"
+#include "browser/filedragtext.h"
+#include "browser/filelistview.h"
+#include "mainwindow/previewpane.h"
+#include "scriptedinteraction.h"
+#include "slidelist/editcommands.h"
+#include "slidelist/listdocument.h"
+#include "slidelist/slidelistdrop.h"
+#include "slidelist/slidelistmodel.h"
+#include "slidelist/slidelistview.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class RecordingHints : public StatusHints {
+public:
+    QString text;
+    int maximum = -1;
+    int value = -1;
+    void setHint(const QString &hint) override { text = hint; }
+    QString hint() const override { return text; }
+    void setProgressMaximum(int max) override { maximum = max; }
+    void setProgressValue(int v) override { value = v; }
+};
+
+QStringList listedPaths(const SlideListModel &model)
+{
+    return model.paths();
+}
+
+} // namespace
+
+class TestEditCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void deleteWithNothingSelectedSelectsLast();
+    void deleteLeavesTheOthersInOrder();
+    void commandsNeedTheirListFocused_data();
+    void commandsNeedTheirListFocused();
+    void clearAsksNothingAndStartsANewList_data();
+    void clearAsksNothingAndStartsANewList();
+    void addSelectedInFileListOrder();
+    void addAllSkipsDuplicatesAndMarksModified();
+    void fileListDropIsAddedOnFocus();
+    void fileListDropOntoFocusedList();
+    void selfDropDoesNothing();
+    void staleFileListDragThenDesktopDrop();
+    void dropIsCopyOnly_data();
+    void dropIsCopyOnly();
+
+private:
+    void fillSlideList(int count);
+    void fillFileList();
+    void selectSlideRows(const QList<int> &rows);
+    void selectFileRows(const QList<int> &rows);
+    QString picture(const QString &name) const { return m_dir->filePath(name); }
+    QList<int> selectedSlideRows() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    Settings m_settings;
+    ScriptedInteraction m_interaction;
+    RecordingHints m_hints;
+    std::unique_ptr<SlideListModel> m_model;
+    std::unique_ptr<ListDocument> m_document;
+    std::unique_ptr<QWidget> m_window;
+    SlideListView *m_slideView = nullptr;
+    FileListView *m_fileList = nullptr;
+    PreviewPane *m_preview = nullptr;
+    QLineEdit *m_other = nullptr;
+    std::unique_ptr<EditCommands> m_edits;
+};
+
+void TestEditCommands::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_settings = Settings();
+    m_interaction.calls.clear();
+    m_hints = RecordingHints();
+    m_model = std::make_unique<SlideListModel>();
+    m_document = std::make_unique<ListDocument>();
+    m_window = std::make_unique<QWidget>();
+    auto *layout = new QHBoxLayout(m_window.get());
+    m_fileList = new FileListView(m_settings, m_interaction, m_hints);
+    m_slideView = new SlideListView(*m_model, m_hints);
+    m_preview = new PreviewPane(m_interaction);
+    m_other = new QLineEdit;
+    for (QWidget *widget : {static_cast<QWidget *>(m_fileList), static_cast<QWidget *>(m_slideView),
+                            static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_other)})
+        layout->addWidget(widget);
+    m_edits = std::make_unique<EditCommands>(*m_model, *m_document, m_settings, m_hints,
+                                             *m_slideView, *m_fileList, *m_preview);
+    m_window->resize(900, 400);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_other->setFocus();
+}
+
+void TestEditCommands::cleanup()
+{
+    m_edits.reset();
+    m_window.reset();
+    m_document.reset();
+    m_model.reset();
+}
+
+void TestEditCommands::fillSlideList(int count)
+{
+    for (int i = 1; i <= count; ++i)
+        m_model->AddEntry(QStringLiteral("/p/%1.jpg").arg(i), QStringLiteral("%1.jpg").arg(i),
+                          QStringLiteral("         1"));
+}
+
+// a.jpg (1,234 bytes), b.bmp and c.jpg, listed in that order.
+void TestEditCommands::fillFileList()
+{
+    DropTest::writeFile(picture(QStringLiteral("a.jpg")), 1234);
+    DropTest::writeFile(picture(QStringLiteral("b.bmp")), 10);
+    DropTest::writeFile(picture(QStringLiteral("c.jpg")), 0);
+    m_fileList->ShowFolderFiles(m_dir->path());
+    QCOMPARE(m_fileList->EntryCount(), 3);
+}
+
+void TestEditCommands::selectSlideRows(const QList<int> &rows)
+{
+    m_slideView->clearSelection();
+    for (int row : rows)
+        m_slideView->selectionModel()->select(
+            m_model->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void TestEditCommands::selectFileRows(const QList<int> &rows)
+{
+    m_fileList->clearSelection();
+    for (int row : rows)
+        m_fileList->selectionModel()->select(m_fileList->model()->index(row, 0),
+                                             QItemSelectionModel::Select |
+                                                 QItemSelectionModel::Rows);
+}
+
+QList<int> TestEditCommands::selectedSlideRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_slideView->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// Deleting with nothing selected removes nothing and then selects the last entry.
+void TestEditCommands::deleteWithNothingSelectedSelectsLast()
+{
+    fillSlideList(5);
+    m_slideView->setFocus();
+    m_document->ListModified = true;
+    m_edits->EditCommand(0);
+    QCOMPARE(m_model->EntryCount(), 5);
+    QCOMPARE(selectedSlideRows(), QList<int>{4});
+    QVERIFY(m_slideView->hasFocus());
+    QCOMPARE(m_hints.text, QString());
+    QVERIFY(m_document->ListModified);
+}
+
+// Deleting entries 2 and 3 of five leaves 1, 4 and 5, with 5 selected; not a modification.
+void TestEditCommands::deleteLeavesTheOthersInOrder()
+{
+    fillSlideList(5);
+    m_slideView->setFocus();
+    selectSlideRows({1, 2});
+    m_edits->EditCommand(0);
+    QCOMPARE(listedPaths(*m_model),
+             (QStringList{QStringLiteral("/p/1.jpg"), QStringLiteral("/p/4.jpg"),
+                          QStringLiteral("/p/5.jpg")}));
+    QCOMPARE(selectedSlideRows(), QList<int>{2});
+    QVERIFY(!m_document->ListModified);
+}
+
+void TestEditCommands::commandsNeedTheirListFocused_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("delete does nothing while the file list has the focus") << 0 << "file";
+    QTest::newRow("delete does nothing while another control has the focus") << 0 << "other";
+    QTest::newRow("add selected does nothing while the slide list has the focus") << 3 << "slide";
+    QTest::newRow("add selected does nothing while another control has the focus") << 3 << "other";
+    QTest::newRow("the separator index does nothing") << 2 << "slide";
+}
+
+// Delete acts only from the slide list, add-selected only from the file list.
+void TestEditCommands::commandsNeedTheirListFocused()
+{
+    QFETCH(int, command);
+    QFETCH(QString, focused);
+    fillSlideList(2);
+    fillFileList();
+    selectSlideRows({0});
+    selectFileRows({0, 1});
+    QWidget *target = focused == QLatin1String("file")    ? static_cast<QWidget *>(m_fileList)
+                      : focused == QLatin1String("slide") ? static_cast<QWidget *>(m_slideView)
+                                                          : static_cast<QWidget *>(m_other);
+    target->setFocus();
+    m_edits->EditCommand(command);
+    QCOMPARE(m_model->EntryCount(), 2);
+    QVERIFY(!m_document->ListModified);
+    QVERIFY(target->hasFocus());
+}
+
+void TestEditCommands::clearAsksNothingAndStartsANewList_data()
+{
+    QTest::addColumn<bool>("listFocused");
+    QTest::newRow("focused list paints the preview in the show colour") << true;
+    QTest::newRow("unfocused list leaves the preview") << false;
+}
+
+// Clearing a modified, named list asks nothing; the list becomes UnNamed and unmodified.
+void TestEditCommands::clearAsksNothingAndStartsANewList()
+{
+    QFETCH(bool, listFocused);
+    fillSlideList(3);
+    m_document->setNameAndPath(QStringLiteral("holiday"), QStringLiteral("/l/holiday.vrl"));
+    m_document->ListModified = true;
+    m_settings.ShowBackColor = 0x0000ff; // red, as 0x00BBGGRR
+    (listFocused ? static_cast<QWidget *>(m_slideView) : m_other)->setFocus();
+    const QColor before = m_preview->backColor();
+    QSignalSpy label(m_document.get(), &ListDocument::nameChanged);
+
+    m_edits->EditCommand(1);
+    QCOMPARE(m_model->EntryCount(), 0);
+    QVERIFY(m_interaction.calls.isEmpty());
+    QCOMPARE(m_document->ListName, QStringLiteral("UnNamed"));
+    QCOMPARE(m_document->ListPath, QString());
+    QVERIFY(!m_document->ListModified);
+    QCOMPARE(label.count(), 1);
+    QCOMPARE(m_preview->backColor(), listFocused ? QColor(Qt::red) : before);
+}
+
+// Add-selected takes the file list's paths and size texts in its order, not selection order.
+void TestEditCommands::addSelectedInFileListOrder()
+{
+    fillFileList();
+    selectFileRows({2, 0});
+    m_fileList->setFocus();
+    m_edits->EditCommand(3);
+    QCOMPARE(listedPaths(*m_model),
+             (QStringList{picture(QStringLiteral("a.jpg")), picture(QStringLiteral("c.jpg"))}));
+    QCOMPARE(m_model->EntryAt(1).sizeText, QStringLiteral("     1,234"));
+    QVERIFY(m_document->ListModified);
+    QVERIFY(m_slideView->hasFocus());
+    QCOMPARE(m_hints.text, QString());
+    QCOMPARE(m_hints.maximum, 3);
+    QCOMPARE(m_hints.value, 0);
+}
+
+// Add-all skips entries already listed and marks the list modified even when nothing is new.
+void TestEditCommands::addAllSkipsDuplicatesAndMarksModified()
+{
+    fillFileList();
+    m_model->AddEntry(picture(QStringLiteral("B.BMP")), QString(), QString());
+    m_other->setFocus();
+    m_edits->EditCommand(4);
+    QCOMPARE(listedPaths(*m_model),
+             (QStringList{picture(QStringLiteral("B.BMP")), picture(QStringLiteral("a.jpg")),
+                          picture(QStringLiteral("c.jpg"))}));
+    QCOMPARE(m_model->EntryAt(2).icon, 1);
+    m_document->ListModified = false;
+    m_edits->EditCommand(4);
+    QCOMPARE(m_model->EntryCount(), 3);
+    QVERIFY(m_document->ListModified);
+}
+
+// A file-list drop is only stored; the list adds it when it gains the focus after the drop.
+// The same drop twice adds once and marks the list modified both times.
+void TestEditCommands::fileListDropIsAddedOnFocus()
+{
+    const QVector<FileDragRecord> records{
+        {picture(QStringLiteral("a.jpg")), QStringLiteral("a.jpg"), QStringLiteral("     1,234")},
+        {picture(QStringLiteral("b.bmp")), QStringLiteral("b.bmp"), QStringLiteral("        10")}};
+    QMimeData mime;
+    mime.setText(FileDragText(records));
+    SlideListDrop &drop = m_edits->drop();
+    for (int round = 0; round < 2; ++round) {
+        m_other->setFocus();
+        m_document->ListModified = false;
+        drop.Drop(mime, m_fileList);
+        QVERIFY(drop.PendingDrop());
+        QVERIFY(m_document->ListModified);
+        QCOMPARE(m_model->EntryCount(), round == 0 ? 0 : 2);
+        QTRY_VERIFY(m_slideView->hasFocus());
+        QVERIFY(!drop.PendingDrop());
+        QCOMPARE(drop.PendingDropText(), QString());
+        QCOMPARE(m_model->EntryCount(), 2);
+        QCOMPARE(m_model->EntryAt(2).icon, 2);
+        QCOMPARE(m_model->EntryAt(2).sizeText, QStringLiteral("        10"));
+        QCOMPARE(m_hints.text, QStringLiteral("リストに 2枚の画像があります。"));
+    }
+}
+
+// A drop onto the list that already has the focus is added all the same.
+void TestEditCommands::fileListDropOntoFocusedList()
+{
+    QMimeData mime;
+    mime.setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
+    m_slideView->setFocus();
+    m_edits->drop().Drop(mime, m_fileList->viewport());
+    QTRY_COMPARE(m_model->EntryCount(), 1);
+    QCOMPARE(m_hints.text, QStringLiteral("リストに 1枚の画像があります。"));
+}
+
+// A drag that began in the slide list and ends on it changes nothing.
+void TestEditCommands::selfDropDoesNothing()
+{
+    DropTest::writeFile(picture(QStringLiteral("a.jpg")));
+    const auto mime = DropTest::uriListData({picture(QStringLiteral("a.jpg"))});
+    mime->setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
+    m_edits->drop().Drop(*mime, m_slideView);
+    m_edits->drop().Drop(*mime, m_slideView->viewport());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_model->EntryCount(), 0);
+    QVERIFY(!m_document->ListModified);
+    QVERIFY(!m_edits->drop().PendingDrop());
+}
+
+// A file-list drag that ended elsewhere leaves nothing behind: the next drop from the desktop
+// is a desktop drop, and plain text from outside is not taken for the file list's drag text.
+void TestEditCommands::staleFileListDragThenDesktopDrop()
+{
+    fillFileList();
+    selectFileRows({0});
+    const QPoint start = m_fileList->visualRect(m_fileList->model()->index(0, 0)).center();
+    QWidget *viewport = m_fileList->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    for (int step = 1; step <= 2; ++step) { // the first move arms the drag, the next starts it
+        const QPoint at = start + QPoint(0, 20 * step);
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(viewport->mapToGlobal(at)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, start + QPoint(0, 40));
+    QVERIFY(m_fileList->findChild<QDrag *>()); // the drag ran and ended off the slide list
+
+    const QString note = picture(QStringLiteral("note.txt"));
+    DropTest::writeFile(note);
+    QCOMPARE(DropTest::dropOn(m_slideView->viewport(), *DropTest::uriListData({note})),
+             Qt::CopyAction);
+    QCOMPARE(listedPaths(*m_model), QStringList{note});
+    QVERIFY(!m_edits->drop().PendingDrop());
+
+    QMimeData text;
+    text.setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
+    QCOMPARE(DropTest::dropOn(m_slideView->viewport(), text), Qt::IgnoreAction);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_model->EntryCount(), 1);
+    QVERIFY(!m_edits->drop().PendingDrop());
+}
+
+void TestEditCommands::dropIsCopyOnly_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("offered");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("a folder of the tree is taken") << "folder" << int(Qt::CopyAction) << true;
+    QTest::newRow("a top node without a folder is refused")
+        << "top" << int(Qt::CopyAction) << false;
+    QTest::newRow("desktop files offered for moving are copied")
+        << "desktop" << int(Qt::CopyAction | Qt::MoveAction) << true;
+    QTest::newRow("desktop files that can only be moved are refused")
+        << "desktop" << int(Qt::MoveAction) << false;
+    QTest::newRow("plain text from outside is refused") << "text" << int(Qt::CopyAction) << false;
+}
+
+// The list only ever copies what is dropped, so no drag source deletes its files afterwards.
+void TestEditCommands::dropIsCopyOnly()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, offered);
+    QFETCH(bool, taken);
+    DropTest::writeFile(picture(QStringLiteral("a.jpg")));
+    std::unique_ptr<QMimeData> mime = std::make_unique<QMimeData>();
+    if (kind == QLatin1String("folder"))
+        mime = DropTest::folderKeyData(QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ*") + m_dir->path());
+    else if (kind == QLatin1String("top"))
+        mime = DropTest::folderKeyData(QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ"));
+    else if (kind == QLatin1String("desktop"))
+        mime = DropTest::uriListData({m_dir->path()});
+    else
+        mime->setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
+    const Qt::DropAction action =
+        DropTest::dropOn(m_slideView->viewport(), *mime, Qt::DropActions(offered));
+    QCOMPARE(action, taken ? Qt::CopyAction : Qt::IgnoreAction);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_model->EntryCount(), taken ? 1 : 0);
+    QCOMPARE(m_document->ListModified, taken);
+}
+
+QTEST_MAIN(TestEditCommands)
+#include "tst_editcommands.moc"
