@@ -44,7 +44,9 @@ SlideListDrop::Kind SlideListDrop::kindOf(const QMimeData &mime, const QObject *
         return draggedFolder(mime).isEmpty() ? Kind::None : Kind::Folder;
     if (isWithin(source, fileList))
         return mime.hasText() ? Kind::FileList : Kind::None;
-    return mime.hasFormat(UriListType) ? Kind::Desktop : Kind::None;
+    // Links to other machines or to things that are not files give nothing to add.
+    const bool localFiles = !LocalPathsFromUriList(mime.data(UriListType)).isEmpty();
+    return localFiles ? Kind::Desktop : Kind::None;
 }
 
 SlideListDrop::SlideListDrop(SlideListModel &model, ListDocument &document, Settings &settings,

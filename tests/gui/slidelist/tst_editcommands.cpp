@@ -379,6 +379,8 @@ void TestEditCommands::dropIsCopyOnly_data()
     QTest::newRow("desktop files that can only be moved are refused")
         << "desktop" << int(Qt::MoveAction) << false;
     QTest::newRow("plain text from outside is refused") << "text" << int(Qt::CopyAction) << false;
+    QTest::newRow("links to other machines are refused")
+        << "remote" << int(Qt::CopyAction) << false;
 }
 
 // The list only ever copies what is dropped, so no drag source deletes its files afterwards.
@@ -395,6 +397,8 @@ void TestEditCommands::dropIsCopyOnly()
         mime = DropTest::folderKeyData(QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ"));
     else if (kind == QLatin1String("desktop"))
         mime = DropTest::uriListData({m_dir->path()});
+    else if (kind == QLatin1String("remote"))
+        mime->setUrls({QUrl(QStringLiteral("https://example.org/a.jpg"))});
     else
         mime->setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
     const Qt::DropAction action =
