@@ -77,54 +77,71 @@ QString field(const QList<QByteArray> &parts, int index, const char *fallback)
     return isPlainName(text) ? text : QString::fromUtf8(fallback);
 }
 
+// One input taken apart: the file, the key to write and its value, and another key that the
+// write must leave alone.
+struct Case {
+    QByteArray file;
+    QString section;
+    QString key;
+    QString value;
+    QString otherKey;
+};
+
+Case caseOf(const uint8_t *data, size_t size)
+{
+    const QList<QByteArray> parts = Fuzz::wholeInput(data, size).split('\0');
+    Case c;
+    c.file = parts.at(0);
+    c.section = field(parts, 1, "Section");
+    c.key = field(parts, 2, "Option");
+    c.value = parts.size() > 3 ? QString::fromUtf8(parts.at(3))
+                               : QStringLiteral("1*5*/home/u/リスト.vrl*1*0*1*0*1*1**");
+    const bool mainForm = c.key.compare(QLatin1String("MainForm"), Qt::CaseInsensitive) == 0;
+    c.otherKey = mainForm ? QStringLiteral("SubForm") : QStringLiteral("MainForm");
+    return c;
+}
+
+// Reading changes nothing and gives a trimmed value within the limit.
+QString checkedRead(const Fuzz::ScratchFile &scratch, const QString &section, const QString &key)
+{
+    const QByteArray file = scratch.read();
+    const QString value = ProfileFile::readString(scratch.path(), section, key, Missing);
+    FUZZ_CHECK(scratch.read() == file);
+    if (value != Missing) {
+        FUZZ_CHECK(trimBlanks(value) == value);
+        FUZZ_CHECK(storedBytes(value, isUtf8File(file)) <= ProfileFile::MaxValueBytes);
+    }
+    return value;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const Fuzz::ScratchFile scratch(QStringLiteral("vel20.ini"));
-    const QList<QByteArray> parts = Fuzz::wholeInput(data, size).split('\0');
-    const QByteArray &original = parts.at(0);
-    const QString section = field(parts, 1, "Section");
-    const QString key = field(parts, 2, "Option");
-    const QString value = parts.size() > 3 ? QString::fromUtf8(parts.at(3))
-                                           : QStringLiteral("1*5*/home/u/リスト.vrl*1*0*1*0*1*1**");
+    const Case c = caseOf(data, size);
     const QString otherSection = QStringLiteral("Section");
-    const QString otherKey = key.compare(QLatin1String("MainForm"), Qt::CaseInsensitive) == 0
-                                 ? QStringLiteral("SubForm")
-                                 : QStringLiteral("MainForm");
-    if (!scratch.write(original))
+    if (!scratch.write(c.file))
         std::abort();
+    checkedRead(scratch, c.section, c.key);
+    const QString otherBefore = checkedRead(scratch, otherSection, c.otherKey);
 
-    const QString before = ProfileFile::readString(scratch.path(), section, key, Missing);
-    const QString otherBefore =
-        ProfileFile::readString(scratch.path(), otherSection, otherKey, Missing);
-    FUZZ_CHECK(scratch.read() == original);
-    for (const QString &read : {before, otherBefore}) {
-        if (read == Missing)
-            continue;
-        FUZZ_CHECK(trimBlanks(read) == read);
-        FUZZ_CHECK(storedBytes(read, isUtf8File(original)) <= ProfileFile::MaxValueBytes);
-    }
-
-    const bool writable = !value.contains(QLatin1Char('\r')) && !value.contains(QLatin1Char('\n'));
-    FUZZ_CHECK(ProfileFile::writeString(scratch.path(), section, key, value) == writable);
+    const bool writable =
+        !c.value.contains(QLatin1Char('\r')) && !c.value.contains(QLatin1Char('\n'));
+    FUZZ_CHECK(ProfileFile::writeString(scratch.path(), c.section, c.key, c.value) == writable);
     const QByteArray written = scratch.read();
     if (!writable) {
-        FUZZ_CHECK(written == original);
+        FUZZ_CHECK(written == c.file);
         return 0;
     }
     const bool utf8 = isUtf8File(written);
-    FUZZ_CHECK(ProfileFile::readString(scratch.path(), section, key, Missing) ==
-               expectedRead(value, utf8));
+    FUZZ_CHECK(checkedRead(scratch, c.section, c.key) == expectedRead(c.value, utf8));
 
     // Another key keeps its value; only a change to UTF-8 may move where a long value is cut.
-    const bool sameKey = section.compare(otherSection, Qt::CaseInsensitive) == 0 &&
-                         key.compare(otherKey, Qt::CaseInsensitive) == 0;
-    const QString otherAfter =
-        ProfileFile::readString(scratch.path(), otherSection, otherKey, Missing);
-    if (!sameKey && utf8 == isUtf8File(original))
+    const QString otherAfter = checkedRead(scratch, otherSection, c.otherKey);
+    if (utf8 == isUtf8File(c.file))
         FUZZ_CHECK(otherAfter == otherBefore);
-    else if (!sameKey)
+    else
         FUZZ_CHECK(otherAfter.startsWith(otherBefore) || otherBefore.startsWith(otherAfter));
     return 0;
 }

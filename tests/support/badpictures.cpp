@@ -189,11 +189,16 @@ Side redSideAfter(int orientation)
     }
 }
 
-QVector<Entry> writeAll(const QString &folder, const QString &dataFolder)
+namespace {
+
+Entry entry(const char *name, Expect expect, QSize size = {}, int orientation = 0)
 {
-    const auto entry = [](const char *name, Expect expect, QSize size = {}, int orientation = 0) {
-        return Entry{QString::fromLatin1(name), expect, size, orientation};
-    };
+    return Entry{QString::fromLatin1(name), expect, size, orientation};
+}
+
+// The files the tests write themselves, with their contents.
+QVector<std::pair<Entry, QByteArray>> generatedFiles()
+{
     const QSize wide(64, 32);
     const QByteArray good = jpeg(twoColours(wide.width(), wide.height()));
     QVector<std::pair<Entry, QByteArray>> files{
@@ -219,8 +224,15 @@ QVector<Entry> writeAll(const QString &folder, const QString &dataFolder)
         files.append({entry(name.constData(), Expect::Picture, upright, orientation),
                       withExifOrientation(good, orientation)});
     }
+    return files;
+}
+
+} // namespace
+
+QVector<Entry> writeAll(const QString &folder, const QString &dataFolder)
+{
     QVector<Entry> entries;
-    for (const auto &[file, bytes] : files) {
+    for (const auto &[file, bytes] : generatedFiles()) {
         if (bytes.isNull() || !writeFile(QDir(folder).filePath(file.name), bytes))
             return {};
         entries.append(file);
