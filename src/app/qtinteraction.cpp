@@ -1,5 +1,7 @@
 #include "app/qtinteraction.h"
 
+#include "app/windowscolour.h"
+
 #include "app/apptexts.h"
 
 #include <QApplication>
@@ -62,12 +64,6 @@ Interaction::Answer answerFor(int button)
     }
 }
 
-QColor toQColor(quint32 windowsColour)
-{
-    return QColor(int(windowsColour & 0xFF), int((windowsColour >> 8) & 0xFF),
-                  int((windowsColour >> 16) & 0xFF));
-}
-
 } // namespace
 
 Interaction::Answer QtInteraction::messageBox(const QString &text, int style, const QString &title)
@@ -106,10 +102,10 @@ QString QtInteraction::folderName(const QString &title, const QString &startFold
 
 std::optional<quint32> QtInteraction::colour(quint32 initial)
 {
-    const QColor chosen = QColorDialog::getColor(toQColor(initial), owner());
+    const QColor chosen = QColorDialog::getColor(colourFromWindows(initial), owner());
     if (!chosen.isValid())
         return std::nullopt;
-    return quint32(chosen.red()) | (quint32(chosen.green()) << 8) | (quint32(chosen.blue()) << 16);
+    return windowsFromColour(chosen);
 }
 
 void QtInteraction::beep()

@@ -28,9 +28,4 @@ void growToContents(QWidget *widget)
     widget->setGeometry(rect);
 }
 
-QColor colourFromWindows(quint32 value)
-{
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
 } // namespace DialogGeometry

@@ -19,7 +19,4 @@ void fixClientSizeTwips(QWidget *window, int width, int height);
 // top left corner and staying inside its parent.
 void growToContents(QWidget *widget);
 
-// A Windows colour value 0x00BBGGRR as a colour.
-QColor colourFromWindows(quint32 value);
-
 } // namespace DialogGeometry

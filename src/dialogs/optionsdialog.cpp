@@ -1,5 +1,7 @@
 #include "dialogs/optionsdialog.h"
 
+#include "app/windowscolour.h"
+
 #include "app/interaction.h"
 #include "app/settings.h"
 #include "app/showmessage.h"
@@ -216,7 +218,7 @@ void OptionsDialog::showColour(quint32 colour)
 {
     m_backColour = colour;
     QPalette palette = m_lblBackColor->palette();
-    palette.setColor(QPalette::Window, DialogGeometry::colourFromWindows(colour));
+    palette.setColor(QPalette::Window, colourFromWindows(colour));
     m_lblBackColor->setPalette(palette);
 }
 

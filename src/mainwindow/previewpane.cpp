@@ -1,5 +1,7 @@
 #include "mainwindow/previewpane.h"
 
+#include "app/windowscolour.h"
+
 #include "app/interaction.h"
 #include "mainwindow/mainwindowtexts.h"
 #include "mainwindow/previewfit.h"
@@ -46,8 +48,7 @@ void PreviewPane::clearPicture()
 
 void PreviewPane::setBackColor(quint32 windowsColour)
 {
-    m_backColor = QColor(int(windowsColour & 0xFF), int((windowsColour >> 8) & 0xFF),
-                         int((windowsColour >> 16) & 0xFF));
+    m_backColor = colourFromWindows(windowsColour);
     clearImage();
 }
 

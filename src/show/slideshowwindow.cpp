@@ -1,5 +1,7 @@
 #include "show/slideshowwindow.h"
 
+#include "app/windowscolour.h"
+
 #include "app/settings.h"
 #include "app/twips.h"
 #include "show/picturesurface.h"
@@ -20,11 +22,6 @@
 namespace {
 
 constexpr int transitionFrameMs = 50;
-
-QColor fromWindowsColour(qint32 value)
-{
-    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
-}
 
 QAction *addButton(QToolBar *toolbar, const QString &key, ShowIcon icon, const QString &tip,
                    const QKeySequence &shortcut)
@@ -48,7 +45,7 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
     , m_settings(settings)
     , m_paths(paths)
     , m_pin(settings.FreeWindow != 0)
-    , m_back(fromWindowsColour(settings.ShowBackColor))
+    , m_back(colourFromWindows(settings.ShowBackColor))
 {
     setObjectName(QStringLiteral("SlideShowWindow"));
     setWindowTitle(SlideShowTexts::title());
