@@ -37,7 +37,7 @@ max_len_of() {
 
 mkdir -p "$build/findings"
 runs=$build/fuzz-runs.tsv
-[ -f "$runs" ] || printf 'date\ttarget\tseconds\texecutions\tfindings\n' >"$runs"
+[ -f "$runs" ] || printf 'date\ttarget\tseconds\texecutions\tfindings\tleaks\n' >"$runs"
 summary=()
 for target in "${targets[@]}"; do
     corpus=$build/corpus/$target
@@ -45,6 +45,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus" "$work"
     rm -f "$work"/fuzz-*.log
     before=$(find "$build/findings" -name "$target-*" | wc -l)
+    leaks_before=$(find "$build/findings" -name "$target-leak-*" | wc -l)
     # One job, one worker, at low priority: the machine is shared.
     (cd "$work" && nice -n 10 "$build/fuzz/fuzz_$target" -jobs=1 -workers=1 \
         -max_total_time="$seconds" -max_len="$(max_len_of "$target")" -timeout=10 \
@@ -53,9 +54,11 @@ for target in "${targets[@]}"; do
     executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work"/fuzz-0.log | tail -1)
     after=$(find "$build/findings" -name "$target-*" | wc -l)
     findings=$((after - before))
-    printf '%s\t%s\t%s\t%s\t%s\n' "$(date -Iseconds)" "$target" "$seconds" \
-        "${executions:-0}" "$findings" >>"$runs"
-    summary+=("$(printf '%-14s %12s executions %4s findings' "$target" "${executions:-0}" "$findings")")
+    leaks=$(($(find "$build/findings" -name "$target-leak-*" | wc -l) - leaks_before))
+    printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$(date -Iseconds)" "$target" "$seconds" \
+        "${executions:-0}" "$findings" "$leaks" >>"$runs"
+    summary+=("$(printf '%-14s %12s executions %4s findings (%s leaks)' "$target" \
+        "${executions:-0}" "$findings" "$leaks")")
     if [ "$findings" -gt 0 ]; then
         grep -E 'ERROR|property broken|SUMMARY' "$work"/fuzz-0.log | head -5 || true
     fi
@@ -65,6 +68,7 @@ echo
 echo "This run ($seconds s per target):"
 printf '  %s\n' "${summary[@]}"
 echo "All runs so far (from $runs):"
-awk -F'\t' 'NR > 1 { n[$2] += $4; s[$2] += $3; f[$2] += $5 }
-    END { for (t in n) printf "  %-14s %12d executions in %6d s, %d findings\n", t, n[t], s[t], f[t] }' \
+awk -F'\t' 'NR > 1 { n[$2] += $4; s[$2] += $3; f[$2] += $5; l[$2] += $6 }
+    END { for (t in n) printf "  %-14s %12d executions in %6d s, %d findings (%d leaks)\n",
+                              t, n[t], s[t], f[t], l[t] }' \
     "$runs" | sort
