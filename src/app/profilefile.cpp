@@ -182,6 +182,40 @@ bool hasLineBreak(const QString &text)
     return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
 }
 
+// Sets key in section within the document; false when the names or the value cannot be stored.
+bool setKey(Document &doc, const QString &section, const QString &key, const QString &value)
+{
+    if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value) ||
+        section.contains(QLatin1Char(']')) || key.contains(QLatin1Char('=')))
+        return false;
+    const Line keyLine{{}, key + QLatin1Char('=') + value, true};
+    qsizetype header = findSection(doc, section);
+    if (header < 0) {
+        doc.lines.append({{}, QLatin1Char('[') + section + QLatin1Char(']'), true});
+        doc.lines.append(keyLine);
+    } else if (const qsizetype line = findKey(doc, header, key); line >= 0) {
+        doc.lines[line] = keyLine;
+    } else {
+        // After the section's last non-blank line, so blank lines before the next section stay.
+        qsizetype at = sectionEnd(doc, header);
+        while (at > header + 1 && doc.lines.at(at - 1).text.trimmed().isEmpty())
+            --at;
+        doc.lines.insert(at, keyLine);
+    }
+    return true;
+}
+
+bool save(const QString &path, const Document &doc)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = serialise(doc);
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
+
 } // namespace
 
 namespace ProfileFile {
@@ -204,33 +238,22 @@ QString readString(const QString &path, const QString &section, const QString &k
 bool writeString(const QString &path, const QString &section, const QString &key,
                  const QString &value)
 {
-    if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value) ||
-        section.contains(QLatin1Char(']')) || key.contains(QLatin1Char('=')))
-        return false;
+    return writeStrings(path, section, {{key, value}});
+}
+
+bool writeStrings(const QString &path, const QString &section, const QList<KeyValue> &entries)
+{
     std::optional<Document> doc = load(path);
     if (!doc)
         return false;
-    const Line keyLine{{}, key + QLatin1Char('=') + value, true};
-    qsizetype header = findSection(*doc, section);
-    if (header < 0) {
-        doc->lines.append({{}, QLatin1Char('[') + section + QLatin1Char(']'), true});
-        doc->lines.append(keyLine);
-    } else if (const qsizetype line = findKey(*doc, header, key); line >= 0) {
-        doc->lines[line] = keyLine;
-    } else {
-        // After the section's last non-blank line, so blank lines before the next section stay.
-        qsizetype at = sectionEnd(*doc, header);
-        while (at > header + 1 && doc->lines.at(at - 1).text.trimmed().isEmpty())
-            --at;
-        doc->lines.insert(at, keyLine);
+    bool allSet = true;
+    bool anySet = false;
+    for (const KeyValue &entry : entries) {
+        const bool set = setKey(*doc, section, entry.first, entry.second);
+        allSet = allSet && set;
+        anySet = anySet || set;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = serialise(*doc);
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return anySet && save(path, *doc) && allSet;
 }
 
 } // namespace ProfileFile

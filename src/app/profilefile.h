@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 // A private profile (INI) file: "[section]" lines, each followed by "key=value" lines.
 // Section and key names match without regard to letter case and values are read trimmed of
@@ -23,5 +26,12 @@ QString readString(const QString &path, const QString &section, const QString &k
 // or the key name a "=".
 bool writeString(const QString &path, const QString &section, const QString &key,
                  const QString &value);
+
+using KeyValue = std::pair<QString, QString>;
+
+// Sets several keys of one section in a single replacement of the file, so that a write cut
+// off at any moment leaves all of them old or all of them new. A key that cannot be stored
+// (as for writeString) is left as it is and makes the result false; the others are written.
+bool writeStrings(const QString &path, const QString &section, const QList<KeyValue> &entries);
 
 } // namespace ProfileFile

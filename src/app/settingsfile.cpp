@@ -187,11 +187,10 @@ bool write(const Settings &settings)
                     numberText(settings.ShowTop), numberText(settings.ShowWidth),
                     QString::number(settings.ShowMaximized)}
             .join(Separator);
-    const QString &path = settings.SettingsPath;
-    bool written = ProfileFile::writeString(path, Section, MainFormKey, mainForm);
-    written = ProfileFile::writeString(path, Section, SubFormKey, subForm) && written;
-    written = ProfileFile::writeString(path, Section, OptionKey, optionValue(settings)) && written;
-    return written;
+    // One replacement of the file: a write cut off half-way never mixes old and new keys.
+    return ProfileFile::writeStrings(
+        settings.SettingsPath, Section,
+        {{MainFormKey, mainForm}, {SubFormKey, subForm}, {OptionKey, optionValue(settings)}});
 }
 
 QString numberText(double value)
