@@ -1,0 +1,114 @@
+#pragma once
+
+// The browser and the slide list wired as the main window wires them, over a temporary
+// folder that the tree shows as its one volume: enough to pull the ground from under them.
+
+#include "app/settings.h"
+#include "browser/filelistview.h"
+#include "browser/foldertreekeys.h"
+#include "browser/foldertreeview.h"
+#include "browser/shellfilecommands.h"
+#include "browsertestsupport.h"
+#include "mainwindow/previewpane.h"
+#include "scriptedinteraction.h"
+#include "slidelist/editcommands.h"
+#include "slidelist/listdocument.h"
+#include "slidelist/slidelistdrop.h"
+#include "slidelist/slidelistmodel.h"
+#include "slidelist/slidelistview.h"
+
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QUrl>
+
+#include <memory>
+
+class FaultWindow {
+public:
+    static constexpr int AddSelected = 3;
+    static constexpr int AddAll = 4;
+
+    // volume: the folder the tree shows as its only volume, read and opened at once.
+    explicit FaultWindow(const QString &volume)
+        : m_volume(volume)
+    {
+        lister.fakeVolumes = {{volume, QStringLiteral("vol"), false, true}};
+        auto *layout = new QHBoxLayout(&window);
+        tree = new FolderTreeView(settings, interaction, hints);
+        files = new FileListView(settings, interaction, hints);
+        slides = new SlideListView(model, hints);
+        preview = new PreviewPane(interaction);
+        for (QWidget *pane : {static_cast<QWidget *>(tree), static_cast<QWidget *>(files),
+                              static_cast<QWidget *>(slides), static_cast<QWidget *>(preview)})
+            layout->addWidget(pane);
+        tree->setDirectoryLister(&lister);
+        tree->setSlideList(&model);
+        tree->setFileList(files);
+        edit = std::make_unique<EditCommands>(model, document, settings, hints, *slides, *files,
+                                              *preview);
+        shell = std::make_unique<ShellFileCommands>(model, *slides, *files, interaction, hints);
+        QObject::connect(tree, &FolderTreeView::folderClicked, files,
+                         &FileListView::ShowFolderFiles);
+        QObject::connect(files, &FileListView::previewRequested, preview,
+                         &PreviewPane::ShowPreview);
+        window.resize(1000, 500);
+        window.show();
+        tree->LoadTreeIcons();
+        tree->BuildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), volume));
+    }
+
+    QString key(const QString &folder) const
+    {
+        return FolderKeys::NodeKey(FolderKeys::ComputerSection(), folder);
+    }
+    QTreeWidgetItem *node(const QString &folder) const { return tree->nodeForKey(key(folder)); }
+    QStringList childTexts(const QTreeWidgetItem *item) const
+    {
+        QStringList texts;
+        for (int i = 0; i < item->childCount(); ++i)
+            texts.append(item->child(i)->text(0));
+        return texts;
+    }
+
+    // A folder dragged from the tree and dropped on the slide list.
+    void dropTreeFolder(const QString &folder)
+    {
+        QMimeData mime;
+        mime.setData(FolderTreeView::dragMimeType(), key(folder).toUtf8());
+        edit->drop().Drop(mime, tree);
+    }
+    // Files and folders dropped from the desktop.
+    void dropFromDesktop(const QStringList &paths)
+    {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        mime.setUrls(urls);
+        edit->drop().Drop(mime, nullptr);
+    }
+    // The file list's selection dragged onto the slide list; added when it takes the focus.
+    void dragFileListSelection()
+    {
+        const QModelIndexList rows = files->selectionModel()->selectedRows();
+        std::unique_ptr<QMimeData> mime(files->model()->mimeData(rows));
+        edit->drop().Drop(*mime, files);
+    }
+
+    Settings settings;
+    ScriptedInteraction interaction;
+    RecordingHints hints;
+    FakeLister lister;
+    SlideListModel model;
+    ListDocument document;
+    QWidget window;
+    FolderTreeView *tree = nullptr;
+    FileListView *files = nullptr;
+    SlideListView *slides = nullptr;
+    PreviewPane *preview = nullptr;
+    std::unique_ptr<EditCommands> edit;
+    std::unique_ptr<ShellFileCommands> shell;
+
+private:
+    QString m_volume;
+};
