@@ -24,23 +24,10 @@ QList<QAction *> addItems(QMenu &menu, const QString &arrayName, const QStringLi
     return items;
 }
 
-QMenu *hiddenMenu(QWidget &window, const QString &name, const QString &caption,
-                  const QString &arrayName, const QStringList &captions)
-{
-    auto *menu = new QMenu(caption, &window);
-    menu->setObjectName(name);
-    addItems(*menu, arrayName, captions, {});
-    return menu;
-}
-
 } // namespace
 
 MainMenus::MainMenus(QMenuBar &menuBar, QWidget &window)
     : QObject(&window)
-    , m_popUp(hiddenMenu(window, QStringLiteral("mnu_PopUp"), MainText::PopUpMenu,
-                         QStringLiteral("mnu_PopUps"), MainText::PopUpItems))
-    , m_popUp2(hiddenMenu(window, QStringLiteral("mnu_PopUp2"), MainText::PopUp2Menu,
-                          QStringLiteral("mnu_PopUp2s"), MainText::PopUp2Items))
 {
     addMenu(menuBar, CommandMenu::File, QStringLiteral("mnuFile"), MainText::FileMenu,
             MainText::FileItems,

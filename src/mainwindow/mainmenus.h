@@ -20,8 +20,6 @@ public:
     MainMenus(QMenuBar &menuBar, QWidget &window);
 
     QAction *item(CommandMenu menu, int index) const;
-    QMenu *popUp() const { return m_popUp; }   // mnu_PopUp: move, copy, delete files
-    QMenu *popUp2() const { return m_popUp2; } // mnu_PopUp2: new folder, delete folder
 
 Q_SIGNALS:
     void triggered(CommandMenu menu, int index);
@@ -32,6 +30,4 @@ private:
                  const QList<QKeySequence> &shortcuts);
 
     QList<QAction *> m_items[4];
-    QMenu *m_popUp;
-    QMenu *m_popUp2;
 };

@@ -162,16 +162,6 @@ QString MainWindow::listPath() const
     return m_document->ListPath;
 }
 
-QMenu *MainWindow::popUpMenu() const
-{
-    return m_menus->popUp();
-}
-
-QMenu *MainWindow::popUpMenu2() const
-{
-    return m_menus->popUp2();
-}
-
 bool MainWindow::MainInitialised() const
 {
     return m_activation->MainInitialised();

@@ -18,7 +18,6 @@ class MainStatusBar;
 class PaneArranger;
 class PreviewPane;
 class QLineEdit;
-class QMenu;
 class ShellFileCommands;
 class ShowOptionChecks;
 class SlideListModel;
@@ -35,10 +34,6 @@ public:
 
     // Path of the list file being edited; empty for a list without a file.
     QString listPath() const;
-
-    // The hidden pop-up menus: mnu_PopUp of the slide list, mnu_PopUp2 of the folder tree.
-    QMenu *popUpMenu() const;
-    QMenu *popUpMenu2() const;
 
     bool MainInitialised() const;
     bool SplitterDragging() const;

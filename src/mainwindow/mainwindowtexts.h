@@ -13,8 +13,6 @@ inline const QString FileMenu = QStringLiteral("ﾌｧｲﾙ(&F)");
 inline const QString EditMenu = QStringLiteral("編集(&E)");
 inline const QString ToolsMenu = QStringLiteral("ﾂｰﾙ(&T)");
 inline const QString HelpMenu = QStringLiteral("ﾍﾙﾌﾟ(&H)");
-inline const QString PopUpMenu = QStringLiteral("PopUp");
-inline const QString PopUp2Menu = QStringLiteral("PopUp2");
 inline const QStringList FileItems = {QStringLiteral("開く...(&O)"),
                                       {},
                                       QStringLiteral("保存...(&V)"),
@@ -32,10 +30,6 @@ inline const QStringList HelpItems = {QStringLiteral("目次...(&C)"),
                                       QStringLiteral("ﾄﾋﾟｯｸｽの検索...(&T)"),
                                       {},
                                       QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報...(&A)")};
-inline const QStringList PopUpItems = {QStringLiteral("ﾌｧｲﾙの移動"), QStringLiteral("ﾌｧｲﾙのｺﾋﾟｰ"),
-                                       QStringLiteral("ﾌｧｲﾙの削除")};
-inline const QStringList PopUp2Items = {QStringLiteral("新規フォルダの作成"),
-                                        QStringLiteral("フォルダの削除")};
 
 // Toolbar tool tips by button key.
 inline const QString TipEnd = QStringLiteral("終了(F1)");
