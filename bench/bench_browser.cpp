@@ -1,10 +1,9 @@
-#include "app/interaction.h"
 #include "app/settings.h"
-#include "app/statushints.h"
 #include "browser/filelistview.h"
 #include "browser/foldertreekeys.h"
 #include "browser/foldertreeview.h"
 #include "platform/directorylister.h"
+#include "silentparts.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,31 +16,6 @@
 namespace {
 
 constexpr int FolderCount = 2000;
-
-class SilentInteraction : public Interaction {
-public:
-    Answer messageBox(const QString &, int, const QString &) override { return Answer::Ok; }
-    Answer confirmOverwrite(const QString &, const QString &) override { return Answer::Cancel; }
-    QString openFileName(const QString &, const QString &, const QStringList &) override
-    {
-        return {};
-    }
-    QString saveFileName(const QString &, const QString &, const QStringList &) override
-    {
-        return {};
-    }
-    QString folderName(const QString &, const QString &) override { return {}; }
-    std::optional<quint32> colour(quint32) override { return std::nullopt; }
-    void beep() override {}
-};
-
-class NoHints : public StatusHints {
-public:
-    void setHint(const QString &) override {}
-    QString hint() const override { return {}; }
-    void setProgressMaximum(int) override {}
-    void setProgressValue(int) override {}
-};
 
 // A folder of 2,000 subfolders (every other one holding a folder of its own, so that half the
 // subfolder tests stop early) and a folder of 2,000 pictures, made once.

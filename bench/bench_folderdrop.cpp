@@ -1,7 +1,6 @@
-#include "app/interaction.h"
 #include "app/settings.h"
-#include "app/statushints.h"
 #include "browser/filelistview.h"
+#include "silentparts.h"
 #include "slidelist/listdocument.h"
 #include "slidelist/slidelistdrop.h"
 #include "slidelist/slidelistmodel.h"
@@ -19,31 +18,6 @@
 namespace {
 
 constexpr int PictureCount = 10000;
-
-class SilentInteraction : public Interaction {
-public:
-    Answer messageBox(const QString &, int, const QString &) override { return Answer::Ok; }
-    Answer confirmOverwrite(const QString &, const QString &) override { return Answer::Cancel; }
-    QString openFileName(const QString &, const QString &, const QStringList &) override
-    {
-        return {};
-    }
-    QString saveFileName(const QString &, const QString &, const QStringList &) override
-    {
-        return {};
-    }
-    QString folderName(const QString &, const QString &) override { return {}; }
-    std::optional<quint32> colour(quint32) override { return std::nullopt; }
-    void beep() override {}
-};
-
-class NoHints : public StatusHints {
-public:
-    void setHint(const QString &) override {}
-    QString hint() const override { return {}; }
-    void setProgressMaximum(int) override {}
-    void setProgressValue(int) override {}
-};
 
 // 10,000 pictures twice over: all in one folder, and spread over 100 folders in 10 groups.
 class DropData {

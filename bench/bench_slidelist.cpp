@@ -1,11 +1,10 @@
 #include "app/settings.h"
 #include "benchdata.h"
+#include "silentparts.h"
 #include "slidelist/listdocument.h"
 #include "slidelist/listfilecommands.h"
 #include "slidelist/listfileformat.h"
 #include "slidelist/slidelistmodel.h"
-
-#include "app/interaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,24 +25,6 @@
 namespace {
 
 const QString SizeTenBytes = QStringLiteral("        10");
-
-// Nobody answers during a benchmark: every question is declined.
-class SilentInteraction : public Interaction {
-public:
-    Answer messageBox(const QString &, int, const QString &) override { return Answer::Ok; }
-    Answer confirmOverwrite(const QString &, const QString &) override { return Answer::Cancel; }
-    QString openFileName(const QString &, const QString &, const QStringList &) override
-    {
-        return {};
-    }
-    QString saveFileName(const QString &, const QString &, const QStringList &) override
-    {
-        return {};
-    }
-    QString folderName(const QString &, const QString &) override { return {}; }
-    std::optional<quint32> colour(quint32) override { return std::nullopt; }
-    void beep() override {}
-};
 
 // 100,000 existing picture files (10 bytes each) under a temporary folder, made once.
 class PictureTree {

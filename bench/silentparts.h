@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/interaction.h"
+#include "app/statushints.h"
+
+#include <optional>
+
+// Stand-ins for the dialogs and the status bar while a benchmark runs: nobody answers, every
+// question is declined, and nothing is shown.
+class SilentInteraction : public Interaction {
+public:
+    Answer messageBox(const QString &, int, const QString &) override { return Answer::Ok; }
+    Answer confirmOverwrite(const QString &, const QString &) override { return Answer::Cancel; }
+    QString openFileName(const QString &, const QString &, const QStringList &) override
+    {
+        return {};
+    }
+    QString saveFileName(const QString &, const QString &, const QStringList &) override
+    {
+        return {};
+    }
+    QString folderName(const QString &, const QString &) override { return {}; }
+    std::optional<quint32> colour(quint32) override { return std::nullopt; }
+    void beep() override {}
+};
+
+class NoHints : public StatusHints {
+public:
+    void setHint(const QString &) override {}
+    QString hint() const override { return {}; }
+    void setProgressMaximum(int) override {}
+    void setProgressValue(int) override {}
+};
