@@ -207,8 +207,10 @@ bool setKey(Document &doc, const QString &section, const QString &key, const QSt
 
 bool save(const QString &path, const Document &doc)
 {
+    // Unbuffered, so that a write the disk refuses fails here: Qt 6.4 commits a buffered file
+    // whose last flush failed, replacing the old file with a cut-off one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = serialise(doc);
     if (file.write(bytes) != bytes.size())

@@ -211,6 +211,9 @@ bool writeListFile(const QString &path, ListFormat format, const QStringList &pa
     const QByteArray bytes = encodeList(format, paths, &ok);
     if (!ok)
         return false;
+    // Unbuffered, so that a write the disk refuses fails here: Qt 6.4 commits a buffered file
+    // whose last flush failed, replacing the old list with a cut-off one.
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(bytes) == bytes.size() && file.commit();
 }
