@@ -3,13 +3,13 @@
 #include "app/interaction.h"
 #include "app/settings.h"
 #include "slidelist/entryrules.h"
+#include "slidelist/filelengths.h"
 #include "slidelist/listdocument.h"
 #include "slidelist/listfileformat.h"
 #include "slidelist/slidelistmodel.h"
 #include "slidelist/slidelisttexts.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QVector>
 
 namespace {
@@ -122,25 +122,23 @@ QString ListFileCommands::startFolder() const
     return QDir::homePath();
 }
 
-// One status call per path: a path that exists gives its file name (the name the shell
-// shows) and its length at once. A relative path would depend on the current folder, so it
-// names no picture.
+// A path that exists gives its file name (the name the shell shows) and its length.
 void ListFileCommands::appendExisting(const QStringList &paths)
 {
-    QVector<SlideEntry> found;
+    QStringList candidates;
     for (const QString &path : paths) {
-        if (m_model.FindEntry(path) > 0)
-            continue;
-        const QFileInfo info(path);
-        const QString displayName = info.fileName();
-        if (displayName.isEmpty() || !info.isAbsolute())
-            continue;
-        // Asking the size first makes one stat() answer both questions; exists() alone
-        // would cost an access() call of its own.
-        const qint64 size = info.size();
-        if (!info.exists())
-            continue;
-        found.append(SlideEntry{path, SizeText(size), IconForName(displayName)});
+        if (m_model.FindEntry(path) == 0 && !fileNamePart(path).isEmpty())
+            candidates.append(path);
+    }
+    const QVector<qint64> lengths = FileLengths(candidates);
+    QVector<SlideEntry> found;
+    found.reserve(candidates.size());
+    for (qsizetype i = 0; i < candidates.size(); ++i) {
+        if (lengths.at(i) >= 0) {
+            const QString &path = candidates.at(i);
+            found.append(
+                SlideEntry{path, SizeText(lengths.at(i)), IconForName(fileNamePart(path))});
+        }
     }
     m_model.AddEntries(found);
 }
