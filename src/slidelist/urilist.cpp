@@ -24,7 +24,10 @@ QStringList LocalPathsFromUriList(const QByteArray &uriList)
             !isThisMachine(url.host()))
             continue;
         // toLocalFile() keeps a host as "//host"; this machine's files are the path alone.
-        const QString path = url.path(QUrl::FullyDecoded);
+        // Decoded by hand: QUrl's own decoding turns noncharacters such as U+FDD0, which a
+        // Linux file name may hold, into U+FFFD.
+        const QString path = QString::fromUtf8(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
         if (path.startsWith(QLatin1Char('/')) && !path.contains(QChar(0)))
             paths.append(path);
     }

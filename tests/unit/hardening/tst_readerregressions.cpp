@@ -2,6 +2,7 @@
 #include "app/profilefile.h"
 #include "browser/filedragtext.h"
 #include "slidelist/listfileformat.h"
+#include "slidelist/urilist.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void strayCarriageReturnSurvivesRewrite();
     void dragTextPathsWithStarsComeBackWhole_data();
     void dragTextPathsWithStarsComeBackWhole();
+    void droppedFileNamesArriveUnchanged_data();
+    void droppedFileNamesArriveUnchanged();
 
 private:
     QString iniPath() const { return m_dir->filePath(QStringLiteral("vel20.ini")); }
@@ -139,6 +142,25 @@ void TstReaderRegressions::dragTextPathsWithStarsComeBackWhole()
     QCOMPARE(read.at(0).path, path);
     QCOMPARE(read.at(0).name, name);
     QCOMPARE(read.at(0).sizeText, rows.at(0).sizeText);
+}
+
+void TstReaderRegressions::droppedFileNamesArriveUnchanged_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("noncharacter U+FDD0") << QStringLiteral("/p/a\uFDD0.jpg");
+    QTest::newRow("noncharacter U+7FFFF") << QStringLiteral("/p/a\U0007FFFF.jpg");
+    QTest::newRow("percent, hash and blanks") << QStringLiteral("/p/100% #1 .jpg");
+    QTest::newRow("Japanese with a full-width space") << QStringLiteral("/写真/旅行\u3000一.jpg");
+}
+
+// A file dropped from a file manager arrives with exactly its own path.
+void TstReaderRegressions::droppedFileNamesArriveUnchanged()
+{
+    QFETCH(QString, path);
+    // Encoded the way GLib's file managers do; QUrl's encoder mangles supplementary-plane
+    // noncharacters.
+    const QByteArray uriList = "file://" + path.toUtf8().toPercentEncoding("/") + "\r\n";
+    QCOMPARE(LocalPathsFromUriList(uriList), QStringList{path});
 }
 
 QTEST_GUILESS_MAIN(TstReaderRegressions)
