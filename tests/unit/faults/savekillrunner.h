@@ -91,7 +91,8 @@ inline bool waitForOpens(qint64 pid, const QString &file, int opens)
 }
 
 // Starts the helper and kills it with SIGKILL at the point. False when the helper could not
-// be brought there; it is killed all the same.
+// be brought there (a save can be too quick for the watcher to see its new file); it is
+// killed all the same, and what it left must still be whole.
 inline bool runAndKill(const QStringList &arguments, const KillPoint &point)
 {
     QProcess helper;

@@ -66,9 +66,10 @@ void TestListSaveKill::listSaveSurvivesKill()
     const QString list = path("旅行.vrl");
     QVERIFY(Faults::writeAll(list, m_listBefore));
 
-    QVERIFY(SaveKill::runAndKill({QStringLiteral("list"), list, QString::number(ListEntries),
-                                  QString::number(SaveKill::Rounds)},
-                                 {saves, opens, delay}));
+    const bool reached =
+        SaveKill::runAndKill({QStringLiteral("list"), list, QString::number(ListEntries),
+                              QString::number(SaveKill::Rounds)},
+                             {saves, opens, delay});
 
     const QByteArray bytes = Faults::readAll(list);
     QVERIFY2(bytes == m_listBefore || bytes == m_listAfter,
@@ -81,6 +82,8 @@ void TestListSaveKill::listSaveSurvivesKill()
         QVERIFY2(listFormatOf(other) == ListFormat::None, qPrintable(other));
     QVERIFY(writeListFile(list, ListFormat::Vrl, {QStringLiteral("/after.jpg")}));
     QCOMPARE(readListFile(list, ListFormat::Vrl).paths, QStringList{QStringLiteral("/after.jpg")});
+    if (!reached)
+        QSKIP("the saves ended before this kill point could be caught");
 }
 
 QTEST_GUILESS_MAIN(TestListSaveKill)
