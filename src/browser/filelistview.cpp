@@ -8,24 +8,14 @@
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
 #include "slidelist/entryrules.h"
+#include "slidelist/pictureicons.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyle>
 
 #include <algorithm>
-
-namespace {
-
-QIcon pictureIcon(const QString &themeName, const QStyle *style)
-{
-    return QIcon::fromTheme(themeName, QIcon::fromTheme(QStringLiteral("image-x-generic"),
-                                                        style->standardIcon(QStyle::SP_FileIcon)));
-}
-
-} // namespace
 
 FileListView::FileListView(Settings &settings, Interaction &interaction, StatusHints &hints,
                            QWidget *parent)
@@ -48,8 +38,7 @@ FileListView::FileListView(Settings &settings, Interaction &interaction, StatusH
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::CopyAction);
-    m_model.setIcons(pictureIcon(QStringLiteral("image-jpeg"), style()),
-                     pictureIcon(QStringLiteral("image-bmp"), style()));
+    m_model.setIcons(PictureIcon(1), PictureIcon(2));
 
     header()->setSectionsClickable(true);
     header()->setStretchLastSection(false);
@@ -191,8 +180,7 @@ void FileListView::mouseReleaseEvent(QMouseEvent *event)
 // Shift alone extends a selection: the picture stays as it is.
 void FileListView::previewAfterRelease(Qt::KeyboardModifiers modifiers)
 {
-    const auto held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    if (held == Qt::ShiftModifier || m_model.EntryCount() == 0)
+    if (IsShiftAlone(modifiers) || m_model.EntryCount() == 0)
         return;
     const QString key = currentKey();
     if (!key.isEmpty())

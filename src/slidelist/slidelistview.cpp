@@ -1,5 +1,7 @@
 #include "slidelist/slidelistview.h"
 
+#include "slidelist/pictureicons.h"
+
 #include "app/statushints.h"
 #include "platform/shellroutines.h"
 #include "slidelist/slidelistmodel.h"
@@ -9,7 +11,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -17,39 +18,6 @@ namespace {
 
 constexpr int IconSize = 16;
 constexpr int NameColumnShare = 6; // the size column is a sixth of the name column
-
-// A small picture-frame icon for when the desktop theme has none: a landscape for JPEG
-// pictures, a checker pattern for bitmaps.
-QIcon drawnIcon(bool bitmap)
-{
-    QPixmap pixmap(IconSize, IconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QColor(0x55, 0x55, 0x55));
-    painter.setBrush(Qt::white);
-    painter.drawRect(1, 2, IconSize - 3, IconSize - 5);
-    if (bitmap) {
-        for (int y = 4; y < IconSize - 4; y += 3) {
-            for (int x = 3 + (y / 3) % 2 * 3; x < IconSize - 3; x += 6)
-                painter.fillRect(x, y, 3, 3, QColor(0x9b, 0x30, 0xb0));
-        }
-    } else {
-        painter.fillRect(3, 4, IconSize - 6, 5, QColor(0x6c, 0xa8, 0xe0));
-        painter.fillRect(3, 9, IconSize - 6, 3, QColor(0x4c, 0x9a, 0x3c));
-        painter.setBrush(QColor(0xf0, 0xc0, 0x30));
-        painter.setPen(Qt::NoPen);
-        painter.drawEllipse(QPoint(IconSize - 6, 6), 1, 1);
-    }
-    return QIcon(pixmap);
-}
-
-// Shift held without Ctrl, Alt or Meta: the selection is being extended.
-bool isShiftAlone(Qt::KeyboardModifiers modifiers)
-{
-    const Qt::KeyboardModifiers keys =
-        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    return keys == Qt::ShiftModifier;
-}
 
 } // namespace
 
@@ -59,8 +27,7 @@ SlideListView::SlideListView(SlideListModel &model, StatusHints &hints, QWidget 
     , m_hints(hints)
 {
     setObjectName(QStringLiteral("ListView2"));
-    m_model.setIcons(QIcon::fromTheme(QStringLiteral("image-x-generic"), drawnIcon(false)),
-                     QIcon::fromTheme(QStringLiteral("image-bmp"), drawnIcon(true)));
+    m_model.setIcons(PictureIcon(1), PictureIcon(2));
     setModel(&m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -139,7 +106,7 @@ void SlideListView::keyReleaseEvent(QKeyEvent *event)
 {
     QTreeView::keyReleaseEvent(event);
     const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (arrow && !isShiftAlone(event->modifiers()) && m_model.EntryCount() > 0)
+    if (arrow && !IsShiftAlone(event->modifiers()) && m_model.EntryCount() > 0)
         previewCurrentEntry();
 }
 
@@ -154,7 +121,7 @@ void SlideListView::mousePressEvent(QMouseEvent *event)
 void SlideListView::mouseReleaseEvent(QMouseEvent *event)
 {
     QTreeView::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && !isShiftAlone(event->modifiers()) &&
+    if (event->button() == Qt::LeftButton && !IsShiftAlone(event->modifiers()) &&
         m_model.EntryCount() > 0)
         previewCurrentEntry();
 }
