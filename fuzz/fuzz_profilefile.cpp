@@ -108,8 +108,11 @@ QString checkedRead(const Fuzz::ScratchFile &scratch, const QString &section, co
     const QString value = ProfileFile::readString(scratch.path(), section, key, Missing);
     FUZZ_CHECK(scratch.read() == file);
     if (value != Missing) {
-        FUZZ_CHECK(trimBlanks(value) == value);
-        FUZZ_CHECK(storedBytes(value, isUtf8File(file)) <= ProfileFile::MaxValueBytes);
+        // Trimmed, then cut: only a cut value may end in a blank.
+        const qsizetype bytes = storedBytes(value, isUtf8File(file));
+        FUZZ_CHECK(bytes <= ProfileFile::MaxValueBytes);
+        FUZZ_CHECK(value.isEmpty() || !isBlank(value.front()));
+        FUZZ_CHECK(bytes > ProfileFile::MaxValueBytes - 4 || trimBlanks(value) == value);
     }
     return value;
 }
