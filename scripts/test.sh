@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 preset=release
 [ "${1:-}" = "--asan" ] && preset=asan
 bash scripts/install-deps.sh
+# Lets ccache reuse compiles made in another checkout of the repository.
+export CCACHE_BASEDIR="$PWD"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 ctest --preset "$preset" -j2
