@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -24,6 +25,9 @@ public:
 
     bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
 
+    // Back to the initial state, so one converter serves call after call.
+    void reset() { iconv(m_cd, nullptr, nullptr, nullptr, nullptr); }
+
     // Converts as much of [*in, *in + *inLeft) as possible, appending to out; returns the
     // errno of the stop, 0 when everything was converted.
     int convert(char **in, size_t *inLeft, QByteArray &out)
@@ -44,6 +48,28 @@ private:
     iconv_t m_cd;
 };
 
+// Opening a converter costs far more than converting one path, and a list holds many paths:
+// each thread keeps one converter per direction.
+Converter &toCp932()
+{
+    thread_local Converter converter("CP932", "UTF-8");
+    converter.reset();
+    return converter;
+}
+
+Converter &fromCp932()
+{
+    thread_local Converter converter("UTF-8", "CP932");
+    converter.reset();
+    return converter;
+}
+
+// Code page 932 holds the ASCII range unchanged, so such text needs no converter at all.
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
 const QByteArray &utf8Mark()
 {
     static const QByteArray mark(Cp932::Utf8Mark);
@@ -56,10 +82,12 @@ namespace Cp932 {
 
 std::optional<QByteArray> encodeStrict(const QString &text)
 {
-    Converter converter("CP932", "UTF-8");
+    QByteArray utf8 = text.toUtf8();
+    if (isAscii(utf8))
+        return utf8;
+    Converter &converter = toCp932();
     if (!converter.valid())
         return std::nullopt;
-    QByteArray utf8 = text.toUtf8();
     char *in = utf8.data();
     size_t inLeft = size_t(utf8.size());
     QByteArray out;
@@ -77,7 +105,9 @@ QString decodeStrict(const QByteArray &bytes, bool *ok)
 {
     if (ok)
         *ok = true;
-    Converter converter("UTF-8", "CP932");
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    Converter &converter = fromCp932();
     if (!converter.valid()) {
         if (ok)
             *ok = bytes.isEmpty();
