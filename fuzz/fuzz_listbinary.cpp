@@ -36,9 +36,11 @@ void checkFormat(ListFormat format, const QByteArray &bytes)
     FUZZ_CHECK(result.status == Status::Complete || result.status == Status::Damaged);
     const qsizetype room = std::max<qsizetype>(0, bytes.size() - HeaderBytes) / SmallestEntry;
     FUZZ_CHECK(result.paths.size() <= room);
-    for (const QString &path : result.paths)
-        FUZZ_CHECK(!path.isEmpty());
-    checkRoundTrip(format, result.paths);
+    // An entry of nothing but the UTF-8 mark reads as an empty path, which names no file:
+    // opening drops it with the missing files, so only the others must survive a save.
+    QStringList named = result.paths;
+    named.removeAll(QString());
+    checkRoundTrip(format, named);
 
     // A file cut short gives the entries before the cut.
     const ListReadResult cut = decodeList(format, bytes.left(bytes.size() / 2));
