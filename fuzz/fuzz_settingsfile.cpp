@@ -94,9 +94,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     second.SettingsPath = scratch.path();
     SettingsFile::read(second, Screen);
     checkUsable(second);
-    const QString option = ProfileFile::readString(scratch.path(), QStringLiteral("Section"),
-                                                   QStringLiteral("Option"), QString());
+    const QString option =
+        ProfileFile::readString(scratch.path(), QStringLiteral("Section"), QStringLiteral("Option"),
+                                QString(), SettingsFile::MaxValueBytes);
     // A cut never leaves more than three bytes unused (a four-byte character that did not fit).
-    checkSame(first, second, storedBytes(scratch.path(), option) < ProfileFile::MaxValueBytes - 3);
+    checkSame(first, second, storedBytes(scratch.path(), option) < SettingsFile::MaxValueBytes - 3);
     return 0;
 }

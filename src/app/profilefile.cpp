@@ -223,7 +223,7 @@ bool save(const QString &path, const Document &doc)
 namespace ProfileFile {
 
 QString readString(const QString &path, const QString &section, const QString &key,
-                   const QString &defaultValue)
+                   const QString &defaultValue, int maxBytes)
 {
     const std::optional<Document> doc = load(path);
     if (!doc)
@@ -234,7 +234,7 @@ QString readString(const QString &path, const QString &section, const QString &k
         return defaultValue;
     const QString &text = doc->lines.at(line).text;
     const QString value = trimBlanks(QStringView(text).sliced(text.indexOf(QLatin1Char('=')) + 1));
-    return cutToBytes(value, doc->utf8, MaxValueBytes);
+    return cutToBytes(value, doc->utf8, maxBytes);
 }
 
 bool writeString(const QString &path, const QString &section, const QString &key,

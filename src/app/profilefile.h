@@ -14,10 +14,10 @@ namespace ProfileFile {
 // Longest value that a read returns, in bytes of the file's encoding.
 inline constexpr int MaxValueBytes = 254;
 
-// The value of key in section, cut to MaxValueBytes without splitting a character;
+// The value of key in section, cut to maxBytes without splitting a character;
 // defaultValue when the file, the section or the key is missing.
 QString readString(const QString &path, const QString &section, const QString &key,
-                   const QString &defaultValue);
+                   const QString &defaultValue, int maxBytes = MaxValueBytes);
 
 // Sets key in section to value, keeping every other line of the file. Creates the file, the
 // section or the key when missing. The file is replaced in one step, so a failed write

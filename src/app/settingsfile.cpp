@@ -24,7 +24,8 @@ const QString DefaultOption = QStringLiteral("1*2*UnNamed*1*0*1*0*1*1**");
 std::optional<QString> readKey(const QString &path, const QString &key)
 {
     const QString noData = QStringLiteral("NO_DATA");
-    const QString value = ProfileFile::readString(path, Section, key, noData);
+    const QString value =
+        ProfileFile::readString(path, Section, key, noData, SettingsFile::MaxValueBytes);
     if (value.compare(noData, Qt::CaseInsensitive) == 0 || GetPiece(value, Separator, 1).isEmpty())
         return std::nullopt;
     return value;

@@ -9,6 +9,10 @@ struct Settings;
 // "*"-separated list of fields. Read once at start-up, written once at shutdown.
 namespace SettingsFile {
 
+// Longest value read back. The program reads its own values whole: Option holds three paths,
+// and the usual 254-byte cut of a profile read would drop the fields after a long list path.
+inline constexpr int MaxValueBytes = 3 * 4096 + 64;
+
 // Fills settings from the file at settings.SettingsPath. A key that is missing, empty,
 // "NO_DATA" or not well formed takes its defaults, some of which depend on the screen size.
 void read(Settings &settings, const QSizeF &screenTwips);

@@ -166,9 +166,8 @@ void TstReaderRegressions::droppedFileNamesArriveUnchanged()
     QCOMPARE(LocalPathsFromUriList(uriList), QStringList{path});
 }
 
-// Settings written at shutdown come back at the next start, also with a long list path.
-// Known fault, not mended yet: the Option value is cut at 254 bytes on reading,
-// so a 245-byte list path turns both picture searches off and resets the colour.
+// Settings written at shutdown come back at the next start, also with a long list path: a
+// profile read cut at 254 bytes used to turn both picture searches off and reset the colour.
 void TstReaderRegressions::longListPathKeepsTheOtherOptions()
 {
     Settings written;
@@ -176,15 +175,19 @@ void TstReaderRegressions::longListPathKeepsTheOtherOptions()
     written.ShowBackColor = 0x00FF8000;
     written.CurrentListPath =
         QLatin1Char('/') + QString(240, QLatin1Char('a')) + QStringLiteral(".vrl");
+    written.ListSaveFolder = QLatin1Char('/') + QString(1500, QChar(0x5199));
+    written.StartupList =
+        QLatin1Char('/') + QString(4000, QLatin1Char('b')) + QStringLiteral(".txt");
     QVERIFY(SettingsFile::write(written));
     Settings read;
     read.SettingsPath = iniPath();
     SettingsFile::read(read, QSizeF(15360, 11520));
     QCOMPARE(read.CurrentListPath, written.CurrentListPath);
-    QEXPECT_FAIL("", "Option values longer than 254 bytes are cut on reading", Abort);
     QCOMPARE(read.ShowBackColor, written.ShowBackColor);
     QCOMPARE(read.SearchJpg, written.SearchJpg);
     QCOMPARE(read.SearchBmp, written.SearchBmp);
+    QCOMPARE(read.ListSaveFolder, written.ListSaveFolder);
+    QCOMPARE(read.StartupList, written.StartupList);
 }
 
 QTEST_GUILESS_MAIN(TstReaderRegressions)
