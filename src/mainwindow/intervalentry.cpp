@@ -34,7 +34,7 @@ IntervalEntry::IntervalEntry(QLineEdit &text2, UpDownControl &upDown1, QLineEdit
     FocusColours::paint(m_text2, FocusColours::EntryAtRest);
     m_text2.installEventFilter(this);
     m_dummy.installEventFilter(this);
-    connect(&m_text2, &QLineEdit::textChanged, this, &IntervalEntry::showHint);
+    connect(&m_text2, &QLineEdit::textChanged, this, &IntervalEntry::entryTextChanged);
     connect(&m_upDown, &UpDownControl::valueChanged, this, &IntervalEntry::upDownChanged);
 }
 
@@ -48,6 +48,16 @@ void IntervalEntry::placeInterval(int seconds)
 void IntervalEntry::showHint(const QString &text)
 {
     m_hints.setHint(MainText::IntervalHintHead + text + MainText::IntervalHintTail);
+}
+
+// The arrows follow a number typed into the entry, so that they step on from what it shows.
+void IntervalEntry::entryTextChanged(const QString &text)
+{
+    showHint(text);
+    if (const std::optional<int> seconds = IntervalRule::wholeSeconds(text)) {
+        const QSignalBlocker blocker(m_upDown);
+        m_upDown.setValue(*seconds);
+    }
 }
 
 void IntervalEntry::upDownChanged(int value)

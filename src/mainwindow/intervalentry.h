@@ -31,6 +31,7 @@ protected:
 
 private:
     void showHint(const QString &text);
+    void entryTextChanged(const QString &text);
     void upDownChanged(int value);
     void focusChanged(QWidget &widget, const QFocusEvent &event);
     void entryFocusIn();

@@ -17,14 +17,22 @@ std::optional<double> IntervalRule::numericValue(const QString &text)
     return value;
 }
 
+std::optional<int> IntervalRule::wholeSeconds(const QString &text)
+{
+    const std::optional<double> value = numericValue(text);
+    if (!value || *value < Minimum || *value > Maximum)
+        return std::nullopt;
+    return roundHalfEven(*value);
+}
+
 IntervalRule::Verdict IntervalRule::check(const QString &text, const QString &entryText)
 {
     if (text.isEmpty())
         return {Outcome::Rejected, 0};
     if (text == entryText)
         return {Outcome::Unchanged, 0};
-    const std::optional<double> value = numericValue(text);
-    if (!value || *value < Minimum || *value > Maximum)
+    const std::optional<int> seconds = wholeSeconds(text);
+    if (!seconds)
         return {Outcome::Rejected, 0};
-    return {Outcome::Accepted, roundHalfEven(*value)};
+    return {Outcome::Accepted, *seconds};
 }

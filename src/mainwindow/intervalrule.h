@@ -27,4 +27,7 @@ public:
     // The number a text spells: optional sign, digits with at most one decimal point,
     // surrounding blanks allowed; full-width digits count as digits.
     static std::optional<double> numericValue(const QString &text);
+
+    // The whole seconds a text within 1 to 30 stands for; nothing for any other text.
+    static std::optional<int> wholeSeconds(const QString &text);
 };

@@ -62,6 +62,7 @@ private Q_SLOTS:
     void unchangedIntervalKeepsHint();
     void enterIsSwallowed();
     void arrowsMoveFocusToDummy();
+    void arrowsStepOnFromTypedNumber();
     void checkBoxesWriteSettings();
     void checkBoxFocusColours();
 
@@ -328,6 +329,22 @@ void TestMainWindowCommands::arrowsMoveFocusToDummy()
     for (int i = 0; i < 40; ++i)
         QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
     QCOMPARE(m_f->settings.IntervalSeconds, qint16(30));
+}
+
+// The arrows and the entry follow each other: a number typed in is where the arrows step from.
+void TestMainWindowCommands::arrowsStepOnFromTypedNumber()
+{
+    auto *upDown = m_f->find<UpDownControl>(QStringLiteral("UpDown1"));
+    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
+    MainWindowFixture::focus(text2);
+    text2->selectAll();
+    QTest::keyClicks(text2, QStringLiteral("20"));
+    QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(text2->text(), QStringLiteral("21"));
+    QCOMPARE(upDown->value(), 21);
+    QCOMPARE(m_f->settings.IntervalSeconds, qint16(21));
+    QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
 
 // Clicking the boxes writes their settings at once, with their hints.
