@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -231,11 +232,13 @@ void OptionsDialog::chooseColour()
     showColour(*chosen);
 }
 
+// The browser always opens at the desktop, the top of the user's folders (the home folder
+// when there is no desktop folder), whatever the box holds.
 void OptionsDialog::chooseSaveFolder()
 {
-    QString start = m_txtPs0[SaveFolderPath]->text();
-    if (start.isEmpty())
-        start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    QString start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!QFileInfo(start).isDir())
+        start = QDir::homePath();
     const QString folder = m_interaction.folderName(DialogsTexts::saveFolderGroup(), start);
     if (!folder.isEmpty())
         m_txtPs0[SaveFolderPath]->setText(folder);

@@ -108,6 +108,8 @@ private Q_SLOTS:
     void resetThenOkStoresTheDefaults();
     void colourChooserStartsFromItsLastAnswer();
     void folderChooserFillsTheSaveFolder();
+    void folderChooserStartsAtTheDesktop_data();
+    void folderChooserStartsAtTheDesktop();
     void fileChooserFillsTheStartupList();
 };
 
@@ -384,6 +386,33 @@ void TestOptionsDialog::folderChooserFillsTheSaveFolder()
     QCOMPARE(txtPs0(dialog, 0)->text(), QStringLiteral("/srv/写真"));
     QCOMPARE(interaction.callsOf(QStringLiteral("folder"))[0].text,
              QStringLiteral("リストの保存先指定"));
+}
+
+void TestOptionsDialog::folderChooserStartsAtTheDesktop_data()
+{
+    QTest::addColumn<bool>("desktopExists");
+    QTest::newRow("the desktop folder, not the folder in the box") << true;
+    QTest::newRow("the home folder when there is no desktop") << false;
+}
+
+// The folder browser opens at the desktop whatever the save folder box holds.
+void TestOptionsDialog::folderChooserStartsAtTheDesktop()
+{
+    QFETCH(bool, desktopExists);
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
+    const QString desktop = home.path() + QStringLiteral("/Desktop");
+    if (desktopExists)
+        QVERIFY(QDir().mkpath(desktop));
+    Settings settings = customised();
+    ScriptedInteraction interaction;
+    OptionsDialog dialog(settings, interaction);
+    control<QPushButton>(dialog, "cmbPs0", 0)->click();
+    const auto asked = interaction.callsOf(QStringLiteral("folder"));
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].title, desktopExists ? desktop : home.path());
 }
 
 // The file chooser offers list files and fills the start-up list; cancelled, it keeps the path.
