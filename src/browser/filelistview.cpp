@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -42,8 +43,6 @@ FileListView::FileListView(Settings &settings, Interaction &interaction, StatusH
 
     header()->setSectionsClickable(true);
     header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(FileListModel::NameColumn, QHeaderView::Stretch);
-    header()->setSectionResizeMode(FileListModel::SizeColumn, QHeaderView::ResizeToContents);
     connect(header(), &QHeaderView::sectionClicked, this, &FileListView::headerClicked);
 }
 
@@ -175,6 +174,28 @@ void FileListView::mouseReleaseEvent(QMouseEvent *event)
     QTreeView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         previewAfterRelease(event->modifiers());
+}
+
+// The columns get their widths once, when the list first has its size: the size column
+// holds a ten-character size text and the name column the rest. Later the main window's
+// splitters fit the name column.
+void FileListView::resizeEvent(QResizeEvent *event)
+{
+    QTreeView::resizeEvent(event);
+    if (!m_columnsPlaced && viewport()->width() > 0) {
+        m_columnsPlaced = true;
+        placeColumns();
+    }
+}
+
+void FileListView::placeColumns()
+{
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int sizeText = fontMetrics().horizontalAdvance(QStringLiteral("00,000,000")) + margins;
+    const int size = qMax(sizeText, header()->sectionSizeHint(FileListModel::SizeColumn));
+    header()->resizeSection(FileListModel::SizeColumn, size);
+    header()->resizeSection(FileListModel::NameColumn,
+                            qMax(header()->minimumSectionSize(), viewport()->width() - size));
 }
 
 // Shift alone extends a selection: the picture stays as it is.

@@ -50,8 +50,10 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void placeColumns();
     void headerClicked(int column);
     void previewAfterRelease(Qt::KeyboardModifiers modifiers);
     DirectoryListing listPictures(const QString &folderPath);
@@ -65,4 +67,5 @@ private:
     const DirectoryLister *m_lister;
     QString m_folder;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_columnsPlaced = false;
 };

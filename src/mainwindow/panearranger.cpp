@@ -109,10 +109,36 @@ void PaneArranger::barReleased(Splitter splitter, Qt::MouseButton button)
     paintBarsAtRest();
 }
 
+namespace {
+
+struct ColumnWidths {
+    int name;
+    int size;
+};
+
+ColumnWidths columnWidths(const QTreeView &list)
+{
+    return {list.columnWidth(0), list.columnWidth(1)};
+}
+
+void setColumnWidths(QTreeView &list, ColumnWidths widths)
+{
+    list.setColumnWidth(0, widths.name);
+    list.setColumnWidth(1, widths.size);
+}
+
+} // namespace
+
 void PaneArranger::rearranged(Splitter splitter)
 {
+    // Only the column fit below changes the lists' columns, whatever a list does on its own
+    // when it is resized.
+    const ColumnWidths fileColumns = columnWidths(*m_panes.fileList);
+    const ColumnWidths slideColumns = columnWidths(*m_panes.slideList);
     SplitterRules::rearrange(m_layout, splitter, clientWidth());
     applyGeometry();
+    setColumnWidths(*m_panes.fileList, fileColumns);
+    setColumnWidths(*m_panes.slideList, slideColumns);
     switch (splitter) {
     case Splitter::Picture2:
         fitColumns(*m_panes.fileList, m_layout.fileList);

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void unformattedOffersFormat_data();
     void unformattedOffersFormat();
     void removeAndClear();
+    void columnsPlacedOnce();
 
 private:
     QStringList shownNames() const;
@@ -318,6 +319,22 @@ void TestFileListView::removeAndClear()
     m_view->clearEntries();
     QCOMPARE(m_view->EntryCount(), 0);
     QVERIFY(m_view->folder().isEmpty());
+}
+
+// Shown first, the size column holds a ten-character size and the name column the rest;
+// later resizes leave the columns to the main window's splitters.
+void TestFileListView::columnsPlacedOnce()
+{
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    const int size = m_view->columnWidth(FileListModel::SizeColumn);
+    const int name = m_view->columnWidth(FileListModel::NameColumn);
+    QVERIFY(size > m_view->fontMetrics().horizontalAdvance(QStringLiteral("12,345,678")));
+    QCOMPARE(name + size, m_view->viewport()->width());
+    m_view->ShowFolderFiles(m_dir->path());
+    m_view->resize(300, 300);
+    QCOMPARE(m_view->columnWidth(FileListModel::SizeColumn), size);
+    QCOMPARE(m_view->columnWidth(FileListModel::NameColumn), name);
 }
 
 QTEST_MAIN(TestFileListView)

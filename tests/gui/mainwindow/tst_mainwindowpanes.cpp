@@ -23,6 +23,10 @@ private Q_SLOTS:
     void picture2RefusesNarrowTree();
     void otherButtonsDoNotRearrange();
     void picture3RedrawsPreview();
+    void verticalBarsFitNameColumns_data();
+    void verticalBarsFitNameColumns();
+    void narrowFileListKeepsColumns();
+    void picture4KeepsColumns();
     void previewFit_data();
     void previewFit();
     void previewMissingFile();
@@ -34,6 +38,11 @@ private:
     QString picture(const QString &name, QSize size) const;
     PreviewPane *preview() const { return m_f->find<PreviewPane>(QStringLiteral("Picture1")); }
     void checkPlaced() const;
+    QTreeView *list(const char *name) const
+    {
+        return m_f->find<QTreeView>(QString::fromLatin1(name));
+    }
+    void checkFitted(const char *listName, const QRect &listTwips, int sizeColumn) const;
 
     std::unique_ptr<MainWindowFixture> m_f;
 };
@@ -154,6 +163,86 @@ void TestMainWindowPanes::picture3RedrawsPreview()
     QVERIFY(preview()->contentsRect().width() > before);
     QCOMPARE(preview()->pictureRect().width(), preview()->contentsRect().width());
     QCOMPARE(preview()->tag(), path);
+}
+
+// The size column keeps its width; the name column is the list's width less 55 twips and
+// the size column.
+void TestMainWindowPanes::checkFitted(const char *listName, const QRect &listTwips,
+                                      int sizeColumn) const
+{
+    const TwipScale &s = m_f->window->arranger().scale();
+    QTreeView *view = list(listName);
+    QCOMPARE(view->columnWidth(1), sizeColumn);
+    QCOMPARE(view->columnWidth(0), s.toPixels(listTwips.width() - 55 - s.toTwips(sizeColumn)));
+}
+
+// A vertical bar fits the name column of each list it resizes; the size column keeps its
+// width.
+void TestMainWindowPanes::verticalBarsFitNameColumns_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("offset"); // pixels
+    QTest::addColumn<bool>("slideListFitted");
+    QTest::newRow("Picture2 narrows the tree") << QStringLiteral("Picture2") << -60 << true;
+    QTest::newRow("Picture2 widens the tree") << QStringLiteral("Picture2") << 80 << true;
+    QTest::newRow("Picture3 widens the file list") << QStringLiteral("Picture3") << 60 << false;
+    QTest::newRow("Picture3 narrows the file list") << QStringLiteral("Picture3") << -90 << false;
+}
+
+void TestMainWindowPanes::verticalBarsFitNameColumns()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, offset);
+    QFETCH(bool, slideListFitted);
+    QVERIFY(m_f->open());
+    const int fileSize = list("ListView1")->columnWidth(1);
+    const int slideName = list("ListView2")->columnWidth(0);
+    const int slideSize = list("ListView2")->columnWidth(1);
+    MainWindowFixture::drag(m_f->find<SplitterBar>(bar), {1, 50}, {1 + offset, 50});
+    const PaneLayout &l = m_f->window->arranger().layout();
+    checkFitted("ListView1", l.fileList, fileSize);
+    if (slideListFitted) {
+        checkFitted("ListView2", l.slideList, slideSize);
+    } else {
+        QCOMPARE(list("ListView2")->columnWidth(0), slideName);
+        QCOMPARE(list("ListView2")->columnWidth(1), slideSize);
+    }
+}
+
+// A file list no wider than its size column and 55 twips keeps both columns as they were.
+void TestMainWindowPanes::narrowFileListKeepsColumns()
+{
+    QVERIFY(m_f->open());
+    QTreeView *files = list("ListView1");
+    const int name = files->columnWidth(0);
+    const int size = files->columnWidth(1);
+    const PaneLayout &l = m_f->window->arranger().layout();
+    const TwipScale &s = m_f->window->arranger().scale();
+    // Just inside Picture3's limit: the file list is about 800 twips wide.
+    const int target = s.toPixels(l.picture2.left() + 45 + 830);
+    const int from = s.toPixels(l.picture3.left());
+    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("Picture3")), {1, 50},
+                            {1 + target - from, 50});
+    QVERIFY(l.fileList.width() < 1000);
+    QVERIFY(l.fileList.width() <= s.toTwips(size) + 55);
+    QCOMPARE(files->columnWidth(0), name);
+    QCOMPARE(files->columnWidth(1), size);
+}
+
+// The horizontal bar changes no column of either list.
+void TestMainWindowPanes::picture4KeepsColumns()
+{
+    QVERIFY(m_f->open());
+    QList<int> before;
+    for (const char *name : {"ListView1", "ListView2"})
+        before << list(name)->columnWidth(0) << list(name)->columnWidth(1);
+    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("Picture4")), {100, 1},
+                            {100, -80});
+    QVERIFY(m_f->window->arranger().layout().slideList.top() < 3240);
+    QList<int> after;
+    for (const char *name : {"ListView1", "ListView2"})
+        after << list(name)->columnWidth(0) << list(name)->columnWidth(1);
+    QCOMPARE(after, before);
 }
 
 // Pictures are reduced to fit but never enlarged, and centred.
