@@ -75,7 +75,7 @@ void MainActivation::showListName()
     const QString &path = m_settings.CurrentListPath;
     if (path.isEmpty())
         return;
-    if (path == UnNamed)
+    if (ListDocument::isUnnamed(path))
         m_parts.document->setNameAndPath(UnNamed, QString());
     else
         m_parts.document->setNameAndPath(listNameOf(path), path);
@@ -86,7 +86,8 @@ void MainActivation::openStartList()
     if (!m_settings.StartupList.isEmpty()) {
         m_parts.files->OpenListFile(m_settings.StartupList);
         m_parts.commands->StartSlideShow();
-    } else if (!m_settings.CurrentListPath.isEmpty() && m_settings.CurrentListPath != UnNamed) {
+    } else if (!m_settings.CurrentListPath.isEmpty() &&
+               !ListDocument::isUnnamed(m_settings.CurrentListPath)) {
         m_parts.files->OpenListFile(m_settings.CurrentListPath);
     }
 }

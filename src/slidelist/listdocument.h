@@ -14,6 +14,13 @@ public:
     bool ListModified = false;
     QString LastListFolder;
 
+    // Whether a list name or stored list path stands for a list without a file ("UnNamed");
+    // names compare without regard to case.
+    static bool isUnnamed(const QString &name)
+    {
+        return name.compare(QStringLiteral("UnNamed"), Qt::CaseInsensitive) == 0;
+    }
+
     // Sets ListName and ListPath together and tells the list-name label.
     void setNameAndPath(const QString &name, const QString &path)
     {

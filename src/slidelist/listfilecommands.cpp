@@ -145,7 +145,7 @@ void ListFileCommands::appendExisting(const QStringList &paths)
 
 void ListFileCommands::saveCurrentList()
 {
-    SaveListFile(m_document.ListName != SlideListTexts::unnamedList());
+    SaveListFile(!ListDocument::isUnnamed(m_document.ListName));
 }
 
 void ListFileCommands::adoptListPath(const QString &path)

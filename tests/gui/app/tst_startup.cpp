@@ -2,9 +2,13 @@
 #include "app/twips.h"
 #include "mainwindow/mainwindow.h"
 #include "scriptedinteraction.h"
+#include "slidelist/listfileformat.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,8 +38,18 @@ private Q_SLOTS:
     void firstRunWritesDefaultsAtClose();
     void storedPositionIsKeptAndWrittenBack();
     void positionOffEveryScreenIsCentred();
+    void storedListAtFirstActivation_data();
+    void storedListAtFirstActivation();
+    void startupListPlaysAndHidesMainWindow();
 
 private:
+    // Starts the program on the settings file and waits for the first activation to finish.
+    static bool startAndActivate(Application &application, const QString &settingsPath);
+    // A list file at name in the test folder holding pictures made there.
+    QString listOfPictures(const QString &name, const QStringList &pictures) const;
+    static int entryCount(const MainWindow &window);
+    static QWidget *visibleSlideShow();
+
     // Starts the program on the settings file, lets the first activation finish and closes
     // the main window; returns the file's bytes afterwards.
     QByteArray runAndClose(Application &application);
@@ -62,14 +76,48 @@ void TstStartup::init()
     QFile::remove(m_path);
 }
 
+bool TstStartup::startAndActivate(Application &application, const QString &settingsPath)
+{
+    application.start(settingsPath);
+    const MainWindow *window = application.mainWindow();
+    return window && QTest::qWaitFor([window] { return window->MainInitialised(); }, 10000);
+}
+
 QByteArray TstStartup::runAndClose(Application &application)
 {
-    application.start(m_path);
-    MainWindow *window = application.mainWindow();
-    if (!window || !QTest::qWaitFor([window] { return window->MainInitialised(); }, 10000))
+    if (!startAndActivate(application, m_path))
         return {};
-    window->close();
+    application.mainWindow()->close();
     return readAll(m_path);
+}
+
+QString TstStartup::listOfPictures(const QString &name, const QStringList &pictures) const
+{
+    QStringList paths;
+    for (const QString &picture : pictures) {
+        QImage image(QSize(8, 8), QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        paths.append(m_dir.filePath(picture));
+        if (!image.save(paths.constLast(), "PNG"))
+            return {};
+    }
+    const QString path = m_dir.filePath(name);
+    return writeListFile(path, listFormatOf(path), paths) ? path : QString();
+}
+
+int TstStartup::entryCount(const MainWindow &window)
+{
+    return window.findChild<QAbstractItemView *>(QStringLiteral("ListView2"))->model()->rowCount();
+}
+
+QWidget *TstStartup::visibleSlideShow()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows) {
+        if (widget->objectName() == QLatin1String("SlideShowWindow") && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
 }
 
 // A first run without a settings file centres the window and writes every default at close.
@@ -111,6 +159,67 @@ void TstStartup::positionOffEveryScreenIsCentred()
     QVERIFY(written.startsWith("[Section]\nMainForm=700*1900\n"));
     QVERIFY(QGuiApplication::primaryScreen()->geometry().intersects(
         application.mainWindow()->geometry()));
+}
+
+// The list edited last comes back at start-up; "UnNamed" in any letter case names no list, so
+// nothing is opened and the list is stored as having no file.
+void TstStartup::storedListAtFirstActivation_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<QString>("listName");
+    QTest::newRow("a stored list path is opened")
+        << QStringLiteral("holiday.vrl") << 2 << QStringLiteral("holiday");
+    QTest::newRow("UnNamed opens nothing")
+        << QStringLiteral("UnNamed") << 0 << QStringLiteral("UnNamed");
+    QTest::newRow("unnamed in small letters opens nothing")
+        << QStringLiteral("unnamed") << 0 << QStringLiteral("UnNamed");
+}
+
+void TstStartup::storedListAtFirstActivation()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, entries);
+    QFETCH(QString, listName);
+    QString value = stored;
+    if (entries > 0) {
+        value = listOfPictures(stored, {QStringLiteral("b.png"), QStringLiteral("a.png")});
+        QVERIFY(!value.isEmpty());
+    }
+    writeAll(m_path, "[Section]\nOption=1*5*" + value.toUtf8() + "*1*0*1*0*1*1**\n");
+    ScriptedInteraction interaction;
+    Application application(interaction);
+    QVERIFY(startAndActivate(application, m_path));
+    MainWindow &window = *application.mainWindow();
+    QCOMPARE(entryCount(window), entries);
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label1(2)"))->text(), listName);
+    QVERIFY(window.isVisible());
+    QVERIFY(!visibleSlideShow());
+    window.close();
+    const QString storedPath = entries > 0 ? value : QString();
+    QVERIFY(readAll(m_path).contains("Option=1*5*" + storedPath.toUtf8() + "*1*"));
+}
+
+// A start-up list is opened and played at once; the main window hides until the show ends.
+void TstStartup::startupListPlaysAndHidesMainWindow()
+{
+    const QString list = listOfPictures(QStringLiteral("morning.sml"), {QStringLiteral("a.png")});
+    QVERIFY(!list.isEmpty());
+    writeAll(m_path, "[Section]\nOption=1*2*UnNamed*1*0*1*0*1*1**" + list.toUtf8() + "\n");
+    ScriptedInteraction interaction;
+    Application application(interaction);
+    QVERIFY(startAndActivate(application, m_path));
+    MainWindow &window = *application.mainWindow();
+    QCOMPARE(application.settings().StartupList, list);
+    QCOMPARE(entryCount(window), 1);
+    QWidget *show = visibleSlideShow();
+    QVERIFY(show);
+    QVERIFY(!window.isVisible());
+    show->close();
+    QVERIFY(QTest::qWaitFor([&window] { return window.isVisible(); }));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label1(2)"))->text(),
+             QStringLiteral("morning"));
+    window.close();
 }
 
 QTEST_MAIN(TstStartup)

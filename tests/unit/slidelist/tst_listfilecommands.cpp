@@ -43,6 +43,8 @@ private Q_SLOTS:
     void modifiedPromptBeforeOpen_data();
     void modifiedPromptBeforeOpen();
     void saveItemsNeedEntries();
+    void saveOfUnnamedListAsksForName_data();
+    void saveOfUnnamedListAsksForName();
     void failedSaveKeepsOldFileAndState();
 
 private:
@@ -322,6 +324,26 @@ void TestListFileCommands::saveItemsNeedEntries()
 
     m_commands->FileCommand(3);
     QCOMPARE(m_interaction.callsOf(QStringLiteral("save")).size(), 1);
+}
+
+// Save asks for a name while the list is called UnNamed, in whatever letter case.
+void TestListFileCommands::saveOfUnnamedListAsksForName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a new list") << UnNamed;
+    QTest::newRow("a list file called unnamed") << QStringLiteral("unnamed");
+    QTest::newRow("a list file called UNNAMED") << QStringLiteral("UNNAMED");
+}
+
+void TestListFileCommands::saveOfUnnamedListAsksForName()
+{
+    QFETCH(QString, name);
+    addPicture(QStringLiteral("a.jpg"));
+    const QString listPath = m_dir->filePath(name + QStringLiteral(".vrl"));
+    m_document->setNameAndPath(name, name == UnNamed ? QString() : listPath);
+    m_commands->FileCommand(2);
+    QCOMPARE(m_interaction.callsOf(QStringLiteral("save")).size(), 1);
+    QVERIFY(!QFile::exists(listPath));
 }
 
 // A save that fails keeps the old file, reports the failure and leaves the state as it was.
