@@ -104,16 +104,17 @@ void MainActivation::restoreListFocus()
 bool MainActivation::restoreFileListFocus()
 {
     FileListView &list = *m_parts.fileList;
-    if (list.EntryCount() == 0 || list.selectedEntries().isEmpty())
+    const QVector<FileListEntry> selected = list.selectedEntries();
+    if (list.EntryCount() == 0 || selected.isEmpty())
         return false;
-    QString key = list.currentKey();
-    if (key.isEmpty())
-        key = list.selectedEntries().constFirst().key;
-    const int row = list.fileModel().rowOfKey(key);
-    list.selectionModel()->clearSelection();
-    list.selectionModel()->setCurrentIndex(list.model()->index(row, 0),
-                                           QItemSelectionModel::ClearAndSelect |
-                                               QItemSelectionModel::Rows);
+    QModelIndex item = list.currentIndex();
+    if (!item.isValid() || !list.selectionModel()->isRowSelected(item.row(), QModelIndex()))
+        item = list.model()->index(list.fileModel().rowOfKey(selected.constFirst().key), 0);
+    const QString key = list.fileModel().entryAt(item.row()).key;
+    // Only this item is selected anew: the rest of a multiple selection stays as it was.
+    QItemSelectionModel &selection = *list.selectionModel();
+    selection.select(item, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    selection.setCurrentIndex(item, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     if (!sameName(m_settings.LastFocusList, QStringLiteral("ListView1")))
         return false;
     m_parts.preview->ShowPreview(key);

@@ -1,0 +1,96 @@
+#include "../mainwindow/mainwindowfixture.h"
+
+#include "browser/filelistview.h"
+#include "mainwindow/previewpane.h"
+#include "slidelist/slidelistmodel.h"
+
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+#include <algorithm>
+
+class TstListFocusRestore : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void multipleFileSelectionSurvives_data();
+    void multipleFileSelectionSurvives();
+
+private:
+    QList<int> selectedFileRows() const;
+
+    std::unique_ptr<MainWindowFixture> m_f;
+};
+
+void TstListFocusRestore::init()
+{
+    m_f = std::make_unique<MainWindowFixture>();
+    QVERIFY(m_f->open());
+}
+
+void TstListFocusRestore::cleanup()
+{
+    m_f.reset();
+}
+
+QList<int> TstListFocusRestore::selectedFileRows() const
+{
+    QList<int> rows;
+    const QModelIndexList selected =
+        m_f->find<FileListView>(QStringLiteral("ListView1"))->selectionModel()->selectedRows();
+    for (const QModelIndex &index : selected)
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// Coming back from a dialog selects the file list's item anew without dropping the rest of
+// a multiple selection; the list that had the focus gets it back.
+void TstListFocusRestore::multipleFileSelectionSurvives_data()
+{
+    QTest::addColumn<QString>("lastFocus");
+    QTest::newRow("the file list had the focus") << QStringLiteral("ListView1");
+    QTest::newRow("the slide list had the focus") << QStringLiteral("ListView2");
+}
+
+void TstListFocusRestore::multipleFileSelectionSurvives()
+{
+    QFETCH(QString, lastFocus);
+    QImage image(QSize(6, 6), QImage::Format_RGB32);
+    image.fill(Qt::yellow);
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
+        QVERIFY(image.save(m_f->home.filePath(QString::fromLatin1(name)), "JPG"));
+    auto *files = m_f->find<FileListView>(QStringLiteral("ListView1"));
+    files->ShowFolderFiles(m_f->home.path());
+    QCOMPARE(files->EntryCount(), 3);
+    files->selectionModel()->select(files->model()->index(0, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    files->selectionModel()->setCurrentIndex(
+        files->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    auto *slides = m_f->find<QTreeView>(QStringLiteral("ListView2"));
+    auto *model = static_cast<SlideListModel *>(slides->model());
+    QVERIFY(model->AddEntry(files->fileModel().entryAt(1).key, QStringLiteral("b.jpg"),
+                            QStringLiteral("1")));
+    m_f->settings.LastFocusList = lastFocus;
+    m_f->settings.RestoreListFocus = true;
+
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    m_f->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_f->window.get()));
+
+    QCOMPARE(selectedFileRows(), (QList<int>{0, 2}));
+    QCOMPARE(files->currentIndex().row(), 2);
+    const bool fileList = lastFocus == QLatin1String("ListView1");
+    QCOMPARE(QApplication::focusWidget(), fileList ? static_cast<QWidget *>(files) : slides);
+    if (fileList)
+        QCOMPARE(m_f->find<PreviewPane>(QStringLiteral("Picture1"))->tag(),
+                 files->fileModel().entryAt(2).key);
+    QVERIFY(!m_f->settings.RestoreListFocus);
+}
+
+QTEST_MAIN(TstListFocusRestore)
+#include "tst_listfocusrestore.moc"
