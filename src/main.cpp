@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/qtinteraction.h"
+#include "app/qttranslations.h"
 #include "app/settingspath.h"
 #include "platform/instancelock.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("vellora"));
     QApplication::setDesktopFileName(QStringLiteral("org.vellora.Vellora2000"));
     QApplication::setWindowIcon(programIcon());
+    installJapaneseQtTexts(&app);
 
     InstanceLock lock;
     if (!lock.tryLock())

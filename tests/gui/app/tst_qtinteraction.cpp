@@ -1,7 +1,10 @@
 #include "app/qtinteraction.h"
+#include "app/qttranslations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +16,7 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
     QString title;
     QString text;
+    QStringList buttonTexts;
 };
 
 // Waits for the message box to appear, notes what it shows and presses button.
@@ -24,7 +28,9 @@ void answerNextBox(SeenBox &seen, QMessageBox::StandardButton button)
             auto *box = qobject_cast<QMessageBox *>(widget);
             if (!box || !box->isVisible())
                 continue;
-            seen = {box->icon(), box->standardButtons(), box->windowTitle(), box->text()};
+            seen = {box->icon(), box->standardButtons(), box->windowTitle(), box->text(), {}};
+            for (QAbstractButton *shown : box->buttons())
+                seen.buttonTexts << shown->text();
             timer->deleteLater();
             box->button(button)->click();
             return;
@@ -41,6 +47,7 @@ private Q_SLOTS:
     void initTestCase();
     void styleMapping_data();
     void styleMapping();
+    void buttonsSpeakJapanese();
 };
 
 void TstQtInteraction::initTestCase()
@@ -94,6 +101,26 @@ void TstQtInteraction::styleMapping()
     QCOMPARE(seen.title, style == 0 ? QStringLiteral("Vellora 2000") : title);
     QCOMPARE(seen.text, QStringLiteral("一行目\n二行目"));
     QCOMPARE(int(given), answer);
+}
+
+// The program speaks Japanese, so Qt's own button texts do too, whatever the desktop language.
+void TstQtInteraction::buttonsSpeakJapanese()
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(folder + QStringLiteral("/qtbase_ja.qm")))
+        QSKIP("Qt's Japanese translation is not installed");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    installJapaneseQtTexts(qApp);
+    SeenBox seen;
+    answerNextBox(seen, QMessageBox::No);
+    QtInteraction interaction;
+    QCOMPARE(
+        int(interaction.messageBox(QStringLiteral("保存しますか？"), 36, QStringLiteral("確認"))),
+        int(Interaction::Answer::No));
+    QCOMPARE(seen.buttonTexts.size(), 2);
+    const QString both = seen.buttonTexts.join(QLatin1Char(' '));
+    QVERIFY2(both.contains(QStringLiteral("はい")) && both.contains(QStringLiteral("いいえ")),
+             qPrintable(both));
 }
 
 QTEST_MAIN(TstQtInteraction)
