@@ -4,11 +4,11 @@
 #include "app/statushints.h"
 #include "browser/browsertexts.h"
 #include "browser/filelistview.h"
-#include "browser/foldertreekeys.h"
 #include "platform/shellroutines.h"
 #include "slidelist/slidelistmodel.h"
 #include "slidelist/slidelistview.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -48,11 +48,13 @@ void ShellFileCommands::PopUpCommand(int index)
     }
 }
 
+// The folder browser has no folder of its own: it opens at the desktop, the top of the
+// user's folders (the home folder when there is no desktop folder).
 void ShellFileCommands::chooseFolderThen(const QString &title, Command command)
 {
-    const QStringList selected = m_slideView.SelectedEntries();
-    const QString start =
-        selected.isEmpty() ? QString() : FolderKeys::FolderOfPath(selected.first());
+    QString start = SpecialFolderPath(SpecialFolderDesktop);
+    if (start.isEmpty())
+        start = QDir::homePath();
     const QString destination = m_interaction.folderName(title, start);
     if (!destination.isEmpty())
         (this->*command)(destination);

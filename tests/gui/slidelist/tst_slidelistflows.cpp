@@ -1,0 +1,271 @@
+#include "../mainwindow/mainwindowfixture.h"
+#include "droptestsupport.h"
+
+#include "browser/filelistview.h"
+#include "mainwindow/maintoolbar.h"
+#include "slidelist/slidelistmodel.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QMenu>
+#include <QProgressBar>
+
+// Whole user actions on the slide list of the real main window, from the key, button or menu
+// through the lists, the list name, the hint panel and the progress bar.
+class TestSlideListFlows : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void addKeysFollowTheFocus();
+    void addSelectedEndsInTheSlideList();
+    void deleteKeySelectsTheLastEntry();
+    void clearStartsAnUnnamedList();
+    void saveNamesTheListAndOpenAsksOnlyWhenModified();
+    void openAnswersNoStillOpens();
+    void popUpDeleteShowsTheCount();
+    void moveAndCopyPickersStartAtTheDesktop_data();
+    void moveAndCopyPickersStartAtTheDesktop();
+
+private:
+    QString make(const QString &name, qint64 bytes = 0) const;
+    void listPictures(int count);
+    void key(QWidget *focus, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void selectSlideRows(const QList<int> &rows);
+    QStringList listed() const { return model()->paths(); }
+    QString listName() const { return m_f->find<QLabel>(QStringLiteral("Label1(2)"))->text(); }
+    SlideListModel *model() const { return qobject_cast<SlideListModel *>(m_slides->model()); }
+
+    std::unique_ptr<MainWindowFixture> m_f;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    FileListView *m_files = nullptr;
+    QAbstractItemView *m_slides = nullptr;
+    QWidget *m_tree = nullptr;
+};
+
+void TestSlideListFlows::init()
+{
+    m_f = std::make_unique<MainWindowFixture>();
+    QVERIFY(m_f->open());
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_files = m_f->find<FileListView>(QStringLiteral("ListView1"));
+    m_slides = m_f->find<QAbstractItemView>(QStringLiteral("ListView2"));
+    m_tree = m_f->find<QWidget>(QStringLiteral("TreeView1"));
+    QVERIFY(m_files && m_slides && m_tree);
+}
+
+void TestSlideListFlows::cleanup()
+{
+    m_f.reset();
+    m_dir.reset();
+}
+
+QString TestSlideListFlows::make(const QString &name, qint64 bytes) const
+{
+    const QString path = m_dir->filePath(name);
+    DropTest::writeFile(path, bytes);
+    return path;
+}
+
+// p1.jpg .. pN.jpg in the file list, in that order.
+void TestSlideListFlows::listPictures(int count)
+{
+    for (int i = 1; i <= count; ++i)
+        make(QStringLiteral("p%1.jpg").arg(i), i);
+    m_files->ShowFolderFiles(m_dir->path());
+    QCOMPARE(m_files->EntryCount(), count);
+}
+
+void TestSlideListFlows::key(QWidget *focus, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    MainWindowFixture::focus(focus);
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCoreApplication::processEvents();
+}
+
+void TestSlideListFlows::selectSlideRows(const QList<int> &rows)
+{
+    m_slides->clearSelection();
+    for (int row : rows)
+        m_slides->selectionModel()->select(model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// F5 adds the file list's selection only from the file list; F6 adds all from anywhere.
+void TestSlideListFlows::addKeysFollowTheFocus()
+{
+    listPictures(3);
+    m_files->selectionModel()->select(m_files->model()->index(1, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    key(m_tree, Qt::Key_F5);
+    QCOMPARE(model()->EntryCount(), 0);
+    key(m_tree, Qt::Key_F6);
+    QCOMPARE(listed(), (QStringList{m_dir->filePath(QStringLiteral("p1.jpg")),
+                                    m_dir->filePath(QStringLiteral("p2.jpg")),
+                                    m_dir->filePath(QStringLiteral("p3.jpg"))}));
+    QVERIFY(m_slides->hasFocus());
+}
+
+// F5 from the file list: the entries arrive, the slide list has the focus, the wait text is
+// gone from the hint panel and the progress bar is back at 0.
+void TestSlideListFlows::addSelectedEndsInTheSlideList()
+{
+    listPictures(3);
+    m_files->selectionModel()->select(m_files->model()->index(2, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    key(m_files, Qt::Key_F5);
+    QCOMPARE(listed(), QStringList{m_dir->filePath(QStringLiteral("p3.jpg"))});
+    QCOMPARE(model()->EntryAt(1).sizeText, QStringLiteral("         3"));
+    QVERIFY(m_slides->hasFocus());
+    QCOMPARE(m_f->hint(), QString());
+    QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("ProgressBar1"))->value(), 0);
+}
+
+// Del in the slide list removes the selected entries, selects the last one left and empties
+// the hint panel; Del elsewhere removes nothing.
+void TestSlideListFlows::deleteKeySelectsTheLastEntry()
+{
+    listPictures(5);
+    key(m_files, Qt::Key_F6);
+    selectSlideRows({1, 2});
+    key(m_tree, Qt::Key_Delete);
+    QCOMPARE(model()->EntryCount(), 5);
+    key(m_slides, Qt::Key_Delete);
+    QCOMPARE(listed(), (QStringList{m_dir->filePath(QStringLiteral("p1.jpg")),
+                                    m_dir->filePath(QStringLiteral("p4.jpg")),
+                                    m_dir->filePath(QStringLiteral("p5.jpg"))}));
+    const QModelIndexList selected = m_slides->selectionModel()->selectedRows();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first().row(), 2);
+    QVERIFY(m_slides->hasFocus());
+    QCOMPARE(m_f->hint(), QString());
+}
+
+// F4 asks nothing, names the list "UnNamed" and leaves it unmodified: Open asks nothing.
+void TestSlideListFlows::clearStartsAnUnnamedList()
+{
+    listPictures(2);
+    key(m_files, Qt::Key_F6);
+    m_f->interaction.fileNames.enqueue(m_dir->filePath(QStringLiteral("a.vrl")));
+    key(m_slides, Qt::Key_F3);
+    QCOMPARE(listName(), QStringLiteral("a"));
+    key(m_files, Qt::Key_F6);
+    key(m_tree, Qt::Key_F4);
+    QCOMPARE(model()->EntryCount(), 0);
+    QCOMPARE(listName(), QStringLiteral("UnNamed"));
+    m_f->interaction.calls.clear();
+    key(m_tree, Qt::Key_F2);
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).size(), 0);
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("open")).size(), 1);
+}
+
+// F3 on an unnamed list asks for a name, saves and names the list; an unmodified list opens
+// without a question; after adding, Open asks, and Yes saves to the list's own file first.
+void TestSlideListFlows::saveNamesTheListAndOpenAsksOnlyWhenModified()
+{
+    listPictures(2);
+    key(m_files, Qt::Key_F6);
+    const QString listFile = m_dir->filePath(QStringLiteral("show.txt"));
+    m_f->interaction.fileNames.enqueue(listFile);
+    key(m_slides, Qt::Key_F3);
+    const auto saves = m_f->interaction.callsOf(QStringLiteral("save"));
+    QCOMPARE(saves.size(), 1);
+    QCOMPARE(saves[0].title, m_f->home.filePath(QStringLiteral("名称未設定")));
+    QCOMPARE(listName(), QStringLiteral("show"));
+
+    m_f->interaction.calls.clear();
+    key(m_slides, Qt::Key_F2);
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).size(), 0);
+
+    make(QStringLiteral("p9.jpg"));
+    m_files->ShowFolderFiles(m_dir->path());
+    key(m_files, Qt::Key_F6);
+    m_f->interaction.calls.clear();
+    m_f->interaction.answers.enqueue(Interaction::Answer::Yes);
+    key(m_slides, Qt::Key_F2);
+    const auto asked = m_f->interaction.callsOf(QStringLiteral("message"));
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].text, QStringLiteral("リストは更新されています。保存しますか？"));
+    QCOMPARE(asked[0].title, QStringLiteral("リストの新規作成"));
+    QCOMPARE(asked[0].style, Interaction::StyleQuestionYesNo);
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("save")).size(), 0);
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("open")).size(), 1);
+    QFile saved(listFile);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().count('\n'), 3);
+
+    m_f->interaction.calls.clear();
+    key(m_slides, Qt::Key_F2);
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).size(), 0);
+}
+
+// No to the question saves nothing and still shows the open dialog; the list stays modified.
+void TestSlideListFlows::openAnswersNoStillOpens()
+{
+    listPictures(1);
+    key(m_files, Qt::Key_F6);
+    m_f->interaction.answers.enqueue(Interaction::Answer::No);
+    key(m_tree, Qt::Key_F2);
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("save")).size(), 0);
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("open")).size(), 1);
+    key(m_tree, Qt::Key_F2);
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).size(), 2);
+}
+
+// The pop-up's delete over a selected entry keeps the selection, trashes both files after
+// the question and writes the count of what is left.
+void TestSlideListFlows::popUpDeleteShowsTheCount()
+{
+    listPictures(5);
+    key(m_files, Qt::Key_F6);
+    MainWindowFixture::focus(m_slides);
+    selectSlideRows({1, 3});
+    const QPoint over = m_slides->visualRect(model()->index(3, 0)).center();
+    MainWindowFixture::send(m_slides->viewport(), QEvent::MouseButtonPress, over, Qt::RightButton,
+                            Qt::RightButton);
+    auto *popUp = m_slides->findChild<QMenu *>(QStringLiteral("mnu_PopUp"));
+    QVERIFY(popUp);
+    QTRY_VERIFY(popUp->isVisible());
+    QCOMPARE(m_slides->selectionModel()->selectedRows().size(), 2);
+    m_f->interaction.answers.enqueue(Interaction::Answer::Yes);
+    popUp->actions().at(2)->trigger();
+    popUp->close();
+    QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).first().text,
+             QStringLiteral("これらの 2 個の項目をごみ箱に移動しますか?"));
+    QCOMPARE(model()->EntryCount(), 3);
+    QCOMPARE(m_files->EntryCount(), 3);
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("p2.jpg"))));
+    QCOMPARE(m_f->hint(), QStringLiteral("リストに 3枚の画像があります。"));
+}
+
+void TestSlideListFlows::moveAndCopyPickersStartAtTheDesktop_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("move asks for its folder from the desktop") << 0 << "ﾌｧｲﾙの移動先";
+    QTest::newRow("copy asks for its folder from the desktop") << 1 << "ﾌｧｲﾙのｺﾋﾟｰ先";
+}
+
+// The folder browser of move and copy has no folder of its own to start from: it opens at
+// the desktop, and the focus comes back to the slide list when it is cancelled.
+void TestSlideListFlows::moveAndCopyPickersStartAtTheDesktop()
+{
+    QFETCH(int, item);
+    QFETCH(QString, title);
+    const QString desktop = m_f->home.filePath(QStringLiteral("Desktop"));
+    QVERIFY(QDir().mkpath(desktop));
+    listPictures(2);
+    key(m_files, Qt::Key_F6);
+    selectSlideRows({0});
+    MainWindowFixture::focus(m_tree);
+    m_slides->findChild<QMenu *>(QStringLiteral("mnu_PopUp"))->actions().at(item)->trigger();
+    const auto asked = m_f->interaction.callsOf(QStringLiteral("folder"));
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].text, title);
+    QCOMPARE(asked[0].title, desktop);
+    QCOMPARE(model()->EntryCount(), 2);
+    QVERIFY(m_slides->hasFocus());
+}
+
+QTEST_MAIN(TestSlideListFlows)
+#include "tst_slidelistflows.moc"
