@@ -19,7 +19,8 @@ private Q_SLOTS:
     void cleanup();
     void addKeysFollowTheFocus();
     void addSelectedEndsInTheSlideList();
-    void deleteKeySelectsTheLastEntry();
+    void deleteSelectsTheLastEntry_data();
+    void deleteSelectsTheLastEntry();
     void clearStartsAnUnnamedList();
     void saveNamesTheListAndOpenAsksOnlyWhenModified();
     void openAnswersNoStillOpens();
@@ -121,16 +122,42 @@ void TestSlideListFlows::addSelectedEndsInTheSlideList()
     QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("ProgressBar1"))->value(), 0);
 }
 
-// Del in the slide list removes the selected entries, selects the last one left and empties
-// the hint panel; Del elsewhere removes nothing.
-void TestSlideListFlows::deleteKeySelectsTheLastEntry()
+void TestSlideListFlows::deleteSelectsTheLastEntry_data()
 {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("the Del key") << "key";
+    QTest::newRow("a click on tbm_Delete leaves the focus in place") << "button";
+    QTest::newRow("Alt+E then D from the keyboard") << "menu";
+}
+
+// Deleting while the slide list has the focus removes the selected entries, selects the last
+// one left, keeps the focus there and empties the hint panel; elsewhere it removes nothing.
+void TestSlideListFlows::deleteSelectsTheLastEntry()
+{
+    QFETCH(QString, how);
     listPictures(5);
     key(m_files, Qt::Key_F6);
     selectSlideRows({1, 2});
-    key(m_tree, Qt::Key_Delete);
+    const auto remove = [&](QWidget *focus) {
+        MainWindowFixture::focus(focus);
+        if (how == QLatin1String("key")) {
+            key(focus, Qt::Key_Delete);
+        } else if (how == QLatin1String("button")) {
+            auto *toolBar = m_f->find<MainToolBar>(QStringLiteral("Toolbar1"));
+            QWidget *button =
+                toolBar->widgetForAction(toolBar->button(QStringLiteral("tbm_Delete")));
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            key(focus, Qt::Key_E, Qt::AltModifier);
+            QWidget *menu = QApplication::activePopupWidget();
+            QVERIFY(menu);
+            QTest::keyClick(menu, Qt::Key_D);
+        }
+        QCoreApplication::processEvents();
+    };
+    remove(m_files);
     QCOMPARE(model()->EntryCount(), 5);
-    key(m_slides, Qt::Key_Delete);
+    remove(m_slides);
     QCOMPARE(listed(), (QStringList{m_dir->filePath(QStringLiteral("p1.jpg")),
                                     m_dir->filePath(QStringLiteral("p4.jpg")),
                                     m_dir->filePath(QStringLiteral("p5.jpg"))}));
