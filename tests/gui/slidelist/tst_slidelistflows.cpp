@@ -1,8 +1,10 @@
 #include "../mainwindow/mainwindowfixture.h"
 #include "droptestsupport.h"
 
+#include "browser/filedragtext.h"
 #include "browser/filelistview.h"
 #include "mainwindow/maintoolbar.h"
+#include "slidelist/slidelistdrop.h"
 #include "slidelist/slidelistmodel.h"
 
 #include <QAbstractItemView>
@@ -19,6 +21,7 @@ private Q_SLOTS:
     void cleanup();
     void addKeysFollowTheFocus();
     void addSelectedEndsInTheSlideList();
+    void fileListDropIsAddedWhenTheListTakesTheFocus();
     void deleteSelectsTheLastEntry_data();
     void deleteSelectsTheLastEntry();
     void clearStartsAnUnnamedList();
@@ -120,6 +123,37 @@ void TestSlideListFlows::addSelectedEndsInTheSlideList()
     QVERIFY(m_slides->hasFocus());
     QCOMPARE(m_f->hint(), QString());
     QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("ProgressBar1"))->value(), 0);
+}
+
+// A drop of file-list pictures is added once the slide list has the focus: the count shows,
+// the progress bar is back at 0, and the list counts as modified even when nothing was new.
+void TestSlideListFlows::fileListDropIsAddedWhenTheListTakesTheFocus()
+{
+    listPictures(2);
+    m_files->selectAll();
+    QMimeData mime;
+    mime.setText(FileDragText({{m_dir->filePath(QStringLiteral("p1.jpg")), QStringLiteral("p1.jpg"),
+                                QStringLiteral("         1")},
+                               {m_dir->filePath(QStringLiteral("p2.jpg")), QStringLiteral("p2.jpg"),
+                                QStringLiteral("         2")}}));
+    auto *drop = m_slides->findChild<SlideListDrop *>(QStringLiteral("SlideListDrop"));
+    QVERIFY(drop);
+    for (int round = 0; round < 2; ++round) {
+        MainWindowFixture::focus(m_files);
+        drop->Drop(mime, m_files->viewport());
+        QCOMPARE(model()->EntryCount(), round == 0 ? 0 : 2);
+        QTRY_VERIFY(m_slides->hasFocus());
+        QCOMPARE(model()->EntryCount(), 2);
+        QCOMPARE(m_f->hint(), QStringLiteral("リストに 2枚の画像があります。"));
+        QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("ProgressBar1"))->value(), 0);
+        m_f->interaction.calls.clear();
+        key(m_slides, Qt::Key_F2);
+        QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).size(), 1);
+        if (round == 0)
+            m_f->interaction.fileNames.enqueue(m_dir->filePath(QStringLiteral("l.vrl")));
+        key(m_slides, Qt::Key_F3);
+        QCOMPARE(listName(), QStringLiteral("l"));
+    }
 }
 
 void TestSlideListFlows::deleteSelectsTheLastEntry_data()
