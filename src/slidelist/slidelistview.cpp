@@ -7,6 +7,7 @@
 #include "slidelist/slidelistmodel.h"
 #include "slidelist/slidelisttexts.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -108,6 +109,32 @@ void SlideListView::keyReleaseEvent(QKeyEvent *event)
     const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
     if (arrow && !IsShiftAlone(event->modifiers()) && m_model.EntryCount() > 0)
         previewCurrentEntry();
+}
+
+// The menu key and Shift+F10 open the pop-up at the current entry when it is selected, as
+// they do in any desktop program.
+bool SlideListView::popUpAtCurrentEntry()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isSelected(current))
+        return false;
+    m_popUp->popup(viewport()->mapToGlobal(visualRect(current).bottomLeft()));
+    return true;
+}
+
+void SlideListView::keyPressEvent(QKeyEvent *event)
+{
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (shiftF10 && popUpAtCurrentEntry())
+        return;
+    QTreeView::keyPressEvent(event);
+}
+
+void SlideListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard && popUpAtCurrentEntry())
+        return;
+    QTreeView::contextMenuEvent(event);
 }
 
 void SlideListView::mousePressEvent(QMouseEvent *event)

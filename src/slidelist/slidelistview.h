@@ -27,7 +27,9 @@ Q_SIGNALS:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -36,6 +38,7 @@ protected:
 private:
     void buildPopUpMenu();
     void previewCurrentEntry();
+    bool popUpAtCurrentEntry();
     QString currentPath() const;
 
     SlideListModel &m_model;

@@ -2,6 +2,8 @@
 #include "slidelist/slidelistmodel.h"
 #include "slidelist/slidelistview.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void arrowReleasePreviews();
     void leftReleasePreviewsUnlessShiftAlone();
     void popUpOnlyOverAnEntry();
+    void keyboardOpensPopUpAtSelectedEntry();
     void selectedEntriesInListOrder();
     void sizeColumnIsASixthOfNameColumn();
 
@@ -173,6 +176,31 @@ void TestSlideListView::popUpOnlyOverAnEntry()
     menu->close();
     QCOMPARE(command.size(), 1);
     QCOMPARE(command.at(0).at(0).toInt(), 2);
+}
+
+// The menu key and Shift+F10 open mnu_PopUp at the current entry, and only when it is selected.
+void TestSlideListView::keyboardOpensPopUpAtSelectedEntry()
+{
+    fill(3);
+    auto *menu = m_view->findChild<QMenu *>(QStringLiteral("mnu_PopUp"));
+    m_view->setFocus();
+    m_view->setCurrentIndex(m_view->model()->index(1, 0));
+    m_view->selectionModel()->clearSelection();
+    QTest::keyClick(m_view, Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY(!menu->isVisible());
+
+    m_view->setCurrentIndex(m_view->model()->index(1, 0));
+    QVERIFY(m_view->selectionModel()->isSelected(m_view->currentIndex()));
+    QTest::keyClick(m_view, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(menu->isVisible());
+    QVERIFY(menu->geometry().top() >= m_view->viewport()->mapToGlobal(rowCentre(2)).y());
+    menu->close();
+
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                              m_view->viewport()->mapToGlobal(QPoint(0, 0)));
+    QApplication::sendEvent(m_view->viewport(), &menuKey);
+    QTRY_VERIFY(menu->isVisible());
+    menu->close();
 }
 
 // Selected entries come in list order, whatever order they were picked in.
