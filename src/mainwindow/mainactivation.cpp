@@ -64,7 +64,7 @@ void MainActivation::firstActivation()
     m_parts.folderTree->LoadTreeIcons();
     m_parts.folderTree->BuildFolderTree(StartExpandKey);
     m_mainInitialised = true;
-    openStartList();
+    openStartList(focused);
     m_window.setEnabled(true);
     if (focused && m_window.isVisible())
         focused->setFocus(Qt::OtherFocusReason);
@@ -81,11 +81,13 @@ void MainActivation::showListName()
         m_parts.document->setNameAndPath(listNameOf(path), path);
 }
 
-void MainActivation::openStartList()
+// The window is disabled and holds no focus now; the show gives it back to the control that
+// had it before.
+void MainActivation::openStartList(QWidget *focused)
 {
     if (!m_settings.StartupList.isEmpty()) {
         m_parts.files->OpenListFile(m_settings.StartupList);
-        m_parts.commands->StartSlideShow();
+        m_parts.commands->StartSlideShow(focused);
     } else if (!m_settings.CurrentListPath.isEmpty() &&
                !ListDocument::isUnnamed(m_settings.CurrentListPath)) {
         m_parts.files->OpenListFile(m_settings.CurrentListPath);

@@ -48,7 +48,7 @@ public:
 private:
     void firstActivation();
     void showListName();
-    void openStartList();
+    void openStartList(QWidget *focused);
     void restoreListFocus();
     bool restoreFileListFocus();
     void restoreSlideListFocus();

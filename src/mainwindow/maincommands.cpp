@@ -81,7 +81,7 @@ void MainCommands::HelpCommand(int index)
     }
 }
 
-void MainCommands::StartSlideShow()
+void MainCommands::StartSlideShow(QWidget *returnFocus)
 {
     if (m_parts.model->EntryCount() == 0)
         return;
@@ -89,9 +89,14 @@ void MainCommands::StartSlideShow()
         m_slideShow =
             new SlideShowWindow(m_settings, m_parts.model->paths(), m_parts.interval->value());
         m_slideShow->setAttribute(Qt::WA_DeleteOnClose);
+        // A hidden window keeps no trustworthy focus (an activation that reaches it while it
+        // is hidden hands the focus on to the next control), so it is given back explicitly.
+        m_focusAfterShow = returnFocus ? returnFocus : m_window.focusWidget();
         connect(m_slideShow, &SlideShowWindow::closed, &m_window, [this] {
             m_window.show();
             m_window.activateWindow();
+            if (m_focusAfterShow)
+                m_focusAfterShow->setFocus(Qt::OtherFocusReason);
         });
     }
     m_slideShow->show();

@@ -34,8 +34,9 @@ public:
     void runButton(const QString &key);
 
     // Plays the slide list in the slide-show window while the main window hides; an empty
-    // list starts nothing.
-    void StartSlideShow();
+    // list starts nothing. When the show ends, returnFocus (by default the control that has
+    // the focus now) gets the focus back.
+    void StartSlideShow(QWidget *returnFocus = nullptr);
     SlideShowWindow *slideShow() const;
 
 private:
@@ -50,4 +51,5 @@ private:
     Interaction &m_interaction;
     Parts m_parts;
     QPointer<SlideShowWindow> m_slideShow;
+    QPointer<QWidget> m_focusAfterShow;
 };

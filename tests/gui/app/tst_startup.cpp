@@ -200,7 +200,8 @@ void TstStartup::storedListAtFirstActivation()
     QVERIFY(readAll(m_path).contains("Option=1*5*" + storedPath.toUtf8() + "*1*"));
 }
 
-// A start-up list is opened and played at once; the main window hides until the show ends.
+// A start-up list is opened and played at once; the main window hides until the show ends
+// and then comes back with the focus in the control it starts in.
 void TstStartup::startupListPlaysAndHidesMainWindow()
 {
     const QString list = listOfPictures(QStringLiteral("morning.sml"), {QStringLiteral("a.png")});
@@ -216,7 +217,9 @@ void TstStartup::startupListPlaysAndHidesMainWindow()
     QVERIFY(show);
     QVERIFY(!window.isVisible());
     show->close();
-    QVERIFY(QTest::qWaitFor([&window] { return window.isVisible(); }));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TreeView1"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label1(2)"))->text(),
              QStringLiteral("morning"));
     window.close();

@@ -203,7 +203,7 @@ void TestMainWindowCommands::emptyListStartsNoShow()
 }
 
 // The show plays in its own window while the main window hides; closing it brings the main
-// window back.
+// window back with the focus where it was.
 void TestMainWindowCommands::showHidesMainWindowUntilClosed()
 {
     QImage image(QSize(8, 8), QImage::Format_RGB32);
@@ -213,6 +213,7 @@ void TestMainWindowCommands::showHidesMainWindowUntilClosed()
     auto *list = m_f->find<QAbstractItemView>(QStringLiteral("ListView2"));
     QVERIFY(static_cast<SlideListModel *>(list->model())
                 ->AddEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
+    MainWindowFixture::focus(list);
     trigger(QStringLiteral("button:tbm_Start"));
     QWidget *show = nullptr;
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -222,8 +223,11 @@ void TestMainWindowCommands::showHidesMainWindowUntilClosed()
     }
     QVERIFY(show);
     QVERIFY(!m_f->window->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(show));
     show->close();
     QVERIFY(m_f->window->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(m_f->window.get()));
+    QCOMPARE(QApplication::focusWidget(), list);
 }
 
 // Types text into the interval entry and moves the focus on to Check1.
