@@ -1,7 +1,7 @@
-#include "app/settings.h"
-#include "browser/filelistview.h"
-#include "browser/foldertreekeys.h"
-#include "browser/foldertreeview.h"
+#include "core/settings/settings.h"
+#include "ui/browser/filelistview.h"
+#include "core/browser/foldertreekeys.h"
+#include "ui/browser/foldertreeview.h"
 #include "platform/directorylister.h"
 #include "silentparts.h"
 

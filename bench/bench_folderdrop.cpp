@@ -1,10 +1,10 @@
-#include "app/settings.h"
-#include "browser/filelistview.h"
+#include "core/settings/settings.h"
+#include "ui/browser/filelistview.h"
 #include "silentparts.h"
-#include "slidelist/listdocument.h"
-#include "slidelist/slidelistdrop.h"
-#include "slidelist/slidelistmodel.h"
-#include "slidelist/slidelistview.h"
+#include "core/slidelist/listdocument.h"
+#include "ui/slidelist/slidelistdrop.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "ui/slidelist/slidelistview.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "app/settings.h"
-#include "show/fadetransition.h"
-#include "show/picturefit.h"
-#include "show/picturesurface.h"
-#include "show/slideshowwindow.h"
+#include "core/settings/settings.h"
+#include "core/show/fadetransition.h"
+#include "core/show/picturefit.h"
+#include "ui/show/picturesurface.h"
+#include "ui/show/slideshowwindow.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "benchdata.h"
-#include "browser/sortpaths.h"
+#include "core/browser/sortpaths.h"
 
 #include <benchmark/benchmark.h>
 

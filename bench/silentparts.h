@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/interaction.h"
-#include "app/statushints.h"
+#include "core/common/interaction.h"
+#include "core/common/statushints.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 // of the same text, and any text survives encodeText/decodeText exactly.
 #include "fuzzcheck.h"
 
-#include "app/cp932.h"
+#include "core/common/cp932.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // the path holds.
 #include "fuzzcheck.h"
 
-#include "browser/filedragtext.h"
+#include "core/browser/filedragtext.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // empty text for fields past the end, for any text, delimiter and field numbers.
 #include "fuzzcheck.h"
 
-#include "app/getpiece.h"
+#include "core/common/getpiece.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // lengths, and whatever it reads is written back and read again unchanged.
 #include "fuzzcheck.h"
 
-#include "slidelist/listfileformat.h"
+#include "core/slidelist/listfileformat.h"
 
 namespace {
 

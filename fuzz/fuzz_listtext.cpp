@@ -2,7 +2,7 @@
 // path and no line break inside one, and what it reads is written back and read unchanged.
 #include "fuzzcheck.h"
 
-#include "slidelist/listfileformat.h"
+#include "core/slidelist/listfileformat.h"
 
 namespace {
 

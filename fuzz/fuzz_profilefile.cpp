@@ -5,8 +5,8 @@
 #include "fuzzcheck.h"
 #include "scratchfile.h"
 
-#include "app/cp932.h"
-#include "app/profilefile.h"
+#include "core/common/cp932.h"
+#include "core/settings/profilefile.h"
 
 #include <QList>
 

@@ -3,10 +3,10 @@
 #include "fuzzcheck.h"
 #include "scratchfile.h"
 
-#include "app/cp932.h"
-#include "app/profilefile.h"
-#include "app/settings.h"
-#include "app/settingsfile.h"
+#include "core/common/cp932.h"
+#include "core/settings/profilefile.h"
+#include "core/settings/settings.h"
+#include "core/settings/settingsfile.h"
 
 #include <cmath>
 

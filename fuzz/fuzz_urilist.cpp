@@ -2,7 +2,7 @@
 // are lines, and any local path a file manager sends arrives unchanged.
 #include "fuzzcheck.h"
 
-#include "slidelist/urilist.h"
+#include "core/slidelist/urilist.h"
 
 #include <QDir>
 

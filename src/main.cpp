@@ -1,7 +1,7 @@
-#include "app/application.h"
-#include "app/qtinteraction.h"
-#include "app/qttranslations.h"
-#include "app/settingspath.h"
+#include "ui/app/application.h"
+#include "ui/app/qtinteraction.h"
+#include "ui/app/qttranslations.h"
+#include "core/settings/settingspath.h"
 #include "platform/instancelock.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "platform/directorylister.h"
 
-#include "browser/foldertreekeys.h"
+#include "core/browser/foldertreekeys.h"
 #include "platform/shellroutines.h"
 
 #include <QDir>

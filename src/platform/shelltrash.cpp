@@ -1,6 +1,6 @@
 #include "platform/shellroutines.h"
 
-#include "app/interaction.h"
+#include "core/common/interaction.h"
 #include "platform/platformtexts.h"
 
 #include <QDir>

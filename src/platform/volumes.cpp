@@ -1,6 +1,6 @@
 #include "platform/volumes.h"
 
-#include "browser/sortpaths.h"
+#include "core/browser/sortpaths.h"
 #include "platform/platformtexts.h"
 
 #include <QDir>

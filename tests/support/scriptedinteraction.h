@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/interaction.h"
+#include "core/common/interaction.h"
 
 #include <QQueue>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "../mainwindow/mainwindowfixture.h"
 
-#include "browser/filelistview.h"
-#include "mainwindow/previewpane.h"
-#include "slidelist/slidelistmodel.h"
+#include "ui/browser/filelistview.h"
+#include "ui/mainwindow/previewpane.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QImage>
 #include <QItemSelectionModel>

@@ -1,5 +1,5 @@
-#include "app/qtinteraction.h"
-#include "app/qttranslations.h"
+#include "ui/app/qtinteraction.h"
+#include "ui/app/qttranslations.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/showmessage.h"
+#include "core/common/showmessage.h"
 #include "scriptedinteraction.h"
 
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "app/application.h"
-#include "app/twips.h"
-#include "mainwindow/mainwindow.h"
+#include "ui/app/application.h"
+#include "core/common/twips.h"
+#include "ui/mainwindow/mainwindow.h"
 #include "scriptedinteraction.h"
-#include "slidelist/listfileformat.h"
+#include "core/slidelist/listfileformat.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

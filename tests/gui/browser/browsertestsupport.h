@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/statushints.h"
+#include "core/common/statushints.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
 

@@ -1,5 +1,5 @@
-#include "app/settings.h"
-#include "browser/filelistview.h"
+#include "core/settings/settings.h"
+#include "ui/browser/filelistview.h"
 #include "browsertestsupport.h"
 #include "scriptedinteraction.h"
 

@@ -1,10 +1,10 @@
-#include "app/settings.h"
-#include "browser/filelistview.h"
-#include "browser/foldertreekeys.h"
-#include "browser/foldertreeview.h"
+#include "core/settings/settings.h"
+#include "ui/browser/filelistview.h"
+#include "core/browser/foldertreekeys.h"
+#include "ui/browser/foldertreeview.h"
 #include "browsertestsupport.h"
 #include "scriptedinteraction.h"
-#include "slidelist/slidelistmodel.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QApplication>
 #include <QLineEdit>

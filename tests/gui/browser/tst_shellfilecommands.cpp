@@ -1,10 +1,10 @@
-#include "app/settings.h"
-#include "browser/filelistview.h"
-#include "browser/shellfilecommands.h"
+#include "core/settings/settings.h"
+#include "ui/browser/filelistview.h"
+#include "ui/browser/shellfilecommands.h"
 #include "browsertestsupport.h"
 #include "scriptedinteraction.h"
-#include "slidelist/slidelistmodel.h"
-#include "slidelist/slidelistview.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "ui/slidelist/slidelistview.h"
 
 #include <QApplication>
 #include <QVBoxLayout>

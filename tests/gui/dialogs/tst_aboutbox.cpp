@@ -1,5 +1,5 @@
-#include "dialogs/aboutbox.h"
-#include "dialogs/controlarray.h"
+#include "ui/dialogs/aboutbox.h"
+#include "ui/dialogs/controlarray.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "dialogs/helpviewer.h"
-#include "dialogs/helpwindow.h"
+#include "ui/dialogs/helpviewer.h"
+#include "ui/dialogs/helpwindow.h"
 
 #include <QFile>
 #include <QHelpContentModel>

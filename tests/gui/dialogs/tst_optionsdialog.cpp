@@ -1,6 +1,6 @@
-#include "app/settings.h"
-#include "dialogs/controlarray.h"
-#include "dialogs/optionsdialog.h"
+#include "core/settings/settings.h"
+#include "ui/dialogs/controlarray.h"
+#include "ui/dialogs/optionsdialog.h"
 #include "scriptedinteraction.h"
 
 #include <QApplication>

@@ -3,19 +3,19 @@
 // The browser and the slide list wired as the main window wires them, over a temporary
 // folder that the tree shows as its one volume: enough to pull the ground from under them.
 
-#include "app/settings.h"
-#include "browser/filelistview.h"
-#include "browser/foldertreekeys.h"
-#include "browser/foldertreeview.h"
-#include "browser/shellfilecommands.h"
+#include "core/settings/settings.h"
+#include "ui/browser/filelistview.h"
+#include "core/browser/foldertreekeys.h"
+#include "ui/browser/foldertreeview.h"
+#include "ui/browser/shellfilecommands.h"
 #include "browsertestsupport.h"
-#include "mainwindow/previewpane.h"
+#include "ui/mainwindow/previewpane.h"
 #include "scriptedinteraction.h"
-#include "slidelist/editcommands.h"
-#include "slidelist/listdocument.h"
-#include "slidelist/slidelistdrop.h"
-#include "slidelist/slidelistmodel.h"
-#include "slidelist/slidelistview.h"
+#include "ui/slidelist/editcommands.h"
+#include "core/slidelist/listdocument.h"
+#include "ui/slidelist/slidelistdrop.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "ui/slidelist/slidelistview.h"
 
 #include <QHBoxLayout>
 #include <QMimeData>

@@ -1,7 +1,7 @@
-#include "app/settings.h"
-#include "app/statushints.h"
-#include "browser/filelistview.h"
-#include "mainwindow/previewpane.h"
+#include "core/settings/settings.h"
+#include "core/common/statushints.h"
+#include "ui/browser/filelistview.h"
+#include "ui/mainwindow/previewpane.h"
 
 #include "badpictures.h"
 #include "scriptedinteraction.h"

@@ -1,5 +1,5 @@
-#include "mainwindow/mainwindowtexts.h"
-#include "mainwindow/previewpane.h"
+#include "core/mainwindow/mainwindowtexts.h"
+#include "ui/mainwindow/previewpane.h"
 
 #include "badpictures.h"
 #include "scriptedinteraction.h"

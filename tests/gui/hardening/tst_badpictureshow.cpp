@@ -1,6 +1,6 @@
-#include "app/settings.h"
-#include "show/picturesurface.h"
-#include "show/slideshowwindow.h"
+#include "core/settings/settings.h"
+#include "ui/show/picturesurface.h"
+#include "ui/show/slideshowwindow.h"
 
 #include "badpictures.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/settings.h"
-#include "mainwindow/mainwindow.h"
+#include "core/settings/settings.h"
+#include "ui/mainwindow/mainwindow.h"
 #include "scriptedinteraction.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "mainwindowfixture.h"
 
-#include "mainwindow/focuscolours.h"
-#include "mainwindow/maintoolbar.h"
-#include "mainwindow/updowncontrol.h"
-#include "slidelist/slidelistmodel.h"
+#include "ui/mainwindow/focuscolours.h"
+#include "ui/mainwindow/maintoolbar.h"
+#include "ui/mainwindow/updowncontrol.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QAbstractItemView>
 #include <QAction>

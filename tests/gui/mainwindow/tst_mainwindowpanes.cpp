@@ -1,11 +1,11 @@
 #include "mainwindowfixture.h"
 
-#include "mainwindow/halfeven.h"
-#include "mainwindow/panearranger.h"
-#include "mainwindow/previewpane.h"
-#include "mainwindow/splitterbar.h"
-#include "mainwindow/updowncontrol.h"
-#include "slidelist/slidelistmodel.h"
+#include "core/mainwindow/halfeven.h"
+#include "ui/mainwindow/panearranger.h"
+#include "ui/mainwindow/previewpane.h"
+#include "ui/mainwindow/splitterbar.h"
+#include "ui/mainwindow/updowncontrol.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/settings.h"
-#include "show/picturesurface.h"
-#include "show/slideshowwindow.h"
+#include "core/settings/settings.h"
+#include "ui/show/picturesurface.h"
+#include "ui/show/slideshowwindow.h"
 #include "testpictures.h"
 
 #include <QAction>

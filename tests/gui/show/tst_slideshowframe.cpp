@@ -1,6 +1,6 @@
 #include "showfixture.h"
 
-#include "app/twips.h"
+#include "core/common/twips.h"
 
 #include <QMenu>
 #include <QMouseEvent>

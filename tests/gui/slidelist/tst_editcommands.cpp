@@ -1,16 +1,16 @@
 #include "droptestsupport.h"
 
-#include "app/settings.h"
-#include "app/statushints.h"
-#include "browser/filedragtext.h"
-#include "browser/filelistview.h"
-#include "mainwindow/previewpane.h"
+#include "core/settings/settings.h"
+#include "core/common/statushints.h"
+#include "core/browser/filedragtext.h"
+#include "ui/browser/filelistview.h"
+#include "ui/mainwindow/previewpane.h"
 #include "scriptedinteraction.h"
-#include "slidelist/editcommands.h"
-#include "slidelist/listdocument.h"
-#include "slidelist/slidelistdrop.h"
-#include "slidelist/slidelistmodel.h"
-#include "slidelist/slidelistview.h"
+#include "ui/slidelist/editcommands.h"
+#include "core/slidelist/listdocument.h"
+#include "ui/slidelist/slidelistdrop.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "ui/slidelist/slidelistview.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -1,7 +1,7 @@
 #include "../mainwindow/mainwindowfixture.h"
 #include "droptestsupport.h"
 
-#include "slidelist/slidelistmodel.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,11 +1,11 @@
 #include "../mainwindow/mainwindowfixture.h"
 #include "droptestsupport.h"
 
-#include "browser/filedragtext.h"
-#include "browser/filelistview.h"
-#include "mainwindow/maintoolbar.h"
-#include "slidelist/slidelistdrop.h"
-#include "slidelist/slidelistmodel.h"
+#include "core/browser/filedragtext.h"
+#include "ui/browser/filelistview.h"
+#include "ui/mainwindow/maintoolbar.h"
+#include "ui/slidelist/slidelistdrop.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "app/statushints.h"
-#include "slidelist/slidelistmodel.h"
-#include "slidelist/slidelistview.h"
+#include "core/common/statushints.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "ui/slidelist/slidelistview.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

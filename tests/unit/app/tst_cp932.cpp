@@ -1,4 +1,4 @@
-#include "app/cp932.h"
+#include "core/common/cp932.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "app/getpiece.h"
+#include "core/common/getpiece.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "app/profilefile.h"
+#include "core/settings/profilefile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

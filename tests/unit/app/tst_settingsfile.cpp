@@ -1,6 +1,6 @@
-#include "app/cp932.h"
-#include "app/settings.h"
-#include "app/settingsfile.h"
+#include "core/common/cp932.h"
+#include "core/settings/settings.h"
+#include "core/settings/settingsfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "app/settingspath.h"
+#include "core/settings/settingspath.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "browser/filedragtext.h"
+#include "core/browser/filedragtext.h"
 
 #include <QTest>
 

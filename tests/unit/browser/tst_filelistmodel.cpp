@@ -1,5 +1,5 @@
-#include "browser/filedragtext.h"
-#include "browser/filelistmodel.h"
+#include "core/browser/filedragtext.h"
+#include "core/browser/filelistmodel.h"
 
 #include <QItemSelectionModel>
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "browser/foldertreekeys.h"
+#include "core/browser/foldertreekeys.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 // of a list and of the settings, "a" (on disk before) and "b" (the new one), told apart in
 // every field so that a file mixing the two is caught.
 
-#include "app/settings.h"
+#include "core/settings/settings.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,13 +5,13 @@
 //   vellora_savekillhelper list <path> <entries> <rounds>
 //   vellora_savekillhelper settings <path> <rounds>
 
-#include "app/interaction.h"
-#include "app/settingsfile.h"
+#include "core/common/interaction.h"
+#include "core/settings/settingsfile.h"
 #include "savekillcontent.h"
-#include "slidelist/entryrules.h"
-#include "slidelist/listdocument.h"
-#include "slidelist/listfilecommands.h"
-#include "slidelist/slidelistmodel.h"
+#include "core/slidelist/entryrules.h"
+#include "core/slidelist/listdocument.h"
+#include "core/slidelist/listfilecommands.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QCoreApplication>
 

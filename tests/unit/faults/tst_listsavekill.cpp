@@ -1,6 +1,6 @@
 #include "faultsupport.h"
 #include "savekillrunner.h"
-#include "slidelist/listfileformat.h"
+#include "core/slidelist/listfileformat.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,11 +1,11 @@
-#include "app/settings.h"
-#include "app/settingsfile.h"
+#include "core/settings/settings.h"
+#include "core/settings/settingsfile.h"
 #include "faultsupport.h"
 #include "scriptedinteraction.h"
-#include "slidelist/listdocument.h"
-#include "slidelist/listfilecommands.h"
-#include "slidelist/listfileformat.h"
-#include "slidelist/slidelistmodel.h"
+#include "core/slidelist/listdocument.h"
+#include "core/slidelist/listfilecommands.h"
+#include "core/slidelist/listfileformat.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "app/profilefile.h"
-#include "app/settingsfile.h"
+#include "core/settings/profilefile.h"
+#include "core/settings/settingsfile.h"
 #include "faultsupport.h"
 #include "savekillrunner.h"
 

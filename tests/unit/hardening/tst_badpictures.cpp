@@ -1,4 +1,4 @@
-#include "show/pictureloader.h"
+#include "core/show/pictureloader.h"
 
 #include "badpictures.h"
 

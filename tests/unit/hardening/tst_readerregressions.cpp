@@ -1,10 +1,10 @@
-#include "app/cp932.h"
-#include "app/profilefile.h"
-#include "app/settings.h"
-#include "app/settingsfile.h"
-#include "browser/filedragtext.h"
-#include "slidelist/listfileformat.h"
-#include "slidelist/urilist.h"
+#include "core/common/cp932.h"
+#include "core/settings/profilefile.h"
+#include "core/settings/settings.h"
+#include "core/settings/settingsfile.h"
+#include "core/browser/filedragtext.h"
+#include "core/slidelist/listfileformat.h"
+#include "core/slidelist/urilist.h"
 
 #include <QFile>
 #include <QTemporaryDir>

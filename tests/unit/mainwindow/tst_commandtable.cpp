@@ -1,4 +1,4 @@
-#include "mainwindow/commandtable.h"
+#include "core/mainwindow/commandtable.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/intervalrule.h"
+#include "core/mainwindow/intervalrule.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "mainwindow/halfeven.h"
-#include "mainwindow/previewfit.h"
+#include "core/mainwindow/halfeven.h"
+#include "core/mainwindow/previewfit.h"
 
 #include <QTest>
 

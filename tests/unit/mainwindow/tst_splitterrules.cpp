@@ -1,4 +1,4 @@
-#include "mainwindow/splitterrules.h"
+#include "core/mainwindow/splitterrules.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "browser/sortpaths.h"
+#include "core/browser/sortpaths.h"
 
 #include <QRandomGenerator>
 #include <QTest>

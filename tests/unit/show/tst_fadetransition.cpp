@@ -1,4 +1,4 @@
-#include "show/fadetransition.h"
+#include "core/show/fadetransition.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "show/picturefit.h"
+#include "core/show/picturefit.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "show/pictureprefetcher.h"
+#include "ui/show/pictureprefetcher.h"
 
 #include "testpictures.h"
 

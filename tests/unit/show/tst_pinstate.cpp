@@ -1,4 +1,4 @@
-#include "show/pinstate.h"
+#include "core/show/pinstate.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "show/playorder.h"
-#include "show/playstate.h"
+#include "core/show/playorder.h"
+#include "core/show/playstate.h"
 
 #include <QRandomGenerator>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "slidelist/entryrules.h"
+#include "core/slidelist/entryrules.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "platform/directorylister.h"
-#include "slidelist/entryrules.h"
-#include "slidelist/folderpictures.h"
+#include "core/slidelist/entryrules.h"
+#include "ui/slidelist/folderpictures.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "app/settings.h"
+#include "core/settings/settings.h"
 #include "scriptedinteraction.h"
-#include "slidelist/listdocument.h"
-#include "slidelist/listfilecommands.h"
-#include "slidelist/listfileformat.h"
-#include "slidelist/slidelistmodel.h"
+#include "core/slidelist/listdocument.h"
+#include "core/slidelist/listfilecommands.h"
+#include "core/slidelist/listfileformat.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QDir>
 #include <QFile>

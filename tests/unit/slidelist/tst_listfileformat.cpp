@@ -1,4 +1,4 @@
-#include "slidelist/listfileformat.h"
+#include "core/slidelist/listfileformat.h"
 
 #include <QFile>
 #include <QTemporaryDir>

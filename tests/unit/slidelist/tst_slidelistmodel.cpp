@@ -1,4 +1,4 @@
-#include "slidelist/slidelistmodel.h"
+#include "core/slidelist/slidelistmodel.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "slidelist/urilist.h"
+#include "core/slidelist/urilist.h"
 
 #include <QTest>
 

@@ -1,0 +1,237 @@
+#include "core/settings/settingsfile.h"
+
+#include "core/common/getpiece.h"
+#include "core/settings/profilefile.h"
+#include "core/settings/settings.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QString Section = QStringLiteral("Section");
+const QString MainFormKey = QStringLiteral("MainForm");
+const QString SubFormKey = QStringLiteral("SubForm");
+const QString OptionKey = QStringLiteral("Option");
+const QString Separator = QStringLiteral("*");
+const QString UnNamed = QStringLiteral("UnNamed");
+const QString DefaultOption = QStringLiteral("1*2*UnNamed*1*0*1*0*1*1**");
+
+// The key's value, or nothing when it is missing, "NO_DATA" or has an empty first field.
+std::optional<QString> readKey(const QString &path, const QString &key)
+{
+    const QString noData = QStringLiteral("NO_DATA");
+    const QString value =
+        ProfileFile::readString(path, Section, key, noData, SettingsFile::MaxValueBytes);
+    if (value.compare(noData, Qt::CaseInsensitive) == 0 || GetPiece(value, Separator, 1).isEmpty())
+        return std::nullopt;
+    return value;
+}
+
+QString field(const QString &value, int number)
+{
+    return GetPiece(value, Separator, number);
+}
+
+// A whole field read as a number; nothing when it is not one or is out of float range.
+std::optional<float> floatField(const QString &value, int number)
+{
+    bool ok = false;
+    const float result = field(value, number).trimmed().toFloat(&ok);
+    if (!ok || !std::isfinite(result))
+        return std::nullopt;
+    return result;
+}
+
+// Nearest integer of T (halves to even), clamped to T's range.
+template<typename T> T nearest(double value)
+{
+    const double lowest = std::numeric_limits<T>::lowest();
+    const double highest = std::numeric_limits<T>::max();
+    return T(std::clamp(std::nearbyint(value), lowest, highest));
+}
+
+// A whole field read as a 16-bit integer; nothing when it is no number or out of range.
+std::optional<qint16> int16Field(const QString &value, int number)
+{
+    bool ok = false;
+    const double result = std::nearbyint(field(value, number).trimmed().toDouble(&ok));
+    if (!ok || result < std::numeric_limits<qint16>::lowest() ||
+        result > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(result);
+}
+
+void readMainForm(Settings &settings, const QString &path, const QSizeF &screen)
+{
+    if (const std::optional<QString> value = readKey(path, MainFormKey)) {
+        const std::optional<float> left = floatField(*value, 1);
+        const std::optional<float> top = floatField(*value, 2);
+        if (left && top) {
+            settings.MainLeft = *left;
+            settings.MainTop = *top;
+            return;
+        }
+    }
+    settings.MainLeft = float((screen.width() - 10600) / 2);
+    settings.MainTop = float((screen.height() - 8200) / 2);
+}
+
+void readSubForm(Settings &settings, const QString &path, const QSizeF &screen)
+{
+    if (const std::optional<QString> value = readKey(path, SubFormKey)) {
+        const std::optional<float> height = floatField(*value, 1);
+        const std::optional<float> left = floatField(*value, 2);
+        const std::optional<float> top = floatField(*value, 3);
+        const std::optional<float> width = floatField(*value, 4);
+        if (height && left && top && width) {
+            settings.ShowHeight = *height;
+            settings.ShowLeft = *left;
+            settings.ShowTop = *top;
+            settings.ShowWidth = *width;
+            settings.ShowMaximized = nearest<qint16>(SettingsFile::leadingNumber(field(*value, 5)));
+            return;
+        }
+    }
+    // A window 4515 wide and 4155 high in the top right-hand corner.
+    settings.ShowHeight = 4155;
+    settings.ShowLeft = float(screen.width() - 4515);
+    settings.ShowTop = 0;
+    settings.ShowWidth = 4515;
+    settings.ShowMaximized = 0;
+}
+
+// Fills the option record from value; false when a field that must be a number is not one
+// or the interval lies outside 1 to 30.
+bool parseOption(Settings &settings, const QString &value)
+{
+    const std::optional<qint16> alwaysOnTop = int16Field(value, 1);
+    const std::optional<qint16> interval = int16Field(value, 2);
+    const std::optional<qint16> freeWindow = int16Field(value, 4);
+    if (!alwaysOnTop || !interval || !freeWindow || *interval < 1 || *interval > 30)
+        return false;
+    const auto flag = [&value](int number) {
+        return nearest<qint16>(SettingsFile::leadingNumber(field(value, number)));
+    };
+    settings.AlwaysOnTop = *alwaysOnTop;
+    settings.IntervalSeconds = *interval;
+    settings.CurrentListPath = field(value, 3);
+    if (settings.CurrentListPath.isEmpty())
+        settings.CurrentListPath = UnNamed;
+    settings.FreeWindow = *freeWindow;
+    settings.RandomOrder = flag(5);
+    settings.UseFade = flag(6);
+    settings.ShowBackColor = nearest<qint32>(SettingsFile::leadingNumber(field(value, 7)));
+    settings.SearchBmp = flag(8);
+    settings.SearchJpg = flag(9);
+    settings.ListSaveFolder = field(value, 10);
+    const QString startup = field(value, 11);
+    settings.StartupList = startup.left(startup.indexOf(QChar(u'\0')));
+    return true;
+}
+
+void readOption(Settings &settings, const QString &path)
+{
+    const std::optional<QString> value = readKey(path, OptionKey);
+    if (!value || !parseOption(settings, *value))
+        parseOption(settings, DefaultOption);
+}
+
+// A text field as stored; a text that holds the separator or a line break cannot be stored
+// without spoiling the fields after it, so it is left empty.
+QString textField(const QString &text)
+{
+    const bool storable = !text.contains(Separator) && !text.contains(QLatin1Char('\n')) &&
+                          !text.contains(QLatin1Char('\r'));
+    return storable ? text : QString();
+}
+
+QString optionValue(const Settings &s)
+{
+    const auto n = [](qint64 value) {
+        return QString::number(value);
+    };
+    return QStringList{n(s.AlwaysOnTop),
+                       n(s.IntervalSeconds),
+                       textField(s.CurrentListPath),
+                       n(s.FreeWindow),
+                       n(s.RandomOrder),
+                       n(s.UseFade),
+                       n(s.ShowBackColor),
+                       n(s.SearchBmp),
+                       n(s.SearchJpg),
+                       textField(s.ListSaveFolder),
+                       textField(s.StartupList)}
+        .join(Separator);
+}
+
+} // namespace
+
+namespace SettingsFile {
+
+void read(Settings &settings, const QSizeF &screenTwips)
+{
+    readMainForm(settings, settings.SettingsPath, screenTwips);
+    readSubForm(settings, settings.SettingsPath, screenTwips);
+    readOption(settings, settings.SettingsPath);
+}
+
+bool write(const Settings &settings)
+{
+    const QString mainForm =
+        numberText(settings.MainLeft) + Separator + numberText(settings.MainTop);
+    const QString subForm =
+        QStringList{numberText(settings.ShowHeight), numberText(settings.ShowLeft),
+                    numberText(settings.ShowTop), numberText(settings.ShowWidth),
+                    QString::number(settings.ShowMaximized)}
+            .join(Separator);
+    // One replacement of the file: a write cut off half-way never mixes old and new keys.
+    return ProfileFile::writeStrings(
+        settings.SettingsPath, Section,
+        {{MainFormKey, mainForm}, {SubFormKey, subForm}, {OptionKey, optionValue(settings)}});
+}
+
+QString numberText(double value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    // Round to seven significant digits first, then print without an exponent.
+    const double rounded = QString::number(value, 'g', 7).toDouble();
+    if (rounded == 0)
+        return QStringLiteral("0");
+    const int magnitude = int(std::floor(std::log10(std::fabs(rounded))));
+    QString text = QString::number(rounded, 'f', std::max(0, 6 - magnitude));
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    return text;
+}
+
+double leadingNumber(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
+        ++i;
+    const qsizetype start = i;
+    if (i < text.size() && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+        ++i;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('.') && !point)
+            point = true;
+        else if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+    }
+    bool ok = false;
+    const double value = text.mid(start, i - start).toDouble(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace SettingsFile

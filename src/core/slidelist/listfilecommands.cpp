@@ -1,0 +1,158 @@
+#include "core/slidelist/listfilecommands.h"
+
+#include "core/common/interaction.h"
+#include "core/settings/settings.h"
+#include "core/slidelist/entryrules.h"
+#include "core/slidelist/filelengths.h"
+#include "core/slidelist/listdocument.h"
+#include "core/slidelist/listfileformat.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "core/slidelist/slidelisttexts.h"
+
+#include <QDir>
+#include <QVector>
+
+namespace {
+
+enum FileMenuItem { ItemOpen = 0, ItemSave = 2, ItemSaveAs = 3 };
+
+QString fileNamePart(const QString &path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+} // namespace
+
+ListFileCommands::ListFileCommands(SlideListModel &model, ListDocument &document,
+                                   Settings &settings, Interaction &interaction)
+    : m_model(model)
+    , m_document(document)
+    , m_settings(settings)
+    , m_interaction(interaction)
+{
+}
+
+void ListFileCommands::OpenListFile(const QString &path)
+{
+    QString listPath = path;
+    if (listPath.isEmpty()) {
+        listPath = m_interaction.openFileName(SlideListTexts::openTitle(), startFolder(),
+                                              SlideListTexts::openFilters());
+        if (listPath.isEmpty())
+            return;
+    }
+    // A name without a list extension (a picture chosen under "all files") is no list.
+    const ListFormat format = listFormatOf(listPath);
+    if (format == ListFormat::None)
+        return;
+
+    const ListReadResult result = readListFile(listPath, format);
+    switch (result.status) {
+    case ListReadResult::Status::WrongMagic:
+        m_interaction.messageBox(SlideListTexts::readErrorText(), Interaction::StyleError,
+                                 SlideListTexts::readErrorTitle());
+        return;
+    case ListReadResult::Status::Unreadable:
+        return;
+    case ListReadResult::Status::Damaged:
+        appendExisting(result.paths);
+        return;
+    case ListReadResult::Status::Complete:
+        appendExisting(result.paths);
+        adoptListPath(listPath);
+        return;
+    }
+}
+
+void ListFileCommands::SaveListFile(bool useCurrentPath)
+{
+    QString target = m_document.ListPath;
+    if (!useCurrentPath) {
+        const QString proposed = m_document.ListPath.isEmpty() ? SlideListTexts::untitledFileName()
+                                                               : fileNamePart(m_document.ListPath);
+        target = m_interaction.saveFileName(SlideListTexts::saveTitle(),
+                                            QDir(startFolder()).filePath(proposed),
+                                            SlideListTexts::saveFilters());
+    }
+    if (target.isEmpty())
+        return;
+    const ListFormat format = listFormatOf(target);
+    if (format == ListFormat::None)
+        return;
+    // Saving is the user's only safeguard for the list, so a failure must not pass unnoticed.
+    if (!writeListFile(target, format, m_model.paths())) {
+        m_interaction.messageBox(SlideListTexts::writeErrorText(), Interaction::StyleError,
+                                 SlideListTexts::writeErrorTitle());
+        return;
+    }
+    m_document.ListModified = false;
+    adoptListPath(target);
+}
+
+void ListFileCommands::FileCommand(int index)
+{
+    switch (index) {
+    case ItemOpen:
+        if (m_document.ListModified &&
+            m_interaction.messageBox(SlideListTexts::modifiedQuestion(),
+                                     Interaction::StyleQuestionYesNo,
+                                     SlideListTexts::modifiedTitle()) == Interaction::Answer::Yes)
+            saveCurrentList();
+        OpenListFile(QString());
+        break;
+    case ItemSave:
+        if (m_model.EntryCount() > 0)
+            saveCurrentList();
+        break;
+    case ItemSaveAs:
+        if (m_model.EntryCount() > 0)
+            SaveListFile(false);
+        break;
+    default:
+        break;
+    }
+}
+
+QString ListFileCommands::startFolder() const
+{
+    if (!m_settings.ListSaveFolder.isEmpty())
+        return m_settings.ListSaveFolder;
+    if (!m_document.LastListFolder.isEmpty())
+        return m_document.LastListFolder;
+    return QDir::homePath();
+}
+
+// A path that exists gives its file name (the name the shell shows) and its length.
+void ListFileCommands::appendExisting(const QStringList &paths)
+{
+    QStringList candidates;
+    for (const QString &path : paths) {
+        if (m_model.FindEntry(path) == 0 && !fileNamePart(path).isEmpty())
+            candidates.append(path);
+    }
+    const QVector<qint64> lengths = FileLengths(candidates);
+    QVector<SlideEntry> found;
+    found.reserve(candidates.size());
+    for (qsizetype i = 0; i < candidates.size(); ++i) {
+        if (lengths.at(i) >= 0) {
+            const QString &path = candidates.at(i);
+            found.append(
+                SlideEntry{path, SizeText(lengths.at(i)), IconForName(fileNamePart(path))});
+        }
+    }
+    m_model.AddEntries(found);
+}
+
+void ListFileCommands::saveCurrentList()
+{
+    SaveListFile(!ListDocument::isUnnamed(m_document.ListName));
+}
+
+void ListFileCommands::adoptListPath(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString fileName = path.mid(slash + 1);
+    m_document.setNameAndPath(fileName.left(fileName.lastIndexOf(QLatin1Char('.'))), path);
+    m_document.LastListFolder =
+        slash > 0 ? path.left(slash) : (slash == 0 ? QStringLiteral("/") : QString());
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/slidelist/foldedpathkey.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <QVector>
+
+// One row of the slide list.
+struct SlideEntry {
+    QString path;     // full path, the entry's key, shown in column 1
+    QString sizeText; // SizeText at the time of adding, column 2
+    int icon = 1;     // 1 = JPEG picture icon, 2 = bitmap icon
+};
+
+// The slide list: entries in the order they were added, keys unique without regard
+// to letter case. Positions in the routine names are 1-based, as the commands count them.
+class SlideListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit SlideListModel(QObject *parent = nullptr);
+
+    // Finds the entry whose path equals the text without regard to case: 1-based position or 0.
+    int FindEntry(const QString &path) const;
+    bool AddEntry(const QString &path, const QString &iconName, const QString &sizeText);
+    // Appends the candidates (icons already chosen) that are not in the list yet, in one
+    // insertion; a path repeated within the batch counts once. Returns how many were added.
+    int AddEntries(const QVector<SlideEntry> &candidates);
+    void RemoveEntry(const QString &path);
+    void RemoveEntryAt(int position);
+    // Removes the entries at the given 1-based positions (any order, repeats and positions
+    // out of range ignored); the others keep their order.
+    void RemoveEntriesAt(const QList<int> &positions);
+    void ClearEntries();
+    int EntryCount() const { return int(m_entries.size()); }
+    const SlideEntry &EntryAt(int position) const { return m_entries.at(position - 1); }
+    QStringList paths() const;
+
+    // Icons shown beside the paths: the JPEG picture icon and the bitmap icon.
+    void setIcons(const QIcon &picture, const QIcon &bitmap);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    void removeRange(int first, int last);
+    void dropRows(const QList<int> &sortedRows);
+    void rebuildIndexFrom(int row);
+
+    QVector<SlideEntry> m_entries;
+    QHash<FoldedPathKey, int> m_rowByKey; // path -> 0-based row
+    QIcon m_pictureIcon;
+    QIcon m_bitmapIcon;
+};

@@ -1,0 +1,64 @@
+#include "ui/app/application.h"
+
+#include "core/settings/settingsfile.h"
+#include "core/common/twips.h"
+#include "ui/mainwindow/mainwindow.h"
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+
+namespace {
+
+// The main window's designed size, twips.
+constexpr double MainWidth = 10600;
+constexpr double MainHeight = 8200;
+
+bool meetsSomeScreen(const QRect &window)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (const QScreen *screen : screens) {
+        if (screen->geometry().intersects(window))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Application::Application(Interaction &interaction, QObject *parent)
+    : QObject(parent)
+    , m_interaction(interaction)
+{
+}
+
+Application::~Application() = default;
+
+void Application::start(const QString &settingsPath)
+{
+    m_settings.SettingsPath = settingsPath;
+    SettingsFile::read(m_settings, screenSizeTwips());
+    placeOnScreen();
+    m_window = std::make_unique<MainWindow>(m_settings, m_interaction);
+    connect(m_window.get(), &MainWindow::closeRequested, this, &Application::saveSettings);
+    m_window->show();
+}
+
+// A position left from a screen that is gone (or a hand-edited one) would open the window
+// where nobody can see it: it is centred instead.
+void Application::placeOnScreen()
+{
+    const QRect window(twipsToPixels(m_settings.MainLeft), twipsToPixels(m_settings.MainTop),
+                       twipsToPixels(MainWidth), twipsToPixels(MainHeight));
+    if (QGuiApplication::screens().isEmpty() || meetsSomeScreen(window))
+        return;
+    const QSizeF screen = screenSizeTwips();
+    m_settings.MainLeft = float((screen.width() - MainWidth) / 2);
+    m_settings.MainTop = float((screen.height() - MainHeight) / 2);
+}
+
+void Application::saveSettings()
+{
+    m_settings.CurrentListPath = m_window->listPath();
+    SettingsFile::write(m_settings);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/settings/settings.h"
+
+#include <QObject>
+#include <memory>
+
+class Interaction;
+class MainWindow;
+
+// Start-up and shutdown around the main window: reads the settings file, shows the main
+// window, and writes the settings back when the main window is asked to close.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    explicit Application(Interaction &interaction, QObject *parent = nullptr);
+    ~Application() override;
+
+    // Reads the settings file at settingsPath and shows the main window.
+    void start(const QString &settingsPath);
+
+    MainWindow *mainWindow() const { return m_window.get(); }
+    const Settings &settings() const { return m_settings; }
+
+private:
+    void placeOnScreen();
+    void saveSettings();
+
+    Interaction &m_interaction;
+    Settings m_settings;
+    std::unique_ptr<MainWindow> m_window;
+};

@@ -1,0 +1,114 @@
+#include "ui/app/qtinteraction.h"
+
+#include "core/common/windowscolour.h"
+
+#include "core/common/apptexts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QWidget *owner()
+{
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon iconForStyle(int style)
+{
+    switch (style & 0xF0) {
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons buttonsForStyle(int style)
+{
+    switch (style & 0x0F) {
+    case 1:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case 4:
+        return QMessageBox::Yes | QMessageBox::No;
+    case 5:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+Interaction::Answer answerFor(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return Interaction::Answer::Yes;
+    case QMessageBox::YesToAll:
+        return Interaction::Answer::YesToAll;
+    case QMessageBox::No:
+        return Interaction::Answer::No;
+    case QMessageBox::Retry:
+        return Interaction::Answer::Retry;
+    case QMessageBox::Cancel:
+        return Interaction::Answer::Cancel;
+    default:
+        return Interaction::Answer::Ok;
+    }
+}
+
+} // namespace
+
+Interaction::Answer QtInteraction::messageBox(const QString &text, int style, const QString &title)
+{
+    const QString shownTitle = title.isEmpty() ? AppTexts::programTitle() : title;
+    QMessageBox box(iconForStyle(style), shownTitle, text, buttonsForStyle(style), owner());
+    return answerFor(box.exec());
+}
+
+Interaction::Answer QtInteraction::confirmOverwrite(const QString &text, const QString &title)
+{
+    QMessageBox box(
+        QMessageBox::Question, title, text,
+        QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, owner());
+    return answerFor(box.exec());
+}
+
+QString QtInteraction::openFileName(const QString &title, const QString &startFolder,
+                                    const QStringList &filters)
+{
+    return QFileDialog::getOpenFileName(owner(), title, startFolder,
+                                        filters.join(QStringLiteral(";;")));
+}
+
+QString QtInteraction::saveFileName(const QString &title, const QString &startPath,
+                                    const QStringList &filters)
+{
+    return QFileDialog::getSaveFileName(owner(), title, startPath,
+                                        filters.join(QStringLiteral(";;")));
+}
+
+QString QtInteraction::folderName(const QString &title, const QString &startFolder)
+{
+    return QFileDialog::getExistingDirectory(owner(), title, startFolder);
+}
+
+std::optional<quint32> QtInteraction::colour(quint32 initial)
+{
+    const QColor chosen = QColorDialog::getColor(colourFromWindows(initial), owner());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return windowsFromColour(chosen);
+}
+
+void QtInteraction::beep()
+{
+    QApplication::beep();
+}

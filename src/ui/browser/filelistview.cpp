@@ -1,0 +1,209 @@
+#include "ui/browser/filelistview.h"
+
+#include "core/settings/settings.h"
+#include "core/common/statushints.h"
+#include "core/browser/browsertexts.h"
+#include "ui/browser/listingerrorprompt.h"
+#include "core/browser/sortpaths.h"
+#include "platform/directorylister.h"
+#include "platform/shellroutines.h"
+#include "core/slidelist/entryrules.h"
+#include "ui/slidelist/pictureicons.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+
+#include <algorithm>
+
+FileListView::FileListView(Settings &settings, Interaction &interaction, StatusHints &hints,
+                           QWidget *parent)
+    : QTreeView(parent)
+    , m_settings(settings)
+    , m_interaction(interaction)
+    , m_hints(hints)
+    , m_ownLister(std::make_unique<DirectoryLister>())
+    , m_lister(m_ownLister.get())
+{
+    setObjectName(QStringLiteral("ListView1"));
+    setModel(&m_model);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
+    m_model.setIcons(PictureIcon(1), PictureIcon(2));
+
+    header()->setSectionsClickable(true);
+    header()->setStretchLastSection(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &FileListView::headerClicked);
+}
+
+FileListView::~FileListView() = default;
+
+void FileListView::setDirectoryLister(const DirectoryLister *lister)
+{
+    m_lister = lister ? lister : m_ownLister.get();
+}
+
+void FileListView::ShowFolderFiles(const QString &folderPath)
+{
+    m_model.clear();
+    header()->setSortIndicatorShown(false);
+    setUpdatesEnabled(false);
+    QStringList paths = listPictures(folderPath).paths;
+    m_hints.setProgressMaximum(qMax(1, int(paths.size())));
+    m_hints.setProgressValue(0);
+    SortPaths(paths, 0, int(paths.size()) - 1);
+    m_model.setEntries(entriesFor(paths));
+    setUpdatesEnabled(true);
+    m_hints.setProgressValue(0);
+    m_folder = folderPath;
+    m_hints.setHint(folderPath);
+    Q_EMIT previewCleared();
+}
+
+DirectoryListing FileListView::listPictures(const QString &folderPath)
+{
+    for (;;) {
+        m_hints.setHint(BrowserTexts::gatheringFiles());
+        DirectoryListing listing = m_lister->pictureFiles(folderPath, m_settings.SearchJpg == 1,
+                                                          m_settings.SearchBmp == 1);
+        if (listing.error == ListingError::None)
+            return listing;
+        setUpdatesEnabled(true);
+        const bool again = AskAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
+                                                     FormatWording::FileList);
+        setUpdatesEnabled(false);
+        if (!again)
+            return listing;
+    }
+}
+
+QVector<FileListEntry> FileListView::entriesFor(const QStringList &sortedPaths)
+{
+    QVector<FileListEntry> entries;
+    entries.reserve(sortedPaths.size());
+    for (int i = 0; i < sortedPaths.size(); ++i) {
+        const QString &path = sortedPaths.at(i);
+        const QString name = ShellDisplayName(path);
+        if (!name.isEmpty()) {
+            const qint64 size = QFileInfo(path).size();
+            entries.append({path, name, SizeText(size), size, IconForName(name)});
+        }
+        m_hints.setProgressValue(i + 1);
+    }
+    return entries;
+}
+
+QVector<FileListEntry> FileListView::selectedEntries() const
+{
+    QModelIndexList rows = selectionModel()->selectedRows(FileListModel::NameColumn);
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    QVector<FileListEntry> entries;
+    for (const QModelIndex &row : std::as_const(rows))
+        entries.append(m_model.entryAt(row.row()));
+    return entries;
+}
+
+QVector<FileListEntry> FileListView::allEntries() const
+{
+    QVector<FileListEntry> entries;
+    for (int row = 0; row < m_model.EntryCount(); ++row)
+        entries.append(m_model.entryAt(row));
+    return entries;
+}
+
+QString FileListView::currentKey() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? m_model.entryAt(current.row()).key : QString();
+}
+
+bool FileListView::removeEntry(const QString &key)
+{
+    return m_model.removeKey(key);
+}
+
+void FileListView::clearEntries()
+{
+    m_model.clear();
+    m_folder.clear();
+}
+
+// One sort order serves both columns; every click reverses it.
+void FileListView::headerClicked(int column)
+{
+    m_sortOrder = m_sortOrder == Qt::DescendingOrder ? Qt::AscendingOrder : Qt::DescendingOrder;
+    m_model.sort(column, m_sortOrder);
+    header()->setSortIndicator(column, m_sortOrder);
+    header()->setSortIndicatorShown(true);
+}
+
+void FileListView::focusInEvent(QFocusEvent *event)
+{
+    QTreeView::focusInEvent(event);
+    if (m_model.EntryCount() > 0)
+        m_hints.setHint(BrowserTexts::pictureCount(m_model.EntryCount()));
+}
+
+void FileListView::focusOutEvent(QFocusEvent *event)
+{
+    QTreeView::focusOutEvent(event);
+    m_hints.setHint({});
+}
+
+void FileListView::keyReleaseEvent(QKeyEvent *event)
+{
+    QTreeView::keyReleaseEvent(event);
+    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (arrow && !event->isAutoRepeat())
+        previewAfterRelease(event->modifiers());
+}
+
+void FileListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        previewAfterRelease(event->modifiers());
+}
+
+// The columns get their widths once, when the list first has its size: the size column
+// holds a ten-character size text and the name column the rest. Later the main window's
+// splitters fit the name column.
+void FileListView::resizeEvent(QResizeEvent *event)
+{
+    QTreeView::resizeEvent(event);
+    if (!m_columnsPlaced && viewport()->width() > 0) {
+        m_columnsPlaced = true;
+        placeColumns();
+    }
+}
+
+void FileListView::placeColumns()
+{
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int sizeText = fontMetrics().horizontalAdvance(QStringLiteral("00,000,000")) + margins;
+    const int size = qMax(sizeText, header()->sectionSizeHint(FileListModel::SizeColumn));
+    header()->resizeSection(FileListModel::SizeColumn, size);
+    header()->resizeSection(FileListModel::NameColumn,
+                            qMax(header()->minimumSectionSize(), viewport()->width() - size));
+}
+
+// Shift alone extends a selection: the picture stays as it is.
+void FileListView::previewAfterRelease(Qt::KeyboardModifiers modifiers)
+{
+    if (IsShiftAlone(modifiers) || m_model.EntryCount() == 0)
+        return;
+    const QString key = currentKey();
+    if (!key.isEmpty())
+        Q_EMIT previewRequested(key);
+}

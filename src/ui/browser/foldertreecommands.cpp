@@ -1,0 +1,173 @@
+#include "ui/browser/foldertreecommands.h"
+
+#include "core/common/interaction.h"
+#include "core/browser/browsertexts.h"
+#include "ui/browser/filelistview.h"
+#include "core/browser/foldertreekeys.h"
+#include "ui/browser/foldertreeview.h"
+#include "platform/directorylister.h"
+#include "platform/shellroutines.h"
+#include "core/slidelist/slidelistmodel.h"
+
+#include <QAbstractItemDelegate>
+#include <QApplication>
+#include <QDebug>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTimer>
+
+using namespace FolderKeys;
+
+FolderTreeCommands::FolderTreeCommands(FolderTreeView &tree, Interaction &interaction)
+    : m_tree(tree)
+    , m_interaction(interaction)
+{
+    QAbstractItemDelegate *delegate = tree.itemDelegate();
+    connect(delegate, &QAbstractItemDelegate::commitData, this, [this](QWidget *editor) {
+        if (const auto *line = qobject_cast<QLineEdit *>(editor)) {
+            m_labelCommitted = true;
+            m_committedLabel = line->text();
+        }
+    });
+    // Connected after the view's own handling, so the editor is gone when this runs.
+    connect(delegate, &QAbstractItemDelegate::closeEditor, this, &FolderTreeCommands::editorClosed);
+}
+
+void FolderTreeCommands::CreateNewFolder(QTreeWidgetItem *parent, const QString &path)
+{
+    const QString created = createFirstFree(path);
+    if (created.isEmpty()) {
+        m_interaction.messageBox(BrowserTexts::createError(FolderOfPath(path)),
+                                 Interaction::StyleError, BrowserTexts::createErrorTitle());
+        return;
+    }
+    const QString key = ChildKey(FolderTreeView::keyOf(parent), created);
+    QStringList siblings;
+    for (int i = 0; i < parent->childCount(); ++i)
+        siblings.append(FolderTreeView::keyOf(parent->child(i)));
+    QTreeWidgetItem *node = m_tree.newFolderNode(key, LastComponent(created));
+    node->setFlags(node->flags() | Qt::ItemIsEditable);
+    parent->insertChild(SortedInsertPosition(siblings, key), node);
+
+    // Pending before the parent opens, so that reading the parent skips the new folder.
+    m_pendingKey = key;
+    m_pendingNode = m_tree.nodeIndex(node);
+    parent->setExpanded(true);
+    m_tree.setCurrentItem(node);
+    startLabelEditLater();
+}
+
+// Empty when no name of the series could be created.
+QString FolderTreeCommands::createFirstFree(const QString &path)
+{
+    for (int attempt = 1; attempt <= MaxNewFolderTries; ++attempt) {
+        const QString candidate = NewFolderPath(path, attempt);
+        switch (m_tree.lister().makeFolder(candidate)) {
+        case MakeFolderResult::Created:
+            return candidate;
+        case MakeFolderResult::NameTaken:
+            continue;
+        case MakeFolderResult::Failed:
+            return {};
+        }
+    }
+    return {};
+}
+
+// Once the menu or message box that came before has closed and given the focus back: an
+// editor that loses the focus to it would end at once.
+void FolderTreeCommands::startLabelEditLater()
+{
+    QTimer::singleShot(0, this, &FolderTreeCommands::startLabelEdit);
+}
+
+void FolderTreeCommands::startLabelEdit()
+{
+    if (QTreeWidgetItem *node = m_tree.nodeAt(m_pendingNode)) {
+        m_labelCommitted = false;
+        m_tree.scrollToItem(node);
+        m_tree.editItem(node, 0);
+    }
+}
+
+// A cancelled edit counts as an empty name, which cannot be used.
+void FolderTreeCommands::editorClosed()
+{
+    if (m_pendingKey.isEmpty())
+        return;
+    const QString label = m_labelCommitted ? m_committedLabel : QString();
+    m_labelCommitted = false;
+    RenameNewFolder(label);
+}
+
+void FolderTreeCommands::RenameNewFolder(const QString &newLabel)
+{
+    QTreeWidgetItem *node = m_tree.nodeAt(m_pendingNode);
+    if (!node) {
+        m_pendingKey.clear();
+        return;
+    }
+    const QString from = KeyPath(m_pendingKey);
+    const QString targetKey =
+        m_pendingKey.left(m_pendingKey.lastIndexOf(QLatin1Char('/')) + 1) + newLabel;
+    const bool usable = !newLabel.isEmpty() && !newLabel.contains(QLatin1Char('/'));
+    if (usable && m_tree.lister().renameFolder(from, KeyPath(targetKey))) {
+        node->setData(0, Qt::UserRole, targetKey);
+        node->setText(0, newLabel);
+        node->setFlags(node->flags() & ~Qt::ItemIsEditable);
+        m_pendingKey.clear();
+        m_pendingNode = QPersistentModelIndex();
+        return;
+    }
+    node->setText(0, LastComponent(from));
+    m_interaction.messageBox(BrowserTexts::renameError(), Interaction::StyleError,
+                             BrowserTexts::renameErrorTitle());
+    startLabelEditLater();
+}
+
+bool FolderTreeCommands::DeleteFolder(const QString &path, QTreeWidgetItem *node)
+{
+    const int result = ShellDelete(m_interaction, QStringList{path});
+    if (result == ShellCancelled)
+        return false;
+    if (result != 0) {
+        m_interaction.messageBox(BrowserTexts::deleteFailed(), Interaction::StyleError,
+                                 BrowserTexts::deleteFolderErrorTitle());
+        return false;
+    }
+    delete node;
+    if (!m_tree.nodeAt(m_pendingNode))
+        m_pendingKey.clear();
+    refreshFileList(path);
+    removeSlideEntries(path);
+    return true;
+}
+
+// The file list follows the tree's selection when it showed the deleted folder (or one of
+// its subfolders, whose files are gone as well).
+void FolderTreeCommands::refreshFileList(const QString &deletedPath)
+{
+    if (!m_fileList || !IsSameOrBelow(m_fileList->folder(), deletedPath))
+        return;
+    m_fileList->clearEntries();
+    const QString selected = KeyPath(FolderTreeView::keyOf(m_tree.currentItem()));
+    if (!selected.isEmpty())
+        m_fileList->ShowFolderFiles(selected);
+}
+
+// Entries directly in the deleted folder leave the list; entries of its subfolders stay.
+// A file that still exists (a folder differing only in letter case) keeps its entry.
+void FolderTreeCommands::removeSlideEntries(const QString &deletedPath)
+{
+    if (!m_slideList)
+        return;
+    int position = 1;
+    while (position <= m_slideList->EntryCount()) {
+        const QString path = m_slideList->EntryAt(position).path;
+        if (FolderOfPath(path).compare(deletedPath, Qt::CaseInsensitive) == 0 &&
+            !QFileInfo::exists(path))
+            m_slideList->RemoveEntryAt(position);
+        else
+            ++position;
+    }
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "ui/browser/foldertreecommands.h"
+#include "ui/browser/foldertreeicons.h"
+
+#include <QPersistentModelIndex>
+#include <QTreeWidget>
+
+#include <memory>
+
+class DirectoryLister;
+class FileListView;
+class Interaction;
+class SlideListModel;
+class StatusHints;
+struct DirectoryListing;
+struct Settings;
+
+// The folder tree of the main window (TreeView1): the desktop, the computer with its
+// volumes, the home folder and the desktop's folders. Folders are read when first expanded.
+// Every node keeps its key ("section*path") in Qt::UserRole.
+class FolderTreeView : public QTreeWidget {
+    Q_OBJECT
+public:
+    static QString dragMimeType() { return QStringLiteral("application/x-vellora-folder-key"); }
+
+    FolderTreeView(Settings &settings, Interaction &interaction, StatusHints &hints,
+                   QWidget *parent = nullptr);
+    ~FolderTreeView() override;
+
+    // Tests give a lister with their own volumes and failing media; nullptr restores the
+    // real file system.
+    void setDirectoryLister(const DirectoryLister *lister);
+    const DirectoryLister &lister() const { return *m_lister; }
+    // What a folder deletion brings in line; either may be left unset.
+    void setSlideList(SlideListModel *model);
+    void setFileList(FileListView *fileList);
+
+    void LoadTreeIcons();
+    // Builds the whole tree and opens the node expandKey; from then on expanding a node
+    // reads its folders.
+    void BuildFolderTree(const QString &expandKey);
+    void FillFolderNode(const QString &nodeKey, const QString &folderPath);
+
+    static QString keyOf(const QTreeWidgetItem *item);
+    // The node with this key nearest the top (a folder can be reached twice); nullptr if none.
+    QTreeWidgetItem *nodeForKey(const QString &key) const;
+    QTreeWidgetItem *newFolderNode(const QString &key, const QString &label) const;
+    QPersistentModelIndex nodeIndex(QTreeWidgetItem *item) const;
+    QTreeWidgetItem *nodeAt(const QPersistentModelIndex &index) const;
+
+    // The node under the last right click, and the pop-up commands on it:
+    // 0 new folder, 1 delete folder.
+    QString PopupNodeKey() const { return m_popupKey; }
+    void PopUpCommand(int index);
+    FolderTreeCommands &commands() { return m_commands; }
+
+Q_SIGNALS:
+    void folderClicked(const QString &folderPath);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QList<QTreeWidgetItem *> &items) const override;
+    Qt::DropActions supportedDropActions() const override;
+
+private:
+    QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &key, const QString &text,
+                             const QIcon &icon);
+    static void addPlaceholder(QTreeWidgetItem *node, const QString &placeholderKey);
+    void fillNode(QTreeWidgetItem *node, const QString &folderPath);
+    DirectoryListing listSubfolders(const QString &folderPath);
+    void nodeExpanded(QTreeWidgetItem *node);
+    void nodeClicked(QTreeWidgetItem *node);
+    void showPopup(QTreeWidgetItem *node, const QPoint &globalPos);
+    void setHighlighted(QTreeWidgetItem *node, bool highlighted);
+
+    Settings &m_settings;
+    Interaction &m_interaction;
+    StatusHints &m_hints;
+    std::unique_ptr<DirectoryLister> m_ownLister;
+    const DirectoryLister *m_lister;
+    FolderTreeIcons m_icons;
+    FolderTreeCommands m_commands;
+    bool m_mainInitialised = false;
+    QString m_popupKey;
+    QPersistentModelIndex m_popupNode;
+};

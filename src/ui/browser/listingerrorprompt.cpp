@@ -1,0 +1,49 @@
+#include "ui/browser/listingerrorprompt.h"
+
+#include "core/common/interaction.h"
+#include "core/browser/browsertexts.h"
+#include "platform/directorylister.h"
+
+namespace {
+
+constexpr int FormatFailed = -1;
+constexpr int FormatImpossible = -3;
+
+void offerFormat(Interaction &interaction, const DirectoryLister &lister, const QString &folder,
+                 FormatWording wording)
+{
+    const auto answer =
+        interaction.messageBox(BrowserTexts::notFormatted(folder), Interaction::StyleWarningYesNo,
+                               BrowserTexts::deviceErrorTitle());
+    if (answer != Interaction::Answer::Yes)
+        return;
+    const QString suffix =
+        wording == FormatWording::FolderTree ? BrowserTexts::treeFormatSuffix() : QString();
+    const int result = lister.formatDrive(folder);
+    if (result == FormatImpossible)
+        interaction.messageBox(BrowserTexts::cannotFormat() + suffix, Interaction::StylePlain, {});
+    else if (result == FormatFailed)
+        interaction.messageBox(BrowserTexts::formatError() + suffix, Interaction::StylePlain, {});
+}
+
+} // namespace
+
+bool AskAgainAfterListingError(Interaction &interaction, const DirectoryLister &lister,
+                               const QString &folder, const DirectoryListing &listing,
+                               FormatWording wording)
+{
+    switch (listing.error) {
+    case ListingError::NotReady:
+        return interaction.messageBox(BrowserTexts::notAccessible(folder, listing.systemText),
+                                      Interaction::StyleErrorRetry,
+                                      BrowserTexts::deviceErrorTitle()) ==
+               Interaction::Answer::Retry;
+    case ListingError::Unformatted:
+        offerFormat(interaction, lister, folder, wording);
+        return false;
+    case ListingError::None:
+    case ListingError::Other:
+        break;
+    }
+    return false;
+}

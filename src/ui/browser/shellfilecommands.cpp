@@ -1,0 +1,131 @@
+#include "ui/browser/shellfilecommands.h"
+
+#include "core/common/interaction.h"
+#include "core/common/statushints.h"
+#include "core/browser/browsertexts.h"
+#include "ui/browser/filelistview.h"
+#include "platform/shellroutines.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "ui/slidelist/slidelistview.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int MoveMode = 1;
+constexpr int CopyMode = 2;
+
+} // namespace
+
+ShellFileCommands::ShellFileCommands(SlideListModel &model, SlideListView &slideView,
+                                     FileListView &fileList, Interaction &interaction,
+                                     StatusHints &hints)
+    : m_model(model)
+    , m_slideView(slideView)
+    , m_fileList(fileList)
+    , m_interaction(interaction)
+    , m_hints(hints)
+{
+}
+
+void ShellFileCommands::PopUpCommand(int index)
+{
+    if (m_model.EntryCount() == 0)
+        return;
+    switch (index) {
+    case 0:
+        chooseFolderThen(BrowserTexts::moveTarget(), &ShellFileCommands::MoveSelectedFiles);
+        break;
+    case 1:
+        chooseFolderThen(BrowserTexts::copyTarget(), &ShellFileCommands::CopySelectedFiles);
+        break;
+    case 2:
+        DeleteSelectedFiles();
+        break;
+    default:
+        break;
+    }
+}
+
+// The folder browser has no folder of its own: it opens at the desktop, the top of the
+// user's folders (the home folder when there is no desktop folder).
+void ShellFileCommands::chooseFolderThen(const QString &title, Command command)
+{
+    QString start = SpecialFolderPath(SpecialFolderDesktop);
+    if (start.isEmpty())
+        start = QDir::homePath();
+    const QString destination = m_interaction.folderName(title, start);
+    if (!destination.isEmpty())
+        (this->*command)(destination);
+    m_slideView.setFocus();
+}
+
+// Files that left their folder leave both lists, whatever the result says: a move stopped
+// half-way has moved some of them.
+void ShellFileCommands::MoveSelectedFiles(const QString &destination)
+{
+    const QStringList paths = m_slideView.SelectedEntries();
+    if (paths.isEmpty())
+        return;
+    moveOrCopy(destination, MoveMode);
+    removeVanished(paths);
+    m_slideView.ShowListCount();
+}
+
+void ShellFileCommands::CopySelectedFiles(const QString &destination)
+{
+    moveOrCopy(destination, CopyMode);
+}
+
+int ShellFileCommands::moveOrCopy(const QString &destination, int mode)
+{
+    const QStringList paths = m_slideView.SelectedEntries();
+    if (paths.isEmpty())
+        return 0;
+    auto progress = [this](int done, int total) {
+        m_hints.setProgressMaximum(qMax(1, total));
+        m_hints.setProgressValue(done);
+        return true;
+    };
+    const int result = ShellMoveCopy(m_interaction, paths, destination, mode, progress);
+    m_hints.setProgressValue(0);
+    return result;
+}
+
+// A failed delete may still have put some files in the trash; those leave the lists too.
+void ShellFileCommands::DeleteSelectedFiles()
+{
+    const QStringList paths = m_slideView.SelectedEntries();
+    if (paths.isEmpty())
+        return;
+    const int result = ShellDelete(m_interaction, paths);
+    if (result == ShellCancelled)
+        return;
+    if (result == 0) {
+        removeFromLists(paths);
+    } else {
+        removeVanished(paths);
+        m_interaction.messageBox(BrowserTexts::deleteFailed(), Interaction::StyleError,
+                                 BrowserTexts::deleteFileErrorTitle());
+    }
+    m_slideView.ShowListCount();
+}
+
+void ShellFileCommands::removeFromLists(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        m_model.RemoveEntry(path);
+        m_fileList.removeEntry(path);
+    }
+}
+
+void ShellFileCommands::removeVanished(const QStringList &paths)
+{
+    QStringList gone;
+    for (const QString &path : paths) {
+        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+            gone.append(path);
+    }
+    removeFromLists(gone);
+}

@@ -1,0 +1,144 @@
+#include "ui/mainwindow/intervalentry.h"
+
+#include "core/settings/settings.h"
+#include "core/common/showmessage.h"
+#include "core/common/statushints.h"
+#include "ui/mainwindow/focuscolours.h"
+#include "core/mainwindow/intervalrule.h"
+#include "core/mainwindow/mainwindowtexts.h"
+#include "ui/mainwindow/updowncontrol.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int OutOfRangeMessage = 16; // "1～30の数値を指定して下さい"
+
+} // namespace
+
+IntervalEntry::IntervalEntry(QLineEdit &text2, UpDownControl &upDown1, QLineEdit &dummy,
+                             Settings &settings, Interaction &interaction, StatusHints &hints,
+                             QWidget &window)
+    : QObject(&text2)
+    , m_text2(text2)
+    , m_upDown(upDown1)
+    , m_dummy(dummy)
+    , m_settings(settings)
+    , m_interaction(interaction)
+    , m_hints(hints)
+    , m_window(window)
+{
+    FocusColours::paint(m_text2, FocusColours::EntryAtRest);
+    m_text2.installEventFilter(this);
+    m_dummy.installEventFilter(this);
+    connect(&m_text2, &QLineEdit::textChanged, this, &IntervalEntry::entryTextChanged);
+    connect(&m_upDown, &UpDownControl::valueChanged, this, &IntervalEntry::upDownChanged);
+}
+
+void IntervalEntry::placeInterval(int seconds)
+{
+    m_upDown.setValue(seconds);
+    if (m_text2.text() != QString::number(m_upDown.value()))
+        upDownChanged(m_upDown.value());
+}
+
+void IntervalEntry::showHint(const QString &text)
+{
+    m_hints.setHint(MainText::IntervalHintHead + text + MainText::IntervalHintTail);
+}
+
+// The arrows follow a number typed into the entry, so that they step on from what it shows.
+void IntervalEntry::entryTextChanged(const QString &text)
+{
+    showHint(text);
+    if (const std::optional<int> seconds = IntervalRule::wholeSeconds(text)) {
+        const QSignalBlocker blocker(m_upDown);
+        m_upDown.setValue(*seconds);
+    }
+}
+
+void IntervalEntry::upDownChanged(int value)
+{
+    m_text2.setText(QString::number(value));
+    m_settings.IntervalSeconds = qint16(value);
+    if (m_window.isEnabled())
+        m_dummy.setFocus(Qt::OtherFocusReason);
+}
+
+bool IntervalEntry::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool entry = watched == &m_text2;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        return entry && (key == Qt::Key_Return || key == Qt::Key_Enter);
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        focusChanged(static_cast<QWidget &>(*watched), *static_cast<QFocusEvent *>(event));
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void IntervalEntry::focusChanged(QWidget &widget, const QFocusEvent &event)
+{
+    const FocusColours::Change change = FocusColours::focusChange(widget, event);
+    if (change == FocusColours::Change::None)
+        return;
+    const bool gained = change == FocusColours::Change::Gained;
+    FocusColours::paint(m_text2, gained ? FocusColours::Focused : FocusColours::EntryAtRest);
+    if (&widget != &m_text2)
+        return;
+    if (gained)
+        entryFocusIn();
+    else
+        entryFocusOut();
+}
+
+void IntervalEntry::entryFocusIn()
+{
+    m_tag = m_text2.text();
+    showHint(m_tag);
+}
+
+void IntervalEntry::entryFocusOut()
+{
+    // The check may ask a question; it waits until the focus has settled on the new control.
+    QMetaObject::invokeMethod(this, &IntervalEntry::checkEntry, Qt::QueuedConnection);
+}
+
+void IntervalEntry::checkEntry()
+{
+    const IntervalRule::Verdict verdict = IntervalRule::check(m_text2.text(), m_tag);
+    switch (verdict.outcome) {
+    case IntervalRule::Outcome::Unchanged:
+        return;
+    case IntervalRule::Outcome::Rejected:
+        reject();
+        return;
+    case IntervalRule::Outcome::Accepted:
+        break;
+    }
+    {
+        // The arrows take the whole seconds without moving the focus again.
+        const QSignalBlocker blocker(m_upDown);
+        m_upDown.setValue(verdict.seconds);
+    }
+    m_text2.setText(QString::number(verdict.seconds));
+    m_tag = m_text2.text();
+    m_settings.IntervalSeconds = qint16(verdict.seconds);
+    m_hints.setHint({});
+}
+
+void IntervalEntry::reject()
+{
+    ShowMessage(m_interaction, OutOfRangeMessage);
+    m_text2.setText(m_tag);
+    m_text2.setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,137 @@
+#include "ui/mainwindow/mainactivation.h"
+
+#include "core/settings/settings.h"
+#include "ui/browser/filelistview.h"
+#include "ui/browser/foldertreeview.h"
+#include "ui/mainwindow/intervalentry.h"
+#include "ui/mainwindow/maincommands.h"
+#include "ui/mainwindow/panearranger.h"
+#include "ui/mainwindow/previewpane.h"
+#include "ui/mainwindow/showoptionchecks.h"
+#include "core/slidelist/listdocument.h"
+#include "core/slidelist/listfilecommands.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "ui/slidelist/slidelistview.h"
+
+#include <QItemSelectionModel>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+const QString UnNamed = QStringLiteral("UnNamed");
+const QString StartExpandKey = QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ*/"); // the root volume, opened
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+MainActivation::MainActivation(QWidget &window, Settings &settings, const Parts &parts)
+    : QObject(&window)
+    , m_window(window)
+    , m_settings(settings)
+    , m_parts(parts)
+{
+}
+
+void MainActivation::activated()
+{
+    if (!m_mainInitialised)
+        firstActivation();
+    if (m_settings.RestoreListFocus)
+        restoreListFocus();
+}
+
+QString MainActivation::listNameOf(const QString &path)
+{
+    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+void MainActivation::firstActivation()
+{
+    // Disabling the window takes the focus away; the control that had it gets it back.
+    const QPointer<QWidget> focused = m_window.focusWidget();
+    m_window.setEnabled(false);
+    m_parts.arranger->paintBarsAtRest();
+    m_parts.interval->placeInterval(m_settings.IntervalSeconds);
+    m_parts.checks->placeSettings();
+    showListName();
+    m_parts.folderTree->LoadTreeIcons();
+    m_parts.folderTree->BuildFolderTree(StartExpandKey);
+    m_mainInitialised = true;
+    openStartList(focused);
+    m_window.setEnabled(true);
+    if (focused && m_window.isVisible())
+        focused->setFocus(Qt::OtherFocusReason);
+}
+
+void MainActivation::showListName()
+{
+    const QString &path = m_settings.CurrentListPath;
+    if (path.isEmpty())
+        return;
+    if (ListDocument::isUnnamed(path))
+        m_parts.document->setNameAndPath(UnNamed, QString());
+    else
+        m_parts.document->setNameAndPath(listNameOf(path), path);
+}
+
+// The window is disabled and holds no focus now; the show gives it back to the control that
+// had it before.
+void MainActivation::openStartList(QWidget *focused)
+{
+    if (!m_settings.StartupList.isEmpty()) {
+        m_parts.files->OpenListFile(m_settings.StartupList);
+        m_parts.commands->StartSlideShow(focused);
+    } else if (!m_settings.CurrentListPath.isEmpty() &&
+               !ListDocument::isUnnamed(m_settings.CurrentListPath)) {
+        m_parts.files->OpenListFile(m_settings.CurrentListPath);
+    }
+}
+
+void MainActivation::restoreListFocus()
+{
+    if (!restoreFileListFocus())
+        restoreSlideListFocus();
+    m_settings.RestoreListFocus = false;
+}
+
+// Selects the file list's item again and, when the file list had the focus, shows its
+// picture and gives it the focus. True when nothing more is to be done.
+bool MainActivation::restoreFileListFocus()
+{
+    FileListView &list = *m_parts.fileList;
+    const QVector<FileListEntry> selected = list.selectedEntries();
+    if (list.EntryCount() == 0 || selected.isEmpty())
+        return false;
+    QModelIndex item = list.currentIndex();
+    if (!item.isValid() || !list.selectionModel()->isRowSelected(item.row(), QModelIndex()))
+        item = list.model()->index(list.fileModel().rowOfKey(selected.constFirst().key), 0);
+    const QString key = list.fileModel().entryAt(item.row()).key;
+    // Only this item is selected anew: the rest of a multiple selection stays as it was.
+    QItemSelectionModel &selection = *list.selectionModel();
+    selection.select(item, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    selection.setCurrentIndex(item, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (!sameName(m_settings.LastFocusList, QStringLiteral("ListView1")))
+        return false;
+    m_parts.preview->ShowPreview(key);
+    list.setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void MainActivation::restoreSlideListFocus()
+{
+    if (m_parts.model->EntryCount() == 0 ||
+        !sameName(m_settings.LastFocusList, QStringLiteral("ListView2")))
+        return;
+    SlideListView &list = *m_parts.slideList;
+    const int position = list.CurrentEntry();
+    if (position > 0 && list.selectionModel()->isRowSelected(position - 1, QModelIndex()))
+        m_parts.preview->ShowPreview(m_parts.model->EntryAt(position).path);
+    list.setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,62 @@
+#include "ui/slidelist/folderpictures.h"
+
+#include "core/browser/sortpaths.h"
+#include "platform/directorylister.h"
+#include "platform/folderidentity.h"
+#include "platform/shellroutines.h"
+#include "core/slidelist/entryrules.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+FolderPictures::FolderPictures(const DirectoryLister &lister)
+    : m_lister(lister)
+{
+}
+
+QStringList FolderPictures::FolderPaths(const QString &folder) const
+{
+    QStringList folders;
+    QSet<FolderIdentity> seen;
+    // The dropped folder always counts; below it, a folder that cannot be examined is passed.
+    const auto firstVisit = [&](const QString &path) {
+        const std::optional<FolderIdentity> id = FolderIdentityOf(path);
+        if (!id)
+            return path == folder;
+        if (seen.contains(*id))
+            return false;
+        seen.insert(*id);
+        return true;
+    };
+    // Depth first, each folder before the folders below it. The order only settles which of
+    // two paths to one folder is kept; sorting each level makes that the same every time.
+    QStringList pending{folder};
+    while (!pending.isEmpty()) {
+        const QString current = pending.takeLast();
+        if (!firstVisit(current))
+            continue;
+        folders.append(current);
+        QStringList children = m_lister.subfolders(current).paths;
+        SortPaths(children, 0, int(children.size()) - 1);
+        for (auto child = children.crbegin(); child != children.crend(); ++child)
+            pending.append(*child);
+    }
+    SortPaths(folders, 0, int(folders.size()) - 1);
+    return folders;
+}
+
+QVector<SlideEntry> FolderPictures::FolderEntries(const QString &folder, bool jpeg,
+                                                  bool bitmap) const
+{
+    QStringList paths = m_lister.pictureFiles(folder, jpeg, bitmap).paths;
+    SortPaths(paths, 0, int(paths.size()) - 1);
+    QVector<SlideEntry> entries;
+    entries.reserve(paths.size());
+    for (const QString &path : std::as_const(paths)) {
+        const QFileInfo info(path);
+        const QString name = ShellDisplayName(info);
+        if (!name.isEmpty())
+            entries.append({path, SizeText(info.size()), IconForName(name)});
+    }
+    return entries;
+}

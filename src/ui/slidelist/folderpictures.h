@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/slidelist/slidelistmodel.h"
+
+#include <QStringList>
+#include <QVector>
+
+class DirectoryLister;
+
+// What a dropped folder brings into the slide list: its pictures and those of every folder
+// below it, folder by folder.
+class FolderPictures {
+public:
+    explicit FolderPictures(const DirectoryLister &lister);
+
+    // The folder and all its subfolders at any depth, sorted by SortPaths. Folders whose names
+    // begin with "." are not walked; a folder reached a second time (through a link, even one
+    // pointing back up the walk) is left out, so every walk ends. A folder that cannot be read
+    // simply has no subfolders.
+    QStringList FolderPaths(const QString &folder) const;
+
+    // The picture files of one folder (not of its subfolders), sorted by SortPaths, as slide
+    // entries: icon by the display name, size as it is now. Files gone since the listing are
+    // left out.
+    QVector<SlideEntry> FolderEntries(const QString &folder, bool jpeg, bool bitmap) const;
+
+private:
+    const DirectoryLister &m_lister;
+};

@@ -1,0 +1,171 @@
+#include "ui/slidelist/slidelistview.h"
+
+#include "ui/slidelist/pictureicons.h"
+
+#include "core/common/statushints.h"
+#include "platform/shellroutines.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "core/slidelist/slidelisttexts.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int IconSize = 16;
+constexpr int NameColumnShare = 6; // the size column is a sixth of the name column
+
+} // namespace
+
+SlideListView::SlideListView(SlideListModel &model, StatusHints &hints, QWidget *parent)
+    : QTreeView(parent)
+    , m_model(model)
+    , m_hints(hints)
+{
+    setObjectName(QStringLiteral("ListView2"));
+    m_model.setIcons(PictureIcon(1), PictureIcon(2));
+    setModel(&m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    setIconSize(QSize(IconSize, IconSize));
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    header()->setSectionsClickable(false);
+    header()->setStretchLastSection(false);
+    buildPopUpMenu();
+}
+
+void SlideListView::buildPopUpMenu()
+{
+    m_popUp = new QMenu(this);
+    m_popUp->setObjectName(QStringLiteral("mnu_PopUp"));
+    const QStringList items = SlideListTexts::popUpItems();
+    for (int i = 0; i < items.size(); ++i) {
+        QAction *action = m_popUp->addAction(items.at(i));
+        connect(action, &QAction::triggered, this, [this, i] { Q_EMIT popUpCommand(i); });
+    }
+}
+
+QStringList SlideListView::SelectedEntries() const
+{
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    QStringList paths;
+    paths.reserve(rows.size());
+    for (const QModelIndex &row : std::as_const(rows))
+        paths.append(m_model.EntryAt(row.row() + 1).path);
+    return paths;
+}
+
+int SlideListView::CurrentEntry() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+QString SlideListView::currentPath() const
+{
+    const int position = CurrentEntry();
+    return position > 0 ? m_model.EntryAt(position).path : QString();
+}
+
+void SlideListView::ShowListCount()
+{
+    m_hints.setHint(SlideListTexts::countMessage(m_model.EntryCount()));
+}
+
+void SlideListView::previewCurrentEntry()
+{
+    const QString path = currentPath();
+    if (!path.isEmpty())
+        Q_EMIT previewRequested(path);
+}
+
+void SlideListView::focusInEvent(QFocusEvent *event)
+{
+    QTreeView::focusInEvent(event);
+    if (m_model.EntryCount() > 0)
+        ShowListCount();
+}
+
+void SlideListView::focusOutEvent(QFocusEvent *event)
+{
+    QTreeView::focusOutEvent(event);
+    m_hints.setHint(QString());
+}
+
+void SlideListView::keyReleaseEvent(QKeyEvent *event)
+{
+    QTreeView::keyReleaseEvent(event);
+    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (arrow && !IsShiftAlone(event->modifiers()) && m_model.EntryCount() > 0)
+        previewCurrentEntry();
+}
+
+// The menu key and Shift+F10 open the pop-up at the current entry when it is selected, as
+// they do in any desktop program.
+bool SlideListView::popUpAtCurrentEntry()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isSelected(current))
+        return false;
+    m_popUp->popup(viewport()->mapToGlobal(visualRect(current).bottomLeft()));
+    return true;
+}
+
+void SlideListView::keyPressEvent(QKeyEvent *event)
+{
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (shiftF10 && popUpAtCurrentEntry())
+        return;
+    QTreeView::keyPressEvent(event);
+}
+
+void SlideListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard && popUpAtCurrentEntry())
+        return;
+    QTreeView::contextMenuEvent(event);
+}
+
+void SlideListView::mousePressEvent(QMouseEvent *event)
+{
+    QTreeView::mousePressEvent(event);
+    const bool overEntry = indexAt(event->position().toPoint()).isValid();
+    if (event->button() == Qt::RightButton && m_model.EntryCount() > 0 && overEntry)
+        m_popUp->popup(event->globalPosition().toPoint());
+}
+
+void SlideListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && !IsShiftAlone(event->modifiers()) &&
+        m_model.EntryCount() > 0)
+        previewCurrentEntry();
+}
+
+void SlideListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTreeView::mouseDoubleClickEvent(event);
+    const QString path = currentPath();
+    if (!path.isEmpty())
+        OpenWithDesktop(path);
+}
+
+void SlideListView::resizeEvent(QResizeEvent *event)
+{
+    QTreeView::resizeEvent(event);
+    const int width = viewport()->width();
+    const int nameWidth = width * NameColumnShare / (NameColumnShare + 1);
+    header()->resizeSection(0, nameWidth);
+    header()->resizeSection(1, width - nameWidth);
+}
