@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CP932 codec: any bytes decode without a crash, a clean decode encodes back to bytes
 // of the same text, and any text survives encodeText/decodeText exactly.
 #include "fuzzcheck.h"

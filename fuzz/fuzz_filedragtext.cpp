@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of a drag from the file list: never more records than the count or the text
 // holds, and what is read is written and read back unchanged. Records shaped like real file
 // list rows (the name is the path's last component) come back exactly, whatever "*" and "|"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GetPiece against a plain split of the text: fields from..to joined by the delimiter, the
 // empty text for fields past the end, for any text, delimiter and field numbers.
 #include "fuzzcheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binary list files (magic "vrl" and "sml"): the reader never trusts the file's counts and
 // lengths, and whatever it reads is written back and read again unchanged.
 #include "fuzzcheck.h"

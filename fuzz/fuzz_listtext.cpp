@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text list files: one path a line, CP932 or UTF-8 after a mark. The reader gives no empty
 // path and no line break inside one, and what it reads is written back and read unchanged.
 #include "fuzzcheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile (INI) file: reads leave the file alone and give trimmed values no longer than
 // the limit; a write changes only its own key and is read back as written.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: whatever vel20.ini holds, reading gives usable settings, and writing
 // them and reading again gives the same settings back.
 #include "fuzzcheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop drops (text/uri-list): only absolute local paths come out, never more than there
 // are lines, and any local path a file manager sends arrives unchanged.
 #include "fuzzcheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds every file of the given corpus folders (or single files) to the fuzz target once, so
 // the corpus is replayed by an ordinary build without libFuzzer.
 #include "fuzzcheck.h"

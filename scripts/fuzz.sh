@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (preset "fuzz": clang with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs them one after the other for a fixed time each,
 # starting from the checked-in seed corpus in tests/data/fuzz/<target>/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program on a virtual X screen with a window manager and saves a screenshot of
 # the whole screen. Usage: scripts/screenshot-main.sh [build folder] [picture]
 set -euo pipefail

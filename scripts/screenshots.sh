@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots on a virtual X screen: the main window with a slide list,
 # the options dialog and the slide show. Usage: scripts/screenshots.sh [build folder] [out folder]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program on a virtual X screen of its own (Xvfb with openbox) and drives it like
 # a user with xdotool: start, open a list through the file dialog, play it, step, pause, close
 # the show, end the program; then checks the settings file it wrote on the way out.

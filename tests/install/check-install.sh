@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that every file lands in its place
 # and that the desktop entry, the AppStream data and the MIME definitions are valid.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/browser/filelistmodel.h"
 
 #include "core/browser/browsertexts.h"

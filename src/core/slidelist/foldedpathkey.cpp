@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/slidelist/foldedpathkey.h"
 
 size_t qHash(const FoldedPathKey &key, size_t seed) noexcept

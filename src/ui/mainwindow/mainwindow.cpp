@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's client area (positions in twips, converted to pixels when placed):
 //
 //  +--------------------------- CoolBar1 ----------------------------------+

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/show/slideshowwindow.h"
 
 #include "core/common/windowscolour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/application.h"
 #include "core/common/twips.h"
 #include "ui/mainwindow/mainwindow.h"

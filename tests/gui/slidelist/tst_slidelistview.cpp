@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/common/statushints.h"
 #include "core/slidelist/slidelistmodel.h"
 #include "ui/slidelist/slidelistview.h"

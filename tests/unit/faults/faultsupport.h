@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The fault tests run as root on the build machines, where file permissions stop nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the save-kill helper saves and what the test expects to find afterwards: two versions

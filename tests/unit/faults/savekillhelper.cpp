@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the new version of a list file or of the settings file again and again through the
 // program's own writers, until it is killed. Prints a line when it starts and after every
 // completed save, so that the test can choose the moment of the kill.

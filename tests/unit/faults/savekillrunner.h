@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Runs the save-kill helper and kills it with SIGKILL at a chosen point of its saving. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/profilefile.h"
 #include "core/settings/settingsfile.h"
 #include "faultsupport.h"

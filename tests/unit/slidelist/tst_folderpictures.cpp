@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/directorylister.h"
 #include "core/slidelist/entryrules.h"
 #include "ui/slidelist/folderpictures.h"
