@@ -15,8 +15,7 @@ QAction *command(QObject *owner, const char *name, const QString &text)
     return action;
 }
 
-QAction *button(QObject *owner, const char *name, ShowIcon icon, const QString &text,
-                Qt::Key key)
+QAction *button(QObject *owner, const char *name, ShowIcon icon, const QString &text, Qt::Key key)
 {
     QAction *action = command(owner, name, text);
     action->setIcon(showIcon(icon));

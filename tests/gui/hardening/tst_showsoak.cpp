@@ -116,7 +116,8 @@ void TstShowSoak::thousandChangesKeepMemoryFlat()
         const int before = fixture.window->controller().playState().position();
         changeSlide(fixture);
         QVERIFY(!fixture.window->controller().isTransitionRunning());
-        QCOMPARE(fixture.window->controller().playState().position(), (before + 1) % int(paths.size()));
+        QCOMPARE(fixture.window->controller().playState().position(),
+                 (before + 1) % int(paths.size()));
         if (i % SampleEvery == 0)
             highest = qMax(highest, residentBytes());
     }

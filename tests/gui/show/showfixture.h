@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/settings/settings.h"
+#include "testpictures.h"
 #include "ui/show/picturesurface.h"
 #include "ui/show/slideshowwindow.h"
-#include "testpictures.h"
 
 #include <QAction>
 #include <QLabel>

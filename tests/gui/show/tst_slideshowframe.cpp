@@ -131,7 +131,8 @@ void TstSlideShowFrame::orderMenuSwitches_data()
     QTest::newRow("random chosen in list order") << 0 << QByteArray("randomOrderAction") << true;
     QTest::newRow("list order chosen while checked switches too")
         << 0 << QByteArray("listOrderAction") << true;
-    QTest::newRow("list order chosen in random order") << 1 << QByteArray("listOrderAction") << false;
+    QTest::newRow("list order chosen in random order")
+        << 1 << QByteArray("listOrderAction") << false;
     QTest::newRow("random chosen while checked switches too")
         << 1 << QByteArray("randomOrderAction") << false;
 }

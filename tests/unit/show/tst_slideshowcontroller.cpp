@@ -110,25 +110,28 @@ void TstSlideShowController::rules_data()
     QTest::addColumn<bool>("intervalRunning");
 
     QTest::newRow("first picture goes on screen at once and starts the interval")
-        << false << false << "start" << "a now" << 0 << false << true;
+        << false << false << "start"
+        << "a now" << 0 << false << true;
     QTest::newRow("with the fade the first picture is one full frame")
-        << true << false << "start" << "a now, frames 1, finished" << 0 << false << true;
+        << true << false << "start"
+        << "a now, frames 1, finished" << 0 << false << true;
     QTest::newRow("a new area shows the picture again, but not before the start")
-        << false << false << "refresh start refresh" << "a now, a now" << 0 << false << true;
+        << false << false << "refresh start refresh"
+        << "a now, a now" << 0 << false << true;
     QTest::newRow("each tick shows the following picture at once")
-        << false << false << "start tick tick tick" << "a now, b now, c now, a now" << 0 << false
-        << true;
+        << false << false << "start tick tick tick"
+        << "a now, b now, c now, a now" << 0 << false << true;
     QTest::newRow("with the fade a tick dissolves, switches, then forms the picture")
         << true << false << "start tick frames"
         << "a now, frames 1, finished, frames 24, b later, frames 26, finished" << 1 << false
         << true;
     QTest::newRow("the interval waits while the transition runs")
-        << true << false << "start tick" << "a now, frames 1, finished, frames 1" << 1 << false
-        << false;
-    QTest::newRow("pause stops the interval")
-        << false << false << "start pause" << "a now, paused" << 0 << true << false;
-    QTest::newRow("resume starts a new interval")
-        << false << false << "start pause pause" << "a now, paused, playing" << 0 << false << true;
+        << true << false << "start tick"
+        << "a now, frames 1, finished, frames 1" << 1 << false << false;
+    QTest::newRow("pause stops the interval") << false << false << "start pause"
+                                              << "a now, paused" << 0 << true << false;
+    QTest::newRow("resume starts a new interval") << false << false << "start pause pause"
+                                                  << "a now, paused, playing" << 0 << false << true;
     QTest::newRow("resume during a transition leaves the interval to its end")
         << true << false << "start tick pause pause frames"
         << "a now, frames 1, finished, frames 1, paused, playing, frames 23, b later, "
@@ -139,14 +142,17 @@ void TstSlideShowController::rules_data()
         << "a now, frames 1, finished, frames 1, paused, frames 23, b later, frames 26, finished"
         << 1 << true << false;
     QTest::newRow("next pauses and shows the following picture at once")
-        << false << false << "start next" << "a now, paused, b now" << 1 << true << false;
+        << false << false << "start next"
+        << "a now, paused, b now" << 1 << true << false;
     QTest::newRow("next from the last goes to the first")
         << false << false << "start next next next"
         << "a now, paused, b now, paused, c now, paused, a now" << 0 << true << false;
     QTest::newRow("back from the first goes to the last")
-        << false << false << "start back" << "a now, paused, c now" << 2 << true << false;
+        << false << false << "start back"
+        << "a now, paused, c now" << 2 << true << false;
     QTest::newRow("random order is drawn from the random source")
-        << false << true << "start tick" << "b now, c now" << 1 << false << true;
+        << false << true << "start tick"
+        << "b now, c now" << 1 << false << true;
     QTest::newRow("switching the order goes on from the same position")
         << false << false << "start next order next"
         << "a now, paused, b now, random order, paused, a now" << 2 << true << false;
@@ -173,7 +179,9 @@ void TstSlideShowController::rules()
     options.randomOrder = random;
     options.fade = fade;
     // Always drawing the first candidate turns a, b, c into b, c, a.
-    options.random = [](quint32) -> quint32 { return 0; };
+    options.random = [](quint32) -> quint32 {
+        return 0;
+    };
     SlideShowController show({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
                              options);
     Recorder recorder(show);
