@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings.h"
-#include "core/show/fadetransition.h"
+#include "core/show/mosaictransition.h"
 #include "core/show/picturefit.h"
 #include "ui/show/picturesurface.h"
 #include "ui/show/slideshowwindow.h"
@@ -70,7 +70,7 @@ SlideShowWindow *openShow(Settings &settings, const QStringList &paths)
     settings.UseFade = 0;
     auto *window = new SlideShowWindow(settings, paths, 30);
     window->show();
-    auto *surface = window->findChild<PictureSurface *>(QStringLiteral("Picture3"));
+    auto *surface = window->findChild<PictureSurface *>(QStringLiteral("pictureSurface"));
     window->resize(window->size() + (screenArea - surface->size()));
     QCoreApplication::processEvents();
     return window;
@@ -78,7 +78,7 @@ SlideShowWindow *openShow(Settings &settings, const QStringList &paths)
 
 void tick(SlideShowWindow *window)
 {
-    QMetaObject::invokeMethod(window->findChild<QTimer *>(QStringLiteral("Timer1")), "timeout");
+    QMetaObject::invokeMethod(window->findChild<QTimer *>(QStringLiteral("slideTimer")), "timeout");
 }
 
 // From the interval tick to the picture drawn on screen, with the next picture prefetched.
@@ -86,7 +86,7 @@ void BM_ShowTickToDrawnPrefetched(benchmark::State &state)
 {
     Settings settings;
     QPointer<SlideShowWindow> window = openShow(settings, photos().paths);
-    auto *surface = window->findChild<PictureSurface *>(QStringLiteral("Picture3"));
+    auto *surface = window->findChild<PictureSurface *>(QStringLiteral("pictureSurface"));
     for (auto _ : state) {
         state.PauseTiming();
         QThreadPool::globalInstance()->waitForDone();
@@ -105,7 +105,7 @@ void BM_ShowColdLoadAtShownSize(benchmark::State &state)
 {
     const QString path = photos().paths.first();
     for (auto _ : state)
-        benchmark::DoNotOptimize(LoadFittedPicture(path, screenArea).image.constBits());
+        benchmark::DoNotOptimize(loadFittedPicture(path, screenArea).image.constBits());
 }
 BENCHMARK(BM_ShowColdLoadAtShownSize)->Unit(benchmark::kMillisecond)->Iterations(8);
 
@@ -114,8 +114,8 @@ void BM_ShowColdLoadFullThenScale(benchmark::State &state)
 {
     const QString path = photos().paths.first();
     for (auto _ : state) {
-        const QImage full = LoadPicture(path, QSize());
-        const QRect place = FitPicture(full.size(), screenArea);
+        const QImage full = loadPicture(path, QSize());
+        const QRect place = fitPicture(full.size(), screenArea);
         benchmark::DoNotOptimize(
             full.scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).constBits());
     }
@@ -144,16 +144,16 @@ BENCHMARK(BM_ShowColdLoadDjpeg)->Arg(4)->Arg(3)->Unit(benchmark::kMillisecond)->
 // One frame of the mosaic transition over a full-HD area; argument: the percentage.
 void BM_ShowTransitionFrame(benchmark::State &state)
 {
-    QImage picture = LoadFittedPicture(photos().paths.first(), screenArea).image;
+    QImage picture = loadFittedPicture(photos().paths.first(), screenArea).image;
     QImage area(screenArea, QImage::Format_RGB32);
     area.fill(Qt::black);
-    QPainter(&area).drawImage(FitPicture(picture.size(), screenArea), picture);
+    QPainter(&area).drawImage(fitPicture(picture.size(), screenArea), picture);
     QImage work = area;
     QImage visible = area;
     work.detach();
     visible.detach();
     for (auto _ : state)
-        DrawFadeFrame(area, work, visible, int(state.range(0)));
+        drawMosaicFrame(area, work, visible, int(state.range(0)));
 }
 BENCHMARK(BM_ShowTransitionFrame)->Arg(100)->Arg(89)->Arg(10)->Unit(benchmark::kMillisecond);
 
@@ -173,20 +173,20 @@ void BM_ShowMemoryOverSlideChanges(benchmark::State &state)
     const int changes = int(state.range(0));
     Settings settings;
     QPointer<SlideShowWindow> window = openShow(settings, photos().paths);
-    auto *timer1 = window->findChild<QTimer *>(QStringLiteral("Timer1"));
-    timer1->setInterval(1);
-    timer1->start();
+    auto *slideTimer = window->findChild<QTimer *>(QStringLiteral("slideTimer"));
+    slideTimer->setInterval(1);
+    slideTimer->start();
     for (int i = 0; i < 6; ++i) // warm up: every picture decoded once
         QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
     const long before = residentKiB();
     long peak = before;
     for (auto _ : state) {
         int seen = 0;
-        int position = window->playState().PlayPosition();
+        int position = window->controller().playState().position();
         while (seen < changes) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            if (window->playState().PlayPosition() != position) {
-                position = window->playState().PlayPosition();
+            if (window->controller().playState().position() != position) {
+                position = window->controller().playState().position();
                 ++seen;
                 peak = qMax(peak, residentKiB());
             }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/twipscale.h"
 
+#include "core/common/halfeven.h"
 #include "core/common/twips.h"
-#include "core/mainwindow/halfeven.h"
 
 TwipScale TwipScale::ofPrimaryScreen()
 {

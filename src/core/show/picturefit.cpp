@@ -1,42 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/show/picturefit.h"
 
-QRect FitPicture(const QSize &natural, const QSize &area)
+#include "core/common/halfeven.h"
+
+QSize fittedSize(const QSize &natural, const QSize &area, FitScaling scaling)
+{
+    const int areaWidth = area.width();
+    const int areaHeight = area.height();
+    int width = natural.width();
+    int height = natural.height();
+    // Each step keeps the proportions; the height is scaled before the width takes its value.
+    if (scaling == FitScaling::EnlargeOrReduce && areaWidth > width && areaHeight > height) {
+        height = roundHalfEven(double(areaWidth) / width * height);
+        width = areaWidth;
+    }
+    if (areaWidth < width) {
+        height = roundHalfEven(double(areaWidth) / width * height);
+        width = areaWidth;
+    }
+    if (areaHeight < height) {
+        width = roundHalfEven(double(areaHeight) / height * width);
+        height = areaHeight;
+    }
+    return {width, height};
+}
+
+QRect centredIn(const QSize &size, const QSize &area)
+{
+    return {roundHalfEven((area.width() - size.width()) / 2.0),
+            roundHalfEven((area.height() - size.height()) / 2.0), size.width(), size.height()};
+}
+
+QRect fitPicture(const QSize &natural, const QSize &area)
 {
     if (natural.isEmpty())
         return {};
-    const int W = area.width();
-    const int H = area.height();
-    int w = natural.width();
-    int h = natural.height();
-    // Each step keeps the proportions; the height is scaled before the width takes its value.
-    if (W > w && H > h) {
-        h = RoundHalfEven(double(W) / w * h);
-        w = W;
-    }
-    if (!(W >= w)) {
-        h = RoundHalfEven(double(W) / w * h);
-        w = W;
-    }
-    if (!(H >= h)) {
-        w = RoundHalfEven(double(H) / h * w);
-        h = H;
-    }
-    const int x = RoundHalfEven((W - w) / 2.0);
-    const int y = RoundHalfEven((H - h) / 2.0);
-    return {x, y, w, h};
+    return centredIn(fittedSize(natural, area, FitScaling::EnlargeOrReduce), area);
 }
 
-FittedPicture LoadFittedPicture(const QString &path, const QSize &area)
+FittedPicture loadFittedPicture(const QString &path, const QSize &area)
 {
     FittedPicture fitted;
-    const PictureHeader header = ReadPictureHeader(path);
+    const PictureHeader header = readPictureHeader(path);
     fitted.error = header.error;
     if (header.error != PictureError::None)
         return fitted;
-    fitted.rect = FitPicture(header.size, area);
+    fitted.rect = fitPicture(header.size, area);
     if (fitted.rect.isEmpty())
         return fitted;
-    fitted.image = LoadPicture(path, fitted.rect.size(), &fitted.error);
+    fitted.image = loadPicture(path, fitted.rect.size(), &fitted.error);
     return fitted;
 }

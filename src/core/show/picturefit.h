@@ -8,17 +8,19 @@
 
 #include "core/show/pictureloader.h"
 
-#include <cmath>
+// Whether a picture smaller than the area grows to fill it.
+enum class FitScaling { EnlargeOrReduce, ReduceOnly };
 
-// Rounds to the nearest whole number, halves to the even neighbour (62.5 -> 62, 83.5 -> 84).
-inline int RoundHalfEven(double value)
-{
-    return int(std::nearbyint(value));
-}
+// The largest size with the picture's proportions that fits into the area, in whole pixels
+// (halves to the even neighbour). With ReduceOnly a picture that fits keeps its natural size.
+QSize fittedSize(const QSize &natural, const QSize &area, FitScaling scaling);
 
-// Where a picture of the natural size goes in the area: the largest size with its proportions
-// that fits (small pictures are enlarged, large ones reduced), centred.
-QRect FitPicture(const QSize &natural, const QSize &area);
+// A rectangle of the size centred in the area, halves to the even neighbour.
+QRect centredIn(const QSize &size, const QSize &area);
+
+// Where a picture goes in the slide show: fitted (small pictures enlarged, large ones reduced)
+// and centred. An empty picture has no place.
+QRect fitPicture(const QSize &natural, const QSize &area);
 
 // A picture decoded at the size it is shown at, and where it goes in the area.
 struct FittedPicture {
@@ -28,4 +30,4 @@ struct FittedPicture {
 };
 
 // Reads the header, fits the picture into the area and decodes it at the fitted size.
-FittedPicture LoadFittedPicture(const QString &path, const QSize &area);
+FittedPicture loadFittedPicture(const QString &path, const QSize &area);

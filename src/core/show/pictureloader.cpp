@@ -33,7 +33,7 @@ PictureError missingOrNot(const QString &path)
 
 } // namespace
 
-PictureHeader ReadPictureHeader(const QString &path)
+PictureHeader readPictureHeader(const QString &path)
 {
     PictureHeader header;
     header.error = missingOrNot(path);
@@ -50,7 +50,7 @@ PictureHeader ReadPictureHeader(const QString &path)
     return header;
 }
 
-QImage LoadPicture(const QString &path, const QSize &shownSize, PictureError *error)
+QImage loadPicture(const QString &path, const QSize &shownSize, PictureError *error)
 {
     PictureError result = missingOrNot(path);
     QImage image;

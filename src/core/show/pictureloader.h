@@ -16,10 +16,10 @@ struct PictureHeader {
 };
 
 // Reads only the header of the file; the format is found from the content, not the name.
-PictureHeader ReadPictureHeader(const QString &path);
+PictureHeader readPictureHeader(const QString &path);
 
 // Decodes the picture at shownSize (an upright size; invalid or empty means the natural size)
 // and turns it upright by its EXIF orientation. A null image goes with an error. Decoding at
 // the shown size lets the JPEG decoder scale in the DCT; the reader's allocation limit stays
 // in force as the guard against decompression bombs.
-QImage LoadPicture(const QString &path, const QSize &shownSize, PictureError *error = nullptr);
+QImage loadPicture(const QString &path, const QSize &shownSize, PictureError *error = nullptr);

@@ -25,7 +25,7 @@ void PinState::pinClicked()
         m_visible = false;
 }
 
-QPointF StepAsidePosition(const QRectF &window, const QSizeF &screen)
+QPointF stepAsidePosition(const QRectF &window, const QSizeF &screen)
 {
     return {screen.width() - (window.width() + window.left()),
             screen.height() - (window.height() + window.top())};

@@ -14,7 +14,7 @@ public:
     explicit PinState(bool freeWindow);
 
     bool visible() const { return m_visible; }
-    bool PinWasHidden() const { return m_pinWasHidden; }
+    bool pinWasHidden() const { return m_pinWasHidden; }
 
     // After a resize in the normal or maximised state (a minimised window is left alone).
     void windowResized(bool maximised);
@@ -30,4 +30,4 @@ private:
 
 // The point-symmetric place of a window on the screen, in twips: the top right-hand corner
 // becomes the bottom left-hand one. Not clamped, so a window partly off the screen stays so.
-QPointF StepAsidePosition(const QRectF &window, const QSizeF &screen);
+QPointF stepAsidePosition(const QRectF &window, const QSizeF &screen);

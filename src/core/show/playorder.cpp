@@ -3,14 +3,14 @@
 
 #include <QRandomGenerator>
 
-RandomSource SystemRandomSource()
+RandomSource systemRandomSource()
 {
     return [](quint32 bound) {
         return QRandomGenerator::global()->bounded(bound);
     };
 }
 
-QStringList BuildPlayOrder(const QStringList &keys, qint16 randomOrder, const RandomSource &random)
+QStringList buildPlayOrder(const QStringList &keys, qint16 randomOrder, const RandomSource &random)
 {
     QStringList order = keys;
     if (randomOrder != 1 || !random)

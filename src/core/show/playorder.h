@@ -9,9 +9,9 @@
 using RandomSource = std::function<quint32(quint32 bound)>;
 
 // The system's random source, seeded once by the system.
-RandomSource SystemRandomSource();
+RandomSource systemRandomSource();
 
 // The order in which the slides are played: the list order, or, when randomOrder is 1, a
 // permutation of the keys drawn uniformly (each key exactly once).
-QStringList BuildPlayOrder(const QStringList &keys, qint16 randomOrder,
-                           const RandomSource &random = SystemRandomSource());
+QStringList buildPlayOrder(const QStringList &keys, qint16 randomOrder,
+                           const RandomSource &random = systemRandomSource());

@@ -8,13 +8,13 @@ void PlayState::setOrder(const QStringList &order)
 
 int PlayState::followingPosition() const
 {
-    return m_position < LastIndex() ? m_position + 1 : 0;
+    return m_position < lastIndex() ? m_position + 1 : 0;
 }
 
 int PlayState::precedingPosition() const
 {
     // An empty order stays at position 0 rather than going to -1.
-    return m_position >= 1 ? m_position - 1 : qMax(LastIndex(), 0);
+    return m_position >= 1 ? m_position - 1 : qMax(lastIndex(), 0);
 }
 
 QString PlayState::pathAt(int position) const
@@ -24,5 +24,5 @@ QString PlayState::pathAt(int position) const
 
 QString PlayState::positionText() const
 {
-    return QStringLiteral("%1/%2").arg(m_position + 1).arg(LastIndex() + 1);
+    return QStringLiteral("%1/%2").arg(m_position + 1).arg(lastIndex() + 1);
 }

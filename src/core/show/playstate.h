@@ -11,9 +11,9 @@ public:
     // Replaces the order; the position stays where it was.
     void setOrder(const QStringList &order);
 
-    const QStringList &PlayOrder() const { return m_order; }
-    int LastIndex() const { return int(m_order.size()) - 1; }
-    int PlayPosition() const { return m_position; }
+    const QStringList &order() const { return m_order; }
+    int lastIndex() const { return int(m_order.size()) - 1; }
+    int position() const { return m_position; }
 
     // The position the interval tick and the next button go to, and the back button.
     int followingPosition() const;

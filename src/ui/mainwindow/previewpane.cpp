@@ -22,13 +22,13 @@ PreviewPane::PreviewPane(Interaction &interaction, QWidget *parent)
 void PreviewPane::ShowPreview(const QString &path)
 {
     clearImage();
-    const PictureHeader header = ReadPictureHeader(path);
+    const PictureHeader header = readPictureHeader(path);
     PictureError error = header.error;
     QImage image;
     QRect target;
     if (error == PictureError::None) {
         target = PreviewFit::fit(header.size, contentsRect().size());
-        image = LoadPicture(path, target.size(), &error);
+        image = loadPicture(path, target.size(), &error);
     }
     if (error == PictureError::NotFound) {
         m_interaction.messageBox(MainText::FileNotFound, Interaction::StyleInformation,

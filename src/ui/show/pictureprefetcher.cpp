@@ -9,7 +9,7 @@ void PicturePrefetcher::prefetch(const QString &path, const QSize &area)
         return;
     m_path = path;
     m_area = area;
-    m_future = QtConcurrent::run(LoadFittedPicture, path, area);
+    m_future = QtConcurrent::run(loadFittedPicture, path, area);
 }
 
 FittedPicture PicturePrefetcher::take(const QString &path, const QSize &area)
@@ -20,7 +20,7 @@ FittedPicture PicturePrefetcher::take(const QString &path, const QSize &area)
         return picture;
     }
     discard();
-    return LoadFittedPicture(path, area);
+    return loadFittedPicture(path, area);
 }
 
 void PicturePrefetcher::discard()

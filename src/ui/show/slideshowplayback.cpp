@@ -1,171 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/show/slideshowwindow.h"
 
-#include "core/settings/settings.h"
+#include "core/common/logcategories.h"
+#include "core/show/transition.h"
 #include "ui/show/picturesurface.h"
-#include "core/show/playorder.h"
-#include "ui/show/showicons.h"
-#include "ui/show/slideshowtexts.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPainter>
-#include <QTimer>
 
-// The first picture comes at full size without a dissolve: with the fade on, the transition
-// starts in its forming phase at 100 percent and ends after one frame.
-void SlideShowWindow::firstPaint()
+// Loads the picture into the current image, fitted and centred on the background colour, and
+// puts it on screen unless the running transition takes it from there. A picture that cannot be
+// read leaves the area blank, quietly: the status bar names it and the show goes on at the next
+// interval.
+void SlideShowWindow::showPicture(const QString &path, bool throughTransition)
 {
-    m_fade.prepareFirstPicture();
-    ShowPicture(m_play.currentPath(), useFade());
-    if (useFade())
-        startTransition();
-    m_firstPaintPending = false;
-}
-
-// Loads the picture into Picture1, fitted and centred on the background colour. Without the
-// fade it goes on screen at once and the interval starts again; with the fade the transition
-// takes it from Picture1, unless none runs (a resize), when it goes on screen as well. A
-// picture that cannot be read leaves the area blank, quietly: the status bar names it and the
-// show goes on at the next interval.
-void SlideShowWindow::ShowPicture(const QString &path, bool fade)
-{
-    if (!fade)
-        m_timer1->stop();
-    m_picture1.fill(m_back);
-    m_positionPanel->setText(m_play.positionText());
+    m_currentImage.fill(m_back);
+    m_positionPanel->setText(m_controller->playState().positionText());
     m_pathPanel->setText(path);
     m_pathPanel->setToolTip(path);
-    const FittedPicture picture = m_prefetcher.take(path, m_picture1.size());
-    if (!picture.image.isNull() && !m_picture1.isNull()) {
-        QPainter painter(&m_picture1);
+    const FittedPicture picture = m_prefetcher.take(path, m_currentImage.size());
+    if (picture.error == PictureError::NotFound)
+        qCDebug(logShow, "picture gone, area left blank: %s", qUtf8Printable(path));
+    else if (picture.error == PictureError::NotAPicture)
+        qCDebug(logShow, "picture not decoded, area left blank: %s", qUtf8Printable(path));
+    if (!picture.image.isNull() && !m_currentImage.isNull()) {
+        QPainter painter(&m_currentImage);
         painter.drawImage(picture.rect, picture.image);
     }
-    if (!fade || !m_transitionBusy) {
-        m_picture3->canvas() = m_picture1;
-        m_picture3->update();
+    if (!throughTransition) {
+        m_surface->canvas() = m_currentImage;
+        m_surface->update();
     }
-    if (!fade && !m_paused)
-        m_timer1->start();
-    m_prefetcher.prefetch(m_play.pathAt(m_play.followingPosition()), m_picture1.size());
+    prefetchFollowing();
+}
+
+void SlideShowWindow::drawTransitionFrame()
+{
+    m_controller->transition().drawFrame(m_currentImage, m_transitionWork, m_surface->canvas());
+    m_surface->update();
 }
 
 void SlideShowWindow::refitPicture()
 {
-    m_picture1 = QImage(m_picture3->size(), QImage::Format_RGB32);
-    m_picture1.fill(m_back);
-    m_picture4 = m_picture1;
-    if (!m_firstPaintPending && !isMinimized())
-        ShowPicture(m_play.currentPath(), useFade());
+    m_currentImage = QImage(m_surface->size(), QImage::Format_RGB32);
+    m_currentImage.fill(m_back);
+    m_transitionWork = m_currentImage;
+    if (!isMinimized())
+        m_controller->refresh();
 }
 
-void SlideShowWindow::intervalTick()
+void SlideShowWindow::markOrder(bool randomOrder)
 {
-    m_play.advance();
-    if (useFade())
-        startTransition();
-    else
-        ShowPicture(m_play.currentPath(), false);
+    m_actions.listOrder->setChecked(!randomOrder);
+    m_actions.randomOrder->setChecked(randomOrder);
 }
 
-// One frame now and one per tick of Timer2; the interval waits until the last frame.
-void SlideShowWindow::startTransition()
+// The stored setting stays as it is: the switch is for this show only.
+void SlideShowWindow::orderSwitched(bool randomOrder)
 {
-    if (m_transitionBusy)
-        return;
-    m_transitionBusy = true;
-    m_timer1->stop();
-    m_timer2->start();
-    transitionTick();
+    markOrder(randomOrder);
+    prefetchFollowing();
 }
 
-void SlideShowWindow::transitionTick()
+void SlideShowWindow::prefetchFollowing()
 {
-    if (!m_transitionBusy)
-        return;
-    const FadeStep step = m_fade.step();
-    DrawFadeFrame(m_picture1, m_picture4, m_picture3->canvas(), step.percent);
-    if (step.switchPicture)
-        ShowPicture(m_play.currentPath(), true);
-    m_picture3->update();
-    if (step.finished) {
-        m_timer2->stop();
-        m_transitionBusy = false;
-        if (!m_paused)
-            m_timer1->start();
-    }
-}
-
-void SlideShowWindow::stopClicked()
-{
-    close();
-}
-
-void SlideShowWindow::returnClicked()
-{
-    pause();
-    m_play.stepBack();
-    showStepped();
-}
-
-void SlideShowWindow::nextClicked()
-{
-    pause();
-    m_play.advance();
-    showStepped();
-}
-
-// Resuming waits one full interval for the next picture (or the end of a running transition).
-void SlideShowWindow::startClicked()
-{
-    if (!m_paused) {
-        pause();
-        return;
-    }
-    m_paused = false;
-    setRunningLook(true);
-    if (!m_transitionBusy)
-        m_timer1->start();
-}
-
-void SlideShowWindow::pause()
-{
-    m_paused = true;
-    m_timer1->stop();
-    setRunningLook(false);
-}
-
-// A step by hand shows its picture at once, without the transition.
-void SlideShowWindow::showStepped()
-{
-    ShowPicture(m_play.currentPath(), false);
-}
-
-void SlideShowWindow::setRunningLook(bool running)
-{
-    m_start->setChecked(!running);
-    m_start->setIcon(showIcon(running ? ShowIcon::Pause : ShowIcon::Start));
-    m_start->setToolTip(running ? SlideShowTexts::pause() : SlideShowTexts::start());
-}
-
-// Either entry switches to the other order (the stored setting stays as it is); the show goes
-// on from the same position in the new order.
-void SlideShowWindow::switchOrder()
-{
-    m_randomPlay = !m_randomPlay;
-    m_play.setOrder(BuildPlayOrder(m_paths, m_randomPlay ? 1 : 0));
-    m_listOrderItem->setChecked(!m_randomPlay);
-    m_randomItem->setChecked(m_randomPlay);
-    m_prefetcher.prefetch(m_play.pathAt(m_play.followingPosition()), m_picture1.size());
+    m_prefetcher.prefetch(m_controller->followingPath(), m_currentImage.size());
 }
 
 // For this show only: the stored setting stays as it is.
 void SlideShowWindow::toggleTopmost()
 {
     setTopmost(!windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-bool SlideShowWindow::useFade() const
-{
-    return m_settings.UseFade != 0;
 }

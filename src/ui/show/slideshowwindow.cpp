@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/show/slideshowwindow.h"
 
-#include "core/common/windowscolour.h"
-
-#include "core/settings/settings.h"
 #include "core/common/twips.h"
+#include "core/common/windowscolour.h"
+#include "core/settings/settings.h"
 #include "ui/show/picturesurface.h"
-#include "core/show/playorder.h"
 #include "ui/show/showicons.h"
 #include "ui/show/slideshowtexts.h"
 
@@ -16,26 +14,27 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
-constexpr int transitionFrameMs = 50;
-
-QAction *addButton(QToolBar *toolbar, const QString &key, ShowIcon icon, const QString &tip,
-                   const QKeySequence &shortcut)
+// Only the stored value 1 means random order; any fade value but 0 means the fade.
+SlideShowOptions showOptions(const Settings &settings, int intervalSeconds)
 {
-    QAction *action = toolbar->addAction(showIcon(icon), tip);
-    action->setObjectName(key);
-    action->setToolTip(tip);
-    action->setShortcut(shortcut);
+    SlideShowOptions options;
+    options.intervalSeconds = intervalSeconds;
+    options.randomOrder = settings.RandomOrder == 1;
+    options.fade = settings.UseFade != 0;
+    return options;
+}
+
+void addButton(QToolBar *toolbar, QAction *action, const char *name)
+{
+    toolbar->addAction(action);
     if (QWidget *button = toolbar->widgetForAction(action)) {
-        button->setObjectName(key);
+        button->setObjectName(QLatin1String(name));
         button->setFocusPolicy(Qt::NoFocus);
     }
-    return action;
 }
 
 } // namespace
@@ -44,103 +43,89 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
                                  QWidget *parent)
     : QMainWindow(parent)
     , m_settings(settings)
-    , m_paths(paths)
+    , m_controller(new SlideShowController(paths, showOptions(settings, intervalSeconds), this))
+    , m_actions(this)
     , m_pin(settings.FreeWindow != 0)
     , m_back(colourFromWindows(settings.ShowBackColor))
 {
-    setObjectName(QStringLiteral("SlideShowWindow"));
+    setObjectName(QStringLiteral("slideShowWindow"));
     setWindowTitle(SlideShowTexts::title());
     setAttribute(Qt::WA_DeleteOnClose);
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(m_timer1, &QTimer::timeout, this, &SlideShowWindow::intervalTick);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(transitionFrameMs);
-    connect(m_timer2, &QTimer::timeout, this, &SlideShowWindow::transitionTick);
-    buildCoolBar();
+    buildCommandBar();
     buildPictureArea();
     buildStatusBar();
     buildPopupMenu();
-    loadSettings(intervalSeconds);
+    connectCommands();
+    loadSettings();
 }
 
-void SlideShowWindow::buildCoolBar()
+void SlideShowWindow::buildCommandBar()
 {
-    m_coolBar = new QWidget(this);
-    m_coolBar->setObjectName(QStringLiteral("CoolBar1"));
-    auto *layout = new QHBoxLayout(m_coolBar);
+    m_commandBar = new QWidget(this);
+    m_commandBar->setObjectName(QStringLiteral("commandBar"));
+    auto *layout = new QHBoxLayout(m_commandBar);
     layout->setContentsMargins(2, 2, 2, 2);
-    auto *toolbar = new QToolBar(m_coolBar);
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    auto *toolbar = new QToolBar(m_commandBar);
+    toolbar->setObjectName(QStringLiteral("showToolbar"));
     toolbar->setMovable(false);
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     layout->addWidget(toolbar);
     layout->addStretch();
-    connect(addButton(toolbar, QStringLiteral("tbm_Stop"), ShowIcon::Stop, SlideShowTexts::stop(),
-                      QKeySequence(Qt::Key_Escape)),
-            &QAction::triggered, this, &SlideShowWindow::stopClicked);
+    addButton(toolbar, m_actions.stop, "stopButton");
     toolbar->addSeparator();
-    connect(addButton(toolbar, QStringLiteral("tbm_Return"), ShowIcon::Back, SlideShowTexts::back(),
-                      QKeySequence(Qt::Key_Left)),
-            &QAction::triggered, this, &SlideShowWindow::returnClicked);
-    m_start = addButton(toolbar, QStringLiteral("tbm_Start"), ShowIcon::Pause,
-                        SlideShowTexts::pause(), QKeySequence(Qt::Key_Space));
-    m_start->setCheckable(true);
-    connect(m_start, &QAction::triggered, this, &SlideShowWindow::startClicked);
-    connect(addButton(toolbar, QStringLiteral("tbm_Next"), ShowIcon::Next, SlideShowTexts::next(),
-                      QKeySequence(Qt::Key_Right)),
-            &QAction::triggered, this, &SlideShowWindow::nextClicked);
+    addButton(toolbar, m_actions.back, "backButton");
+    addButton(toolbar, m_actions.pause, "pauseButton");
+    addButton(toolbar, m_actions.next, "nextButton");
     m_toolbar = toolbar;
     m_toolbar->installEventFilter(this);
-    m_coolBar->installEventFilter(this);
-    setMenuWidget(m_coolBar);
+    m_commandBar->installEventFilter(this);
+    setMenuWidget(m_commandBar);
 }
 
 void SlideShowWindow::buildPictureArea()
 {
     auto *area = new QWidget(this);
-    area->setObjectName(QStringLiteral("Picture1"));
+    area->setObjectName(QStringLiteral("pictureArea"));
     QPalette palette = area->palette();
     palette.setColor(QPalette::Window, m_back);
     area->setPalette(palette);
     area->setAutoFillBackground(true);
     auto *layout = new QHBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_picture3 = new PictureSurface(area);
-    m_picture3->setObjectName(QStringLiteral("Picture3"));
-    m_picture3->setBackColor(m_back);
-    m_picture3->installEventFilter(this);
-    layout->addWidget(m_picture3);
-    connect(m_picture3, &PictureSurface::resized, this, &SlideShowWindow::refitPicture);
+    m_surface = new PictureSurface(area);
+    m_surface->setObjectName(QStringLiteral("pictureSurface"));
+    m_surface->setBackColor(m_back);
+    m_surface->installEventFilter(this);
+    layout->addWidget(m_surface);
+    connect(m_surface, &PictureSurface::resized, this, &SlideShowWindow::refitPicture);
     setCentralWidget(area);
 }
 
 void SlideShowWindow::buildStatusBar()
 {
     QStatusBar *bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    auto *panel1 = new QWidget(bar);
-    panel1->setObjectName(QStringLiteral("StatusBar1Panel1"));
-    panel1->setFixedWidth(20);
-    auto *layout = new QHBoxLayout(panel1);
+    bar->setObjectName(QStringLiteral("showStatusBar"));
+    auto *pinPanel = new QWidget(bar);
+    pinPanel->setObjectName(QStringLiteral("pinPanel"));
+    pinPanel->setFixedWidth(20);
+    auto *layout = new QHBoxLayout(pinPanel);
     layout->setContentsMargins(2, 0, 0, 0);
-    m_pinMarker = new QLabel(panel1);
-    m_pinMarker->setObjectName(QStringLiteral("Picture5"));
+    m_pinMarker = new QLabel(pinPanel);
+    m_pinMarker->setObjectName(QStringLiteral("pinMarker"));
     m_pinMarker->setPixmap(pinPixmap());
     layout->addWidget(m_pinMarker);
     m_positionPanel = new QLabel(bar);
-    m_positionPanel->setObjectName(QStringLiteral("StatusBar1Panel2"));
+    m_positionPanel->setObjectName(QStringLiteral("positionPanel"));
     m_positionPanel->setMinimumWidth(60);
     m_pathPanel = new QLabel(bar);
-    m_pathPanel->setObjectName(QStringLiteral("StatusBar1Panel3"));
+    m_pathPanel->setObjectName(QStringLiteral("pathPanel"));
     // A long path is clipped rather than widening the window.
     m_pathPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    bar->addWidget(panel1);
+    bar->addWidget(pinPanel);
     bar->addWidget(m_positionPanel);
     bar->addWidget(m_pathPanel, 1);
     for (QObject *watched :
-         {static_cast<QObject *>(bar), static_cast<QObject *>(panel1),
+         {static_cast<QObject *>(bar), static_cast<QObject *>(pinPanel),
           static_cast<QObject *>(m_positionPanel), static_cast<QObject *>(m_pathPanel),
           static_cast<QObject *>(m_pinMarker)})
         watched->installEventFilter(this);
@@ -148,46 +133,52 @@ void SlideShowWindow::buildStatusBar()
 
 void SlideShowWindow::buildPopupMenu()
 {
-    m_popup = new QMenu(this);
-    m_popup->setObjectName(QStringLiteral("mnu_PopUp"));
-    m_topmostItem = m_popup->addAction(SlideShowTexts::alwaysOnTop());
-    m_topmostItem->setObjectName(QStringLiteral("mnu_PopUp1_0"));
-    m_topmostItem->setCheckable(true);
-    connect(m_topmostItem, &QAction::triggered, this, &SlideShowWindow::toggleTopmost);
-    QMenu *orders = m_popup->addMenu(SlideShowTexts::playOrder());
-    orders->setObjectName(QStringLiteral("mnu_PopUp2"));
-    orders->menuAction()->setObjectName(QStringLiteral("mnu_PopUp1_1"));
-    m_listOrderItem = orders->addAction(SlideShowTexts::listOrder());
-    m_listOrderItem->setObjectName(QStringLiteral("mnu_PopUp2_0"));
-    m_randomItem = orders->addAction(SlideShowTexts::randomOrder());
-    m_randomItem->setObjectName(QStringLiteral("mnu_PopUp2_1"));
-    for (QAction *item : {m_listOrderItem, m_randomItem}) {
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, &SlideShowWindow::switchOrder);
-    }
+    m_popupMenu = new QMenu(this);
+    m_popupMenu->setObjectName(QStringLiteral("showPopupMenu"));
+    m_popupMenu->addAction(m_actions.alwaysOnTop);
+    QMenu *orders = m_popupMenu->addMenu(SlideShowTexts::playOrder());
+    orders->setObjectName(QStringLiteral("playOrderMenu"));
+    orders->menuAction()->setObjectName(QStringLiteral("playOrderAction"));
+    orders->addAction(m_actions.listOrder);
+    orders->addAction(m_actions.randomOrder);
 }
 
-void SlideShowWindow::loadSettings(int intervalSeconds)
+// The commands go to the controller, and what it decides comes back to be painted.
+void SlideShowWindow::connectCommands()
+{
+    SlideShowController *show = m_controller;
+    connect(m_actions.stop, &QAction::triggered, this, [this] { close(); });
+    connect(m_actions.back, &QAction::triggered, show, &SlideShowController::back);
+    connect(m_actions.pause, &QAction::triggered, show, &SlideShowController::togglePause);
+    connect(m_actions.next, &QAction::triggered, show, &SlideShowController::next);
+    connect(m_actions.alwaysOnTop, &QAction::triggered, this, &SlideShowWindow::toggleTopmost);
+    for (QAction *order : {m_actions.listOrder, m_actions.randomOrder})
+        connect(order, &QAction::triggered, show, &SlideShowController::switchOrder);
+    connect(show, &SlideShowController::showPicture, this, &SlideShowWindow::showPicture);
+    connect(show, &SlideShowController::transitionFrame, this,
+            &SlideShowWindow::drawTransitionFrame);
+    connect(show, &SlideShowController::playingChanged, this,
+            [this](bool playing) { m_actions.showPlaying(playing); });
+    connect(show, &SlideShowController::orderChanged, this, &SlideShowWindow::orderSwitched);
+}
+
+void SlideShowWindow::loadSettings()
 {
     setTopmost(m_settings.AlwaysOnTop == 1);
-    // The check marks show the order that is played; only 1 means random.
-    m_randomPlay = m_settings.RandomOrder == 1;
-    m_randomItem->setChecked(m_randomPlay);
-    m_listOrderItem->setChecked(!m_randomPlay);
+    // The check marks show the order that is played.
+    markOrder(m_controller->isRandomOrder());
     move(twipsToPixels(m_settings.ShowLeft), twipsToPixels(m_settings.ShowTop));
     resize(twipsToPixels(m_settings.ShowWidth), twipsToPixels(m_settings.ShowHeight));
     if (m_settings.ShowMaximized == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
     updatePin();
-    m_play.setOrder(BuildPlayOrder(m_paths, m_randomPlay ? 1 : 0));
-    m_timer1->setInterval(qMax(1, intervalSeconds) * 1000);
 }
 
 void SlideShowWindow::setTopmost(bool on)
 {
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    m_topmostItem->setChecked(on);
+    m_actions.alwaysOnTop->setChecked(on);
     // Changing a window flag hides the window; it comes back in the same place.
     if (wasVisible)
         show();
@@ -205,15 +196,15 @@ void SlideShowWindow::stepAside()
     const QRect frame = frameGeometry();
     const QRectF twips(pixelsToTwips(frame.x()), pixelsToTwips(frame.y()),
                        pixelsToTwips(frame.width()), pixelsToTwips(frame.height()));
-    const QPointF place = StepAsidePosition(twips, screenSizeTwips());
+    const QPointF place = stepAsidePosition(twips, screenSizeTwips());
     move(twipsToPixels(place.x()), twipsToPixels(place.y()));
 }
 
 void SlideShowWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (m_firstPaintPending)
-        firstPaint();
+    if (!m_controller->hasStarted())
+        m_controller->start();
 }
 
 void SlideShowWindow::resizeEvent(QResizeEvent *event)
@@ -231,12 +222,10 @@ void SlideShowWindow::changeEvent(QEvent *event)
 
 void SlideShowWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_transitionBusy) {
+    if (!m_controller->stop()) {
         event->ignore();
         return;
     }
-    m_timer2->stop();
-    m_timer1->stop();
     if (!isMaximized()) {
         m_settings.ShowTop = float(pixelsToTwips(y()));
         m_settings.ShowLeft = float(pixelsToTwips(x()));
@@ -251,7 +240,7 @@ bool SlideShowWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress)
         return handleMousePress(watched, static_cast<QMouseEvent *>(event));
-    if (event->type() == QEvent::MouseMove && watched == m_picture3 &&
+    if (event->type() == QEvent::MouseMove && watched == m_surface &&
         m_pin.stepsAside(isMaximized()))
         stepAside();
     return QMainWindow::eventFilter(watched, event);
@@ -259,12 +248,12 @@ bool SlideShowWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool SlideShowWindow::handleMousePress(QObject *watched, const QMouseEvent *event)
 {
-    if (watched == m_toolbar || watched == m_coolBar) {
+    if (watched == m_toolbar || watched == m_commandBar) {
         if (event->button() == Qt::RightButton)
-            m_popup->popup(event->globalPosition().toPoint());
+            m_popupMenu->popup(event->globalPosition().toPoint());
         return event->button() == Qt::RightButton;
     }
-    if (event->button() != Qt::LeftButton || watched == m_picture3)
+    if (event->button() != Qt::LeftButton || watched == m_surface)
         return false;
     if (watched == m_pinMarker)
         m_pin.pinClicked();

@@ -5,42 +5,40 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include "core/show/fadetransition.h"
-#include "ui/show/pictureprefetcher.h"
 #include "core/show/pinstate.h"
-#include "core/show/playstate.h"
+#include "core/show/slideshowcontroller.h"
+#include "ui/show/pictureprefetcher.h"
+#include "ui/show/slideshowactions.h"
 
 class PictureSurface;
-class QAction;
 class QLabel;
 class QMenu;
-class QTimer;
 struct Settings;
 
 // The slide-show window: plays the given paths, one picture per interval, in list or random
-// order, with the mosaic transition between pictures when the fade is on.
+// order, with the mosaic transition between pictures when the fade is on. The controller decides
+// what is shown when; the window builds the controls, paints and forwards clicks and keys.
 //
-//   +--------------------------------------------+
-//   | CoolBar1: Toolbar1  [Stop] | [<] [||] [>]  |
-//   +--------------------------------------------+
-//   | Picture1 (area) = Picture3 (visible)       |
-//   +--------------------------------------------+
-//   | Picture5 | n/m | path          StatusBar1  |
-//   +--------------------------------------------+
+//   +--------------------------------------------------------+
+//   | commandBar: showToolbar  [stop] | [back] [pause] [next] |
+//   +--------------------------------------------------------+
+//   | pictureArea = pictureSurface                           |
+//   +--------------------------------------------------------+
+//   | pinPanel: pinMarker | positionPanel | pathPanel        |  showStatusBar
+//   +--------------------------------------------------------+
 //
-// Picture1's image holds the current picture on the background colour; Picture4 is the work
-// surface of the transition. Closing stores the geometry (unless maximised), emits closed()
-// and deletes the window.
+// currentImage() holds the current picture at the surface's size on the background colour;
+// the transition draws from it, through its work image, onto the surface's canvas. A right
+// click on the command bar opens showPopupMenu. Closing stores the geometry (unless maximised),
+// emits closed() and deletes the window.
 class SlideShowWindow : public QMainWindow {
     Q_OBJECT
 public:
     SlideShowWindow(Settings &settings, const QStringList &paths, int intervalSeconds,
                     QWidget *parent = nullptr);
 
-    const PlayState &playState() const { return m_play; }
-    bool Paused() const { return m_paused; }
-    bool TransitionBusy() const { return m_transitionBusy; }
-    const QImage &Picture1() const { return m_picture1; }
+    const SlideShowController &controller() const { return *m_controller; }
+    const QImage &currentImage() const { return m_currentImage; }
 
 Q_SIGNALS:
     void closed();
@@ -54,59 +52,40 @@ protected:
 
 private:
     // Building (slideshowwindow.cpp).
-    void buildCoolBar();
+    void buildCommandBar();
     void buildPictureArea();
     void buildStatusBar();
     void buildPopupMenu();
-    void loadSettings(int intervalSeconds);
+    void connectCommands();
+    void loadSettings();
     void setTopmost(bool on);
     void updatePin();
     void stepAside();
     bool handleMousePress(QObject *watched, const QMouseEvent *event);
 
-    // Playing (slideshowplayback.cpp).
-    void firstPaint();
-    void ShowPicture(const QString &path, bool useFade);
+    // Painting (slideshowplayback.cpp).
+    void showPicture(const QString &path, bool throughTransition);
+    void drawTransitionFrame();
     void refitPicture();
-    void intervalTick();
-    void startTransition();
-    void transitionTick();
-    void stopClicked();
-    void returnClicked();
-    void startClicked();
-    void nextClicked();
-    void pause();
-    void showStepped();
-    void setRunningLook(bool running);
-    void switchOrder();
+    void markOrder(bool randomOrder);
+    void orderSwitched(bool randomOrder);
+    void prefetchFollowing();
     void toggleTopmost();
-    bool useFade() const;
 
     Settings &m_settings;
-    const QStringList m_paths;
-    PlayState m_play;
-    FadeTransition m_fade;
+    SlideShowController *m_controller;
+    SlideShowActions m_actions;
     PinState m_pin;
     PicturePrefetcher m_prefetcher;
-    bool m_paused = false;
-    bool m_transitionBusy = false;
-    bool m_firstPaintPending = true;
-    bool m_randomPlay = false; // the order in force, as the menu's check marks show it
     QColor m_back;
 
-    QImage m_picture1; // the current picture at full size on the background colour
-    QImage m_picture4; // work surface of the transition
-    PictureSurface *m_picture3 = nullptr;
-    QWidget *m_coolBar = nullptr;
+    QImage m_currentImage;
+    QImage m_transitionWork;
+    PictureSurface *m_surface = nullptr;
+    QWidget *m_commandBar = nullptr;
     QWidget *m_toolbar = nullptr;
-    QAction *m_start = nullptr;
     QLabel *m_pinMarker = nullptr;
     QLabel *m_positionPanel = nullptr;
     QLabel *m_pathPanel = nullptr;
-    QMenu *m_popup = nullptr;
-    QAction *m_topmostItem = nullptr;
-    QAction *m_listOrderItem = nullptr;
-    QAction *m_randomItem = nullptr;
-    QTimer *m_timer1 = nullptr;
-    QTimer *m_timer2 = nullptr;
+    QMenu *m_popupMenu = nullptr;
 };

@@ -115,7 +115,7 @@ QWidget *TstStartup::visibleSlideShow()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *widget : windows) {
-        if (widget->objectName() == QLatin1String("SlideShowWindow") && widget->isVisible())
+        if (widget->objectName() == QLatin1String("slideShowWindow") && widget->isVisible())
             return widget;
     }
     return nullptr;

@@ -68,7 +68,7 @@ void TstBadPictureShow::cleanup()
 QRgb TstBadPictureShow::middleOfScreen() const
 {
     const QImage &canvas =
-        m_window->findChild<PictureSurface *>(QStringLiteral("Picture3"))->canvas();
+        m_window->findChild<PictureSurface *>(QStringLiteral("pictureSurface"))->canvas();
     return canvas.pixel(canvas.width() / 2, canvas.height() / 2);
 }
 
@@ -91,16 +91,16 @@ void TstBadPictureShow::nextThroughEveryFile()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     // The first picture's one-frame transition ends before the stepping starts.
-    QTRY_VERIFY(!m_window->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
-    auto *next = m_window->findChild<QToolButton *>(QStringLiteral("tbm_Next"));
+    QTRY_VERIFY(!m_window->findChild<QTimer *>(QStringLiteral("transitionTimer"))->isActive());
+    auto *next = m_window->findChild<QToolButton *>(QStringLiteral("nextButton"));
     QVERIFY(next);
     const int count = int(m_paths.size());
     const QRgb back = qRgb(0x60, 0x40, 0x20);
     for (int step = 1; step <= count; ++step) {
         QTest::mouseClick(next, Qt::LeftButton);
         const int position = step % count; // the last click wraps to the first file
-        QCOMPARE(panel("StatusBar1Panel2"), QStringLiteral("%1/%2").arg(position + 1).arg(count));
-        QCOMPARE(panel("StatusBar1Panel3"), m_paths.at(position));
+        QCOMPARE(panel("positionPanel"), QStringLiteral("%1/%2").arg(position + 1).arg(count));
+        QCOMPARE(panel("pathPanel"), m_paths.at(position));
         const bool picture =
             position < m_entries.size() && m_entries.at(position).expect == Expect::Picture;
         const bool noPicture = position == m_entries.size() ||
@@ -111,7 +111,7 @@ void TstBadPictureShow::nextThroughEveryFile()
         else if (noPicture)
             QCOMPARE(middleOfScreen(), back);
     }
-    QVERIFY(m_window->Paused());
+    QVERIFY(m_window->controller().isPaused());
     QCOMPARE(QImageReader::allocationLimit(), limit);
 }
 

@@ -81,7 +81,7 @@ QStringList TstShowSoak::soakPictures(ShowFixture &fixture)
 // One interval tick and, with the fade, every frame of the transition it starts.
 void TstShowSoak::changeSlide(ShowFixture &fixture)
 {
-    ShowFixture::fire(fixture.timer1());
+    ShowFixture::fire(fixture.slideTimer());
     fixture.finishTransition();
 }
 
@@ -113,14 +113,15 @@ void TstShowSoak::thousandChangesKeepMemoryFlat()
     QVERIFY(baseline > 0);
     qint64 highest = baseline;
     for (int i = 1; i <= SoakChanges; ++i) {
-        const int before = fixture.window->playState().PlayPosition();
+        const int before = fixture.window->controller().playState().position();
         changeSlide(fixture);
-        QVERIFY(!fixture.window->TransitionBusy());
-        QCOMPARE(fixture.window->playState().PlayPosition(), (before + 1) % int(paths.size()));
+        QVERIFY(!fixture.window->controller().isTransitionRunning());
+        QCOMPARE(fixture.window->controller().playState().position(),
+                 (before + 1) % int(paths.size()));
         if (i % SampleEvery == 0)
             highest = qMax(highest, residentBytes());
     }
-    QVERIFY(!fixture.window->Picture1().isNull());
+    QVERIFY(!fixture.window->currentImage().isNull());
     const qint64 growth = highest - baseline;
     qInfo("resident memory: %lld KiB after warm-up, growth %lld KiB over %d changes",
           baseline / 1024, growth / 1024, SoakChanges);

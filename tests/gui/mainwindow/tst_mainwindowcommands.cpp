@@ -219,7 +219,7 @@ void TestMainWindowCommands::showHidesMainWindowUntilClosed()
     QWidget *show = nullptr;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *widget : windows) {
-        if (widget->objectName() == QLatin1String("SlideShowWindow") && widget->isVisible())
+        if (widget->objectName() == QLatin1String("slideShowWindow") && widget->isVisible())
             show = widget;
     }
     QVERIFY(show);

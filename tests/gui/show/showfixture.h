@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/settings/settings.h"
+#include "testpictures.h"
 #include "ui/show/picturesurface.h"
 #include "ui/show/slideshowwindow.h"
-#include "testpictures.h"
 
 #include <QAction>
 #include <QLabel>
@@ -58,15 +58,15 @@ public:
     {
         return window->findChild<T *>(QLatin1String(name));
     }
-    QTimer *timer1() const { return child<QTimer>("Timer1"); }
-    QTimer *timer2() const { return child<QTimer>("Timer2"); }
-    QAction *button(const char *key) const { return child<QAction>(key); }
+    QTimer *slideTimer() const { return child<QTimer>("slideTimer"); }
+    QTimer *transitionTimer() const { return child<QTimer>("transitionTimer"); }
+    QAction *action(const char *name) const { return child<QAction>(name); }
     QString panel(const char *name) const { return child<QLabel>(name)->text(); }
 
     // The colour in the middle of the visible surface.
     QRgb shown() const
     {
-        const QImage &canvas = child<PictureSurface>("Picture3")->canvas();
+        const QImage &canvas = child<PictureSurface>("pictureSurface")->canvas();
         return canvas.pixel(canvas.width() / 2, canvas.height() / 2);
     }
 
@@ -76,8 +76,8 @@ public:
     int finishTransition()
     {
         int frames = 0;
-        while (window->TransitionBusy() && frames < 1000) {
-            fire(timer2());
+        while (window->controller().isTransitionRunning() && frames < 1000) {
+            fire(transitionTimer());
             ++frames;
         }
         return frames;

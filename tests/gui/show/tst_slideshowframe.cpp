@@ -26,7 +26,7 @@ private Q_SLOTS:
     void maximisingPinsAndRestoringUnpins();
 
 private:
-    QLabel *pin() const { return f->child<QLabel>("Picture5"); }
+    QLabel *pin() const { return f->child<QLabel>("pinMarker"); }
     void moveOverPicture();
     std::unique_ptr<ShowFixture> f;
 };
@@ -46,7 +46,7 @@ void TstSlideShowFrame::moveOverPicture()
 {
     // Sent straight to the surface: a synthetic pointer entering a window brings an Enter event
     // but no move, and a move to where the pointer already is counts as none.
-    auto *surface = f->child<PictureSurface>("Picture3");
+    auto *surface = f->child<PictureSurface>("pictureSurface");
     const QPointF local = surface->rect().center();
     QMouseEvent move(QEvent::MouseMove, local, surface->mapToGlobal(local), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
@@ -94,7 +94,7 @@ void TstSlideShowFrame::topmostMenuIsForThisShowOnly()
 {
     f->settings.AlwaysOnTop = 1;
     QVERIFY(f->open(f->redGreenBlue()));
-    QAction *item = f->child<QAction>("mnu_PopUp1_0");
+    QAction *item = f->child<QAction>("alwaysOnTopAction");
     QCOMPARE(item->text(), QStringLiteral("常に手前に表示"));
     QVERIFY(item->isChecked());
     QVERIFY(f->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -112,8 +112,8 @@ void TstSlideShowFrame::topmostMenuIsForThisShowOnly()
 void TstSlideShowFrame::rightPressOnTheToolbarOpensTheMenu()
 {
     QVERIFY(f->open(f->redGreenBlue()));
-    auto *toolbar = f->child<QToolBar>("Toolbar1");
-    auto *menu = f->child<QMenu>("mnu_PopUp");
+    auto *toolbar = f->child<QToolBar>("showToolbar");
+    auto *menu = f->child<QMenu>("showPopupMenu");
     const QPoint free(toolbar->width() - 3, toolbar->height() / 2);
     QTest::mousePress(toolbar, Qt::LeftButton, {}, free);
     QVERIFY(!menu->isVisible());
@@ -128,12 +128,13 @@ void TstSlideShowFrame::orderMenuSwitches_data()
     QTest::addColumn<QByteArray>("chosen");
     QTest::addColumn<bool>("randomAfter");
 
-    QTest::newRow("random chosen in list order") << 0 << QByteArray("mnu_PopUp2_1") << true;
+    QTest::newRow("random chosen in list order") << 0 << QByteArray("randomOrderAction") << true;
     QTest::newRow("list order chosen while checked switches too")
-        << 0 << QByteArray("mnu_PopUp2_0") << true;
-    QTest::newRow("list order chosen in random order") << 1 << QByteArray("mnu_PopUp2_0") << false;
+        << 0 << QByteArray("listOrderAction") << true;
+    QTest::newRow("list order chosen in random order")
+        << 1 << QByteArray("listOrderAction") << false;
     QTest::newRow("random chosen while checked switches too")
-        << 1 << QByteArray("mnu_PopUp2_1") << false;
+        << 1 << QByteArray("randomOrderAction") << false;
 }
 
 // Either entry switches to the other order; the stored setting and the position stay.
@@ -148,17 +149,17 @@ void TstSlideShowFrame::orderMenuSwitches()
     for (int i = 0; i < 12; ++i)
         paths << f->dir.filePath(QStringLiteral("%1.jpg").arg(i));
     QVERIFY(f->open(paths));
-    QAction *listOrder = f->child<QAction>("mnu_PopUp2_0");
-    QAction *random = f->child<QAction>("mnu_PopUp2_1");
+    QAction *listOrder = f->child<QAction>("listOrderAction");
+    QAction *random = f->child<QAction>("randomOrderAction");
     QCOMPARE(random->isChecked(), stored == 1);
     QCOMPARE(listOrder->isChecked(), stored != 1);
-    f->button("tbm_Next")->trigger();
+    f->action("nextAction")->trigger();
     f->child<QAction>(chosen.constData())->trigger();
     QCOMPARE(random->isChecked(), randomAfter);
     QCOMPARE(listOrder->isChecked(), !randomAfter);
     QCOMPARE(f->settings.RandomOrder, qint16(stored));
-    QCOMPARE(f->window->playState().PlayPosition(), 1);
-    const QStringList order = f->window->playState().PlayOrder();
+    QCOMPARE(f->window->controller().playState().position(), 1);
+    const QStringList order = f->window->controller().playState().order();
     if (randomAfter) {
         QCOMPARE(QSet<QString>(order.cbegin(), order.cend()),
                  QSet<QString>(paths.cbegin(), paths.cend()));
@@ -193,7 +194,7 @@ void TstSlideShowFrame::freeWindowStepsAsideUntilPinned()
                           screen.height() - (frame.height() + frame.y()));
     QCOMPARE(f->window->frameGeometry().topLeft(), mirrored);
 
-    QTest::mouseClick(f->child<QLabel>("StatusBar1Panel2"), Qt::LeftButton);
+    QTest::mouseClick(f->child<QLabel>("positionPanel"), Qt::LeftButton);
     QVERIFY(pin()->isVisible());
     moveOverPicture();
     QCOMPARE(f->window->frameGeometry().topLeft(), mirrored);

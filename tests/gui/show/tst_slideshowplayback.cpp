@@ -50,19 +50,19 @@ void TstSlideShowPlayback::firstPictureWithoutFade()
     const QStringList paths = f->redGreenBlue();
     QVERIFY(f->open(paths));
     QVERIFY(isNear(f->shown(), Qt::red));
-    QCOMPARE(f->panel("StatusBar1Panel2"), QStringLiteral("1/3"));
-    QCOMPARE(f->panel("StatusBar1Panel3"), paths.at(0));
-    QVERIFY(f->timer1()->isActive());
-    QCOMPARE(f->timer1()->interval(), 30000);
+    QCOMPARE(f->panel("positionPanel"), QStringLiteral("1/3"));
+    QCOMPARE(f->panel("pathPanel"), paths.at(0));
+    QVERIFY(f->slideTimer()->isActive());
+    QCOMPARE(f->slideTimer()->interval(), 30000);
 }
 
 // With the fade the first picture appears at full size after one frame, without a dissolve.
 void TstSlideShowPlayback::firstPictureWithFadeIsOneFrame()
 {
     QVERIFY(f->open(f->redGreenBlue()));
-    QVERIFY(!f->window->TransitionBusy());
-    QVERIFY(!f->timer2()->isActive());
-    QVERIFY(f->timer1()->isActive());
+    QVERIFY(!f->window->controller().isTransitionRunning());
+    QVERIFY(!f->transitionTimer()->isActive());
+    QVERIFY(f->slideTimer()->isActive());
     QVERIFY(isNear(f->shown(), Qt::red));
 }
 
@@ -73,28 +73,28 @@ void TstSlideShowPlayback::ticksWrapAround()
     QVERIFY(f->open(f->redGreenBlue()));
     const QList<QColor> expected{Qt::green, Qt::blue, Qt::red, Qt::green};
     for (const QColor &colour : expected) {
-        ShowFixture::fire(f->timer1());
+        ShowFixture::fire(f->slideTimer());
         QVERIFY(isNear(f->shown(), colour));
-        QVERIFY(f->timer1()->isActive());
+        QVERIFY(f->slideTimer()->isActive());
     }
-    QCOMPARE(f->panel("StatusBar1Panel2"), QStringLiteral("2/3"));
+    QCOMPARE(f->panel("positionPanel"), QStringLiteral("2/3"));
 }
 
 // A change runs 50 frames with the interval stopped; closing in between is refused.
 void TstSlideShowPlayback::transitionRunsItsFramesAndRefusesTheClose()
 {
     QVERIFY(f->open(f->redGreenBlue()));
-    ShowFixture::fire(f->timer1());
-    QVERIFY(f->window->TransitionBusy());
-    QVERIFY(f->timer2()->isActive());
-    QVERIFY(!f->timer1()->isActive());
+    ShowFixture::fire(f->slideTimer());
+    QVERIFY(f->window->controller().isTransitionRunning());
+    QVERIFY(f->transitionTimer()->isActive());
+    QVERIFY(!f->slideTimer()->isActive());
     QVERIFY(!f->window->close());
     QVERIFY(f->window->isVisible());
-    QCOMPARE(f->window->playState().PlayPosition(), 1);
+    QCOMPARE(f->window->controller().playState().position(), 1);
     QCOMPARE(f->finishTransition(), 49);
     QVERIFY(isNear(f->shown(), Qt::green));
-    QVERIFY(f->timer1()->isActive());
-    QVERIFY(!f->timer2()->isActive());
+    QVERIFY(f->slideTimer()->isActive());
+    QVERIFY(!f->transitionTimer()->isActive());
     QVERIFY(f->window->close());
 }
 
@@ -102,65 +102,65 @@ void TstSlideShowPlayback::transitionRunsItsFramesAndRefusesTheClose()
 void TstSlideShowPlayback::pauseAndResumeByTimerState()
 {
     QVERIFY(f->open(f->redGreenBlue()));
-    QAction *start = f->button("tbm_Start");
+    QAction *start = f->action("pauseAction");
     QCOMPARE(start->toolTip(), QStringLiteral("ポーズ"));
     start->trigger();
-    QVERIFY(f->window->Paused());
-    QVERIFY(!f->timer1()->isActive());
+    QVERIFY(f->window->controller().isPaused());
+    QVERIFY(!f->slideTimer()->isActive());
     QVERIFY(start->isChecked());
     QCOMPARE(start->toolTip(), QStringLiteral("スタート"));
     start->trigger();
-    QVERIFY(!f->window->Paused());
-    QVERIFY(f->timer1()->isActive());
-    QCOMPARE(f->timer1()->remainingTime() > 29000, true);
+    QVERIFY(!f->window->controller().isPaused());
+    QVERIFY(f->slideTimer()->isActive());
+    QCOMPARE(f->slideTimer()->remainingTime() > 29000, true);
     QVERIFY(!start->isChecked());
     QCOMPARE(start->toolTip(), QStringLiteral("ポーズ"));
-    QCOMPARE(f->window->playState().PlayPosition(), 0);
+    QCOMPARE(f->window->controller().playState().position(), 0);
 }
 
 // Resuming in the middle of a transition leaves the interval to the transition's end.
 void TstSlideShowPlayback::resumeDuringTransitionWaitsForItsEnd()
 {
     QVERIFY(f->open(f->redGreenBlue()));
-    ShowFixture::fire(f->timer1());
-    QAction *start = f->button("tbm_Start");
+    ShowFixture::fire(f->slideTimer());
+    QAction *start = f->action("pauseAction");
     start->trigger();
     start->trigger();
-    QVERIFY(!f->timer1()->isActive());
+    QVERIFY(!f->slideTimer()->isActive());
     f->finishTransition();
-    QVERIFY(f->timer1()->isActive());
+    QVERIFY(f->slideTimer()->isActive());
 }
 
 void TstSlideShowPlayback::stepsPauseAndShowAtOnce_data()
 {
-    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("action");
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("position");
     QTest::addColumn<QColor>("colour");
 
-    QTest::newRow("next goes forward") << QByteArray("tbm_Next") << 1 << 1 << QColor(Qt::green);
+    QTest::newRow("next goes forward") << QByteArray("nextAction") << 1 << 1 << QColor(Qt::green);
     QTest::newRow("next from the last goes to the first")
-        << QByteArray("tbm_Next") << 3 << 0 << QColor(Qt::red);
+        << QByteArray("nextAction") << 3 << 0 << QColor(Qt::red);
     QTest::newRow("back from the first goes to the last")
-        << QByteArray("tbm_Return") << 1 << 2 << QColor(Qt::blue);
+        << QByteArray("backAction") << 1 << 2 << QColor(Qt::blue);
 }
 
 // Next and back pause the show and put their picture on screen without a transition.
 void TstSlideShowPlayback::stepsPauseAndShowAtOnce()
 {
-    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, action);
     QFETCH(int, steps);
     QFETCH(int, position);
     QFETCH(QColor, colour);
 
     QVERIFY(f->open(f->redGreenBlue()));
     for (int i = 0; i < steps; ++i)
-        f->button(key.constData())->trigger();
-    QVERIFY(!f->window->TransitionBusy());
-    QVERIFY(f->window->Paused());
-    QVERIFY(!f->timer1()->isActive());
-    QCOMPARE(f->button("tbm_Start")->toolTip(), QStringLiteral("スタート"));
-    QCOMPARE(f->window->playState().PlayPosition(), position);
+        f->action(action.constData())->trigger();
+    QVERIFY(!f->window->controller().isTransitionRunning());
+    QVERIFY(f->window->controller().isPaused());
+    QVERIFY(!f->slideTimer()->isActive());
+    QCOMPARE(f->action("pauseAction")->toolTip(), QStringLiteral("スタート"));
+    QCOMPARE(f->window->controller().playState().position(), position);
     QVERIFY(isNear(f->shown(), colour));
 }
 
@@ -187,9 +187,9 @@ void TstSlideShowPlayback::keysReachTheButtons()
     QApplication::setActiveWindow(f->window);
     QVERIFY(QTest::qWaitForWindowActive(f->window));
     QTest::keyClick(f->window, Qt::Key(key));
-    QCOMPARE(f->window->playState().PlayPosition(), position);
-    QCOMPARE(f->window->Paused(), paused);
-    QCOMPARE(f->timer1()->isActive(), !paused);
+    QCOMPARE(f->window->controller().playState().position(), position);
+    QCOMPARE(f->window->controller().isPaused(), paused);
+    QCOMPARE(f->slideTimer()->isActive(), !paused);
 }
 
 // A missing picture leaves the area in the background colour, names itself in the status bar,
@@ -200,14 +200,14 @@ void TstSlideShowPlayback::unreadablePictureLeavesTheAreaBlankAndGoesOn()
     QStringList paths = f->redGreenBlue();
     paths[1] = f->dir.filePath(QStringLiteral("gone.jpg"));
     QVERIFY(f->open(paths));
-    ShowFixture::fire(f->timer1());
-    QCOMPARE(f->panel("StatusBar1Panel2"), QStringLiteral("2/3"));
-    QCOMPARE(f->panel("StatusBar1Panel3"), paths.at(1));
-    const QImage &canvas = f->child<PictureSurface>("Picture3")->canvas();
+    ShowFixture::fire(f->slideTimer());
+    QCOMPARE(f->panel("positionPanel"), QStringLiteral("2/3"));
+    QCOMPARE(f->panel("pathPanel"), paths.at(1));
+    const QImage &canvas = f->child<PictureSurface>("pictureSurface")->canvas();
     QCOMPARE(canvas.pixel(0, 0), ShowFixture::back.rgb());
     QCOMPARE(f->shown(), ShowFixture::back.rgb());
-    QVERIFY(f->timer1()->isActive());
-    ShowFixture::fire(f->timer1());
+    QVERIFY(f->slideTimer()->isActive());
+    ShowFixture::fire(f->slideTimer());
     QVERIFY(isNear(f->shown(), Qt::blue));
 }
 
@@ -218,7 +218,7 @@ void TstSlideShowPlayback::exifRotatedPictureShownUpright()
     const QString path = f->dir.filePath(QStringLiteral("turned.jpg"));
     QVERIFY(TestPictures::writeFile(path, TestPictures::jpeg(TestPictures::twoColours(80, 40), 6)));
     QVERIFY(f->open({path}));
-    const QImage &canvas = f->child<PictureSurface>("Picture3")->canvas();
+    const QImage &canvas = f->child<PictureSurface>("pictureSurface")->canvas();
     const int middle = canvas.width() / 2;
     QVERIFY(isNear(canvas.pixel(middle, canvas.height() / 8), Qt::red, 75));
     QVERIFY(isNear(canvas.pixel(middle, canvas.height() * 7 / 8), Qt::blue, 75));
@@ -231,7 +231,7 @@ void TstSlideShowPlayback::resizeRefitsThePictureOnScreen()
     const QString path = f->dir.filePath(QStringLiteral("wide.jpg"));
     QVERIFY(TestPictures::writeFile(path, TestPictures::jpeg(TestPictures::twoColours(400, 100))));
     QVERIFY(f->open({path}));
-    auto *surface = f->child<PictureSurface>("Picture3");
+    auto *surface = f->child<PictureSurface>("pictureSurface");
     f->window->resize(f->window->size() + QSize(200, 100));
     QTRY_COMPARE(surface->canvas().size(), surface->size());
     const QImage &canvas = surface->canvas();
@@ -239,17 +239,17 @@ void TstSlideShowPlayback::resizeRefitsThePictureOnScreen()
     QVERIFY(isNear(canvas.pixel(1, middle), Qt::red, 75));
     QVERIFY(isNear(canvas.pixel(canvas.width() - 2, middle), Qt::blue, 75));
     QCOMPARE(canvas.pixel(canvas.width() / 2, 1), ShowFixture::back.rgb());
-    QVERIFY(!f->window->TransitionBusy());
+    QVERIFY(!f->window->controller().isTransitionRunning());
 }
 
 // An empty list shows the background and "1/0", and ticks do no harm.
 void TstSlideShowPlayback::emptyListShowsNothing()
 {
     QVERIFY(f->open({}));
-    ShowFixture::fire(f->timer1());
+    ShowFixture::fire(f->slideTimer());
     f->finishTransition();
-    f->button("tbm_Return")->trigger();
-    QCOMPARE(f->panel("StatusBar1Panel2"), QStringLiteral("1/0"));
+    f->action("backAction")->trigger();
+    QCOMPARE(f->panel("positionPanel"), QStringLiteral("1/0"));
     QCOMPARE(f->shown(), ShowFixture::back.rgb());
 }
 
@@ -271,7 +271,7 @@ void TstSlideShowPlayback::closeEmitsClosedAndDeletes()
         QVERIFY(QTest::qWaitForWindowActive(f->window));
         QTest::keyClick(f->window, Qt::Key_Escape);
     } else {
-        f->button("tbm_Stop")->trigger();
+        f->action("stopAction")->trigger();
     }
     QCOMPARE(closed.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -113,7 +113,7 @@ void TstBadPictures::headers()
     QFETCH(QString, name);
     QFETCH(Expect, expect);
     QFETCH(QSize, size);
-    const PictureHeader header = ReadPictureHeader(pathOf(name));
+    const PictureHeader header = readPictureHeader(pathOf(name));
     switch (expect) {
     case Expect::Picture:
         QCOMPARE(header.error, PictureError::None);
@@ -143,7 +143,7 @@ void TstBadPictures::naturalDecode()
     QFETCH(Expect, expect);
     QFETCH(QSize, size);
     PictureError error = PictureError::NotFound;
-    const QImage image = LoadPicture(pathOf(name), QSize(), &error);
+    const QImage image = loadPicture(pathOf(name), QSize(), &error);
     QVERIFY(error != PictureError::NotFound);
     QCOMPARE(image.isNull(), error == PictureError::NotAPicture);
     if (expect == Expect::Picture)
@@ -159,7 +159,7 @@ void TstBadPictures::shownDecode()
     QFETCH(Expect, expect);
     const QSize shown(120, 90);
     PictureError error = PictureError::NotFound;
-    const QImage image = LoadPicture(pathOf(name), shown, &error);
+    const QImage image = loadPicture(pathOf(name), shown, &error);
     QCOMPARE(image.isNull(), error == PictureError::NotAPicture);
     if (expect == Expect::Picture)
         QCOMPARE(image.size(), shown);
@@ -189,7 +189,7 @@ void TstBadPictures::bombsAllocateNothing()
     QVERIFY(limit > 0);
     const long before = peakMegabytes();
     PictureError error = PictureError::None;
-    const QImage image = LoadPicture(pathOf(name), shown, &error);
+    const QImage image = loadPicture(pathOf(name), shown, &error);
     if (!image.isNull()) {
         QCOMPARE(image.size(), shown);
         QVERIFY(image.sizeInBytes() <= qsizetype(limit) * 1024 * 1024);
@@ -212,9 +212,9 @@ void TstBadPictures::orientationsComeOutUpright()
     const QString path = pathOf(QStringLiteral("exif-%1.jpg").arg(orientation));
     const Side red = redSideAfter(orientation);
     const QSize natural = orientation >= 5 ? QSize(32, 64) : QSize(64, 32);
-    QCOMPARE(ReadPictureHeader(path).size, natural);
+    QCOMPARE(readPictureHeader(path).size, natural);
     for (const QSize &shown : {QSize(), natural * 2}) {
-        const QImage image = LoadPicture(path, shown);
+        const QImage image = loadPicture(path, shown);
         QCOMPARE(image.size(), shown.isValid() ? shown : natural);
         QVERIFY(isNear(sidePixel(image, red), qRgb(255, 0, 0)));
         QVERIFY(isNear(sidePixel(image, opposite(red)), qRgb(0, 0, 255)));
@@ -237,7 +237,7 @@ void TstBadPictures::unusualColourModelsKeepTheirColours()
     QFETCH(QString, name);
     QFETCH(QRgb, left);
     QFETCH(QRgb, right);
-    const QImage image = LoadPicture(pathOf(name), QSize());
+    const QImage image = loadPicture(pathOf(name), QSize());
     QVERIFY(!image.isNull());
     QVERIFY(isNear(sidePixel(image, Side::Left), left));
     QVERIFY(isNear(sidePixel(image, Side::Right), right));

@@ -46,7 +46,7 @@ void TstPictureFit::fit()
     QFETCH(QSize, natural);
     QFETCH(QSize, area);
     QFETCH(QRect, expected);
-    QCOMPARE(FitPicture(natural, area), expected);
+    QCOMPARE(fitPicture(natural, area), expected);
 }
 
 // The picture is decoded at the size it is shown at, not at its natural size.
@@ -57,7 +57,7 @@ void TstPictureFit::loadsAtTheFittedSize()
     QImage image(800, 200, QImage::Format_RGB32);
     image.fill(Qt::green);
     QVERIFY(image.save(path, "JPEG"));
-    const FittedPicture fitted = LoadFittedPicture(path, QSize(300, 200));
+    const FittedPicture fitted = loadFittedPicture(path, QSize(300, 200));
     QCOMPARE(fitted.error, PictureError::None);
     QCOMPARE(fitted.rect, QRect(0, 62, 300, 75));
     QCOMPARE(fitted.image.size(), QSize(300, 75));
@@ -67,7 +67,7 @@ void TstPictureFit::loadsAtTheFittedSize()
 void TstPictureFit::unreadablePictureHasNoImage()
 {
     const FittedPicture fitted =
-        LoadFittedPicture(QStringLiteral("/nonexistent/x.jpg"), {300, 200});
+        loadFittedPicture(QStringLiteral("/nonexistent/x.jpg"), {300, 200});
     QCOMPARE(fitted.error, PictureError::NotFound);
     QVERIFY(fitted.image.isNull());
 }

@@ -86,7 +86,7 @@ void TstPictureLoader::headerSizes()
         path = m_dir->filePath(name);
         QVERIFY(image.save(path, "BMP"));
     }
-    const PictureHeader header = ReadPictureHeader(path);
+    const PictureHeader header = readPictureHeader(path);
     QCOMPARE(header.error, PictureError::None);
     QCOMPARE(header.size, expected);
 }
@@ -120,9 +120,9 @@ void TstPictureLoader::failures()
         if (!content.isNull())
             QVERIFY(writeFile(path, content));
     }
-    QCOMPARE(ReadPictureHeader(path).error, expected);
+    QCOMPARE(readPictureHeader(path).error, expected);
     PictureError error = PictureError::None;
-    const QImage image = LoadPicture(path, QSize(10, 10), &error);
+    const QImage image = loadPicture(path, QSize(10, 10), &error);
     QVERIFY(image.isNull());
     QCOMPARE(error, expected);
 }
@@ -150,7 +150,7 @@ void TstPictureLoader::decodesAtShownSize()
     const QString path = m_dir->filePath(QStringLiteral("p.pic"));
     QVERIFY(writeFile(path, encoded(twoColours(400, 200), format.toLatin1().constData())));
     PictureError error = PictureError::NotFound;
-    const QImage image = LoadPicture(path, shown, &error);
+    const QImage image = loadPicture(path, shown, &error);
     QCOMPARE(error, PictureError::None);
     QCOMPARE(image.size(), expected);
     QVERIFY(isReddish(image.pixel(2, image.height() / 2)));
@@ -162,13 +162,13 @@ void TstPictureLoader::exifQuarterTurnComesOutUpright()
 {
     const QString path = writeJpeg(QStringLiteral("turned.jpg"), twoColours(80, 40), 6);
     PictureError error = PictureError::NotFound;
-    const QImage natural = LoadPicture(path, QSize(), &error);
+    const QImage natural = loadPicture(path, QSize(), &error);
     QCOMPARE(error, PictureError::None);
     QCOMPARE(natural.size(), QSize(40, 80));
     QVERIFY(isReddish(natural.pixel(20, 5)));
     QVERIFY(isBluish(natural.pixel(20, 74)));
 
-    const QImage shown = LoadPicture(path, QSize(20, 40), &error);
+    const QImage shown = loadPicture(path, QSize(20, 40), &error);
     QCOMPARE(shown.size(), QSize(20, 40));
     QVERIFY(isReddish(shown.pixel(10, 3)));
     QVERIFY(isBluish(shown.pixel(10, 36)));

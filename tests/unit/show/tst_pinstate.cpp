@@ -58,12 +58,12 @@ void TstPinState::maximisingPinsAndRestoringGivesBackTheEarlierState()
         pin.statusBarClicked();
     pin.windowResized(true);
     QVERIFY(pin.visible());
-    QCOMPARE(pin.PinWasHidden(), !pinnedBefore);
+    QCOMPARE(pin.pinWasHidden(), !pinnedBefore);
     pin.windowResized(true); // a second resize while maximised changes nothing
     QVERIFY(pin.visible());
     pin.windowResized(false);
     QCOMPARE(pin.visible(), pinnedBefore);
-    QVERIFY(!pin.PinWasHidden());
+    QVERIFY(!pin.pinWasHidden());
 }
 
 void TstPinState::stepAside_data()
@@ -86,7 +86,7 @@ void TstPinState::stepAside()
 {
     QFETCH(QRectF, window);
     QFETCH(QPointF, expected);
-    QCOMPARE(StepAsidePosition(window, QSizeF(15360, 11520)), expected);
+    QCOMPARE(stepAsidePosition(window, QSizeF(15360, 11520)), expected);
 }
 
 QTEST_GUILESS_MAIN(TstPinState)

@@ -20,7 +20,7 @@ PlayState stateOf(int n, int position)
 {
     PlayState state;
     state.setOrder(keys(n));
-    while (state.PlayPosition() != position)
+    while (state.position() != position)
         state.advance();
     return state;
 }
@@ -57,7 +57,7 @@ void TstPlayOrder::listOrderKeepsTheList()
         qFatal("list order must not draw");
         return 0;
     };
-    QCOMPARE(BuildPlayOrder(keys(5), qint16(randomOrder), never), keys(5));
+    QCOMPARE(buildPlayOrder(keys(5), qint16(randomOrder), never), keys(5));
 }
 
 // Whatever the seed, the random order holds each key exactly once.
@@ -68,7 +68,7 @@ void TstPlayOrder::randomOrderIsAPermutation()
         const QSet<QString> all(list.cbegin(), list.cend());
         for (quint32 seed = 1; seed <= 200; ++seed) {
             QRandomGenerator generator(seed);
-            const QStringList order = BuildPlayOrder(
+            const QStringList order = buildPlayOrder(
                 list, 1, [&generator](quint32 bound) { return generator.bounded(bound); });
             QCOMPARE(order.size(), list.size());
             QCOMPARE(QSet<QString>(order.cbegin(), order.cend()), all);
@@ -86,7 +86,7 @@ void TstPlayOrder::randomOrderIsUniform()
     QHash<QString, int> counts;
     const int runs = 60000;
     for (int i = 0; i < runs; ++i)
-        ++counts[BuildPlayOrder(keys(3), 1, source).join(QLatin1Char('|'))];
+        ++counts[buildPlayOrder(keys(3), 1, source).join(QLatin1Char('|'))];
     QCOMPARE(counts.size(), 6);
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         QVERIFY2(qAbs(it.value() - runs / 6) < runs / 60, qPrintable(it.key()));
@@ -95,7 +95,7 @@ void TstPlayOrder::randomOrderIsUniform()
 // A source that returns values out of range cannot make the build index past the end or loop.
 void TstPlayOrder::brokenRandomSourceStillGivesAPermutation()
 {
-    const QStringList order = BuildPlayOrder(keys(4), 1, [](quint32 bound) { return bound + 7; });
+    const QStringList order = buildPlayOrder(keys(4), 1, [](quint32 bound) { return bound + 7; });
     QCOMPARE(order.size(), 4);
     QCOMPARE(QSet<QString>(order.cbegin(), order.cend()).size(), 4);
 }
@@ -125,10 +125,10 @@ void TstPlayOrder::steps()
     QCOMPARE(state.followingPosition(), following);
     QCOMPARE(state.precedingPosition(), preceding);
     state.advance();
-    QCOMPARE(state.PlayPosition(), following);
+    QCOMPARE(state.position(), following);
     state = stateOf(count, position);
     state.stepBack();
-    QCOMPARE(state.PlayPosition(), preceding);
+    QCOMPARE(state.position(), preceding);
 }
 
 // Successive ticks over three pictures: 0, 1, 2, 0, 1, ... with the position text following.
@@ -149,14 +149,14 @@ void TstPlayOrder::ticksWrapAround()
 void TstPlayOrder::emptyOrder()
 {
     PlayState state;
-    state.setOrder(BuildPlayOrder({}, 1));
-    QCOMPARE(state.LastIndex(), -1);
+    state.setOrder(buildPlayOrder({}, 1));
+    QCOMPARE(state.lastIndex(), -1);
     QCOMPARE(state.positionText(), QStringLiteral("1/0"));
     QVERIFY(state.currentPath().isEmpty());
     state.advance();
-    QCOMPARE(state.PlayPosition(), 0);
+    QCOMPARE(state.position(), 0);
     state.stepBack();
-    QCOMPARE(state.PlayPosition(), 0);
+    QCOMPARE(state.position(), 0);
 }
 
 QTEST_GUILESS_MAIN(TstPlayOrder)

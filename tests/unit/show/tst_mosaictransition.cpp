@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/show/fadetransition.h"
+#include "core/show/mosaictransition.h"
 
 #include <QTest>
 
@@ -10,12 +10,12 @@ struct Run {
     int switchAt = -1; // index of the frame that switches pictures
 };
 
-Run runUntilFinished(FadeTransition &fade)
+Run runUntilFinished(MosaicTransition &mosaic)
 {
     Run run;
     for (int frame = 0; frame < 200; ++frame) {
-        const FadeStep step = fade.step();
-        run.percents << step.percent;
+        const TransitionStep step = mosaic.nextFrame();
+        run.percents << mosaic.percent();
         if (step.switchPicture)
             run.switchAt = frame;
         if (step.finished)
@@ -33,7 +33,7 @@ QImage filled(const QSize &size, QRgb colour)
 
 } // namespace
 
-class TstFadeTransition : public QObject {
+class TstMosaicTransition : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void firstPictureIsOneFullFrame();
@@ -47,22 +47,22 @@ private Q_SLOTS:
 };
 
 // The first picture appears at full size at once: one frame, no dissolve.
-void TstFadeTransition::firstPictureIsOneFullFrame()
+void TstMosaicTransition::firstPictureIsOneFullFrame()
 {
-    FadeTransition fade;
-    fade.prepareFirstPicture();
-    const Run run = runUntilFinished(fade);
+    MosaicTransition mosaic;
+    mosaic.prepareFirstPicture();
+    const Run run = runUntilFinished(mosaic);
     QCOMPARE(run.percents, QList<int>{100});
     QCOMPARE(run.switchAt, -1);
-    QCOMPARE(fade.FadePhase(), 0);
-    QCOMPARE(fade.FadePercent(), 100);
+    QVERIFY(!mosaic.isForming());
+    QCOMPARE(mosaic.percent(), 100);
 }
 
 // 24 dissolving frames ending with the switch at 0, then 26 forming frames up to full size.
-void TstFadeTransition::changeRunsTheWholeSequence()
+void TstMosaicTransition::changeRunsTheWholeSequence()
 {
-    FadeTransition fade;
-    const Run run = runUntilFinished(fade);
+    MosaicTransition mosaic;
+    const Run run = runUntilFinished(mosaic);
     const QList<int> dissolve{89, 79, 70, 62, 55, 48, 42, 37, 32, 28, 24, 21,
                               18, 15, 12, 10, 8,  6,  4,  3,  2,  1,  0,  0};
     const QList<int> forming{1,  2,  3,  4,  5,  6,  8,  10, 12, 14, 16, 19, 22,
@@ -72,18 +72,18 @@ void TstFadeTransition::changeRunsTheWholeSequence()
 }
 
 // The resting state after a transition starts the next one from the top again.
-void TstFadeTransition::everyChangeRepeatsTheSequence()
+void TstMosaicTransition::everyChangeRepeatsTheSequence()
 {
-    FadeTransition fade;
-    fade.prepareFirstPicture();
-    runUntilFinished(fade);
-    const Run second = runUntilFinished(fade);
-    const Run third = runUntilFinished(fade);
+    MosaicTransition mosaic;
+    mosaic.prepareFirstPicture();
+    runUntilFinished(mosaic);
+    const Run second = runUntilFinished(mosaic);
+    const Run third = runUntilFinished(mosaic);
     QCOMPARE(second.percents.size(), 50);
     QCOMPARE(third.percents, second.percents);
 }
 
-void TstFadeTransition::frameSize_data()
+void TstMosaicTransition::frameSize_data()
 {
     QTest::addColumn<int>("percent");
     QTest::addColumn<QSize>("area");
@@ -98,16 +98,16 @@ void TstFadeTransition::frameSize_data()
 }
 
 // The reduced copy is the percentage of the area, rounded half to even.
-void TstFadeTransition::frameSize()
+void TstMosaicTransition::frameSize()
 {
     QFETCH(int, percent);
     QFETCH(QSize, area);
     QFETCH(QSize, expected);
-    QCOMPARE(FadeFrameSize(percent, area), expected);
+    QCOMPARE(mosaicFrameSize(percent, area), expected);
 }
 
 // At full size the visible surface becomes exactly the picture.
-void TstFadeTransition::fullFrameIsAnExactCopy()
+void TstMosaicTransition::fullFrameIsAnExactCopy()
 {
     QImage picture = filled({64, 48}, qRgb(0, 0, 0));
     for (int y = 0; y < 48; ++y)
@@ -115,23 +115,23 @@ void TstFadeTransition::fullFrameIsAnExactCopy()
             picture.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) % 256));
     QImage work = filled(picture.size(), qRgb(1, 2, 3));
     QImage visible = filled(picture.size(), qRgb(9, 9, 9));
-    DrawFadeFrame(picture, work, visible, 100);
+    drawMosaicFrame(picture, work, visible, 100);
     QCOMPARE(visible, picture);
 }
 
 // A frame at 0 percent leaves the previous frame on screen.
-void TstFadeTransition::zeroFrameKeepsTheVisibleSurface()
+void TstMosaicTransition::zeroFrameKeepsTheVisibleSurface()
 {
     const QImage picture = filled({64, 48}, qRgb(255, 0, 0));
     QImage work = filled(picture.size(), qRgb(0, 0, 0));
     const QImage before = filled(picture.size(), qRgb(0, 255, 0));
     QImage visible = before;
-    DrawFadeFrame(picture, work, visible, 0);
+    drawMosaicFrame(picture, work, visible, 0);
     QCOMPARE(visible, before);
 }
 
 // At 25 percent each pixel of the reduced copy covers a 4 x 4 block, without blending.
-void TstFadeTransition::reducedFrameMakesBlocks()
+void TstMosaicTransition::reducedFrameMakesBlocks()
 {
     QImage picture = filled({64, 64}, qRgb(0, 0, 0));
     for (int y = 0; y < 64; ++y)
@@ -139,7 +139,7 @@ void TstFadeTransition::reducedFrameMakesBlocks()
             picture.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
     QImage work = filled(picture.size(), qRgb(0, 0, 0));
     QImage visible = filled(picture.size(), qRgb(0, 0, 0));
-    DrawFadeFrame(picture, work, visible, 25);
+    drawMosaicFrame(picture, work, visible, 25);
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 64; ++x) {
             const QRgb pixel = visible.pixel(x, y);
@@ -149,5 +149,5 @@ void TstFadeTransition::reducedFrameMakesBlocks()
     }
 }
 
-QTEST_GUILESS_MAIN(TstFadeTransition)
-#include "tst_fadetransition.moc"
+QTEST_GUILESS_MAIN(TstMosaicTransition)
+#include "tst_mosaictransition.moc"
