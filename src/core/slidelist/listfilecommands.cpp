@@ -15,8 +15,6 @@
 
 namespace {
 
-enum FileMenuItem { ItemOpen = 0, ItemSave = 2, ItemSaveAs = 3 };
-
 QString fileNamePart(const QString &path)
 {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
@@ -33,7 +31,7 @@ ListFileCommands::ListFileCommands(SlideListModel &model, ListDocument &document
 {
 }
 
-void ListFileCommands::OpenListFile(const QString &path)
+void ListFileCommands::openListFile(const QString &path)
 {
     QString listPath = path;
     if (listPath.isEmpty()) {
@@ -65,7 +63,7 @@ void ListFileCommands::OpenListFile(const QString &path)
     }
 }
 
-void ListFileCommands::SaveListFile(bool useCurrentPath)
+void ListFileCommands::saveListFile(bool useCurrentPath)
 {
     QString target = m_document.ListPath;
     if (!useCurrentPath) {
@@ -90,28 +88,15 @@ void ListFileCommands::SaveListFile(bool useCurrentPath)
     adoptListPath(target);
 }
 
-void ListFileCommands::FileCommand(int index)
+// A modified list is offered for saving first; the chosen file's pictures are then added.
+void ListFileCommands::openList()
 {
-    switch (index) {
-    case ItemOpen:
-        if (m_document.ListModified &&
-            m_interaction.messageBox(SlideListTexts::modifiedQuestion(),
-                                     Interaction::StyleQuestionYesNo,
-                                     SlideListTexts::modifiedTitle()) == Interaction::Answer::Yes)
-            saveCurrentList();
-        OpenListFile(QString());
-        break;
-    case ItemSave:
-        if (m_model.EntryCount() > 0)
-            saveCurrentList();
-        break;
-    case ItemSaveAs:
-        if (m_model.EntryCount() > 0)
-            SaveListFile(false);
-        break;
-    default:
-        break;
-    }
+    if (m_document.ListModified &&
+        m_interaction.messageBox(SlideListTexts::modifiedQuestion(),
+                                 Interaction::StyleQuestionYesNo,
+                                 SlideListTexts::modifiedTitle()) == Interaction::Answer::Yes)
+        saveList();
+    openListFile(QString());
 }
 
 QString ListFileCommands::startFolder() const
@@ -144,9 +129,9 @@ void ListFileCommands::appendExisting(const QStringList &paths)
     m_model.AddEntries(found);
 }
 
-void ListFileCommands::saveCurrentList()
+void ListFileCommands::saveList()
 {
-    SaveListFile(!ListDocument::isUnnamed(m_document.ListName));
+    saveListFile(!ListDocument::isUnnamed(m_document.ListName));
 }
 
 void ListFileCommands::adoptListPath(const QString &path)

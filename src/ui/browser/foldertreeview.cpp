@@ -9,6 +9,7 @@
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -281,27 +282,35 @@ void FolderTreeView::showPopup(QTreeWidgetItem *node, const QPoint &globalPos)
     m_popupNode = nodeIndex(node);
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnu_PopUp2"));
-    const QStringList items{BrowserTexts::newFolderItem(), BrowserTexts::deleteFolderItem()};
-    for (int index = 0; index < items.size(); ++index) {
-        connect(menu.addAction(items.at(index)), &QAction::triggered, this,
-                [this, index] { PopUpCommand(index); });
-    }
+    menu.addActions(m_popUpActions);
     const QPersistentModelIndex popupNode = m_popupNode;
     menu.exec(globalPos);
     if (QTreeWidgetItem *stillThere = nodeAt(popupNode))
         setHighlighted(stillThere, false);
 }
 
-void FolderTreeView::PopUpCommand(int index)
+void FolderTreeView::setPopUpActions(QAction *newFolder, QAction *deleteFolder)
+{
+    m_popUpActions = {newFolder, deleteFolder};
+    connect(newFolder, &QAction::triggered, this, &FolderTreeView::newFolderAtPopUpNode);
+    connect(deleteFolder, &QAction::triggered, this, &FolderTreeView::deleteFolderAtPopUpNode);
+}
+
+void FolderTreeView::newFolderAtPopUpNode()
 {
     QTreeWidgetItem *node = nodeAt(m_popupNode);
     const QString path = KeyPath(m_popupKey);
-    if (node && !path.isEmpty()) {
-        if (index == 0)
-            m_commands.CreateNewFolder(node, ChildPath(path, BrowserTexts::newFolderName()));
-        else if (index == 1)
-            m_commands.DeleteFolder(path, node);
-    }
+    if (node && !path.isEmpty())
+        m_commands.CreateNewFolder(node, ChildPath(path, BrowserTexts::newFolderName()));
+    m_popupKey.clear();
+}
+
+void FolderTreeView::deleteFolderAtPopUpNode()
+{
+    QTreeWidgetItem *node = nodeAt(m_popupNode);
+    const QString path = KeyPath(m_popupKey);
+    if (node && !path.isEmpty())
+        m_commands.DeleteFolder(path, node);
     m_popupKey.clear();
 }
 

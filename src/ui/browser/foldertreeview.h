@@ -10,6 +10,7 @@
 #include <memory>
 
 class DirectoryLister;
+class QAction;
 class FileListView;
 class Interaction;
 class SlideListModel;
@@ -50,10 +51,12 @@ public:
     QPersistentModelIndex nodeIndex(QTreeWidgetItem *item) const;
     QTreeWidgetItem *nodeAt(const QPersistentModelIndex &index) const;
 
-    // The node under the last right click, and the pop-up commands on it:
-    // 0 new folder, 1 delete folder.
+    // The commands of the pop-up menu; the tree runs them on the node under the pop-up.
+    void setPopUpActions(QAction *newFolder, QAction *deleteFolder);
+    // The node under the last right click, and the pop-up commands on it.
     QString PopupNodeKey() const { return m_popupKey; }
-    void PopUpCommand(int index);
+    void newFolderAtPopUpNode();
+    void deleteFolderAtPopUpNode();
     FolderTreeCommands &commands() { return m_commands; }
 
 Q_SIGNALS:
@@ -90,4 +93,5 @@ private:
     bool m_mainInitialised = false;
     QString m_popupKey;
     QPersistentModelIndex m_popupNode;
+    QList<QAction *> m_popUpActions;
 };

@@ -11,9 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-CommandBar::CommandBar(QWidget *parent)
+CommandBar::CommandBar(const MainActions &actions, QWidget *parent)
     : QFrame(parent)
-    , m_toolBar(new MainToolBar(this))
+    , m_toolBar(new MainToolBar(actions, this))
 {
     setObjectName(QStringLiteral("CoolBar1"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Raised);

@@ -3,6 +3,7 @@
 
 #include <QFrame>
 
+class MainActions;
 class MainToolBar;
 class QCheckBox;
 class QLabel;
@@ -14,7 +15,7 @@ class UpDownControl;
 class CommandBar : public QFrame {
     Q_OBJECT
 public:
-    explicit CommandBar(QWidget *parent = nullptr);
+    explicit CommandBar(const MainActions &actions, QWidget *parent = nullptr);
 
     MainToolBar *toolBar() const { return m_toolBar; }
     QLabel *label(int index) const { return m_labels[index]; } // Label1 items 0 to 2

@@ -87,11 +87,11 @@ void MainActivation::showListName()
 void MainActivation::openStartList(QWidget *focused)
 {
     if (!m_settings.StartupList.isEmpty()) {
-        m_parts.files->OpenListFile(m_settings.StartupList);
-        m_parts.commands->StartSlideShow(focused);
+        m_parts.files->openListFile(m_settings.StartupList);
+        m_parts.commands->startSlideShow(focused);
     } else if (!m_settings.CurrentListPath.isEmpty() &&
                !ListDocument::isUnnamed(m_settings.CurrentListPath)) {
-        m_parts.files->OpenListFile(m_settings.CurrentListPath);
+        m_parts.files->openListFile(m_settings.CurrentListPath);
     }
 }
 

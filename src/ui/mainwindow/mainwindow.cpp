@@ -26,6 +26,7 @@
 #include "ui/browser/shellfilecommands.h"
 #include "ui/mainwindow/commandbar.h"
 #include "ui/mainwindow/intervalentry.h"
+#include "ui/mainwindow/mainactions.h"
 #include "ui/mainwindow/mainactivation.h"
 #include "ui/mainwindow/maincommands.h"
 #include "ui/mainwindow/mainmenus.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(Settings &settings, Interaction &interaction, QWidget *pa
     , m_interaction(interaction)
     , m_document(new ListDocument(this))
     , m_model(new SlideListModel(this))
+    , m_actions(new MainActions(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(MainText::WindowTitle);
@@ -74,7 +76,7 @@ void MainWindow::buildPanes(QWidget &client)
 {
     auto *progressBar = new QProgressBar(&client);
     m_statusBar = new MainStatusBar(*progressBar, &client);
-    m_commandBar = new CommandBar(&client);
+    m_commandBar = new CommandBar(*m_actions, &client);
     m_folderTree = new FolderTreeView(m_settings, m_interaction, *m_statusBar, &client);
     m_fileList = new FileListView(m_settings, m_interaction, *m_statusBar, &client);
     m_preview = new PreviewPane(m_interaction, &client);
@@ -106,13 +108,14 @@ void MainWindow::buildCommands()
     m_listFiles =
         std::make_unique<ListFileCommands>(*m_model, *m_document, m_settings, m_interaction);
     m_edits = std::make_unique<EditCommands>(*m_model, *m_document, m_settings, *m_statusBar,
-                                             *m_slideList, *m_fileList, *m_preview);
-    m_shellFiles = std::make_unique<ShellFileCommands>(*m_model, *m_slideList, *m_fileList,
-                                                       m_interaction, *m_statusBar);
-    m_menus = new MainMenus(*menuBar(), *this);
-    m_commands = new MainCommands(
-        *this, m_settings, m_interaction,
-        {m_listFiles.get(), m_edits.get(), m_model, m_preview, m_commandBar->upDown1()});
+                                             *m_slideList, *m_fileList);
+    m_shellFiles = new ShellFileCommands(*m_model, *m_fileList, m_interaction, *m_statusBar, this);
+    buildMainMenus(*menuBar(), *m_actions);
+    m_slideList->setPopUpActions(m_actions->slideListPopUp());
+    m_folderTree->setPopUpActions(m_actions->newFolder(), m_actions->deleteFolder());
+    m_commands = new MainCommands(*this, m_settings, m_interaction, *m_actions,
+                                  {m_listFiles.get(), m_edits.get(), m_shellFiles, m_model,
+                                   m_slideList, m_fileList, m_preview, m_commandBar->upDown1()});
 }
 
 void MainWindow::buildBehaviour()
@@ -129,11 +132,10 @@ void MainWindow::buildBehaviour()
 
 void MainWindow::wireSignals()
 {
-    connect(m_menus, &MainMenus::triggered, m_commands, &MainCommands::run);
-    connect(m_commandBar->toolBar(), &MainToolBar::buttonClicked, m_commands,
-            &MainCommands::runButton);
-    connect(m_slideList, &SlideListView::popUpCommand, this,
-            [this](int index) { m_shellFiles->PopUpCommand(index); });
+    connect(m_shellFiles, &ShellFileCommands::folderQuestionClosed, m_slideList,
+            [this] { m_slideList->setFocus(); });
+    connect(m_shellFiles, &ShellFileCommands::listsReconciled, m_slideList,
+            &SlideListView::ShowListCount);
     connect(m_slideList, &SlideListView::previewRequested, m_preview, &PreviewPane::ShowPreview);
     connect(m_fileList, &FileListView::previewRequested, m_preview, &PreviewPane::ShowPreview);
     connect(m_fileList, &FileListView::previewCleared, m_preview, &PreviewPane::clearPicture);

@@ -14,7 +14,7 @@ class ListDocument;
 class ListFileCommands;
 class MainActivation;
 class MainCommands;
-class MainMenus;
+class MainActions;
 class MainStatusBar;
 class PaneArranger;
 class PreviewPane;
@@ -61,6 +61,7 @@ private:
     Interaction &m_interaction;
     ListDocument *m_document;
     SlideListModel *m_model;
+    MainActions *m_actions;
     MainStatusBar *m_statusBar = nullptr;
     CommandBar *m_commandBar = nullptr;
     FolderTreeView *m_folderTree = nullptr;
@@ -71,8 +72,7 @@ private:
     PaneArranger *m_arranger = nullptr;
     std::unique_ptr<ListFileCommands> m_listFiles;
     std::unique_ptr<EditCommands> m_edits;
-    std::unique_ptr<ShellFileCommands> m_shellFiles;
-    MainMenus *m_menus = nullptr;
+    ShellFileCommands *m_shellFiles = nullptr;
     IntervalEntry *m_interval = nullptr;
     ShowOptionChecks *m_checks = nullptr;
     MainCommands *m_commands = nullptr;

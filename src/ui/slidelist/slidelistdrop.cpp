@@ -4,7 +4,6 @@
 #include "core/settings/settings.h"
 #include "core/common/statushints.h"
 #include "core/browser/filedragtext.h"
-#include "ui/browser/filelistview.h"
 #include "core/browser/foldertreekeys.h"
 #include "ui/browser/foldertreeview.h"
 #include "core/slidelist/entryrules.h"
@@ -51,7 +50,7 @@ SlideListDrop::Kind SlideListDrop::kindOf(const QMimeData &mime, const QObject *
 }
 
 SlideListDrop::SlideListDrop(SlideListModel &model, ListDocument &document, Settings &settings,
-                             StatusHints &hints, SlideListView &slideView, FileListView &fileList)
+                             StatusHints &hints, SlideListView &slideView, QWidget &fileList)
     : QObject(&slideView)
     , m_model(model)
     , m_document(document)

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-class FileListView;
 class ListDocument;
 class QMimeData;
 class SlideListModel;
@@ -30,7 +29,7 @@ public:
                        const QWidget &fileList);
 
     SlideListDrop(SlideListModel &model, ListDocument &document, Settings &settings,
-                  StatusHints &hints, SlideListView &slideView, FileListView &fileList);
+                  StatusHints &hints, SlideListView &slideView, QWidget &fileList);
 
     // Handles dropped data whose drag began at source (nullptr: outside the program).
     void Drop(const QMimeData &mime, const QObject *source);
@@ -62,7 +61,7 @@ private:
     Settings &m_settings;
     StatusHints &m_hints;
     SlideListView &m_view;
-    FileListView &m_fileList;
+    QWidget &m_fileList; // drags that begin here are file-list drops
     DirectoryLister m_lister;
     FolderPictures m_pictures{m_lister};
     bool m_pendingDrop = false;

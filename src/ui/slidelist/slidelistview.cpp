@@ -41,18 +41,14 @@ SlideListView::SlideListView(SlideListModel &model, StatusHints &hints, QWidget 
     setSelectionBehavior(QAbstractItemView::SelectRows);
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
-    buildPopUpMenu();
-}
-
-void SlideListView::buildPopUpMenu()
-{
     m_popUp = new QMenu(this);
     m_popUp->setObjectName(QStringLiteral("mnu_PopUp"));
-    const QStringList items = SlideListTexts::popUpItems();
-    for (int i = 0; i < items.size(); ++i) {
-        QAction *action = m_popUp->addAction(items.at(i));
-        connect(action, &QAction::triggered, this, [this, i] { Q_EMIT popUpCommand(i); });
-    }
+}
+
+void SlideListView::setPopUpActions(const QList<QAction *> &actions)
+{
+    m_popUp->clear();
+    m_popUp->addActions(actions);
 }
 
 QStringList SlideListView::SelectedEntries() const

@@ -20,10 +20,11 @@ public:
     int CurrentEntry() const;
     // Writes the count message into the hint panel.
     void ShowListCount();
+    // The commands of the pop-up menu that opens over the entries.
+    void setPopUpActions(const QList<QAction *> &actions);
 
 Q_SIGNALS:
     void previewRequested(const QString &path);
-    void popUpCommand(int index); // mnu_PopUp item chosen over an entry
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -37,7 +38,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void buildPopUpMenu();
     void previewCurrentEntry();
     bool popUpAtCurrentEntry();
     QString currentPath() const;

@@ -3,6 +3,7 @@
 #include "ui/browser/filelistview.h"
 #include "core/browser/foldertreekeys.h"
 #include "ui/browser/foldertreeview.h"
+#include "ui/mainwindow/mainactions.h"
 #include "browsertestsupport.h"
 #include "scriptedinteraction.h"
 #include "core/slidelist/slidelistmodel.h"
@@ -56,6 +57,7 @@ private:
     ScriptedInteraction m_interaction;
     RecordingHints m_hints;
     FakeLister m_lister;
+    MainActions m_actions;
     std::unique_ptr<FolderTreeView> m_tree;
 };
 
@@ -72,6 +74,7 @@ void TestFolderTreeView::init()
     m_lister.fakeVolumes = {{path("vol"), QStringLiteral("vol (%1)").arg(path("vol")), false, true},
                             {path("usb"), QStringLiteral("USB"), true, true}};
     m_tree = std::make_unique<FolderTreeView>(m_settings, m_interaction, m_hints);
+    m_tree->setPopUpActions(m_actions.newFolder(), m_actions.deleteFolder());
     m_tree->setDirectoryLister(&m_lister);
     m_tree->resize(400, 600);
     m_tree->show();

@@ -26,9 +26,6 @@
 
 class FaultWindow {
 public:
-    static constexpr int AddSelected = 3;
-    static constexpr int AddAll = 4;
-
     // volume: the folder the tree shows as its only volume, read and opened at once.
     explicit FaultWindow(const QString &volume)
         : m_volume(volume)
@@ -45,9 +42,13 @@ public:
         tree->setDirectoryLister(&lister);
         tree->setSlideList(&model);
         tree->setFileList(files);
-        edit = std::make_unique<EditCommands>(model, document, settings, hints, *slides, *files,
-                                              *preview);
-        shell = std::make_unique<ShellFileCommands>(model, *slides, *files, interaction, hints);
+        edit = std::make_unique<EditCommands>(model, document, settings, hints, *slides, *files);
+        shell = std::make_unique<ShellFileCommands>(model, *files, interaction, hints);
+        // Wired as the main window wires them.
+        QObject::connect(shell.get(), &ShellFileCommands::folderQuestionClosed, slides,
+                         [this] { slides->setFocus(); });
+        QObject::connect(shell.get(), &ShellFileCommands::listsReconciled, slides,
+                         &SlideListView::ShowListCount);
         QObject::connect(tree, &FolderTreeView::folderClicked, files,
                          &FileListView::ShowFolderFiles);
         QObject::connect(files, &FileListView::previewRequested, preview,
@@ -56,6 +57,25 @@ public:
         window.show();
         tree->LoadTreeIcons();
         tree->BuildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), volume));
+    }
+
+    // The slide list's pop-up commands on its selected entries: "move", "copy" or "delete".
+    void runShellCommand(const QString &command)
+    {
+        const QStringList paths = slides->SelectedEntries();
+        if (command == QLatin1String("move"))
+            shell->moveFiles(paths);
+        else if (command == QLatin1String("copy"))
+            shell->copyFiles(paths);
+        else
+            shell->deleteFiles(paths);
+    }
+
+    // The Edit commands that add the file list's selected or all pictures.
+    void addFileListPictures(bool all)
+    {
+        edit->addFileListEntries(all ? files->allEntries() : files->selectedEntries(),
+                                 files->EntryCount());
     }
 
     QString key(const QString &folder) const

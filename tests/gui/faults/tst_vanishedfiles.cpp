@@ -117,9 +117,9 @@ void TestVanishedFiles::addingListedRows()
     files.setFocus();
     files.selectAll();
     if (way == QLatin1String("add selected"))
-        m_window->edit->EditCommand(FaultWindow::AddSelected);
+        m_window->addFileListPictures(false);
     else if (way == QLatin1String("add all"))
-        m_window->edit->EditCommand(FaultWindow::AddAll);
+        m_window->addFileListPictures(true);
     else
         m_window->dragFileListSelection();
     QTRY_VERIFY(!m_window->edit->drop().PendingDrop());

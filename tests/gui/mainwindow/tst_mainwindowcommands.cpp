@@ -3,6 +3,7 @@
 
 #include "ui/mainwindow/focuscolours.h"
 #include "ui/mainwindow/maintoolbar.h"
+#include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/updowncontrol.h"
 #include "core/slidelist/slidelistmodel.h"
 
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
@@ -55,6 +57,8 @@ private Q_SLOTS:
     void helpFailureIsShown_data();
     void helpFailureIsShown();
     void emptyListStartsNoShow();
+    void clearFromFocusedListPaintsPreview_data();
+    void clearFromFocusedListPaintsPreview();
     void showHidesMainWindowUntilClosed();
     void rejectedInterval_data();
     void rejectedInterval();
@@ -86,7 +90,7 @@ void TestMainWindowCommands::cleanup()
     m_f.reset();
 }
 
-// "key:F1", "button:tbm_End" or "menu:mnu_Files(5)"
+// "key:F1", "button:exitAction" (a click on its toolbar button) or "menu:fileMenu/exitAction"
 void TestMainWindowCommands::trigger(const QString &how)
 {
     const QString what = how.section(QLatin1Char(':'), 1);
@@ -95,9 +99,16 @@ void TestMainWindowCommands::trigger(const QString &how)
         QTest::keyClick(QApplication::focusWidget(), QKeySequence::fromString(what)[0].key(),
                         QKeySequence::fromString(what)[0].keyboardModifiers());
     } else if (how.startsWith(QLatin1String("button:"))) {
-        m_f->find<MainToolBar>(QStringLiteral("Toolbar1"))->button(what)->trigger();
+        auto *toolbar = m_f->find<MainToolBar>(QStringLiteral("Toolbar1"));
+        auto *button = qobject_cast<QToolButton *>(
+            toolbar->widgetForAction(m_f->find<QAction>(what)));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
     } else {
-        m_f->find<QAction>(what)->trigger();
+        auto *menu = m_f->find<QMenu>(what.section(QLatin1Char('/'), 0, 0));
+        auto *item = m_f->find<QAction>(what.section(QLatin1Char('/'), 1));
+        QVERIFY(menu && menu->actions().contains(item));
+        item->trigger();
     }
 }
 
@@ -106,8 +117,8 @@ void TestMainWindowCommands::endCommand_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("F1 is the end key") << "key:F1";
-    QTest::newRow("tbm_End button") << "button:tbm_End";
-    QTest::newRow("File menu item 5") << "menu:mnu_Files(5)";
+    QTest::newRow("end button") << "button:exitAction";
+    QTest::newRow("File menu item 5") << "menu:fileMenu/exitAction";
 }
 
 void TestMainWindowCommands::endCommand()
@@ -125,8 +136,8 @@ void TestMainWindowCommands::optionsCommand_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("Ctrl+E") << "key:Ctrl+E";
-    QTest::newRow("tbm_Option1 button") << "button:tbm_Option1";
-    QTest::newRow("Tools menu item 2") << "menu:mnu_Tools(2)";
+    QTest::newRow("options button") << "button:optionsAction";
+    QTest::newRow("Tools menu item 2") << "menu:toolsMenu/optionsAction";
 }
 
 void TestMainWindowCommands::optionsCommand()
@@ -146,27 +157,30 @@ void TestMainWindowCommands::aboutRemembersFocus()
     MainWindowFixture::focus(m_f->find<QLineEdit>(QStringLiteral("Text2")));
     QString opened;
     closeNextDialog(&opened);
-    trigger(QStringLiteral("menu:mnu_Helps(3)"));
+    trigger(QStringLiteral("menu:helpMenu/aboutAction"));
     QCOMPARE(opened, QStringLiteral("AboutBox"));
     QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("Text2"));
 }
 
-// A separator or an unknown key runs nothing.
+// The toolbar holds the ten commands and five separators; a separator runs nothing.
 void TestMainWindowCommands::unknownKeysRunNothing()
 {
     QSignalSpy closing(m_f->window.get(), &MainWindow::closeRequested);
     auto *toolbar = m_f->find<MainToolBar>(QStringLiteral("Toolbar1"));
     const QString hintBefore = m_f->hint();
     const qsizetype callsBefore = m_f->interaction.calls.size();
-    Q_EMIT toolbar->buttonClicked(QString());
-    Q_EMIT toolbar->buttonClicked(QStringLiteral("tbm_Format"));
-    Q_EMIT toolbar->buttonClicked(QStringLiteral("tbm_"));
+    const QList<QAction *> buttons = toolbar->actions();
+    QCOMPARE(buttons.size(), 15);
+    for (QAction *button : buttons) {
+        if (button->isSeparator())
+            button->trigger();
+    }
     QCOMPARE(closing.count(), 0);
     QVERIFY(m_f->window->isVisible());
     QCOMPARE(m_f->interaction.calls.size(), callsBefore);
     QCOMPARE(m_f->hint(), hintBefore);
-    QCOMPARE(toolbar->actions().size(), 15);
-    QCOMPARE(toolbar->button(QStringLiteral("tbm_Help"))->toolTip(),
+    QCOMPARE(toolbar->widgetForAction(m_f->find<QAction>(QStringLiteral("helpContentsAction")))
+                 ->toolTip(),
              QStringLiteral("ヘルプ...(Ctrl+C)"));
 }
 
@@ -175,9 +189,9 @@ void TestMainWindowCommands::unknownKeysRunNothing()
 void TestMainWindowCommands::helpFailureIsShown_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("tbm_Help opens the contents") << "button:tbm_Help";
-    QTest::newRow("Help menu item 0") << "menu:mnu_Helps(0)";
-    QTest::newRow("Help menu item 1 opens the index") << "menu:mnu_Helps(1)";
+    QTest::newRow("help button opens the contents") << "button:helpContentsAction";
+    QTest::newRow("Help menu item 0") << "menu:helpMenu/helpContentsAction";
+    QTest::newRow("Help menu item 1 opens the index") << "menu:helpMenu/helpIndexAction";
 }
 
 void TestMainWindowCommands::helpFailureIsShown()
@@ -197,10 +211,34 @@ void TestMainWindowCommands::emptyListStartsNoShow()
 {
     const qsizetype windowsBefore = QApplication::topLevelWidgets().size();
     trigger(QStringLiteral("key:F7"));
-    trigger(QStringLiteral("button:tbm_Start"));
+    trigger(QStringLiteral("button:startShowAction"));
     QVERIFY(m_f->window->isVisible());
     QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
+}
+
+void TestMainWindowCommands::clearFromFocusedListPaintsPreview_data()
+{
+    QTest::addColumn<bool>("listFocused");
+    QTest::newRow("focused list paints the preview in the show colour") << true;
+    QTest::newRow("unfocused list leaves the preview") << false;
+}
+
+// Clearing the list from the focused slide list empties the preview in the show's colour.
+void TestMainWindowCommands::clearFromFocusedListPaintsPreview()
+{
+    QFETCH(bool, listFocused);
+    auto *list = m_f->find<QAbstractItemView>(QStringLiteral("ListView2"));
+    QVERIFY(static_cast<SlideListModel *>(list->model())
+                ->AddEntry(QStringLiteral("/p/a.jpg"), QStringLiteral("jpg"), QStringLiteral("1")));
+    auto *preview = m_f->find<PreviewPane>(QStringLiteral("Picture1"));
+    const QColor before = preview->backColor();
+    m_f->settings.ShowBackColor = 0x0000ff; // red, as 0x00BBGGRR
+    MainWindowFixture::focus(listFocused ? static_cast<QWidget *>(list)
+                                         : m_f->find<QCheckBox>(QStringLiteral("Check1")));
+    trigger(QStringLiteral("menu:editMenu/clearListAction"));
+    QCOMPARE(list->model()->rowCount(), 0);
+    QCOMPARE(preview->backColor(), listFocused ? QColor(Qt::red) : before);
 }
 
 // The show plays in its own window while the main window hides; closing it brings the main
@@ -215,7 +253,7 @@ void TestMainWindowCommands::showHidesMainWindowUntilClosed()
     QVERIFY(static_cast<SlideListModel *>(list->model())
                 ->AddEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
     MainWindowFixture::focus(list);
-    trigger(QStringLiteral("button:tbm_Start"));
+    trigger(QStringLiteral("button:startShowAction"));
     QWidget *show = nullptr;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *widget : windows) {

@@ -5,7 +5,6 @@
 #include "core/common/statushints.h"
 #include "core/browser/filedragtext.h"
 #include "ui/browser/filelistview.h"
-#include "ui/mainwindow/previewpane.h"
 #include "scriptedinteraction.h"
 #include "ui/slidelist/editcommands.h"
 #include "core/slidelist/listdocument.h"
@@ -49,8 +48,6 @@ private Q_SLOTS:
     void cleanup();
     void deleteWithNothingSelectedSelectsLast();
     void deleteLeavesTheOthersInOrder();
-    void commandsNeedTheirListFocused_data();
-    void commandsNeedTheirListFocused();
     void clearAsksNothingAndStartsANewList_data();
     void clearAsksNothingAndStartsANewList();
     void addSelectedInFileListOrder();
@@ -79,7 +76,6 @@ private:
     std::unique_ptr<QWidget> m_window;
     SlideListView *m_slideView = nullptr;
     FileListView *m_fileList = nullptr;
-    PreviewPane *m_preview = nullptr;
     QLineEdit *m_other = nullptr;
     std::unique_ptr<EditCommands> m_edits;
 };
@@ -96,13 +92,12 @@ void TestEditCommands::init()
     auto *layout = new QHBoxLayout(m_window.get());
     m_fileList = new FileListView(m_settings, m_interaction, m_hints);
     m_slideView = new SlideListView(*m_model, m_hints);
-    m_preview = new PreviewPane(m_interaction);
     m_other = new QLineEdit;
     for (QWidget *widget : {static_cast<QWidget *>(m_fileList), static_cast<QWidget *>(m_slideView),
-                            static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_other)})
+                            static_cast<QWidget *>(m_other)})
         layout->addWidget(widget);
     m_edits = std::make_unique<EditCommands>(*m_model, *m_document, m_settings, m_hints,
-                                             *m_slideView, *m_fileList, *m_preview);
+                                             *m_slideView, *m_fileList);
     m_window->resize(900, 400);
     m_window->show();
     m_window->activateWindow();
@@ -167,7 +162,7 @@ void TestEditCommands::deleteWithNothingSelectedSelectsLast()
     fillSlideList(5);
     m_slideView->setFocus();
     m_document->ListModified = true;
-    m_edits->EditCommand(0);
+    m_edits->deleteSelectedEntries();
     QCOMPARE(m_model->EntryCount(), 5);
     QCOMPARE(selectedSlideRows(), QList<int>{4});
     QVERIFY(m_slideView->hasFocus());
@@ -181,7 +176,7 @@ void TestEditCommands::deleteLeavesTheOthersInOrder()
     fillSlideList(5);
     m_slideView->setFocus();
     selectSlideRows({1, 2});
-    m_edits->EditCommand(0);
+    m_edits->deleteSelectedEntries();
     QCOMPARE(listedPaths(*m_model),
              (QStringList{QStringLiteral("/p/1.jpg"), QStringLiteral("/p/4.jpg"),
                           QStringLiteral("/p/5.jpg")}));
@@ -189,41 +184,11 @@ void TestEditCommands::deleteLeavesTheOthersInOrder()
     QVERIFY(!m_document->ListModified);
 }
 
-void TestEditCommands::commandsNeedTheirListFocused_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("focused");
-    QTest::newRow("delete does nothing while the file list has the focus") << 0 << "file";
-    QTest::newRow("delete does nothing while another control has the focus") << 0 << "other";
-    QTest::newRow("add selected does nothing while the slide list has the focus") << 3 << "slide";
-    QTest::newRow("add selected does nothing while another control has the focus") << 3 << "other";
-    QTest::newRow("the separator index does nothing") << 2 << "slide";
-}
-
-// Delete acts only from the slide list, add-selected only from the file list.
-void TestEditCommands::commandsNeedTheirListFocused()
-{
-    QFETCH(int, command);
-    QFETCH(QString, focused);
-    fillSlideList(2);
-    fillFileList();
-    selectSlideRows({0});
-    selectFileRows({0, 1});
-    QWidget *target = focused == QLatin1String("file")    ? static_cast<QWidget *>(m_fileList)
-                      : focused == QLatin1String("slide") ? static_cast<QWidget *>(m_slideView)
-                                                          : static_cast<QWidget *>(m_other);
-    target->setFocus();
-    m_edits->EditCommand(command);
-    QCOMPARE(m_model->EntryCount(), 2);
-    QVERIFY(!m_document->ListModified);
-    QVERIFY(target->hasFocus());
-}
-
 void TestEditCommands::clearAsksNothingAndStartsANewList_data()
 {
     QTest::addColumn<bool>("listFocused");
-    QTest::newRow("focused list paints the preview in the show colour") << true;
-    QTest::newRow("unfocused list leaves the preview") << false;
+    QTest::newRow("from the focused list") << true;
+    QTest::newRow("from another control") << false;
 }
 
 // Clearing a modified, named list asks nothing; the list becomes UnNamed and unmodified.
@@ -233,19 +198,16 @@ void TestEditCommands::clearAsksNothingAndStartsANewList()
     fillSlideList(3);
     m_document->setNameAndPath(QStringLiteral("holiday"), QStringLiteral("/l/holiday.vrl"));
     m_document->ListModified = true;
-    m_settings.ShowBackColor = 0x0000ff; // red, as 0x00BBGGRR
     (listFocused ? static_cast<QWidget *>(m_slideView) : m_other)->setFocus();
-    const QColor before = m_preview->backColor();
     QSignalSpy label(m_document.get(), &ListDocument::nameChanged);
 
-    m_edits->EditCommand(1);
+    m_edits->clearList();
     QCOMPARE(m_model->EntryCount(), 0);
     QVERIFY(m_interaction.calls.isEmpty());
     QCOMPARE(m_document->ListName, QStringLiteral("UnNamed"));
     QCOMPARE(m_document->ListPath, QString());
     QVERIFY(!m_document->ListModified);
     QCOMPARE(label.count(), 1);
-    QCOMPARE(m_preview->backColor(), listFocused ? QColor(Qt::red) : before);
 }
 
 // Add-selected takes the file list's paths and size texts in its order, not selection order.
@@ -254,7 +216,7 @@ void TestEditCommands::addSelectedInFileListOrder()
     fillFileList();
     selectFileRows({2, 0});
     m_fileList->setFocus();
-    m_edits->EditCommand(3);
+    m_edits->addFileListEntries(m_fileList->selectedEntries(), m_fileList->EntryCount());
     QCOMPARE(listedPaths(*m_model),
              (QStringList{picture(QStringLiteral("a.jpg")), picture(QStringLiteral("c.jpg"))}));
     QCOMPARE(m_model->EntryAt(1).sizeText, QStringLiteral("     1,234"));
@@ -271,13 +233,13 @@ void TestEditCommands::addAllSkipsDuplicatesAndMarksModified()
     fillFileList();
     m_model->AddEntry(picture(QStringLiteral("B.BMP")), QString(), QString());
     m_other->setFocus();
-    m_edits->EditCommand(4);
+    m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->EntryCount());
     QCOMPARE(listedPaths(*m_model),
              (QStringList{picture(QStringLiteral("B.BMP")), picture(QStringLiteral("a.jpg")),
                           picture(QStringLiteral("c.jpg"))}));
     QCOMPARE(m_model->EntryAt(2).icon, 1);
     m_document->ListModified = false;
-    m_edits->EditCommand(4);
+    m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->EntryCount());
     QCOMPARE(m_model->EntryCount(), 3);
     QVERIFY(m_document->ListModified);
 }

@@ -121,7 +121,7 @@ void TestSlideListDrop::editDeleteFollowsTheFocus()
     drop(*DropTest::uriListData({kept, gone}));
     m_view->selectionModel()->select(model()->index(1, 0), QItemSelectionModel::ClearAndSelect |
                                                                QItemSelectionModel::Rows);
-    QAction *deleteItem = m_f->find<QAction>(QStringLiteral("mnu_Edits(0)"));
+    QAction *deleteItem = m_f->find<QAction>(QStringLiteral("deleteEntriesAction"));
     QVERIFY(deleteItem);
     MainWindowFixture::focus(m_f->find<QWidget>(QStringLiteral("TreeView1")));
     deleteItem->trigger();

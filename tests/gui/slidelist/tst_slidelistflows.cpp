@@ -161,7 +161,7 @@ void TestSlideListFlows::deleteSelectsTheLastEntry_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("the Del key") << "key";
-    QTest::newRow("a click on tbm_Delete leaves the focus in place") << "button";
+    QTest::newRow("a click on the delete button leaves the focus in place") << "button";
     QTest::newRow("Alt+E then D from the keyboard") << "menu";
 }
 
@@ -179,8 +179,8 @@ void TestSlideListFlows::deleteSelectsTheLastEntry()
             key(focus, Qt::Key_Delete);
         } else if (how == QLatin1String("button")) {
             auto *toolBar = m_f->find<MainToolBar>(QStringLiteral("Toolbar1"));
-            QWidget *button =
-                toolBar->widgetForAction(toolBar->button(QStringLiteral("tbm_Delete")));
+            QWidget *button = toolBar->widgetForAction(
+                m_f->find<QAction>(QStringLiteral("deleteEntriesAction")));
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
             key(focus, Qt::Key_E, Qt::AltModifier);
