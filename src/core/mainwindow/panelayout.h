@@ -16,13 +16,13 @@ struct PaneLayout {
     static constexpr int StatusBarHeight = 285;
     static constexpr int ProgressBarOffset = 52; // below the status bar's top
 
-    QRect coolBar;
+    QRect commandBar;
     QRect folderTree;
-    QRect picture2; // bar between the folder tree and the right-hand panes
+    QRect treeBar; // bar between the folder tree and the right-hand panes
     QRect fileList;
-    QRect picture3; // bar between the file list and the preview
+    QRect previewBar; // bar between the file list and the preview
     QRect preview;
-    QRect picture4; // bar between the upper panes and the slide list
+    QRect slideListBar; // bar between the upper panes and the slide list
     QRect slideList;
     QRect statusBar;
     QRect progressBar;

@@ -28,7 +28,7 @@ FileListView::FileListView(Settings &settings, Interaction &interaction, StatusH
     , m_ownLister(std::make_unique<DirectoryLister>())
     , m_lister(m_ownLister.get())
 {
-    setObjectName(QStringLiteral("ListView1"));
+    setObjectName(QStringLiteral("fileList"));
     setModel(&m_model);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -40,7 +40,7 @@ FileListView::FileListView(Settings &settings, Interaction &interaction, StatusH
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::CopyAction);
-    m_model.setIcons(PictureIcon(1), PictureIcon(2));
+    m_model.setIcons(pictureIcon(1), pictureIcon(2));
 
     header()->setSectionsClickable(true);
     header()->setStretchLastSection(false);
@@ -54,7 +54,7 @@ void FileListView::setDirectoryLister(const DirectoryLister *lister)
     m_lister = lister ? lister : m_ownLister.get();
 }
 
-void FileListView::ShowFolderFiles(const QString &folderPath)
+void FileListView::showFolderFiles(const QString &folderPath)
 {
     m_model.clear();
     header()->setSortIndicatorShown(false);
@@ -80,7 +80,7 @@ DirectoryListing FileListView::listPictures(const QString &folderPath)
         if (listing.error == ListingError::None)
             return listing;
         setUpdatesEnabled(true);
-        const bool again = AskAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
+        const bool again = askAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
                                                      FormatWording::FileList);
         setUpdatesEnabled(false);
         if (!again)
@@ -202,7 +202,7 @@ void FileListView::placeColumns()
 // Shift alone extends a selection: the picture stays as it is.
 void FileListView::previewAfterRelease(Qt::KeyboardModifiers modifiers)
 {
-    if (IsShiftAlone(modifiers) || m_model.EntryCount() == 0)
+    if (isShiftAlone(modifiers) || m_model.EntryCount() == 0)
         return;
     const QString key = currentKey();
     if (!key.isEmpty())

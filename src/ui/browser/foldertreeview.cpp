@@ -39,7 +39,7 @@ FolderTreeView::FolderTreeView(Settings &settings, Interaction &interaction, Sta
     , m_lister(m_ownLister.get())
     , m_commands(*this, interaction)
 {
-    setObjectName(QStringLiteral("TreeView1"));
+    setObjectName(QStringLiteral("folderTree"));
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -68,12 +68,12 @@ void FolderTreeView::setFileList(FileListView *fileList)
     m_commands.setFileList(fileList);
 }
 
-void FolderTreeView::LoadTreeIcons()
+void FolderTreeView::loadTreeIcons()
 {
     m_icons = FolderTreeIcons::load(*style());
 }
 
-void FolderTreeView::BuildFolderTree(const QString &expandKey)
+void FolderTreeView::buildFolderTree(const QString &expandKey)
 {
     clear();
     QTreeWidgetItem *root = addNode(nullptr, DesktopSection(), DesktopSection(), m_icons.desktop);
@@ -108,7 +108,7 @@ void FolderTreeView::BuildFolderTree(const QString &expandKey)
     m_mainInitialised = true;
 }
 
-void FolderTreeView::FillFolderNode(const QString &nodeKey, const QString &folderPath)
+void FolderTreeView::fillFolderNode(const QString &nodeKey, const QString &folderPath)
 {
     if (QTreeWidgetItem *node = nodeForKey(nodeKey))
         fillNode(node, folderPath);
@@ -118,7 +118,7 @@ void FolderTreeView::fillNode(QTreeWidgetItem *node, const QString &folderPath)
 {
     QStringList paths = listSubfolders(folderPath).paths;
     SortPaths(paths, 0, int(paths.size()) - 1);
-    const QString pending = KeyPath(m_commands.PendingRenameKey());
+    const QString pending = KeyPath(m_commands.pendingRenameKey());
     const QString nodeKey = keyOf(node);
     QList<QTreeWidgetItem *> children;
     children.reserve(paths.size());
@@ -142,7 +142,7 @@ DirectoryListing FolderTreeView::listSubfolders(const QString &folderPath)
     for (;;) {
         DirectoryListing listing = m_lister->subfolders(folderPath);
         if (listing.error == ListingError::None ||
-            !AskAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
+            !askAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
                                        FormatWording::FolderTree))
             return listing;
     }
@@ -281,7 +281,7 @@ void FolderTreeView::showPopup(QTreeWidgetItem *node, const QPoint &globalPos)
     m_popupKey = keyOf(node);
     m_popupNode = nodeIndex(node);
     QMenu menu(this);
-    menu.setObjectName(QStringLiteral("mnu_PopUp2"));
+    menu.setObjectName(QStringLiteral("folderTreePopUp"));
     menu.addActions(m_popUpActions);
     const QPersistentModelIndex popupNode = m_popupNode;
     menu.exec(globalPos);
@@ -301,7 +301,7 @@ void FolderTreeView::newFolderAtPopUpNode()
     QTreeWidgetItem *node = nodeAt(m_popupNode);
     const QString path = KeyPath(m_popupKey);
     if (node && !path.isEmpty())
-        m_commands.CreateNewFolder(node, ChildPath(path, BrowserTexts::newFolderName()));
+        m_commands.createNewFolder(node, ChildPath(path, BrowserTexts::newFolderName()));
     m_popupKey.clear();
 }
 
@@ -310,7 +310,7 @@ void FolderTreeView::deleteFolderAtPopUpNode()
     QTreeWidgetItem *node = nodeAt(m_popupNode);
     const QString path = KeyPath(m_popupKey);
     if (node && !path.isEmpty())
-        m_commands.DeleteFolder(path, node);
+        m_commands.deleteFolder(path, node);
     m_popupKey.clear();
 }
 

@@ -18,7 +18,7 @@ class StatusHints;
 struct DirectoryListing;
 struct Settings;
 
-// The folder tree of the main window (TreeView1): the desktop, the computer with its
+// The folder tree of the main window: the desktop, the computer with its
 // volumes, the home folder and the desktop's folders. Folders are read when first expanded.
 // Every node keeps its key ("section*path") in Qt::UserRole.
 class FolderTreeView : public QTreeWidget {
@@ -38,11 +38,11 @@ public:
     void setSlideList(SlideListModel *model);
     void setFileList(FileListView *fileList);
 
-    void LoadTreeIcons();
+    void loadTreeIcons();
     // Builds the whole tree and opens the node expandKey; from then on expanding a node
     // reads its folders.
-    void BuildFolderTree(const QString &expandKey);
-    void FillFolderNode(const QString &nodeKey, const QString &folderPath);
+    void buildFolderTree(const QString &expandKey);
+    void fillFolderNode(const QString &nodeKey, const QString &folderPath);
 
     static QString keyOf(const QTreeWidgetItem *item);
     // The node with this key nearest the top (a folder can be reached twice); nullptr if none.
@@ -54,7 +54,7 @@ public:
     // The commands of the pop-up menu; the tree runs them on the node under the pop-up.
     void setPopUpActions(QAction *newFolder, QAction *deleteFolder);
     // The node under the last right click, and the pop-up commands on it.
-    QString PopupNodeKey() const { return m_popupKey; }
+    QString popUpNodeKey() const { return m_popupKey; }
     void newFolderAtPopUpNode();
     void deleteFolderAtPopUpNode();
     FolderTreeCommands &commands() { return m_commands; }

@@ -29,7 +29,7 @@ void offerFormat(Interaction &interaction, const DirectoryLister &lister, const 
 
 } // namespace
 
-bool AskAgainAfterListingError(Interaction &interaction, const DirectoryLister &lister,
+bool askAgainAfterListingError(Interaction &interaction, const DirectoryLister &lister,
                                const QString &folder, const DirectoryListing &listing,
                                FormatWording wording)
 {

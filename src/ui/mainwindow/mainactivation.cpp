@@ -62,8 +62,8 @@ void MainActivation::firstActivation()
     m_parts.interval->placeInterval(m_settings.IntervalSeconds);
     m_parts.checks->placeSettings();
     showListName();
-    m_parts.folderTree->LoadTreeIcons();
-    m_parts.folderTree->BuildFolderTree(StartExpandKey);
+    m_parts.folderTree->loadTreeIcons();
+    m_parts.folderTree->buildFolderTree(StartExpandKey);
     m_mainInitialised = true;
     openStartList(focused);
     m_window.setEnabled(true);
@@ -118,9 +118,9 @@ bool MainActivation::restoreFileListFocus()
     QItemSelectionModel &selection = *list.selectionModel();
     selection.select(item, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
     selection.setCurrentIndex(item, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    if (!sameName(m_settings.LastFocusList, QStringLiteral("ListView1")))
+    if (!sameName(m_settings.LastFocusList, QStringLiteral("fileList")))
         return false;
-    m_parts.preview->ShowPreview(key);
+    m_parts.preview->showPreview(key);
     list.setFocus(Qt::OtherFocusReason);
     return true;
 }
@@ -128,11 +128,11 @@ bool MainActivation::restoreFileListFocus()
 void MainActivation::restoreSlideListFocus()
 {
     if (m_parts.model->EntryCount() == 0 ||
-        !sameName(m_settings.LastFocusList, QStringLiteral("ListView2")))
+        !sameName(m_settings.LastFocusList, QStringLiteral("slideList")))
         return;
     SlideListView &list = *m_parts.slideList;
-    const int position = list.CurrentEntry();
+    const int position = list.currentEntry();
     if (position > 0 && list.selectionModel()->isRowSelected(position - 1, QModelIndex()))
-        m_parts.preview->ShowPreview(m_parts.model->EntryAt(position).path);
+        m_parts.preview->showPreview(m_parts.model->EntryAt(position).path);
     list.setFocus(Qt::OtherFocusReason);
 }

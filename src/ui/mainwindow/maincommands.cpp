@@ -187,15 +187,15 @@ void MainCommands::openAbout()
 
 void MainCommands::moveFiles()
 {
-    m_parts.shellFiles->moveFiles(m_parts.slideList->SelectedEntries());
+    m_parts.shellFiles->moveFiles(m_parts.slideList->selectedEntries());
 }
 
 void MainCommands::copyFiles()
 {
-    m_parts.shellFiles->copyFiles(m_parts.slideList->SelectedEntries());
+    m_parts.shellFiles->copyFiles(m_parts.slideList->selectedEntries());
 }
 
 void MainCommands::deleteFiles()
 {
-    m_parts.shellFiles->deleteFiles(m_parts.slideList->SelectedEntries());
+    m_parts.shellFiles->deleteFiles(m_parts.slideList->selectedEntries());
 }

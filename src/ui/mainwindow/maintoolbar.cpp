@@ -6,7 +6,7 @@
 MainToolBar::MainToolBar(const MainActions &actions, QWidget *parent)
     : QToolBar(parent)
 {
-    setObjectName(QStringLiteral("Toolbar1"));
+    setObjectName(QStringLiteral("mainToolBar"));
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(16, 16));

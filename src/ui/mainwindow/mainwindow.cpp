@@ -1,22 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's client area (positions in twips, converted to pixels when placed):
-//
-//  +--------------------------- CoolBar1 ----------------------------------+
-//  | Toolbar1: end | open save | delete clear | add add-all | show | opts help|
-//  | リストファイル [Label1(2)] ｽﾗｲﾄﾞ間隔 [Text2][UpDown1] (秒) [Check1] [Check2] |
-//  +-------------+-+-------------------------+-+---------------------------+
-//  |             | |                         | |                           |
-//  |  TreeView1  |P|  ListView1 (file list)  |P|  Picture1 (preview)       |
-//  |  (folder    |i|                         |3|                           |
-//  |   tree)     |c+-------------- Picture4 --+-+---------------------------+
-//  |             |2|  ListView2 (slide list)                                 |
-//  |             | |                                                         |
-//  +-------------+-+---------------------------------------------------------+
-//  | [ProgressBar1]  | hint                                  | date | time   | StatusBar1
-//  +-------------------------------------------------------------------------+
-//
-// Dummy (the interval entry's focus sink) lies below the bottom edge, out of sight.
-
 #include "ui/mainwindow/mainwindow.h"
 
 #include "core/settings/settings.h"
@@ -61,7 +43,7 @@ MainWindow::MainWindow(Settings &settings, Interaction &interaction, QWidget *pa
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(MainText::WindowTitle);
     auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("Client"));
+    client->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(client);
     buildPanes(*client);
     buildCommands();
@@ -84,9 +66,10 @@ void MainWindow::buildPanes(QWidget &client)
     // Deleting a folder in the tree brings both lists in line with the disk.
     m_folderTree->setSlideList(m_model);
     m_folderTree->setFileList(m_fileList);
-    m_dummy = new QLineEdit(&client);
-    m_dummy->setObjectName(QStringLiteral("Dummy"));
-    m_dummy->setGeometry(0, 4000, 20, 20);
+    // The interval entry's focus sink lies below the bottom edge, out of sight.
+    m_focusSink = new QLineEdit(&client);
+    m_focusSink->setObjectName(QStringLiteral("focusSink"));
+    m_focusSink->setGeometry(0, 4000, 20, 20);
 
     const PaneArranger::Panes panes{
         m_commandBar,
@@ -96,9 +79,9 @@ void MainWindow::buildPanes(QWidget &client)
         m_slideList,
         m_statusBar,
         progressBar,
-        new SplitterBar(Qt::Vertical, QStringLiteral("Picture2"), &client),
-        new SplitterBar(Qt::Vertical, QStringLiteral("Picture3"), &client),
-        new SplitterBar(Qt::Horizontal, QStringLiteral("Picture4"), &client),
+        new SplitterBar(Qt::Vertical, QStringLiteral("treeSplitter"), &client),
+        new SplitterBar(Qt::Vertical, QStringLiteral("previewSplitter"), &client),
+        new SplitterBar(Qt::Horizontal, QStringLiteral("slideListSplitter"), &client),
     };
     m_arranger = new PaneArranger(client, panes, TwipScale::ofPrimaryScreen());
 }
@@ -115,14 +98,15 @@ void MainWindow::buildCommands()
     m_folderTree->setPopUpActions(m_actions->newFolder(), m_actions->deleteFolder());
     m_commands = new MainCommands(*this, m_settings, m_interaction, *m_actions,
                                   {m_listFiles.get(), m_edits.get(), m_shellFiles, m_model,
-                                   m_slideList, m_fileList, m_preview, m_commandBar->upDown1()});
+                                   m_slideList, m_fileList, m_preview, m_commandBar->intervalUpDown()});
 }
 
 void MainWindow::buildBehaviour()
 {
-    m_interval = new IntervalEntry(*m_commandBar->text2(), *m_commandBar->upDown1(), *m_dummy,
-                                   m_settings, m_interaction, *m_statusBar, *this);
-    m_checks = new ShowOptionChecks(*m_commandBar->check1(), *m_commandBar->check2(), m_settings,
+    m_interval = new IntervalEntry(*m_commandBar->intervalEdit(), *m_commandBar->intervalUpDown(),
+                                   *m_focusSink, m_settings, m_interaction, *m_statusBar, *this);
+    m_checks = new ShowOptionChecks(*m_commandBar->onTopCheck(), *m_commandBar->maximizedCheck(),
+                                    m_settings,
                                     *m_statusBar);
     m_activation =
         new MainActivation(*this, m_settings,
@@ -135,13 +119,13 @@ void MainWindow::wireSignals()
     connect(m_shellFiles, &ShellFileCommands::folderQuestionClosed, m_slideList,
             [this] { m_slideList->setFocus(); });
     connect(m_shellFiles, &ShellFileCommands::listsReconciled, m_slideList,
-            &SlideListView::ShowListCount);
-    connect(m_slideList, &SlideListView::previewRequested, m_preview, &PreviewPane::ShowPreview);
-    connect(m_fileList, &FileListView::previewRequested, m_preview, &PreviewPane::ShowPreview);
+            &SlideListView::showListCount);
+    connect(m_slideList, &SlideListView::previewRequested, m_preview, &PreviewPane::showPreview);
+    connect(m_fileList, &FileListView::previewRequested, m_preview, &PreviewPane::showPreview);
     connect(m_fileList, &FileListView::previewCleared, m_preview, &PreviewPane::clearPicture);
     connect(m_folderTree, &FolderTreeView::folderClicked, m_fileList,
-            &FileListView::ShowFolderFiles);
-    connect(m_document, &ListDocument::nameChanged, m_commandBar->label(2), &QLabel::setText);
+            &FileListView::showFolderFiles);
+    connect(m_document, &ListDocument::nameChanged, m_commandBar->listNameLabel(), &QLabel::setText);
 }
 
 // The fixed layout: the designed client area at the stored position; the window frame
@@ -155,7 +139,7 @@ void MainWindow::placeWindow()
     move(twipsToPixels(m_settings.MainLeft), twipsToPixels(m_settings.MainTop));
     centralWidget()->resize(scale.toPixels(PaneLayout::DesignedClientWidth),
                             scale.toPixels(PaneLayout::DesignedClientHeight));
-    m_arranger->ApplyInitialLayout();
+    m_arranger->applyInitialLayout();
     m_preview->setBackColor(quint32(m_settings.ShowBackColor));
     m_folderTree->setFocus(); // the control the window starts in
 }
@@ -165,12 +149,12 @@ QString MainWindow::listPath() const
     return m_document->ListPath;
 }
 
-bool MainWindow::MainInitialised() const
+bool MainWindow::isInitialised() const
 {
-    return m_activation->MainInitialised();
+    return m_activation->isInitialised();
 }
 
-bool MainWindow::SplitterDragging() const
+bool MainWindow::isSplitterDragging() const
 {
     return m_arranger->splitterDragging();
 }
@@ -193,9 +177,9 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_activation->MainInitialised())
+    if (!m_activation->isInitialised())
         QTimer::singleShot(0, this, [this] {
-            if (!m_activation->MainInitialised())
+            if (!m_activation->isInitialised())
                 m_activation->activated();
         });
 }

@@ -26,7 +26,24 @@ class SlideListView;
 struct Settings;
 
 // The main window: builds its panes and command frame and wires them together. What the
-// parts do lives in the parts.
+// parts do lives in the parts. Its client area (positions in twips, converted to pixels when
+// placed; the three bars are splitters the user drags):
+//
+//  +------------------------------ commandBar --------------------------------+
+//  | mainToolBar: exit | open save | delete clear | add add-all | show | opts help |
+//  | リストファイル [listNameLabel] ｽﾗｲﾄﾞ間隔 [intervalEdit][intervalUpDown] (秒)   |
+//  |                                              [onTopCheck] [maximizedCheck] |
+//  +-------------+-+--------------------------+-+-----------------------------+
+//  |             |t|                          |p|                             |
+//  |  folderTree |r|  fileList                |r|  previewPane                |
+//  |             |e|                          |e|                             |
+//  |             |e+---- slideListSplitter ---+-+-----------------------------+
+//  |             | |  slideList                                               |
+//  |             | |                                                          |
+//  +-------------+-+----------------------------------------------------------+
+//  | [progressBar] | hint                                     | date | time  |  statusBar
+//  +--------------------------------------------------------------------------+
+//   (tree = treeSplitter, pre = previewSplitter; focusSink lies below, out of sight)
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,8 +53,8 @@ public:
     // Path of the list file being edited; empty for a list without a file.
     QString listPath() const;
 
-    bool MainInitialised() const;
-    bool SplitterDragging() const;
+    bool isInitialised() const;
+    bool isSplitterDragging() const;
 
     const PaneArranger &arranger() const { return *m_arranger; }
 
@@ -68,7 +85,7 @@ private:
     FileListView *m_fileList = nullptr;
     PreviewPane *m_preview = nullptr;
     SlideListView *m_slideList = nullptr;
-    QLineEdit *m_dummy = nullptr;
+    QLineEdit *m_focusSink = nullptr;
     PaneArranger *m_arranger = nullptr;
     std::unique_ptr<ListFileCommands> m_listFiles;
     std::unique_ptr<EditCommands> m_edits;

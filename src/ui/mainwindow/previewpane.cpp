@@ -14,12 +14,12 @@ PreviewPane::PreviewPane(Interaction &interaction, QWidget *parent)
     : QFrame(parent)
     , m_interaction(interaction)
 {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("previewPane"));
     setToolTip(MainText::PreviewTip);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 }
 
-void PreviewPane::ShowPreview(const QString &path)
+void PreviewPane::showPreview(const QString &path)
 {
     clearImage();
     const PictureHeader header = ReadPictureHeader(path);

@@ -15,7 +15,7 @@ FolderPictures::FolderPictures(const DirectoryLister &lister)
 {
 }
 
-QStringList FolderPictures::FolderPaths(const QString &folder) const
+QStringList FolderPictures::folderPaths(const QString &folder) const
 {
     QStringList folders;
     QSet<FolderIdentity> seen;
@@ -46,7 +46,7 @@ QStringList FolderPictures::FolderPaths(const QString &folder) const
     return folders;
 }
 
-QVector<SlideEntry> FolderPictures::FolderEntries(const QString &folder, bool jpeg,
+QVector<SlideEntry> FolderPictures::folderEntries(const QString &folder, bool jpeg,
                                                   bool bitmap) const
 {
     QStringList paths = m_lister.pictureFiles(folder, jpeg, bitmap).paths;

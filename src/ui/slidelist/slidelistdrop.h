@@ -32,12 +32,12 @@ public:
                   StatusHints &hints, SlideListView &slideView, QWidget &fileList);
 
     // Handles dropped data whose drag began at source (nullptr: outside the program).
-    void Drop(const QMimeData &mime, const QObject *source);
+    void receive(const QMimeData &mime, const QObject *source);
 
     // A file-list drop received and not yet added; it is added when the slide list next
     // gains the focus.
-    bool PendingDrop() const { return m_pendingDrop; }
-    QString PendingDropText() const { return m_pendingDropText; }
+    bool hasPendingDrop() const { return m_pendingDrop; }
+    QString pendingDropText() const { return m_pendingDropText; }
 
     // Gives the slide list the focus; when it has it already, its focus handling (a pending
     // drop, then the count message) runs all the same.
@@ -48,12 +48,12 @@ protected:
 
 private:
     bool acceptDrag(QEvent *event) const;
-    void DropFolder(const QString &folder);
-    void DropFiles(const QStringList &paths);
+    void dropFolder(const QString &folder);
+    void dropFiles(const QStringList &paths);
     void storeFileListDrop(const QString &text);
-    void AddPendingDrop();
+    void addPendingDrop();
     void addFolderTree(const QString &folder);
-    void AddFolderPictures(const QString &folder);
+    void addFolderPictures(const QString &folder);
     void finishDrop();
 
     SlideListModel &m_model;

@@ -28,8 +28,8 @@ SlideListView::SlideListView(SlideListModel &model, StatusHints &hints, QWidget 
     , m_model(model)
     , m_hints(hints)
 {
-    setObjectName(QStringLiteral("ListView2"));
-    m_model.setIcons(PictureIcon(1), PictureIcon(2));
+    setObjectName(QStringLiteral("slideList"));
+    m_model.setIcons(pictureIcon(1), pictureIcon(2));
     setModel(&m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -42,7 +42,7 @@ SlideListView::SlideListView(SlideListModel &model, StatusHints &hints, QWidget 
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
     m_popUp = new QMenu(this);
-    m_popUp->setObjectName(QStringLiteral("mnu_PopUp"));
+    m_popUp->setObjectName(QStringLiteral("slideListPopUp"));
 }
 
 void SlideListView::setPopUpActions(const QList<QAction *> &actions)
@@ -51,7 +51,7 @@ void SlideListView::setPopUpActions(const QList<QAction *> &actions)
     m_popUp->addActions(actions);
 }
 
-QStringList SlideListView::SelectedEntries() const
+QStringList SlideListView::selectedEntries() const
 {
     QModelIndexList rows = selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(),
@@ -63,7 +63,7 @@ QStringList SlideListView::SelectedEntries() const
     return paths;
 }
 
-int SlideListView::CurrentEntry() const
+int SlideListView::currentEntry() const
 {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() + 1 : 0;
@@ -71,11 +71,11 @@ int SlideListView::CurrentEntry() const
 
 QString SlideListView::currentPath() const
 {
-    const int position = CurrentEntry();
+    const int position = currentEntry();
     return position > 0 ? m_model.EntryAt(position).path : QString();
 }
 
-void SlideListView::ShowListCount()
+void SlideListView::showListCount()
 {
     m_hints.setHint(SlideListTexts::countMessage(m_model.EntryCount()));
 }
@@ -91,7 +91,7 @@ void SlideListView::focusInEvent(QFocusEvent *event)
 {
     QTreeView::focusInEvent(event);
     if (m_model.EntryCount() > 0)
-        ShowListCount();
+        showListCount();
 }
 
 void SlideListView::focusOutEvent(QFocusEvent *event)
@@ -104,7 +104,7 @@ void SlideListView::keyReleaseEvent(QKeyEvent *event)
 {
     QTreeView::keyReleaseEvent(event);
     const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (arrow && !IsShiftAlone(event->modifiers()) && m_model.EntryCount() > 0)
+    if (arrow && !isShiftAlone(event->modifiers()) && m_model.EntryCount() > 0)
         previewCurrentEntry();
 }
 
@@ -145,7 +145,7 @@ void SlideListView::mousePressEvent(QMouseEvent *event)
 void SlideListView::mouseReleaseEvent(QMouseEvent *event)
 {
     QTreeView::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && !IsShiftAlone(event->modifiers()) &&
+    if (event->button() == Qt::LeftButton && !isShiftAlone(event->modifiers()) &&
         m_model.EntryCount() > 0)
         previewCurrentEntry();
 }

@@ -8,18 +8,18 @@ class QMenu;
 class SlideListModel;
 class StatusHints;
 
-// The slide list view of the main window (ListView2): full paths and sizes, never sorted.
+// The slide list view of the main window: full paths and sizes, never sorted.
 class SlideListView : public QTreeView {
     Q_OBJECT
 public:
     SlideListView(SlideListModel &model, StatusHints &hints, QWidget *parent = nullptr);
 
     // Paths of the selected entries, in list order.
-    QStringList SelectedEntries() const;
+    QStringList selectedEntries() const;
     // 1-based position of the view's current entry, 0 when there is none.
-    int CurrentEntry() const;
+    int currentEntry() const;
     // Writes the count message into the hint panel.
-    void ShowListCount();
+    void showListCount();
     // The commands of the pop-up menu that opens over the entries.
     void setPopUpActions(const QList<QAction *> &actions);
 

@@ -79,8 +79,8 @@ void TestFolderTreeView::init()
     m_tree->resize(400, 600);
     m_tree->show();
     QVERIFY(QTest::qWaitForWindowActive(m_tree.get()));
-    m_tree->LoadTreeIcons();
-    m_tree->BuildFolderTree(volumeKey());
+    m_tree->loadTreeIcons();
+    m_tree->buildFolderTree(volumeKey());
 }
 
 void TestFolderTreeView::cleanup()
@@ -236,7 +236,7 @@ void TestFolderTreeView::focusHintAndTypingIgnored()
 void TestFolderTreeView::popUpMenuOnFoldersOnly()
 {
     QCOMPARE(choose(node("vol/b"), -1),
-             (QStringList{"mnu_PopUp2", QStringLiteral("新規フォルダの作成"),
+             (QStringList{"folderTreePopUp", QStringLiteral("新規フォルダの作成"),
                           QStringLiteral("フォルダの削除")}));
     QVERIFY(node("vol/b")->data(0, Qt::BackgroundRole).isNull());
     QVERIFY(choose(m_tree->topLevelItem(0), -1).isEmpty());
@@ -264,8 +264,8 @@ void TestFolderTreeView::newFolderTakesNextFreeName()
     QTreeWidgetItem *current = m_tree->currentItem();
     QCOMPARE(current->text(0), QStringLiteral("新しいフォルダ (3)"));
     QCOMPARE(FolderTreeView::keyOf(current), NodeKey(ComputerSection(), third));
-    QCOMPARE(m_tree->commands().PendingRenameKey(), FolderTreeView::keyOf(current));
-    QVERIFY(m_tree->PopupNodeKey().isEmpty());
+    QCOMPARE(m_tree->commands().pendingRenameKey(), FolderTreeView::keyOf(current));
+    QVERIFY(m_tree->popUpNodeKey().isEmpty());
     QTRY_VERIFY(editor());
 }
 
@@ -281,7 +281,7 @@ void TestFolderTreeView::newFolderSortedAndKeepsPlaceAfterRename()
     QCOMPARE(childTexts(b),
              (QStringList{"A", QStringLiteral("新しいフォルダ"), QStringLiteral("日記")}));
     name(QStringLiteral("Z"));
-    QTRY_VERIFY(m_tree->commands().PendingRenameKey().isEmpty());
+    QTRY_VERIFY(m_tree->commands().pendingRenameKey().isEmpty());
     QCOMPARE(childTexts(b), (QStringList{"A", "Z", QStringLiteral("日記")}));
     QCOMPARE(FolderTreeView::keyOf(b->child(1)), NodeKey(ComputerSection(), path("vol/b/Z")));
     QVERIFY(QFileInfo(path("vol/b/Z")).isDir());
@@ -311,10 +311,10 @@ void TestFolderTreeView::renameToTakenNameRetries()
                                           "ください。"));
     QCOMPARE(message.style, 16);
     QCOMPARE(message.title, QStringLiteral("フォルダ名の変更エラー"));
-    QVERIFY(!m_tree->commands().PendingRenameKey().isEmpty());
+    QVERIFY(!m_tree->commands().pendingRenameKey().isEmpty());
     QCOMPARE(m_tree->currentItem()->text(0), QStringLiteral("新しいフォルダ"));
     name(QStringLiteral("Fresh"));
-    QTRY_VERIFY(m_tree->commands().PendingRenameKey().isEmpty());
+    QTRY_VERIFY(m_tree->commands().pendingRenameKey().isEmpty());
     QVERIFY(QFileInfo(path("vol/Fresh")).isDir());
     QVERIFY(QFileInfo(path("vol/C")).isDir());
 }
@@ -329,7 +329,7 @@ void TestFolderTreeView::cancelledNameRetries()
     QTRY_VERIFY(editor());
     QVERIFY(QFileInfo(path("vol/新しいフォルダ")).isDir());
     name(QStringLiteral("新しいフォルダ"));
-    QTRY_VERIFY(m_tree->commands().PendingRenameKey().isEmpty());
+    QTRY_VERIFY(m_tree->commands().pendingRenameKey().isEmpty());
     QCOMPARE(m_interaction.callsOf(QStringLiteral("message")).size(), 1);
 }
 
@@ -343,7 +343,7 @@ void TestFolderTreeView::newFolderImpossible()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().style, 16);
     QCOMPARE(node("vol")->childCount(), before);
-    QVERIFY(m_tree->commands().PendingRenameKey().isEmpty());
+    QVERIFY(m_tree->commands().pendingRenameKey().isEmpty());
 }
 
 // Deleting the listed folder relists from the new selection; slide entries directly in it
@@ -361,7 +361,7 @@ void TestFolderTreeView::deleteFolderFollowUps()
     m_tree->setSlideList(&slides);
     m_tree->setFileList(&files);
     m_tree->setCurrentItem(node("vol/A"));
-    files.ShowFolderFiles(path("vol/A"));
+    files.showFolderFiles(path("vol/A"));
     QCOMPARE(files.EntryCount(), 1);
 
     m_interaction.answers.enqueue(Interaction::Answer::Yes);

@@ -68,10 +68,10 @@ void TestShellFileCommands::init()
     connect(m_commands.get(), &ShellFileCommands::folderQuestionClosed, m_slideView,
             [this] { m_slideView->setFocus(); });
     connect(m_commands.get(), &ShellFileCommands::listsReconciled, m_slideView,
-            &SlideListView::ShowListCount);
+            &SlideListView::showListCount);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_files->ShowFolderFiles(path("src"));
+    m_files->showFolderFiles(path("src"));
     m_files->setFocus();
 }
 
@@ -94,7 +94,7 @@ void TestShellFileCommands::select(const QList<int> &rows)
 
 void TestShellFileCommands::run(const char *command)
 {
-    const QStringList paths = m_slideView->SelectedEntries();
+    const QStringList paths = m_slideView->selectedEntries();
     if (qstrcmp(command, "move") == 0)
         m_commands->moveFiles(paths);
     else if (qstrcmp(command, "copy") == 0)
@@ -143,7 +143,7 @@ void TestShellFileCommands::deleteDeclined()
 // a file of the same name in another folder keeps its row.
 void TestShellFileCommands::deleteFailedPartly()
 {
-    m_files->ShowFolderFiles(path("other"));
+    m_files->showFolderFiles(path("other"));
     m_slides->AddEntry(path("other/a.jpg"), QStringLiteral("a.jpg"), QStringLiteral("5"));
     QVERIFY(QFile::remove(path("src/c.bmp")));
     select({0, 2});

@@ -48,21 +48,21 @@ public:
         QObject::connect(shell.get(), &ShellFileCommands::folderQuestionClosed, slides,
                          [this] { slides->setFocus(); });
         QObject::connect(shell.get(), &ShellFileCommands::listsReconciled, slides,
-                         &SlideListView::ShowListCount);
+                         &SlideListView::showListCount);
         QObject::connect(tree, &FolderTreeView::folderClicked, files,
-                         &FileListView::ShowFolderFiles);
+                         &FileListView::showFolderFiles);
         QObject::connect(files, &FileListView::previewRequested, preview,
-                         &PreviewPane::ShowPreview);
+                         &PreviewPane::showPreview);
         window.resize(1000, 500);
         window.show();
-        tree->LoadTreeIcons();
-        tree->BuildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), volume));
+        tree->loadTreeIcons();
+        tree->buildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), volume));
     }
 
     // The slide list's pop-up commands on its selected entries: "move", "copy" or "delete".
     void runShellCommand(const QString &command)
     {
-        const QStringList paths = slides->SelectedEntries();
+        const QStringList paths = slides->selectedEntries();
         if (command == QLatin1String("move"))
             shell->moveFiles(paths);
         else if (command == QLatin1String("copy"))
@@ -96,7 +96,7 @@ public:
     {
         QMimeData mime;
         mime.setData(FolderTreeView::dragMimeType(), key(folder).toUtf8());
-        edit->drop().Drop(mime, tree);
+        edit->drop().receive(mime, tree);
     }
     // Files and folders dropped from the desktop.
     void dropFromDesktop(const QStringList &paths)
@@ -106,14 +106,14 @@ public:
         for (const QString &path : paths)
             urls.append(QUrl::fromLocalFile(path));
         mime.setUrls(urls);
-        edit->drop().Drop(mime, nullptr);
+        edit->drop().receive(mime, nullptr);
     }
     // The file list's selection dragged onto the slide list; added when it takes the focus.
     void dragFileListSelection()
     {
         const QModelIndexList rows = files->selectionModel()->selectedRows();
         std::unique_ptr<QMimeData> mime(files->model()->mimeData(rows));
-        edit->drop().Drop(*mime, files);
+        edit->drop().receive(*mime, files);
     }
 
     Settings settings;

@@ -54,7 +54,7 @@ void TestFullDiskCommands::init()
     for (const char *name : {"vol/src/a-small.jpg", "vol/src/b-big.jpg"})
         m_window->model.AddEntry(path(name), path(name), QStringLiteral("    16,384"));
     m_window->slides->selectAll();
-    m_window->files->ShowFolderFiles(path("vol/src"));
+    m_window->files->showFolderFiles(path("vol/src"));
 }
 
 void TestFullDiskCommands::cleanup()

@@ -120,10 +120,10 @@ void TestPermissionFaults::treeNodeLockedBeforeListing()
 void TestPermissionFaults::fileListOfLockedFolder()
 {
     QFETCH(int, mode);
-    m_window->files->ShowFolderFiles(path("vol/open"));
+    m_window->files->showFolderFiles(path("vol/open"));
     QCOMPARE(m_window->files->EntryCount(), 1);
     lock(QStringLiteral("vol/locked"), mode);
-    m_window->files->ShowFolderFiles(path("vol/locked"));
+    m_window->files->showFolderFiles(path("vol/locked"));
     QCOMPARE(m_window->files->EntryCount(), 0);
     QCOMPARE(m_window->hints.hint(), path("vol/locked"));
     QCOMPARE(m_window->hints.progressValue, 0);
@@ -185,7 +185,7 @@ void TestPermissionFaults::popUpCommandsOnLockedFolders()
     for (const QString &each : pictures)
         m_window->model.AddEntry(each, each, QStringLiteral("       100"));
     m_window->slides->selectAll();
-    m_window->files->ShowFolderFiles(path("vol/open"));
+    m_window->files->showFolderFiles(path("vol/open"));
     lock(locked, 0555);
     m_window->interaction.fileNames << path("vol/A");
     m_window->interaction.answers << Interaction::Answer::Yes;

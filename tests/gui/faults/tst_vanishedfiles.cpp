@@ -52,7 +52,7 @@ void TestVanishedFiles::init()
     writeFile(path("vol/other/c.jpg"), 100);
     m_window = std::make_unique<FaultWindow>(path("vol"));
     QVERIFY(QTest::qWaitForWindowActive(&m_window->window));
-    m_window->files->ShowFolderFiles(path("vol/shown"));
+    m_window->files->showFolderFiles(path("vol/shown"));
     QCOMPARE(m_window->files->EntryCount(), 2);
 }
 
@@ -122,7 +122,7 @@ void TestVanishedFiles::addingListedRows()
         m_window->addFileListPictures(true);
     else
         m_window->dragFileListSelection();
-    QTRY_VERIFY(!m_window->edit->drop().PendingDrop());
+    QTRY_VERIFY(!m_window->edit->drop().hasPendingDrop());
     QCOMPARE(m_window->model.paths(), listed());
     QCOMPARE(m_window->model.EntryAt(1).sizeText, ListedSize);
     QCOMPARE(m_window->model.EntryAt(2).sizeText, ListedSize);
@@ -135,7 +135,7 @@ void TestVanishedFiles::listingAgain()
 {
     QFETCH(QString, removed);
     remove(removed);
-    m_window->files->ShowFolderFiles(path("vol/shown"));
+    m_window->files->showFolderFiles(path("vol/shown"));
     QCOMPARE(m_window->files->EntryCount(), removed == QLatin1String("folder") ? 0 : 1);
     QCOMPARE(m_window->hints.hint(), path("vol/shown"));
     QVERIFY(m_window->interaction.calls.isEmpty());

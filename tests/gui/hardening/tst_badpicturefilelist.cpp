@@ -57,7 +57,7 @@ void TstBadPictureFileList::initTestCase()
 void TstBadPictureFileList::everyPictureFileListedByName()
 {
     FileListView view(m_settings, m_interaction, m_hints);
-    view.ShowFolderFiles(m_dir.path());
+    view.showFolderFiles(m_dir.path());
     QStringList listed;
     for (const FileListEntry &entry : view.allEntries()) {
         listed.append(entry.name);
@@ -80,12 +80,12 @@ void TstBadPictureFileList::walkingTheListPreviewsEachQuietly()
     QStringList previewed;
     connect(&view, &FileListView::previewRequested, &pane, [&](const QString &path) {
         previewed.append(path);
-        pane.ShowPreview(path);
+        pane.showPreview(path);
     });
     view.resize(400, 600);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.ShowFolderFiles(m_dir.path());
+    view.showFolderFiles(m_dir.path());
     view.setFocus();
     view.setCurrentIndex(view.model()->index(0, 0));
     for (int row = 1; row < view.EntryCount(); ++row)

@@ -126,7 +126,7 @@ void TestEditCommands::fillFileList()
     DropTest::writeFile(picture(QStringLiteral("a.jpg")), 1234);
     DropTest::writeFile(picture(QStringLiteral("b.bmp")), 10);
     DropTest::writeFile(picture(QStringLiteral("c.jpg")), 0);
-    m_fileList->ShowFolderFiles(m_dir->path());
+    m_fileList->showFolderFiles(m_dir->path());
     QCOMPARE(m_fileList->EntryCount(), 3);
 }
 
@@ -257,13 +257,13 @@ void TestEditCommands::fileListDropIsAddedOnFocus()
     for (int round = 0; round < 2; ++round) {
         m_other->setFocus();
         m_document->ListModified = false;
-        drop.Drop(mime, m_fileList);
-        QVERIFY(drop.PendingDrop());
+        drop.receive(mime, m_fileList);
+        QVERIFY(drop.hasPendingDrop());
         QVERIFY(m_document->ListModified);
         QCOMPARE(m_model->EntryCount(), round == 0 ? 0 : 2);
         QTRY_VERIFY(m_slideView->hasFocus());
-        QVERIFY(!drop.PendingDrop());
-        QCOMPARE(drop.PendingDropText(), QString());
+        QVERIFY(!drop.hasPendingDrop());
+        QCOMPARE(drop.pendingDropText(), QString());
         QCOMPARE(m_model->EntryCount(), 2);
         QCOMPARE(m_model->EntryAt(2).icon, 2);
         QCOMPARE(m_model->EntryAt(2).sizeText, QStringLiteral("        10"));
@@ -277,7 +277,7 @@ void TestEditCommands::fileListDropOntoFocusedList()
     QMimeData mime;
     mime.setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
     m_slideView->setFocus();
-    m_edits->drop().Drop(mime, m_fileList->viewport());
+    m_edits->drop().receive(mime, m_fileList->viewport());
     QTRY_COMPARE(m_model->EntryCount(), 1);
     QCOMPARE(m_hints.text, QStringLiteral("リストに 1枚の画像があります。"));
 }
@@ -288,12 +288,12 @@ void TestEditCommands::selfDropDoesNothing()
     DropTest::writeFile(picture(QStringLiteral("a.jpg")));
     const auto mime = DropTest::uriListData({picture(QStringLiteral("a.jpg"))});
     mime->setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
-    m_edits->drop().Drop(*mime, m_slideView);
-    m_edits->drop().Drop(*mime, m_slideView->viewport());
+    m_edits->drop().receive(*mime, m_slideView);
+    m_edits->drop().receive(*mime, m_slideView->viewport());
     QCoreApplication::processEvents();
     QCOMPARE(m_model->EntryCount(), 0);
     QVERIFY(!m_document->ListModified);
-    QVERIFY(!m_edits->drop().PendingDrop());
+    QVERIFY(!m_edits->drop().hasPendingDrop());
 }
 
 // A file-list drag that ended elsewhere leaves nothing behind: the next drop from the desktop
@@ -319,14 +319,14 @@ void TestEditCommands::staleFileListDragThenDesktopDrop()
     QCOMPARE(DropTest::dropOn(m_slideView->viewport(), *DropTest::uriListData({note})),
              Qt::CopyAction);
     QCOMPARE(listedPaths(*m_model), QStringList{note});
-    QVERIFY(!m_edits->drop().PendingDrop());
+    QVERIFY(!m_edits->drop().hasPendingDrop());
 
     QMimeData text;
     text.setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
     QCOMPARE(DropTest::dropOn(m_slideView->viewport(), text), Qt::IgnoreAction);
     QCoreApplication::processEvents();
     QCOMPARE(m_model->EntryCount(), 1);
-    QVERIFY(!m_edits->drop().PendingDrop());
+    QVERIFY(!m_edits->drop().hasPendingDrop());
 }
 
 void TestEditCommands::dropIsCopyOnly_data()

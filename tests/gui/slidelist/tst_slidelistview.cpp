@@ -155,14 +155,14 @@ void TestSlideListView::leftReleasePreviewsUnlessShiftAlone()
     QCOMPARE(preview.at(0).at(0).toString(), entryPath(2));
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ShiftModifier, rowCentre(3));
     QCOMPARE(preview.size(), 1);
-    QCOMPARE(m_view->SelectedEntries(), (QStringList{entryPath(2), entryPath(3)}));
+    QCOMPARE(m_view->selectedEntries(), (QStringList{entryPath(2), entryPath(3)}));
 }
 
-// The right button opens mnu_PopUp over an entry only; its items are the file commands.
+// The right button opens the pop-up over an entry only; its items are the file commands.
 void TestSlideListView::popUpOnlyOverAnEntry()
 {
     fill(2);
-    auto *menu = m_view->findChild<QMenu *>(QStringLiteral("mnu_PopUp"));
+    auto *menu = m_view->findChild<QMenu *>(QStringLiteral("slideListPopUp"));
     QVERIFY(menu);
     const QPoint below(rowCentre(2).x(), m_view->viewport()->height() - 5);
     QVERIFY(!m_view->indexAt(below).isValid());
@@ -182,11 +182,11 @@ void TestSlideListView::popUpOnlyOverAnEntry()
     QCOMPARE(command.size(), 1);
 }
 
-// The menu key and Shift+F10 open mnu_PopUp at the current entry, and only when it is selected.
+// The menu key and Shift+F10 open the pop-up at the current entry, and only when it is selected.
 void TestSlideListView::keyboardOpensPopUpAtSelectedEntry()
 {
     fill(3);
-    auto *menu = m_view->findChild<QMenu *>(QStringLiteral("mnu_PopUp"));
+    auto *menu = m_view->findChild<QMenu *>(QStringLiteral("slideListPopUp"));
     m_view->setFocus();
     m_view->setCurrentIndex(m_view->model()->index(1, 0));
     m_view->selectionModel()->clearSelection();
@@ -211,11 +211,11 @@ void TestSlideListView::keyboardOpensPopUpAtSelectedEntry()
 void TestSlideListView::selectedEntriesInListOrder()
 {
     fill(4);
-    QCOMPARE(m_view->CurrentEntry(), 0);
+    QCOMPARE(m_view->currentEntry(), 0);
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, rowCentre(4));
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(1));
-    QCOMPARE(m_view->SelectedEntries(), (QStringList{entryPath(1), entryPath(4)}));
-    QCOMPARE(m_view->CurrentEntry(), 1);
+    QCOMPARE(m_view->selectedEntries(), (QStringList{entryPath(1), entryPath(4)}));
+    QCOMPARE(m_view->currentEntry(), 1);
 }
 
 // The size column is about a sixth as wide as the name column.
