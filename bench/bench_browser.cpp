@@ -112,7 +112,7 @@ void BM_ShowFolderOf2000Pictures(benchmark::State &state)
     FileListView view(settings, interaction, hints);
     for (auto _ : state) {
         view.showFolderFiles(data.pictures());
-        benchmark::DoNotOptimize(view.EntryCount());
+        benchmark::DoNotOptimize(view.entryCount());
     }
 }
 BENCHMARK(BM_ShowFolderOf2000Pictures)->Unit(benchmark::kMillisecond);

@@ -108,7 +108,7 @@ bool MainActivation::restoreFileListFocus()
 {
     FileListView &list = *m_parts.fileList;
     const QVector<FileListEntry> selected = list.selectedEntries();
-    if (list.EntryCount() == 0 || selected.isEmpty())
+    if (list.entryCount() == 0 || selected.isEmpty())
         return false;
     QModelIndex item = list.currentIndex();
     if (!item.isValid() || !list.selectionModel()->isRowSelected(item.row(), QModelIndex()))

@@ -66,7 +66,7 @@ void MainCommands::bind(QAction *action, Command command)
 CommandState MainCommands::state() const
 {
     const QWidget *focused = m_window.focusWidget();
-    return {m_parts.model->EntryCount(), m_parts.fileList->EntryCount(),
+    return {m_parts.model->EntryCount(), m_parts.fileList->entryCount(),
             focused == m_parts.slideList, focused == m_parts.fileList};
 }
 
@@ -102,13 +102,13 @@ void MainCommands::clearList()
 void MainCommands::addSelectedPictures()
 {
     m_parts.edits->addFileListEntries(m_parts.fileList->selectedEntries(),
-                                      m_parts.fileList->EntryCount());
+                                      m_parts.fileList->entryCount());
 }
 
 void MainCommands::addAllPictures()
 {
     m_parts.edits->addFileListEntries(m_parts.fileList->allEntries(),
-                                      m_parts.fileList->EntryCount());
+                                      m_parts.fileList->entryCount());
 }
 
 void MainCommands::startShowHere()

@@ -124,7 +124,7 @@ void TestFileListView::sizeColumn()
     QVERIFY(file.resize(size));
     file.close();
     m_view->showFolderFiles(folder);
-    QCOMPARE(m_view->EntryCount(), 1);
+    QCOMPARE(m_view->entryCount(), 1);
     const FileListModel &model = m_view->fileModel();
     QFETCH(QString, text);
     QCOMPARE(model.data(model.index(0, FileListModel::SizeColumn)).toString(), text);
@@ -266,7 +266,7 @@ void TestFileListView::notReadyAsksRetryOrCancel()
              m_dir->path() + QStringLiteral("/ にアクセスできません。\n\nNo medium found"));
     QCOMPARE(messages.first().style, 21);
     QCOMPARE(messages.first().title, QStringLiteral("デバイスエラー"));
-    QCOMPARE(m_view->EntryCount(), retry ? 4 : 0);
+    QCOMPARE(m_view->entryCount(), retry ? 4 : 0);
     QCOMPARE(m_lister.readings.value(m_dir->path()), retry ? 2 : 1);
     QCOMPARE(m_hints.hint(), m_dir->path());
 }
@@ -307,7 +307,7 @@ void TestFileListView::unformattedOffersFormat()
         QCOMPARE(messages.last().text, report);
         QCOMPARE(messages.last().style, 0);
     }
-    QCOMPARE(m_view->EntryCount(), 0);
+    QCOMPARE(m_view->entryCount(), 0);
 }
 
 // Rows are removed by their exact path; clearing forgets the folder.
@@ -318,7 +318,7 @@ void TestFileListView::removeAndClear()
     QVERIFY(m_view->removeEntry(path("b.jpg")));
     QCOMPARE(shownNames(), (QStringList{"A.bmp", "c.JPG", "IMG_0001.JPG"}));
     m_view->clearEntries();
-    QCOMPARE(m_view->EntryCount(), 0);
+    QCOMPARE(m_view->entryCount(), 0);
     QVERIFY(m_view->folder().isEmpty());
 }
 

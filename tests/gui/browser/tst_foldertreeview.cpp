@@ -362,7 +362,7 @@ void TestFolderTreeView::deleteFolderFollowUps()
     m_tree->setFileList(&files);
     m_tree->setCurrentItem(node("vol/A"));
     files.showFolderFiles(path("vol/A"));
-    QCOMPARE(files.EntryCount(), 1);
+    QCOMPARE(files.entryCount(), 1);
 
     m_interaction.answers.enqueue(Interaction::Answer::Yes);
     choose(node("vol/A"), 1);

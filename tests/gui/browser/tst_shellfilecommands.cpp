@@ -135,7 +135,7 @@ void TestShellFileCommands::deleteDeclined()
     run("delete");
     QVERIFY(QFileInfo::exists(path("src/a.jpg")));
     QCOMPARE(m_slides->EntryCount(), 5);
-    QCOMPARE(m_files->EntryCount(), 5);
+    QCOMPARE(m_files->entryCount(), 5);
     QCOMPARE(m_interaction.callsOf(QStringLiteral("message")).size(), 1);
 }
 
@@ -206,7 +206,7 @@ void TestShellFileCommands::copyLeavesListsAlone()
         QVERIFY(QFileInfo::exists(path(QStringLiteral("src/") + QString::fromLatin1(name))));
     }
     QCOMPARE(m_slides->EntryCount(), 5);
-    QCOMPARE(m_files->EntryCount(), 5);
+    QCOMPARE(m_files->entryCount(), 5);
     QTRY_VERIFY(m_slideView->hasFocus());
 }
 

@@ -75,7 +75,7 @@ public:
     void addFileListPictures(bool all)
     {
         edit->addFileListEntries(all ? files->allEntries() : files->selectedEntries(),
-                                 files->EntryCount());
+                                 files->entryCount());
     }
 
     QString key(const QString &folder) const

@@ -121,10 +121,10 @@ void TestPermissionFaults::fileListOfLockedFolder()
 {
     QFETCH(int, mode);
     m_window->files->showFolderFiles(path("vol/open"));
-    QCOMPARE(m_window->files->EntryCount(), 1);
+    QCOMPARE(m_window->files->entryCount(), 1);
     lock(QStringLiteral("vol/locked"), mode);
     m_window->files->showFolderFiles(path("vol/locked"));
-    QCOMPARE(m_window->files->EntryCount(), 0);
+    QCOMPARE(m_window->files->entryCount(), 0);
     QCOMPARE(m_window->hints.hint(), path("vol/locked"));
     QCOMPARE(m_window->hints.progressValue, 0);
     QVERIFY(m_window->interaction.calls.isEmpty());
@@ -191,7 +191,7 @@ void TestPermissionFaults::popUpCommandsOnLockedFolders()
     m_window->interaction.answers << Interaction::Answer::Yes;
     m_window->runShellCommand(command);
     QCOMPARE(m_window->model.paths(), pictures);
-    QCOMPARE(m_window->files->EntryCount(), 2);
+    QCOMPARE(m_window->files->entryCount(), 2);
     for (const QString &each : pictures)
         QVERIFY(QFileInfo(each).isFile());
     QVERIFY(QDir(path("vol/A")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));

@@ -53,7 +53,7 @@ void TestVanishedFiles::init()
     m_window = std::make_unique<FaultWindow>(path("vol"));
     QVERIFY(QTest::qWaitForWindowActive(&m_window->window));
     m_window->files->showFolderFiles(path("vol/shown"));
-    QCOMPARE(m_window->files->EntryCount(), 2);
+    QCOMPARE(m_window->files->entryCount(), 2);
 }
 
 void TestVanishedFiles::cleanup()
@@ -136,7 +136,7 @@ void TestVanishedFiles::listingAgain()
     QFETCH(QString, removed);
     remove(removed);
     m_window->files->showFolderFiles(path("vol/shown"));
-    QCOMPARE(m_window->files->EntryCount(), removed == QLatin1String("folder") ? 0 : 1);
+    QCOMPARE(m_window->files->entryCount(), removed == QLatin1String("folder") ? 0 : 1);
     QCOMPARE(m_window->hints.hint(), path("vol/shown"));
     QVERIFY(m_window->interaction.calls.isEmpty());
 }
@@ -153,7 +153,7 @@ void TestVanishedFiles::treeNodeOfRemovedFolder()
     QCOMPARE(shown->childCount(), 0);
     FolderTreeView &tree = *m_window->tree;
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(shown).center());
-    QCOMPARE(m_window->files->EntryCount(), 0);
+    QCOMPARE(m_window->files->entryCount(), 0);
     QCOMPARE(m_window->hints.hint(), path("vol/shown"));
     QVERIFY(m_window->interaction.calls.isEmpty());
 }

@@ -88,9 +88,9 @@ void TstBadPictureFileList::walkingTheListPreviewsEachQuietly()
     view.showFolderFiles(m_dir.path());
     view.setFocus();
     view.setCurrentIndex(view.model()->index(0, 0));
-    for (int row = 1; row < view.EntryCount(); ++row)
+    for (int row = 1; row < view.entryCount(); ++row)
         QTest::keyClick(&view, Qt::Key_Down);
-    QCOMPARE(previewed.size(), view.EntryCount() - 1);
+    QCOMPARE(previewed.size(), view.entryCount() - 1);
     QCOMPARE(previewed.last(), view.allEntries().last().key);
     QVERIFY(m_interaction.calls.isEmpty());
 }

@@ -127,7 +127,7 @@ void TestEditCommands::fillFileList()
     DropTest::writeFile(picture(QStringLiteral("b.bmp")), 10);
     DropTest::writeFile(picture(QStringLiteral("c.jpg")), 0);
     m_fileList->showFolderFiles(m_dir->path());
-    QCOMPARE(m_fileList->EntryCount(), 3);
+    QCOMPARE(m_fileList->entryCount(), 3);
 }
 
 void TestEditCommands::selectSlideRows(const QList<int> &rows)
@@ -216,7 +216,7 @@ void TestEditCommands::addSelectedInFileListOrder()
     fillFileList();
     selectFileRows({2, 0});
     m_fileList->setFocus();
-    m_edits->addFileListEntries(m_fileList->selectedEntries(), m_fileList->EntryCount());
+    m_edits->addFileListEntries(m_fileList->selectedEntries(), m_fileList->entryCount());
     QCOMPARE(listedPaths(*m_model),
              (QStringList{picture(QStringLiteral("a.jpg")), picture(QStringLiteral("c.jpg"))}));
     QCOMPARE(m_model->EntryAt(1).sizeText, QStringLiteral("     1,234"));
@@ -233,13 +233,13 @@ void TestEditCommands::addAllSkipsDuplicatesAndMarksModified()
     fillFileList();
     m_model->AddEntry(picture(QStringLiteral("B.BMP")), QString(), QString());
     m_other->setFocus();
-    m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->EntryCount());
+    m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->entryCount());
     QCOMPARE(listedPaths(*m_model),
              (QStringList{picture(QStringLiteral("B.BMP")), picture(QStringLiteral("a.jpg")),
                           picture(QStringLiteral("c.jpg"))}));
     QCOMPARE(m_model->EntryAt(2).icon, 1);
     m_document->ListModified = false;
-    m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->EntryCount());
+    m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->entryCount());
     QCOMPARE(m_model->EntryCount(), 3);
     QVERIFY(m_document->ListModified);
 }

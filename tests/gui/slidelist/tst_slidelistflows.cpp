@@ -78,7 +78,7 @@ void TestSlideListFlows::listPictures(int count)
     for (int i = 1; i <= count; ++i)
         make(QStringLiteral("p%1.jpg").arg(i), i);
     m_files->showFolderFiles(m_dir->path());
-    QCOMPARE(m_files->EntryCount(), count);
+    QCOMPARE(m_files->entryCount(), count);
 }
 
 void TestSlideListFlows::key(QWidget *focus, Qt::Key key, Qt::KeyboardModifiers modifiers)
@@ -295,7 +295,7 @@ void TestSlideListFlows::popUpDeleteShowsTheCount()
     QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).first().text,
              QStringLiteral("これらの 2 個の項目をごみ箱に移動しますか?"));
     QCOMPARE(model()->EntryCount(), 3);
-    QCOMPARE(m_files->EntryCount(), 3);
+    QCOMPARE(m_files->entryCount(), 3);
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("p2.jpg"))));
     QCOMPARE(m_f->hint(), QStringLiteral("リストに 3枚の画像があります。"));
 }
