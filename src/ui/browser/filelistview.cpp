@@ -9,7 +9,7 @@
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
 #include "core/slidelist/entryrules.h"
-#include "ui/slidelist/pictureicons.h"
+#include "ui/common/pictureicons.h"
 
 #include <QFileInfo>
 #include <QHeaderView>

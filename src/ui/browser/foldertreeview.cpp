@@ -4,6 +4,7 @@
 #include "core/common/statushints.h"
 #include "core/browser/browsertexts.h"
 #include "core/browser/foldertreekeys.h"
+#include "ui/common/dragformats.h"
 #include "ui/browser/listingerrorprompt.h"
 #include "core/browser/sortpaths.h"
 #include "platform/directorylister.h"
@@ -327,7 +328,7 @@ void FolderTreeView::setHighlighted(QTreeWidgetItem *node, bool highlighted)
 
 QStringList FolderTreeView::mimeTypes() const
 {
-    return {dragMimeType()};
+    return {folderDragMimeType()};
 }
 
 // Only folders can be dragged; the two top nodes have no path.
@@ -336,7 +337,7 @@ QMimeData *FolderTreeView::mimeData(const QList<QTreeWidgetItem *> &items) const
     if (items.isEmpty() || KeyPath(keyOf(items.first())).isEmpty())
         return nullptr;
     auto *mime = new QMimeData;
-    mime->setData(dragMimeType(), keyOf(items.first()).toUtf8());
+    mime->setData(folderDragMimeType(), keyOf(items.first()).toUtf8());
     return mime;
 }
 

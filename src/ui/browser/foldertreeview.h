@@ -24,8 +24,6 @@ struct Settings;
 class FolderTreeView : public QTreeWidget {
     Q_OBJECT
 public:
-    static QString dragMimeType() { return QStringLiteral("application/x-vellora-folder-key"); }
-
     FolderTreeView(Settings &settings, Interaction &interaction, StatusHints &hints,
                    QWidget *parent = nullptr);
     ~FolderTreeView() override;

@@ -5,7 +5,7 @@
 #include "core/common/statushints.h"
 #include "core/browser/filedragtext.h"
 #include "core/browser/foldertreekeys.h"
-#include "ui/browser/foldertreeview.h"
+#include "ui/common/dragformats.h"
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/listdocument.h"
 #include "ui/slidelist/paintpause.h"
@@ -30,7 +30,7 @@ bool isWithin(const QObject *source, const QWidget &widget)
 
 QString draggedFolder(const QMimeData &mime)
 {
-    return FolderKeys::KeyPath(QString::fromUtf8(mime.data(FolderTreeView::dragMimeType())));
+    return FolderKeys::KeyPath(QString::fromUtf8(mime.data(folderDragMimeType())));
 }
 
 } // namespace
@@ -40,7 +40,7 @@ SlideListDrop::Kind SlideListDrop::kindOf(const QMimeData &mime, const QObject *
 {
     if (isWithin(source, slideView))
         return Kind::None;
-    if (mime.hasFormat(FolderTreeView::dragMimeType()))
+    if (mime.hasFormat(folderDragMimeType()))
         return draggedFolder(mime).isEmpty() ? Kind::None : Kind::Folder;
     if (isWithin(source, fileList))
         return mime.hasText() ? Kind::FileList : Kind::None;

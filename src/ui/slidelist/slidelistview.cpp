@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/slidelist/slidelistview.h"
 
-#include "ui/slidelist/pictureicons.h"
+#include "ui/common/pictureicons.h"
 
 #include "core/common/statushints.h"
 #include "platform/shellroutines.h"

@@ -3,6 +3,7 @@
 #include "ui/browser/filelistview.h"
 #include "core/browser/foldertreekeys.h"
 #include "ui/browser/foldertreeview.h"
+#include "ui/common/dragformats.h"
 #include "ui/mainwindow/mainactions.h"
 #include "browsertestsupport.h"
 #include "scriptedinteraction.h"
@@ -441,7 +442,7 @@ void TestFolderTreeView::dragCarriesTheKey()
     QAbstractItemModel *model = m_tree->model();
     std::unique_ptr<QMimeData> mime(model->mimeData({m_tree->nodeIndex(node("vol/b"))}));
     QVERIFY(mime);
-    QCOMPARE(QString::fromUtf8(mime->data(FolderTreeView::dragMimeType())),
+    QCOMPARE(QString::fromUtf8(mime->data(folderDragMimeType())),
              NodeKey(ComputerSection(), path("vol/b")));
     QVERIFY(!mime->hasText());
     QVERIFY(!model->mimeData({m_tree->nodeIndex(m_tree->topLevelItem(0))}));

@@ -8,6 +8,7 @@
 #include "ui/browser/filelistview.h"
 #include "core/browser/foldertreekeys.h"
 #include "ui/browser/foldertreeview.h"
+#include "ui/common/dragformats.h"
 #include "ui/browser/shellfilecommands.h"
 #include "browsertestsupport.h"
 #include "ui/mainwindow/previewpane.h"
@@ -95,7 +96,7 @@ public:
     void dropTreeFolder(const QString &folder)
     {
         QMimeData mime;
-        mime.setData(FolderTreeView::dragMimeType(), key(folder).toUtf8());
+        mime.setData(folderDragMimeType(), key(folder).toUtf8());
         edit->drop().receive(mime, tree);
     }
     // Files and folders dropped from the desktop.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/slidelist/pictureicons.h"
+#include "ui/common/pictureicons.h"
 
 #include <QPainter>
 #include <QPixmap>
