@@ -9,10 +9,9 @@
 // stick to the top and the bottom edge.
 struct PaneLayout {
     static constexpr int BarThickness = 45;
+    // The client area the window is designed for; the frame around it is the window manager's.
     static constexpr int DesignedClientWidth = 10485;
     static constexpr int DesignedClientHeight = 7515;
-    static constexpr int OuterWidth = 10605;
-    static constexpr int OuterHeight = 8205;
     static constexpr int StatusBarHeight = 285;
     static constexpr int ProgressBarOffset = 52; // below the status bar's top
 

@@ -2,6 +2,7 @@
 #include "core/slidelist/listfilecommands.h"
 
 #include "core/common/interaction.h"
+#include "core/common/logcategories.h"
 #include "core/settings/settings.h"
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/filelengths.h"
@@ -42,8 +43,10 @@ void ListFileCommands::openListFile(const QString &path)
     }
     // A name without a list extension (a picture chosen under "all files") is no list.
     const ListFormat format = listFormatOf(listPath);
-    if (format == ListFormat::None)
+    if (format == ListFormat::None) {
+        qCDebug(logSlideList) << "not a list file name, nothing opened:" << listPath;
         return;
+    }
 
     const ListReadResult result = readListFile(listPath, format);
     switch (result.status) {
@@ -52,6 +55,7 @@ void ListFileCommands::openListFile(const QString &path)
                                  SlideListTexts::readErrorTitle());
         return;
     case ListReadResult::Status::Unreadable:
+        qCDebug(logSlideList) << "list file cannot be read:" << listPath;
         return;
     case ListReadResult::Status::Damaged:
         appendExisting(result.paths);
@@ -76,8 +80,10 @@ void ListFileCommands::saveListFile(bool useCurrentPath)
     if (target.isEmpty())
         return;
     const ListFormat format = listFormatOf(target);
-    if (format == ListFormat::None)
+    if (format == ListFormat::None) {
+        qCDebug(logSlideList) << "not a list file name, nothing saved:" << target;
         return;
+    }
     // Saving is the user's only safeguard for the list, so a failure must not pass unnoticed.
     if (!writeListFile(target, format, m_model.paths())) {
         m_interaction.messageBox(SlideListTexts::writeErrorText(), Interaction::StyleError,
@@ -120,11 +126,12 @@ void ListFileCommands::appendExisting(const QStringList &paths)
     QVector<SlideEntry> found;
     found.reserve(candidates.size());
     for (qsizetype i = 0; i < candidates.size(); ++i) {
-        if (lengths.at(i) >= 0) {
-            const QString &path = candidates.at(i);
-            found.append(
-                SlideEntry{path, SizeText(lengths.at(i)), IconForName(fileNamePart(path))});
+        const QString &path = candidates.at(i);
+        if (lengths.at(i) < 0) {
+            qCDebug(logSlideList) << "listed picture is gone, left out:" << path;
+            continue;
         }
+        found.append(SlideEntry{path, SizeText(lengths.at(i)), IconForName(fileNamePart(path))});
     }
     m_model.AddEntries(found);
 }

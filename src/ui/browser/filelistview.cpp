@@ -6,6 +6,7 @@
 #include "core/browser/browsertexts.h"
 #include "ui/browser/listingerrorprompt.h"
 #include "core/browser/sortpaths.h"
+#include "core/common/logcategories.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
 #include "core/slidelist/entryrules.h"
@@ -98,6 +99,8 @@ QVector<FileListEntry> FileListView::entriesFor(const QStringList &sortedPaths)
         if (!name.isEmpty()) {
             const qint64 size = QFileInfo(path).size();
             entries.append({path, name, SizeText(size), size, IconForName(name)});
+        } else {
+            qCDebug(logBrowser) << "picture gone since the listing, left out:" << path;
         }
         m_hints.setProgressValue(i + 1);
     }

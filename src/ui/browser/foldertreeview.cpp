@@ -7,6 +7,7 @@
 #include "ui/common/dragformats.h"
 #include "ui/browser/listingerrorprompt.h"
 #include "core/browser/sortpaths.h"
+#include "core/common/logcategories.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
 
@@ -127,8 +128,10 @@ void FolderTreeView::fillNode(QTreeWidgetItem *node, const QString &folderPath)
         if (!pending.isEmpty() && path.compare(pending, Qt::CaseInsensitive) == 0)
             continue;
         const QString name = ShellDisplayName(path);
-        if (name.isEmpty())
+        if (name.isEmpty()) {
+            qCDebug(logBrowser) << "folder gone since the listing, left out:" << path;
             continue;
+        }
         const QString key = ChildKey(nodeKey, path);
         QTreeWidgetItem *child = newFolderNode(key, name);
         if (m_lister->hasSubfolder(path))

@@ -3,6 +3,7 @@
 
 #include "core/common/interaction.h"
 #include "core/browser/browsertexts.h"
+#include "core/common/logcategories.h"
 #include "platform/directorylister.h"
 
 namespace {
@@ -42,8 +43,11 @@ bool askAgainAfterListingError(Interaction &interaction, const DirectoryLister &
     case ListingError::Unformatted:
         offerFormat(interaction, lister, folder, wording);
         return false;
-    case ListingError::None:
     case ListingError::Other:
+        qCDebug(logBrowser) << "folder cannot be read, passed over:" << folder
+                            << listing.systemText;
+        break;
+    case ListingError::None:
         break;
     }
     return false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/mainactivation.h"
 
+#include "core/browser/foldertreekeys.h"
 #include "core/settings/settings.h"
 #include "ui/browser/filelistview.h"
 #include "ui/browser/foldertreeview.h"
@@ -12,6 +13,7 @@
 #include "core/slidelist/listdocument.h"
 #include "core/slidelist/listfilecommands.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "core/slidelist/slidelisttexts.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QItemSelectionModel>
@@ -19,9 +21,6 @@
 #include <QWidget>
 
 namespace {
-
-const QString UnNamed = QStringLiteral("UnNamed");
-const QString StartExpandKey = QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ*/"); // the root volume, opened
 
 bool sameName(const QString &a, const QString &b)
 {
@@ -63,7 +62,9 @@ void MainActivation::firstActivation()
     m_parts.checks->placeSettings();
     showListName();
     m_parts.folderTree->loadTreeIcons();
-    m_parts.folderTree->buildFolderTree(StartExpandKey);
+    // The tree opens at the root volume.
+    m_parts.folderTree->buildFolderTree(
+        FolderKeys::NodeKey(FolderKeys::ComputerSection(), QStringLiteral("/")));
     m_mainInitialised = true;
     openStartList(focused);
     m_window.setEnabled(true);
@@ -77,7 +78,7 @@ void MainActivation::showListName()
     if (path.isEmpty())
         return;
     if (ListDocument::isUnnamed(path))
-        m_parts.document->setNameAndPath(UnNamed, QString());
+        m_parts.document->setNameAndPath(SlideListTexts::unnamedList(), QString());
     else
         m_parts.document->setNameAndPath(listNameOf(path), path);
 }
@@ -118,7 +119,7 @@ bool MainActivation::restoreFileListFocus()
     QItemSelectionModel &selection = *list.selectionModel();
     selection.select(item, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
     selection.setCurrentIndex(item, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    if (!sameName(m_settings.LastFocusList, QStringLiteral("fileList")))
+    if (!sameName(m_settings.LastFocusList, list.objectName()))
         return false;
     m_parts.preview->showPreview(key);
     list.setFocus(Qt::OtherFocusReason);
@@ -128,7 +129,7 @@ bool MainActivation::restoreFileListFocus()
 void MainActivation::restoreSlideListFocus()
 {
     if (m_parts.model->EntryCount() == 0 ||
-        !sameName(m_settings.LastFocusList, QStringLiteral("slideList")))
+        !sameName(m_settings.LastFocusList, m_parts.slideList->objectName()))
         return;
     SlideListView &list = *m_parts.slideList;
     const int position = list.currentEntry();

@@ -134,11 +134,11 @@ void MainWindow::placeWindow()
 {
     const TwipScale &scale = m_arranger->scale();
     const int menuHeight = menuBar()->sizeHint().height();
-    resize(scale.toPixels(PaneLayout::DesignedClientWidth),
-           scale.toPixels(PaneLayout::DesignedClientHeight) + menuHeight);
+    const QSize client(scale.toPixels(PaneLayout::DesignedClientWidth),
+                       scale.toPixels(PaneLayout::DesignedClientHeight));
+    resize(client.width(), client.height() + menuHeight);
     move(twipsToPixels(m_settings.MainLeft), twipsToPixels(m_settings.MainTop));
-    centralWidget()->resize(scale.toPixels(PaneLayout::DesignedClientWidth),
-                            scale.toPixels(PaneLayout::DesignedClientHeight));
+    centralWidget()->resize(client);
     m_arranger->applyInitialLayout();
     m_preview->setBackColor(quint32(m_settings.ShowBackColor));
     m_folderTree->setFocus(); // the control the window starts in

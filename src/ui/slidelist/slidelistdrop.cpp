@@ -4,6 +4,7 @@
 #include "core/settings/settings.h"
 #include "core/common/statushints.h"
 #include "core/browser/filedragtext.h"
+#include "core/common/logcategories.h"
 #include "core/browser/foldertreekeys.h"
 #include "ui/common/dragformats.h"
 #include "core/slidelist/entryrules.h"
@@ -148,6 +149,8 @@ void SlideListDrop::dropFiles(const QStringList &paths)
                 addFolderTree(path);
             } else if (info.isFile()) {
                 files.append({path, SizeText(info.size()), IconForName(path)});
+            } else {
+                qCDebug(logSlideList) << "dropped path gone, left out:" << path;
             }
             m_hints.setProgressValue(i + 1);
         }

@@ -70,10 +70,10 @@ void TestSplitterRules::picture2Release()
 {
     PaneLayout l = PaneLayout::initial();
     SplitterRules::moveBar(l, Splitter::TreeBar, 2000);
-    SplitterRules::rearrange(l, Splitter::TreeBar, 10485);
+    SplitterRules::rearrange(l, Splitter::TreeBar, PaneLayout::DesignedClientWidth);
     QCOMPARE(l.folderTree, QRect(0, 690, 2000, 6540));
-    QCOMPARE(l.fileList, QRect(2045, 690, 10485 - 2000 - 115 - 2910, 2505));
-    QCOMPARE(l.slideList, QRect(2045, 3240, 10485 - 2000 - 70, 3990));
+    QCOMPARE(l.fileList, QRect(2045, 690, PaneLayout::DesignedClientWidth - 2000 - 115 - 2910, 2505));
+    QCOMPARE(l.slideList, QRect(2045, 3240, PaneLayout::DesignedClientWidth - 2000 - 70, 3990));
     QCOMPARE(l.slideListBar, QRect(2045, 3195, l.slideList.width(), 45));
     QCOMPARE(l.preview, PaneLayout::initial().preview);
     QCOMPARE(l.previewBar, PaneLayout::initial().previewBar);
@@ -84,16 +84,16 @@ void TestSplitterRules::picture3Release()
 {
     PaneLayout l = PaneLayout::initial();
     SplitterRules::moveBar(l, Splitter::PreviewBar, 6000);
-    SplitterRules::rearrange(l, Splitter::PreviewBar, 10485);
+    SplitterRules::rearrange(l, Splitter::PreviewBar, PaneLayout::DesignedClientWidth);
     QCOMPARE(l.fileList, QRect(2970, 690, 6000 - 45 - 2925, 2505));
-    QCOMPARE(l.preview, QRect(6045, 690, 10485 - 6000 - 75, 2505));
+    QCOMPARE(l.preview, QRect(6045, 690, PaneLayout::DesignedClientWidth - 6000 - 75, 2505));
 }
 
 // A click without a drag re-arranges too: the panes keep their places beside the bar.
 void TestSplitterRules::clickWithoutDragKeepsDesignedLeftEdges()
 {
     PaneLayout l = PaneLayout::initial();
-    SplitterRules::rearrange(l, Splitter::TreeBar, 10485);
+    SplitterRules::rearrange(l, Splitter::TreeBar, PaneLayout::DesignedClientWidth);
     QCOMPARE(l.folderTree.width(), 2925);
     QCOMPARE(l.fileList.left(), 2970);
     QCOMPARE(l.slideList.left(), 2970);
@@ -123,7 +123,7 @@ void TestSplitterRules::columnFit()
 void TestSplitterRules::followClientSize()
 {
     PaneLayout l = PaneLayout::initial();
-    QCOMPARE(l.statusBar, QRect(0, 7230, 10485, 285));
+    QCOMPARE(l.statusBar, QRect(0, 7230, PaneLayout::DesignedClientWidth, 285));
     QCOMPARE(l.progressBar, QRect(30, 7282, 2265, 195));
     l.followClientSize(QSize(12000, 9000));
     QCOMPARE(l.commandBar.width(), 12000);
