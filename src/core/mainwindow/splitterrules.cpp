@@ -22,8 +22,8 @@ void rearrangeAfterTreeBar(PaneLayout &l, int clientWidth)
               clientWidth - l.folderTree.width() - 115 - l.preview.width(), l.fileList.height());
     l.slideList = QRect(barLeft + PaneLayout::BarThickness, l.slideList.top(),
                         clientWidth - l.folderTree.width() - 70, l.slideList.height());
-    l.slideListBar = QRect(barLeft + PaneLayout::BarThickness, l.slideListBar.top(), l.slideList.width(),
-                       l.slideListBar.height());
+    l.slideListBar = QRect(barLeft + PaneLayout::BarThickness, l.slideListBar.top(),
+                           l.slideList.width(), l.slideListBar.height());
 }
 
 void rearrangeAfterPreviewBar(PaneLayout &l, int clientWidth)

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browser/filelistview.h"
 
-#include "core/settings/settings.h"
-#include "core/common/statushints.h"
 #include "core/browser/browsertexts.h"
-#include "ui/browser/listingerrorprompt.h"
 #include "core/browser/sortpaths.h"
 #include "core/common/logcategories.h"
+#include "core/common/statushints.h"
+#include "core/settings/settings.h"
+#include "core/slidelist/entryrules.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
-#include "core/slidelist/entryrules.h"
+#include "ui/browser/listingerrorprompt.h"
 #include "ui/common/pictureicons.h"
 
 #include <QFileInfo>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browser/foldertreecommands.h"
 
-#include "core/common/interaction.h"
 #include "core/browser/browsertexts.h"
-#include "ui/browser/filelistview.h"
 #include "core/browser/foldertreekeys.h"
-#include "ui/browser/foldertreeview.h"
+#include "core/common/interaction.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
-#include "core/slidelist/slidelistmodel.h"
+#include "ui/browser/filelistview.h"
+#include "ui/browser/foldertreeview.h"
 
 #include <QAbstractItemDelegate>
 #include <QApplication>

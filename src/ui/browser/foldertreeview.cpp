@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browser/foldertreeview.h"
 
-#include "core/common/statushints.h"
 #include "core/browser/browsertexts.h"
 #include "core/browser/foldertreekeys.h"
-#include "ui/common/dragformats.h"
-#include "ui/browser/listingerrorprompt.h"
 #include "core/browser/sortpaths.h"
 #include "core/common/logcategories.h"
+#include "core/common/statushints.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
+#include "ui/browser/listingerrorprompt.h"
+#include "ui/common/dragformats.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

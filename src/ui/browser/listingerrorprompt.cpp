@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browser/listingerrorprompt.h"
 
-#include "core/common/interaction.h"
 #include "core/browser/browsertexts.h"
+#include "core/common/interaction.h"
 #include "core/common/logcategories.h"
 #include "platform/directorylister.h"
 

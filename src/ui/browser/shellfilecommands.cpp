@@ -12,8 +12,7 @@
 #include <QFileInfo>
 
 ShellFileCommands::ShellFileCommands(SlideListModel &model, FileListView &fileList,
-                                     Interaction &interaction, StatusHints &hints,
-                                     QObject *parent)
+                                     Interaction &interaction, StatusHints &hints, QObject *parent)
     : QObject(parent)
     , m_model(model)
     , m_fileList(fileList)

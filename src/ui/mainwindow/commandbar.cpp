@@ -2,8 +2,8 @@
 #include "ui/mainwindow/commandbar.h"
 
 #include "core/mainwindow/intervalrule.h"
-#include "ui/mainwindow/maintoolbar.h"
 #include "core/mainwindow/mainwindowtexts.h"
+#include "ui/mainwindow/maintoolbar.h"
 #include "ui/mainwindow/updowncontrol.h"
 
 #include <QBoxLayout>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/intervalentry.h"
 
-#include "core/settings/settings.h"
 #include "core/common/showmessage.h"
 #include "core/common/statushints.h"
-#include "ui/mainwindow/focuscolours.h"
 #include "core/mainwindow/intervalrule.h"
 #include "core/mainwindow/mainwindowtexts.h"
+#include "core/settings/settings.h"
+#include "ui/mainwindow/focuscolours.h"
 #include "ui/mainwindow/updowncontrol.h"
 
 #include <QFocusEvent>

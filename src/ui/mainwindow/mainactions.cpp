@@ -15,8 +15,8 @@ struct MainActions::Spec {
     QString caption;
     QKeySequence shortcut;
     CommandRule rule = CommandRule::Always;
-    QString toolTip = {};           // toolbar commands only
-    const char *themeIcon = nullptr; // freedesktop.org icon name, toolbar commands only
+    QString toolTip = {};              // toolbar commands only
+    const char *themeIcon = nullptr;   // freedesktop.org icon name, toolbar commands only
     const char *bundledIcon = nullptr; // fallback picture in the program's resources
 };
 
@@ -55,22 +55,27 @@ MainActions::MainActions(QObject *parent)
                    MainText::SaveTip, "document-save", "save"});
     m_saveAs = make({"saveAsAction", MainText::SaveAsCaption, QKeySequence(Qt::CTRL | Qt::Key_S),
                      R::SlideListHasEntries});
-    m_deleteEntries = make({"deleteEntriesAction", MainText::DeleteEntriesCaption, Qt::Key_Delete,
-                            R::FocusedSlideListHasEntries, MainText::DeleteEntriesTip,
-                            "edit-delete", "delete"});
+    m_deleteEntries =
+        make({"deleteEntriesAction", MainText::DeleteEntriesCaption, Qt::Key_Delete,
+              R::FocusedSlideListHasEntries, MainText::DeleteEntriesTip, "edit-delete", "delete"});
     m_clearList = make({"clearListAction", MainText::ClearListCaption, Qt::Key_F4,
                         R::SlideListHasEntries, MainText::ClearListTip, "edit-clear", "alldel"});
-    m_addSelected = make({"addSelectedAction", MainText::AddSelectedCaption, Qt::Key_F5,
-                          R::FocusedFileListHasEntries, MainText::AddSelectedTip, "list-add",
-                          "select"});
+    m_addSelected =
+        make({"addSelectedAction", MainText::AddSelectedCaption, Qt::Key_F5,
+              R::FocusedFileListHasEntries, MainText::AddSelectedTip, "list-add", "select"});
     m_addAll = make({"addAllAction", MainText::AddAllCaption, Qt::Key_F6, R::FileListHasEntries,
                      MainText::AddAllTip, "edit-select-all", "allselect"});
     m_startShow = make({"startShowAction", MainText::StartShowCaption, Qt::Key_F7, R::Always,
                         MainText::StartShowTip, "media-playback-start", "start"});
     m_options = make({"optionsAction", MainText::OptionsCaption, QKeySequence(Qt::CTRL | Qt::Key_E),
                       R::Always, MainText::OptionsTip, "preferences-system", "option1"});
-    m_helpContents = make({"helpContentsAction", MainText::HelpContentsCaption, {}, R::Always,
-                           MainText::HelpContentsTip, "help-contents", "help"});
+    m_helpContents = make({"helpContentsAction",
+                           MainText::HelpContentsCaption,
+                           {},
+                           R::Always,
+                           MainText::HelpContentsTip,
+                           "help-contents",
+                           "help"});
     m_helpIndex = make({"helpIndexAction", MainText::HelpIndexCaption, {}});
     m_about = make({"aboutAction", MainText::AboutCaption, {}});
     m_moveFiles = make({"moveFilesAction", popUp.at(0), {}, R::SlideListHasEntries});
@@ -130,9 +135,9 @@ QList<QAction *> MainActions::helpMenu() const
 // The function keys follow this order: F1 is the exit, not help.
 QList<QAction *> MainActions::toolBar() const
 {
-    return {m_exit,      nullptr,  m_openList,  m_save,    nullptr,
-            m_deleteEntries, m_clearList, nullptr,   m_addSelected, m_addAll,
-            nullptr,     m_startShow, nullptr,   m_options, m_helpContents};
+    return {m_exit,          nullptr,     m_openList, m_save,        nullptr,
+            m_deleteEntries, m_clearList, nullptr,    m_addSelected, m_addAll,
+            nullptr,         m_startShow, nullptr,    m_options,     m_helpContents};
 }
 
 QList<QAction *> MainActions::slideListPopUp() const

@@ -3,6 +3,10 @@
 
 #include "core/browser/foldertreekeys.h"
 #include "core/settings/settings.h"
+#include "core/slidelist/listdocument.h"
+#include "core/slidelist/listfilecommands.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "core/slidelist/slidelisttexts.h"
 #include "ui/browser/filelistview.h"
 #include "ui/browser/foldertreeview.h"
 #include "ui/mainwindow/intervalentry.h"
@@ -10,10 +14,6 @@
 #include "ui/mainwindow/panearranger.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/showoptionchecks.h"
-#include "core/slidelist/listdocument.h"
-#include "core/slidelist/listfilecommands.h"
-#include "core/slidelist/slidelistmodel.h"
-#include "core/slidelist/slidelisttexts.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QItemSelectionModel>

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/mainwindow.h"
 
-#include "core/settings/settings.h"
 #include "core/common/twips.h"
+#include "core/mainwindow/mainwindowtexts.h"
+#include "core/settings/settings.h"
+#include "core/slidelist/listdocument.h"
+#include "core/slidelist/listfilecommands.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/browser/filelistview.h"
 #include "ui/browser/foldertreeview.h"
 #include "ui/browser/shellfilecommands.h"
@@ -13,16 +17,11 @@
 #include "ui/mainwindow/maincommands.h"
 #include "ui/mainwindow/mainmenus.h"
 #include "ui/mainwindow/mainstatusbar.h"
-#include "ui/mainwindow/maintoolbar.h"
-#include "core/mainwindow/mainwindowtexts.h"
 #include "ui/mainwindow/panearranger.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/showoptionchecks.h"
 #include "ui/mainwindow/splitterbar.h"
 #include "ui/slidelist/editcommands.h"
-#include "core/slidelist/listdocument.h"
-#include "core/slidelist/listfilecommands.h"
-#include "core/slidelist/slidelistmodel.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QCloseEvent>
@@ -96,9 +95,10 @@ void MainWindow::buildCommands()
     buildMainMenus(*menuBar(), *m_actions);
     m_slideList->setPopUpActions(m_actions->slideListPopUp());
     m_folderTree->setPopUpActions(m_actions->newFolder(), m_actions->deleteFolder());
-    m_commands = new MainCommands(*this, m_settings, m_interaction, *m_actions,
-                                  {m_listFiles.get(), m_edits.get(), m_shellFiles, m_model,
-                                   m_slideList, m_fileList, m_preview, m_commandBar->intervalUpDown()});
+    m_commands =
+        new MainCommands(*this, m_settings, m_interaction, *m_actions,
+                         {m_listFiles.get(), m_edits.get(), m_shellFiles, m_model, m_slideList,
+                          m_fileList, m_preview, m_commandBar->intervalUpDown()});
 }
 
 void MainWindow::buildBehaviour()
@@ -106,8 +106,7 @@ void MainWindow::buildBehaviour()
     m_interval = new IntervalEntry(*m_commandBar->intervalEdit(), *m_commandBar->intervalUpDown(),
                                    *m_focusSink, m_settings, m_interaction, *m_statusBar, *this);
     m_checks = new ShowOptionChecks(*m_commandBar->onTopCheck(), *m_commandBar->maximizedCheck(),
-                                    m_settings,
-                                    *m_statusBar);
+                                    m_settings, *m_statusBar);
     m_activation =
         new MainActivation(*this, m_settings,
                            {m_arranger, m_interval, m_checks, m_document, m_listFiles.get(),
@@ -125,7 +124,8 @@ void MainWindow::wireSignals()
     connect(m_fileList, &FileListView::previewCleared, m_preview, &PreviewPane::clearPicture);
     connect(m_folderTree, &FolderTreeView::folderClicked, m_fileList,
             &FileListView::showFolderFiles);
-    connect(m_document, &ListDocument::nameChanged, m_commandBar->listNameLabel(), &QLabel::setText);
+    connect(m_document, &ListDocument::nameChanged, m_commandBar->listNameLabel(),
+            &QLabel::setText);
 }
 
 // The fixed layout: the designed client area at the stored position; the window frame

@@ -96,9 +96,9 @@ void PaneArranger::barDragged(SplitterBar *bar, Splitter splitter, int offsetPix
     if (!SplitterRules::accepts(m_layout, splitter, candidate))
         return;
     SplitterRules::moveBar(m_layout, splitter, candidate);
-    const QRect twips = splitter == Splitter::TreeBar   ? m_layout.treeBar
+    const QRect twips = splitter == Splitter::TreeBar      ? m_layout.treeBar
                         : splitter == Splitter::PreviewBar ? m_layout.previewBar
-                                                         : m_layout.slideListBar;
+                                                           : m_layout.slideListBar;
     bar->setGeometry(m_scale.toPixels(twips));
 }
 

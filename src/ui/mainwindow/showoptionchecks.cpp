@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/showoptionchecks.h"
 
-#include "core/settings/settings.h"
 #include "core/common/statushints.h"
-#include "ui/mainwindow/focuscolours.h"
 #include "core/mainwindow/mainwindowtexts.h"
+#include "core/settings/settings.h"
+#include "ui/mainwindow/focuscolours.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

@@ -3,10 +3,10 @@
 
 #include "core/browser/sortpaths.h"
 #include "core/common/logcategories.h"
+#include "core/slidelist/entryrules.h"
 #include "platform/directorylister.h"
 #include "platform/folderidentity.h"
 #include "platform/shellroutines.h"
-#include "core/slidelist/entryrules.h"
 
 #include <QFileInfo>
 #include <QSet>

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/slidelist/slidelistdrop.h"
 
-#include "core/settings/settings.h"
-#include "core/common/statushints.h"
 #include "core/browser/filedragtext.h"
-#include "core/common/logcategories.h"
 #include "core/browser/foldertreekeys.h"
-#include "ui/common/dragformats.h"
+#include "core/common/logcategories.h"
+#include "core/common/statushints.h"
+#include "core/settings/settings.h"
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/listdocument.h"
-#include "ui/slidelist/paintpause.h"
 #include "core/slidelist/slidelistmodel.h"
 #include "core/slidelist/slidelisttexts.h"
-#include "ui/slidelist/slidelistview.h"
 #include "core/slidelist/urilist.h"
+#include "ui/common/dragformats.h"
+#include "ui/slidelist/paintpause.h"
+#include "ui/slidelist/slidelistview.h"
 
 #include <QDropEvent>
 #include <QFileInfo>

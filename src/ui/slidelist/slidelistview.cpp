@@ -4,9 +4,9 @@
 #include "ui/common/pictureicons.h"
 
 #include "core/common/statushints.h"
-#include "platform/shellroutines.h"
 #include "core/slidelist/slidelistmodel.h"
 #include "core/slidelist/slidelisttexts.h"
+#include "platform/shellroutines.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/settings/settings.h"
-#include "ui/browser/filelistview.h"
 #include "browsertestsupport.h"
+#include "core/settings/settings.h"
 #include "scriptedinteraction.h"
+#include "ui/browser/filelistview.h"
 
 #include <QApplication>
 #include <QHeaderView>

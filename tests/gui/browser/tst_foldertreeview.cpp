@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/settings/settings.h"
-#include "ui/browser/filelistview.h"
+#include "browsertestsupport.h"
 #include "core/browser/foldertreekeys.h"
+#include "core/settings/settings.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "scriptedinteraction.h"
+#include "ui/browser/filelistview.h"
 #include "ui/browser/foldertreeview.h"
 #include "ui/common/dragformats.h"
 #include "ui/mainwindow/mainactions.h"
-#include "browsertestsupport.h"
-#include "scriptedinteraction.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QApplication>
 #include <QLineEdit>

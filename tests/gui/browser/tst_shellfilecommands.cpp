@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "browsertestsupport.h"
 #include "core/settings/settings.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "scriptedinteraction.h"
 #include "ui/browser/filelistview.h"
 #include "ui/browser/shellfilecommands.h"
-#include "browsertestsupport.h"
-#include "scriptedinteraction.h"
-#include "core/slidelist/slidelistmodel.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QApplication>

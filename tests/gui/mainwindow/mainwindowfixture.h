@@ -2,8 +2,8 @@
 #pragma once
 
 #include "core/settings/settings.h"
-#include "ui/mainwindow/mainwindow.h"
 #include "scriptedinteraction.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QLabel>

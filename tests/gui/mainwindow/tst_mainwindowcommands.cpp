@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindowfixture.h"
 
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/mainwindow/focuscolours.h"
 #include "ui/mainwindow/maintoolbar.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/updowncontrol.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -100,8 +100,8 @@ void TestMainWindowCommands::trigger(const QString &how)
                         QKeySequence::fromString(what)[0].keyboardModifiers());
     } else if (how.startsWith(QLatin1String("button:"))) {
         auto *toolbar = m_f->find<MainToolBar>(QStringLiteral("mainToolBar"));
-        auto *button = qobject_cast<QToolButton *>(
-            toolbar->widgetForAction(m_f->find<QAction>(what)));
+        auto *button =
+            qobject_cast<QToolButton *>(toolbar->widgetForAction(m_f->find<QAction>(what)));
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
     } else {

@@ -2,11 +2,11 @@
 #include "mainwindowfixture.h"
 
 #include "core/mainwindow/halfeven.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/mainwindow/panearranger.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/splitterbar.h"
 #include "ui/mainwindow/updowncontrol.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -76,8 +76,10 @@ void TestMainWindowPanes::checkPlaced() const
     QCOMPARE(m_f->find<QWidget>(QStringLiteral("fileList"))->geometry(), s.toPixels(l.fileList));
     QCOMPARE(m_f->find<QWidget>(QStringLiteral("slideList"))->geometry(), s.toPixels(l.slideList));
     QCOMPARE(m_f->find<QWidget>(QStringLiteral("previewPane"))->geometry(), s.toPixels(l.preview));
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("previewSplitter"))->geometry(), s.toPixels(l.previewBar));
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("slideListSplitter"))->geometry(), s.toPixels(l.slideListBar));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("previewSplitter"))->geometry(),
+             s.toPixels(l.previewBar));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("slideListSplitter"))->geometry(),
+             s.toPixels(l.slideListBar));
 }
 
 // The window opens with the designed panes and the status bar along the bottom.
@@ -160,7 +162,8 @@ void TestMainWindowPanes::picture3RedrawsPreview()
     preview()->showPreview(path);
     const int before = preview()->pictureRect().width();
     QCOMPARE(before, preview()->contentsRect().width());
-    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("previewSplitter")), {1, 50}, {-60, 50});
+    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("previewSplitter")), {1, 50},
+                            {-60, 50});
     QVERIFY(preview()->contentsRect().width() > before);
     QCOMPARE(preview()->pictureRect().width(), preview()->contentsRect().width());
     QCOMPARE(preview()->tag(), path);
@@ -186,8 +189,10 @@ void TestMainWindowPanes::verticalBarsFitNameColumns_data()
     QTest::addColumn<bool>("slideListFitted");
     QTest::newRow("The tree bar narrows the tree") << QStringLiteral("treeSplitter") << -60 << true;
     QTest::newRow("The tree bar widens the tree") << QStringLiteral("treeSplitter") << 80 << true;
-    QTest::newRow("The preview bar widens the file list") << QStringLiteral("previewSplitter") << 60 << false;
-    QTest::newRow("The preview bar narrows the file list") << QStringLiteral("previewSplitter") << -90 << false;
+    QTest::newRow("The preview bar widens the file list")
+        << QStringLiteral("previewSplitter") << 60 << false;
+    QTest::newRow("The preview bar narrows the file list")
+        << QStringLiteral("previewSplitter") << -90 << false;
 }
 
 void TestMainWindowPanes::verticalBarsFitNameColumns()

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "droptestsupport.h"
 
-#include "core/settings/settings.h"
-#include "core/common/statushints.h"
 #include "core/browser/filedragtext.h"
-#include "ui/browser/filelistview.h"
-#include "scriptedinteraction.h"
-#include "ui/slidelist/editcommands.h"
+#include "core/common/statushints.h"
+#include "core/settings/settings.h"
 #include "core/slidelist/listdocument.h"
-#include "ui/slidelist/slidelistdrop.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "scriptedinteraction.h"
+#include "ui/browser/filelistview.h"
+#include "ui/slidelist/editcommands.h"
+#include "ui/slidelist/slidelistdrop.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QApplication>

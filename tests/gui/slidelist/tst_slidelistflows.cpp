@@ -3,10 +3,10 @@
 #include "droptestsupport.h"
 
 #include "core/browser/filedragtext.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/browser/filelistview.h"
 #include "ui/mainwindow/maintoolbar.h"
 #include "ui/slidelist/slidelistdrop.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -179,8 +179,8 @@ void TestSlideListFlows::deleteSelectsTheLastEntry()
             key(focus, Qt::Key_Delete);
         } else if (how == QLatin1String("button")) {
             auto *toolBar = m_f->find<MainToolBar>(QStringLiteral("mainToolBar"));
-            QWidget *button = toolBar->widgetForAction(
-                m_f->find<QAction>(QStringLiteral("deleteEntriesAction")));
+            QWidget *button =
+                toolBar->widgetForAction(m_f->find<QAction>(QStringLiteral("deleteEntriesAction")));
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
             key(focus, Qt::Key_E, Qt::AltModifier);

@@ -15,10 +15,7 @@ private Q_SLOTS:
     void rules();
 
 private:
-    QAction *action(const QString &name) const
-    {
-        return m_actions->findChild<QAction *>(name);
-    }
+    QAction *action(const QString &name) const { return m_actions->findChild<QAction *>(name); }
     // Where an action appears: "file 5", "toolbar 0", "slide pop-up 2", ...
     QStringList placesOf(const QAction *action) const;
 
@@ -73,28 +70,28 @@ void TestCommandTable::commands_data()
         K(Qt::CTRL | Qt::Key_S), "名前を付けて保存...", "", {"file 3"});
     row("delete is edit 0", "deleteEntriesAction", "削除(&D)", K(Qt::Key_Delete), "削除",
         "削除(Del)", {"edit 0", "toolbar 5"});
-    row("alldel is edit 1", "clearListAction", "リストのクリア(&A)", K(Qt::Key_F4), "リストのクリア",
-        "リストのクリア(F4)", {"edit 1", "toolbar 6"});
-    row("select is edit 3", "addSelectedAction", "ファイルの追加(&W)", K(Qt::Key_F5), "ファイルの追加",
-        "ファイルの追加(F5)", {"edit 3", "toolbar 8"});
-    row("allselect is edit 4", "addAllAction", "全ファイル追加(&P)", K(Qt::Key_F6), "全ファイル追加",
-        "全ファイル追加(F6)", {"edit 4", "toolbar 9"});
-    row("start is tools 0", "startShowAction", "スライド実行...(&G)", K(Qt::Key_F7), "スライド実行...",
-        "スライド実行...(F7)", {"tools 0", "toolbar 11"});
+    row("alldel is edit 1", "clearListAction", "リストのクリア(&A)", K(Qt::Key_F4),
+        "リストのクリア", "リストのクリア(F4)", {"edit 1", "toolbar 6"});
+    row("select is edit 3", "addSelectedAction", "ファイルの追加(&W)", K(Qt::Key_F5),
+        "ファイルの追加", "ファイルの追加(F5)", {"edit 3", "toolbar 8"});
+    row("allselect is edit 4", "addAllAction", "全ファイル追加(&P)", K(Qt::Key_F6),
+        "全ファイル追加", "全ファイル追加(F6)", {"edit 4", "toolbar 9"});
+    row("start is tools 0", "startShowAction", "スライド実行...(&G)", K(Qt::Key_F7),
+        "スライド実行...", "スライド実行...(F7)", {"tools 0", "toolbar 11"});
     row("option1 is tools 2", "optionsAction", "オプション...(&E)", K(Qt::CTRL | Qt::Key_E),
         "オプション...", "オプション...(Ctrl+E)", {"tools 2", "toolbar 13"});
     row("help is help 0", "helpContentsAction", "目次...(&C)", K(), "目次...", "ヘルプ...(Ctrl+C)",
         {"help 0", "toolbar 14"});
-    row("index is help 1", "helpIndexAction", "ﾄﾋﾟｯｸｽの検索...(&T)", K(), "ﾄﾋﾟｯｸｽの検索...",
-        "", {"help 1"});
-    row("about is help 3", "aboutAction", "ﾊﾞｰｼﾞｮﾝ情報...(&A)", K(), "ﾊﾞｰｼﾞｮﾝ情報...",
-        "", {"help 3"});
+    row("index is help 1", "helpIndexAction", "ﾄﾋﾟｯｸｽの検索...(&T)", K(), "ﾄﾋﾟｯｸｽの検索...", "",
+        {"help 1"});
+    row("about is help 3", "aboutAction", "ﾊﾞｰｼﾞｮﾝ情報...(&A)", K(), "ﾊﾞｰｼﾞｮﾝ情報...", "",
+        {"help 3"});
     row("move is slide pop-up 0", "moveFilesAction", "ﾌｧｲﾙの移動", K(), "ﾌｧｲﾙの移動", "",
         {"slide pop-up 0"});
     row("copy is slide pop-up 1", "copyFilesAction", "ﾌｧｲﾙのｺﾋﾟｰ", K(), "ﾌｧｲﾙのｺﾋﾟｰ", "",
         {"slide pop-up 1"});
-    row("delete files is slide pop-up 2", "deleteFilesAction", "ﾌｧｲﾙの削除", K(), "ﾌｧｲﾙの削除",
-        "", {"slide pop-up 2"});
+    row("delete files is slide pop-up 2", "deleteFilesAction", "ﾌｧｲﾙの削除", K(), "ﾌｧｲﾙの削除", "",
+        {"slide pop-up 2"});
     row("new folder is folder pop-up 0", "newFolderAction", "新規フォルダの作成", K(),
         "新規フォルダの作成", "", {"folder pop-up 0"});
     row("delete folder is folder pop-up 1", "deleteFolderAction", "フォルダの削除", K(),
@@ -166,8 +163,8 @@ void TestCommandTable::rules_data()
     row("add selected runs from the focused file list", "addSelectedAction", 0, 1, "file", true);
     row("add selected does nothing while the slide list has the focus", "addSelectedAction", 2, 3,
         "slide", false);
-    row("add selected does nothing while another control has the focus", "addSelectedAction", 2,
-        3, "other", false);
+    row("add selected does nothing while another control has the focus", "addSelectedAction", 2, 3,
+        "other", false);
     row("add all runs from any control", "addAllAction", 0, 1, "other", true);
     row("add all does nothing on an empty file list", "addAllAction", 3, 0, "file", false);
     row("start is tried even on an empty list", "startShowAction", 0, 0, "other", true);

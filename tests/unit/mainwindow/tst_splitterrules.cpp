@@ -36,8 +36,10 @@ void TestSplitterRules::limits_data()
     // The slide-list bar: file list top 690 + 800 < c < slide list bottom 7230 - 800.
     QTest::newRow("800 below the file list top refused") << Splitter::SlideListBar << 1490 << false;
     QTest::newRow("801 below the file list top accepted") << Splitter::SlideListBar << 1491 << true;
-    QTest::newRow("800 above the slide list bottom refused") << Splitter::SlideListBar << 6430 << false;
-    QTest::newRow("801 above the slide list bottom accepted") << Splitter::SlideListBar << 6429 << true;
+    QTest::newRow("800 above the slide list bottom refused")
+        << Splitter::SlideListBar << 6430 << false;
+    QTest::newRow("801 above the slide list bottom accepted")
+        << Splitter::SlideListBar << 6429 << true;
 }
 
 void TestSplitterRules::limits()
@@ -48,8 +50,8 @@ void TestSplitterRules::limits()
     QCOMPARE(SplitterRules::accepts(PaneLayout::initial(), bar, candidate), accepted);
 }
 
-// Moving the slide-list bar up by 500 shortens the upper panes by 500 and the slide list reaches the
-// status bar.
+// Moving the slide-list bar up by 500 shortens the upper panes by 500 and the slide list reaches
+// the status bar.
 void TestSplitterRules::picture4UpBy500()
 {
     PaneLayout l = PaneLayout::initial();
@@ -64,15 +66,16 @@ void TestSplitterRules::picture4UpBy500()
     QCOMPARE(l.fileList.width(), 4555);
 }
 
-// The tree bar resizes the tree and moves the file list, slide list and the slide-list bar after it; the
-// preview and the preview bar stay.
+// The tree bar resizes the tree and moves the file list, slide list and the slide-list bar after
+// it; the preview and the preview bar stay.
 void TestSplitterRules::picture2Release()
 {
     PaneLayout l = PaneLayout::initial();
     SplitterRules::moveBar(l, Splitter::TreeBar, 2000);
     SplitterRules::rearrange(l, Splitter::TreeBar, PaneLayout::DesignedClientWidth);
     QCOMPARE(l.folderTree, QRect(0, 690, 2000, 6540));
-    QCOMPARE(l.fileList, QRect(2045, 690, PaneLayout::DesignedClientWidth - 2000 - 115 - 2910, 2505));
+    QCOMPARE(l.fileList,
+             QRect(2045, 690, PaneLayout::DesignedClientWidth - 2000 - 115 - 2910, 2505));
     QCOMPARE(l.slideList, QRect(2045, 3240, PaneLayout::DesignedClientWidth - 2000 - 70, 3990));
     QCOMPARE(l.slideListBar, QRect(2045, 3195, l.slideList.width(), 45));
     QCOMPARE(l.preview, PaneLayout::initial().preview);
