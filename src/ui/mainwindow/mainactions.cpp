@@ -46,7 +46,6 @@ MainActions::MainActions(QObject *parent)
     : QObject(parent)
 {
     using R = CommandRule;
-    const QStringList popUp = SlideListTexts::popUpItems();
     m_exit = make({"exitAction", MainText::ExitCaption, Qt::Key_F1, R::Always, MainText::ExitTip,
                    "application-exit", "end"});
     m_openList = make({"openListAction", MainText::OpenListCaption, Qt::Key_F2, R::Always,
@@ -78,6 +77,13 @@ MainActions::MainActions(QObject *parent)
                            "help"});
     m_helpIndex = make({"helpIndexAction", MainText::HelpIndexCaption, {}});
     m_about = make({"aboutAction", MainText::AboutCaption, {}});
+    makePopUpCommands();
+}
+
+void MainActions::makePopUpCommands()
+{
+    using R = CommandRule;
+    const QStringList popUp = SlideListTexts::popUpItems();
     m_moveFiles = make({"moveFilesAction", popUp.at(0), {}, R::SlideListHasEntries});
     m_copyFiles = make({"copyFilesAction", popUp.at(1), {}, R::SlideListHasEntries});
     m_deleteFiles = make({"deleteFilesAction", popUp.at(2), {}, R::SlideListHasEntries});

@@ -57,6 +57,7 @@ public:
 private:
     struct Spec;
     QAction *make(const Spec &spec);
+    void makePopUpCommands();
 
     QAction *m_exit;
     QAction *m_openList;
