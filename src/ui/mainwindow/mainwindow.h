@@ -1,4 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's client area. Positions are designed in twips and converted to pixels
+// when placed; the three bars marked with # are splitters the user drags.
+//
+//  +------------------------------- commandBar -------------------------------+
+//  | mainToolBar: exit | open save | delete clear | add add-all | show | opts |
+//  |              help                                                        |
+//  | listPanel: listBandCaption [listNameLabel] intervalLabel [intervalEdit]  |
+//  |   [intervalUpDown] secondsLabel [onTopCheck] [maximizedCheck]            |
+//  +--------------+-+-------------------------+-+-----------------------------+
+//  |              |#|                         |#|                             |
+//  |  folderTree  |#|  fileList               |#|  previewPane                |
+//  |              |#|                         |#|                             |
+//  |              |#+#### slideListSplitter ##+#+#############################+
+//  |              |#|  slideList                                              |
+//  |              |#|                                                         |
+//  +--------------+-+---------------------------------------------------------+
+//  | [progressBar] | hintPanel                      | datePanel | timePanel   |
+//  +------------------------------- statusBar --------------------------------+
+//
+// treeSplitter is the bar right of the folder tree, previewSplitter the one left of the
+// preview. The focusSink entry lies below the bottom edge, out of sight.
 #pragma once
 
 #include <QMainWindow>
@@ -26,24 +47,7 @@ class SlideListView;
 struct Settings;
 
 // The main window: builds its panes and command frame and wires them together. What the
-// parts do lives in the parts. Its client area (positions in twips, converted to pixels when
-// placed; the three bars are splitters the user drags):
-//
-//  +------------------------------ commandBar --------------------------------+
-//  | mainToolBar: exit | open save | delete clear | add add-all | show | opts help |
-//  | リストファイル [listNameLabel] ｽﾗｲﾄﾞ間隔 [intervalEdit][intervalUpDown] (秒)   |
-//  |                                              [onTopCheck] [maximizedCheck] |
-//  +-------------+-+--------------------------+-+-----------------------------+
-//  |             |t|                          |p|                             |
-//  |  folderTree |r|  fileList                |r|  previewPane                |
-//  |             |e|                          |e|                             |
-//  |             |e+---- slideListSplitter ---+-+-----------------------------+
-//  |             | |  slideList                                               |
-//  |             | |                                                          |
-//  +-------------+-+----------------------------------------------------------+
-//  | [progressBar] | hint                                     | date | time  |  statusBar
-//  +--------------------------------------------------------------------------+
-//   (tree = treeSplitter, pre = previewSplitter; focusSink lies below, out of sight)
+// parts do lives in the parts.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
