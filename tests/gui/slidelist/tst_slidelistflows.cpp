@@ -290,7 +290,9 @@ void TestSlideListFlows::popUpDeleteShowsTheCount()
     QTRY_VERIFY(popUp->isVisible());
     QCOMPARE(m_slides->selectionModel()->selectedRows().size(), 2);
     m_f->interaction.answers.enqueue(Interaction::Answer::Yes);
-    popUp->actions().at(2)->trigger();
+    auto *deleteFiles = m_f->find<QAction>(QStringLiteral("deleteFilesAction"));
+    QVERIFY(popUp->actions().contains(deleteFiles));
+    deleteFiles->trigger();
     popUp->close();
     QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).first().text,
              QStringLiteral("これらの 2 個の項目をごみ箱に移動しますか?"));
@@ -302,17 +304,19 @@ void TestSlideListFlows::popUpDeleteShowsTheCount()
 
 void TestSlideListFlows::moveAndCopyPickersStartAtTheDesktop_data()
 {
-    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("title");
-    QTest::newRow("move asks for its folder from the desktop") << 0 << "ﾌｧｲﾙの移動先";
-    QTest::newRow("copy asks for its folder from the desktop") << 1 << "ﾌｧｲﾙのｺﾋﾟｰ先";
+    QTest::newRow("move asks for its folder from the desktop") << "moveFilesAction"
+                                                               << "ﾌｧｲﾙの移動先";
+    QTest::newRow("copy asks for its folder from the desktop") << "copyFilesAction"
+                                                               << "ﾌｧｲﾙのｺﾋﾟｰ先";
 }
 
 // The folder browser of move and copy has no folder of its own to start from: it opens at
 // the desktop, and the focus comes back to the slide list when it is cancelled.
 void TestSlideListFlows::moveAndCopyPickersStartAtTheDesktop()
 {
-    QFETCH(int, item);
+    QFETCH(QString, item);
     QFETCH(QString, title);
     const QString desktop = m_f->home.filePath(QStringLiteral("Desktop"));
     QVERIFY(QDir().mkpath(desktop));
@@ -320,7 +324,11 @@ void TestSlideListFlows::moveAndCopyPickersStartAtTheDesktop()
     key(m_files, Qt::Key_F6);
     selectSlideRows({0});
     MainWindowFixture::focus(m_tree);
-    m_slides->findChild<QMenu *>(QStringLiteral("slideListPopUp"))->actions().at(item)->trigger();
+    auto *command = m_f->find<QAction>(item);
+    QVERIFY(m_slides->findChild<QMenu *>(QStringLiteral("slideListPopUp"))
+                ->actions()
+                .contains(command));
+    command->trigger();
     const auto asked = m_f->interaction.callsOf(QStringLiteral("folder"));
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked[0].text, title);
