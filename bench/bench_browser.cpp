@@ -76,8 +76,8 @@ void BM_ExpandFolderOf2000Subfolders(benchmark::State &state)
         state.PauseTiming();
         FolderTreeView tree(settings, interaction, hints);
         tree.setDirectoryLister(&lister);
-        tree.LoadTreeIcons();
-        tree.BuildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), data.start()));
+        tree.loadTreeIcons();
+        tree.buildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), data.start()));
         QTreeWidgetItem *node =
             tree.nodeForKey(FolderKeys::NodeKey(FolderKeys::ComputerSection(), data.folders()));
         state.ResumeTiming();
@@ -111,8 +111,8 @@ void BM_ShowFolderOf2000Pictures(benchmark::State &state)
     NoHints hints;
     FileListView view(settings, interaction, hints);
     for (auto _ : state) {
-        view.ShowFolderFiles(data.pictures());
-        benchmark::DoNotOptimize(view.EntryCount());
+        view.showFolderFiles(data.pictures());
+        benchmark::DoNotOptimize(view.entryCount());
     }
 }
 BENCHMARK(BM_ShowFolderOf2000Pictures)->Unit(benchmark::kMillisecond);

@@ -76,7 +76,7 @@ void dropFolder(benchmark::State &state, const QString &folder)
         state.PauseTiming();
         model.ClearEntries();
         state.ResumeTiming();
-        drop.Drop(mime, nullptr);
+        drop.receive(mime, nullptr);
         benchmark::DoNotOptimize(model.EntryCount());
     }
     state.counters["entries"] = model.EntryCount();

@@ -142,7 +142,7 @@ void BM_OpenList(benchmark::State &state)
         SlideListModel model;
         ListDocument document;
         ListFileCommands commands(model, document, settings, interaction);
-        commands.OpenListFile(listPath);
+        commands.openListFile(listPath);
         if (model.EntryCount() != tree.paths.size())
             state.SkipWithError("entries missing");
         state.PauseTiming();

@@ -2,47 +2,44 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // The Japanese texts of the main window in one place.
 namespace MainText {
 
 inline const QString WindowTitle = QStringLiteral("Vellora 2000");
 
-// Menus: the menu captions, then the item captions by index (an empty caption is a separator).
+// Menu captions; "(&X)" marks the access key.
 inline const QString FileMenu = QStringLiteral("ﾌｧｲﾙ(&F)");
 inline const QString EditMenu = QStringLiteral("編集(&E)");
 inline const QString ToolsMenu = QStringLiteral("ﾂｰﾙ(&T)");
 inline const QString HelpMenu = QStringLiteral("ﾍﾙﾌﾟ(&H)");
-inline const QStringList FileItems = {QStringLiteral("開く...(&O)"),
-                                      {},
-                                      QStringLiteral("保存...(&V)"),
-                                      QStringLiteral("名前を付けて保存...(&S)"),
-                                      {},
-                                      QStringLiteral("Vellora 2000の終了(&X)")};
-inline const QStringList EditItems = {QStringLiteral("削除(&D)"),
-                                      QStringLiteral("リストのクリア(&A)"),
-                                      {},
-                                      QStringLiteral("ファイルの追加(&W)"),
-                                      QStringLiteral("全ファイル追加(&P)")};
-inline const QStringList ToolsItems = {
-    QStringLiteral("スライド実行...(&G)"), {}, QStringLiteral("オプション...(&E)")};
-inline const QStringList HelpItems = {QStringLiteral("目次...(&C)"),
-                                      QStringLiteral("ﾄﾋﾟｯｸｽの検索...(&T)"),
-                                      {},
-                                      QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報...(&A)")};
 
-// Toolbar tool tips by button key.
-inline const QString TipEnd = QStringLiteral("終了(F1)");
-inline const QString TipLoad = QStringLiteral("開く...(F2)");
-inline const QString TipSave = QStringLiteral("保存...(F3)");
-inline const QString TipDelete = QStringLiteral("削除(Del)");
-inline const QString TipAlldel = QStringLiteral("リストのクリア(F4)");
-inline const QString TipSelect = QStringLiteral("ファイルの追加(F5)");
-inline const QString TipAllSelect = QStringLiteral("全ファイル追加(F6)");
-inline const QString TipStart = QStringLiteral("スライド実行...(F7)");
-inline const QString TipOption1 = QStringLiteral("オプション...(Ctrl+E)");
-inline const QString TipHelp = QStringLiteral("ヘルプ...(Ctrl+C)");
+// Command captions.
+inline const QString OpenListCaption = QStringLiteral("開く...(&O)");
+inline const QString SaveCaption = QStringLiteral("保存...(&V)");
+inline const QString SaveAsCaption = QStringLiteral("名前を付けて保存...(&S)");
+inline const QString ExitCaption = QStringLiteral("Vellora 2000の終了(&X)");
+inline const QString DeleteEntriesCaption = QStringLiteral("削除(&D)");
+inline const QString ClearListCaption = QStringLiteral("リストのクリア(&A)");
+inline const QString AddSelectedCaption = QStringLiteral("ファイルの追加(&W)");
+inline const QString AddAllCaption = QStringLiteral("全ファイル追加(&P)");
+inline const QString StartShowCaption = QStringLiteral("スライド実行...(&G)");
+inline const QString OptionsCaption = QStringLiteral("オプション...(&E)");
+inline const QString HelpContentsCaption = QStringLiteral("目次...(&C)");
+inline const QString HelpIndexCaption = QStringLiteral("ﾄﾋﾟｯｸｽの検索...(&T)");
+inline const QString AboutCaption = QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報...(&A)");
+
+// Toolbar tool tips.
+inline const QString ExitTip = QStringLiteral("終了(F1)");
+inline const QString OpenListTip = QStringLiteral("開く...(F2)");
+inline const QString SaveTip = QStringLiteral("保存...(F3)");
+inline const QString DeleteEntriesTip = QStringLiteral("削除(Del)");
+inline const QString ClearListTip = QStringLiteral("リストのクリア(F4)");
+inline const QString AddSelectedTip = QStringLiteral("ファイルの追加(F5)");
+inline const QString AddAllTip = QStringLiteral("全ファイル追加(F6)");
+inline const QString StartShowTip = QStringLiteral("スライド実行...(F7)");
+inline const QString OptionsTip = QStringLiteral("オプション...(Ctrl+E)");
+inline const QString HelpContentsTip = QStringLiteral("ヘルプ...(Ctrl+C)");
 
 // Command bar.
 inline const QString ListBandCaption = QStringLiteral("リストファイル");

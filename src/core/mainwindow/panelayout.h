@@ -9,20 +9,19 @@
 // stick to the top and the bottom edge.
 struct PaneLayout {
     static constexpr int BarThickness = 45;
+    // The client area the window is designed for; the frame around it is the window manager's.
     static constexpr int DesignedClientWidth = 10485;
     static constexpr int DesignedClientHeight = 7515;
-    static constexpr int OuterWidth = 10605;
-    static constexpr int OuterHeight = 8205;
     static constexpr int StatusBarHeight = 285;
     static constexpr int ProgressBarOffset = 52; // below the status bar's top
 
-    QRect coolBar;
+    QRect commandBar;
     QRect folderTree;
-    QRect picture2; // bar between the folder tree and the right-hand panes
+    QRect treeBar; // bar between the folder tree and the right-hand panes
     QRect fileList;
-    QRect picture3; // bar between the file list and the preview
+    QRect previewBar; // bar between the file list and the preview
     QRect preview;
-    QRect picture4; // bar between the upper panes and the slide list
+    QRect slideListBar; // bar between the upper panes and the slide list
     QRect slideList;
     QRect statusBar;
     QRect progressBar;

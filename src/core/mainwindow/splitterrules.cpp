@@ -13,35 +13,35 @@ int bottomEdge(const QRect &r)
     return r.top() + r.height();
 }
 
-void rearrangeAfterPicture2(PaneLayout &l, int clientWidth)
+void rearrangeAfterTreeBar(PaneLayout &l, int clientWidth)
 {
-    const int barLeft = l.picture2.left();
+    const int barLeft = l.treeBar.left();
     l.folderTree.setWidth(barLeft);
     l.fileList =
         QRect(barLeft + PaneLayout::BarThickness, l.fileList.top(),
               clientWidth - l.folderTree.width() - 115 - l.preview.width(), l.fileList.height());
     l.slideList = QRect(barLeft + PaneLayout::BarThickness, l.slideList.top(),
                         clientWidth - l.folderTree.width() - 70, l.slideList.height());
-    l.picture4 = QRect(barLeft + PaneLayout::BarThickness, l.picture4.top(), l.slideList.width(),
-                       l.picture4.height());
+    l.slideListBar = QRect(barLeft + PaneLayout::BarThickness, l.slideListBar.top(),
+                           l.slideList.width(), l.slideListBar.height());
 }
 
-void rearrangeAfterPicture3(PaneLayout &l, int clientWidth)
+void rearrangeAfterPreviewBar(PaneLayout &l, int clientWidth)
 {
-    const int barLeft = l.picture3.left();
+    const int barLeft = l.previewBar.left();
     l.fileList.setWidth(barLeft - PaneLayout::BarThickness - l.folderTree.width());
     l.preview = QRect(barLeft + PaneLayout::BarThickness, l.preview.top(),
                       clientWidth - barLeft - 75, l.preview.height());
 }
 
-void rearrangeAfterPicture4(PaneLayout &l)
+void rearrangeAfterSlideListBar(PaneLayout &l)
 {
-    const int barTop = l.picture4.top();
+    const int barTop = l.slideListBar.top();
     l.fileList.setHeight(barTop - l.fileList.top());
     l.preview.setHeight(barTop - l.preview.top());
     l.slideList = QRect(l.slideList.left(), barTop + PaneLayout::BarThickness, l.slideList.width(),
                         l.statusBar.top() - barTop - PaneLayout::BarThickness);
-    l.picture3.setHeight(l.preview.height());
+    l.previewBar.setHeight(l.preview.height());
 }
 
 } // namespace
@@ -49,26 +49,26 @@ void rearrangeAfterPicture4(PaneLayout &l)
 int SplitterRules::barPosition(const PaneLayout &layout, Splitter bar)
 {
     switch (bar) {
-    case Splitter::Picture2:
-        return layout.picture2.left();
-    case Splitter::Picture3:
-        return layout.picture3.left();
-    case Splitter::Picture4:
+    case Splitter::TreeBar:
+        return layout.treeBar.left();
+    case Splitter::PreviewBar:
+        return layout.previewBar.left();
+    case Splitter::SlideListBar:
         break;
     }
-    return layout.picture4.top();
+    return layout.slideListBar.top();
 }
 
 bool SplitterRules::accepts(const PaneLayout &layout, Splitter bar, int candidate)
 {
     switch (bar) {
-    case Splitter::Picture2:
+    case Splitter::TreeBar:
         return layout.folderTree.left() + MinimumPane < candidate &&
-               candidate < layout.picture3.left() - MinimumPane;
-    case Splitter::Picture3:
-        return layout.picture2.left() + PaneLayout::BarThickness + MinimumPane < candidate &&
+               candidate < layout.previewBar.left() - MinimumPane;
+    case Splitter::PreviewBar:
+        return layout.treeBar.left() + PaneLayout::BarThickness + MinimumPane < candidate &&
                candidate < rightEdge(layout.preview) - MinimumPane;
-    case Splitter::Picture4:
+    case Splitter::SlideListBar:
         break;
     }
     return layout.fileList.top() + MinimumPane < candidate &&
@@ -78,14 +78,14 @@ bool SplitterRules::accepts(const PaneLayout &layout, Splitter bar, int candidat
 void SplitterRules::moveBar(PaneLayout &layout, Splitter bar, int position)
 {
     switch (bar) {
-    case Splitter::Picture2:
-        layout.picture2.moveLeft(position);
+    case Splitter::TreeBar:
+        layout.treeBar.moveLeft(position);
         return;
-    case Splitter::Picture3:
-        layout.picture3.moveLeft(position);
+    case Splitter::PreviewBar:
+        layout.previewBar.moveLeft(position);
         return;
-    case Splitter::Picture4:
-        layout.picture4.moveTop(position);
+    case Splitter::SlideListBar:
+        layout.slideListBar.moveTop(position);
         return;
     }
 }
@@ -93,14 +93,14 @@ void SplitterRules::moveBar(PaneLayout &layout, Splitter bar, int position)
 void SplitterRules::rearrange(PaneLayout &layout, Splitter bar, int clientWidth)
 {
     switch (bar) {
-    case Splitter::Picture2:
-        rearrangeAfterPicture2(layout, clientWidth);
+    case Splitter::TreeBar:
+        rearrangeAfterTreeBar(layout, clientWidth);
         return;
-    case Splitter::Picture3:
-        rearrangeAfterPicture3(layout, clientWidth);
+    case Splitter::PreviewBar:
+        rearrangeAfterPreviewBar(layout, clientWidth);
         return;
-    case Splitter::Picture4:
-        rearrangeAfterPicture4(layout);
+    case Splitter::SlideListBar:
+        rearrangeAfterSlideListBar(layout);
         return;
     }
 }

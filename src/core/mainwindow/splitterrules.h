@@ -6,7 +6,7 @@
 #include <optional>
 
 // The three splitter bars of the main window.
-enum class Splitter { Picture2, Picture3, Picture4 };
+enum class Splitter { TreeBar, PreviewBar, SlideListBar };
 
 // How the splitter bars move and how the panes follow them, in twips.
 class SplitterRules {

@@ -2,6 +2,7 @@
 #include "core/slidelist/listfilecommands.h"
 
 #include "core/common/interaction.h"
+#include "core/common/logcategories.h"
 #include "core/settings/settings.h"
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/filelengths.h"
@@ -14,8 +15,6 @@
 #include <QVector>
 
 namespace {
-
-enum FileMenuItem { ItemOpen = 0, ItemSave = 2, ItemSaveAs = 3 };
 
 QString fileNamePart(const QString &path)
 {
@@ -33,7 +32,7 @@ ListFileCommands::ListFileCommands(SlideListModel &model, ListDocument &document
 {
 }
 
-void ListFileCommands::OpenListFile(const QString &path)
+void ListFileCommands::openListFile(const QString &path)
 {
     QString listPath = path;
     if (listPath.isEmpty()) {
@@ -44,8 +43,10 @@ void ListFileCommands::OpenListFile(const QString &path)
     }
     // A name without a list extension (a picture chosen under "all files") is no list.
     const ListFormat format = listFormatOf(listPath);
-    if (format == ListFormat::None)
+    if (format == ListFormat::None) {
+        qCDebug(logSlideList) << "not a list file name, nothing opened:" << listPath;
         return;
+    }
 
     const ListReadResult result = readListFile(listPath, format);
     switch (result.status) {
@@ -54,6 +55,7 @@ void ListFileCommands::OpenListFile(const QString &path)
                                  SlideListTexts::readErrorTitle());
         return;
     case ListReadResult::Status::Unreadable:
+        qCDebug(logSlideList) << "list file cannot be read:" << listPath;
         return;
     case ListReadResult::Status::Damaged:
         appendExisting(result.paths);
@@ -65,7 +67,7 @@ void ListFileCommands::OpenListFile(const QString &path)
     }
 }
 
-void ListFileCommands::SaveListFile(bool useCurrentPath)
+void ListFileCommands::saveListFile(bool useCurrentPath)
 {
     QString target = m_document.ListPath;
     if (!useCurrentPath) {
@@ -78,8 +80,10 @@ void ListFileCommands::SaveListFile(bool useCurrentPath)
     if (target.isEmpty())
         return;
     const ListFormat format = listFormatOf(target);
-    if (format == ListFormat::None)
+    if (format == ListFormat::None) {
+        qCDebug(logSlideList) << "not a list file name, nothing saved:" << target;
         return;
+    }
     // Saving is the user's only safeguard for the list, so a failure must not pass unnoticed.
     if (!writeListFile(target, format, m_model.paths())) {
         m_interaction.messageBox(SlideListTexts::writeErrorText(), Interaction::StyleError,
@@ -90,28 +94,15 @@ void ListFileCommands::SaveListFile(bool useCurrentPath)
     adoptListPath(target);
 }
 
-void ListFileCommands::FileCommand(int index)
+// A modified list is offered for saving first; the chosen file's pictures are then added.
+void ListFileCommands::openList()
 {
-    switch (index) {
-    case ItemOpen:
-        if (m_document.ListModified &&
-            m_interaction.messageBox(SlideListTexts::modifiedQuestion(),
-                                     Interaction::StyleQuestionYesNo,
-                                     SlideListTexts::modifiedTitle()) == Interaction::Answer::Yes)
-            saveCurrentList();
-        OpenListFile(QString());
-        break;
-    case ItemSave:
-        if (m_model.EntryCount() > 0)
-            saveCurrentList();
-        break;
-    case ItemSaveAs:
-        if (m_model.EntryCount() > 0)
-            SaveListFile(false);
-        break;
-    default:
-        break;
-    }
+    if (m_document.ListModified &&
+        m_interaction.messageBox(SlideListTexts::modifiedQuestion(),
+                                 Interaction::StyleQuestionYesNo,
+                                 SlideListTexts::modifiedTitle()) == Interaction::Answer::Yes)
+        saveList();
+    openListFile(QString());
 }
 
 QString ListFileCommands::startFolder() const
@@ -135,18 +126,19 @@ void ListFileCommands::appendExisting(const QStringList &paths)
     QVector<SlideEntry> found;
     found.reserve(candidates.size());
     for (qsizetype i = 0; i < candidates.size(); ++i) {
-        if (lengths.at(i) >= 0) {
-            const QString &path = candidates.at(i);
-            found.append(
-                SlideEntry{path, SizeText(lengths.at(i)), IconForName(fileNamePart(path))});
+        const QString &path = candidates.at(i);
+        if (lengths.at(i) < 0) {
+            qCDebug(logSlideList) << "listed picture is gone, left out:" << path;
+            continue;
         }
+        found.append(SlideEntry{path, SizeText(lengths.at(i)), IconForName(fileNamePart(path))});
     }
     m_model.AddEntries(found);
 }
 
-void ListFileCommands::saveCurrentList()
+void ListFileCommands::saveList()
 {
-    SaveListFile(!ListDocument::isUnnamed(m_document.ListName));
+    saveListFile(!ListDocument::isUnnamed(m_document.ListName));
 }
 
 void ListFileCommands::adoptListPath(const QString &path)

@@ -17,18 +17,19 @@ public:
 
     // Appends the pictures of a list file (asks for one when path is empty), skipping paths
     // already listed and files that no longer exist.
-    void OpenListFile(const QString &path);
+    void openListFile(const QString &path);
     // Writes the list to ListPath, or to a name asked for when useCurrentPath is false.
-    void SaveListFile(bool useCurrentPath);
+    void saveListFile(bool useCurrentPath);
 
-    // mnu_Files items 0 (open), 2 (save) and 3 (save as); other indexes do nothing.
-    void FileCommand(int index);
+    // The Open command: offers to save a modified list first, then asks for a list file.
+    void openList();
+    // The Save command: writes a named list to its file and asks for a name for an unnamed one.
+    void saveList();
 
 private:
     QString startFolder() const;
     void appendExisting(const QStringList &paths);
     void adoptListPath(const QString &path);
-    void saveCurrentList();
 
     SlideListModel &m_model;
     ListDocument &m_document;

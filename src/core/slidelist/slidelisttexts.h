@@ -87,7 +87,7 @@ inline QString modifiedTitle()
     return QStringLiteral("リストの新規作成");
 }
 
-// mnu_PopUp items, in index order.
+// The slide list's pop-up items, in menu order.
 inline QStringList popUpItems()
 {
     return {QStringLiteral("ﾌｧｲﾙの移動"), QStringLiteral("ﾌｧｲﾙのｺﾋﾟｰ"),

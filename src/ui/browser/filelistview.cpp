@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browser/filelistview.h"
 
-#include "core/settings/settings.h"
-#include "core/common/statushints.h"
 #include "core/browser/browsertexts.h"
-#include "ui/browser/listingerrorprompt.h"
 #include "core/browser/sortpaths.h"
+#include "core/common/logcategories.h"
+#include "core/common/statushints.h"
+#include "core/settings/settings.h"
+#include "core/slidelist/entryrules.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
-#include "core/slidelist/entryrules.h"
-#include "ui/slidelist/pictureicons.h"
+#include "ui/browser/listingerrorprompt.h"
+#include "ui/common/pictureicons.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -28,7 +29,7 @@ FileListView::FileListView(Settings &settings, Interaction &interaction, StatusH
     , m_ownLister(std::make_unique<DirectoryLister>())
     , m_lister(m_ownLister.get())
 {
-    setObjectName(QStringLiteral("ListView1"));
+    setObjectName(QStringLiteral("fileList"));
     setModel(&m_model);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -40,7 +41,7 @@ FileListView::FileListView(Settings &settings, Interaction &interaction, StatusH
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::CopyAction);
-    m_model.setIcons(PictureIcon(1), PictureIcon(2));
+    m_model.setIcons(pictureIcon(1), pictureIcon(2));
 
     header()->setSectionsClickable(true);
     header()->setStretchLastSection(false);
@@ -54,7 +55,7 @@ void FileListView::setDirectoryLister(const DirectoryLister *lister)
     m_lister = lister ? lister : m_ownLister.get();
 }
 
-void FileListView::ShowFolderFiles(const QString &folderPath)
+void FileListView::showFolderFiles(const QString &folderPath)
 {
     m_model.clear();
     header()->setSortIndicatorShown(false);
@@ -80,7 +81,7 @@ DirectoryListing FileListView::listPictures(const QString &folderPath)
         if (listing.error == ListingError::None)
             return listing;
         setUpdatesEnabled(true);
-        const bool again = AskAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
+        const bool again = askAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
                                                      FormatWording::FileList);
         setUpdatesEnabled(false);
         if (!again)
@@ -98,6 +99,8 @@ QVector<FileListEntry> FileListView::entriesFor(const QStringList &sortedPaths)
         if (!name.isEmpty()) {
             const qint64 size = QFileInfo(path).size();
             entries.append({path, name, SizeText(size), size, IconForName(name)});
+        } else {
+            qCDebug(logBrowser) << "picture gone since the listing, left out:" << path;
         }
         m_hints.setProgressValue(i + 1);
     }
@@ -202,7 +205,7 @@ void FileListView::placeColumns()
 // Shift alone extends a selection: the picture stays as it is.
 void FileListView::previewAfterRelease(Qt::KeyboardModifiers modifiers)
 {
-    if (IsShiftAlone(modifiers) || m_model.EntryCount() == 0)
+    if (isShiftAlone(modifiers) || m_model.EntryCount() == 0)
         return;
     const QString key = currentKey();
     if (!key.isEmpty())

@@ -13,7 +13,7 @@ class Interaction;
 class StatusHints;
 struct Settings;
 
-// The picture file list of the main window (ListView1): the JPEG and bitmap files of the
+// The picture file list of the main window: the JPEG and bitmap files of the
 // folder last chosen in the folder tree.
 class FileListView : public QTreeView {
     Q_OBJECT
@@ -28,12 +28,12 @@ public:
 
     // Lists the picture files of one folder, sorted by path; the search options are read
     // at every call.
-    void ShowFolderFiles(const QString &folderPath);
+    void showFolderFiles(const QString &folderPath);
     // The folder last listed; empty before the first listing and after clearEntries().
     QString folder() const { return m_folder; }
 
     const FileListModel &fileModel() const { return m_model; }
-    int EntryCount() const { return m_model.EntryCount(); }
+    int entryCount() const { return m_model.EntryCount(); }
     // Entries in list order: the selected ones, or all.
     QVector<FileListEntry> selectedEntries() const;
     QVector<FileListEntry> allEntries() const;

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browser/foldertreecommands.h"
 
-#include "core/common/interaction.h"
 #include "core/browser/browsertexts.h"
-#include "ui/browser/filelistview.h"
 #include "core/browser/foldertreekeys.h"
-#include "ui/browser/foldertreeview.h"
+#include "core/common/interaction.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
-#include "core/slidelist/slidelistmodel.h"
+#include "ui/browser/filelistview.h"
+#include "ui/browser/foldertreeview.h"
 
 #include <QAbstractItemDelegate>
 #include <QApplication>
@@ -34,7 +34,7 @@ FolderTreeCommands::FolderTreeCommands(FolderTreeView &tree, Interaction &intera
     connect(delegate, &QAbstractItemDelegate::closeEditor, this, &FolderTreeCommands::editorClosed);
 }
 
-void FolderTreeCommands::CreateNewFolder(QTreeWidgetItem *parent, const QString &path)
+void FolderTreeCommands::createNewFolder(QTreeWidgetItem *parent, const QString &path)
 {
     const QString created = createFirstFree(path);
     if (created.isEmpty()) {
@@ -98,10 +98,10 @@ void FolderTreeCommands::editorClosed()
         return;
     const QString label = m_labelCommitted ? m_committedLabel : QString();
     m_labelCommitted = false;
-    RenameNewFolder(label);
+    renameNewFolder(label);
 }
 
-void FolderTreeCommands::RenameNewFolder(const QString &newLabel)
+void FolderTreeCommands::renameNewFolder(const QString &newLabel)
 {
     QTreeWidgetItem *node = m_tree.nodeAt(m_pendingNode);
     if (!node) {
@@ -126,7 +126,7 @@ void FolderTreeCommands::RenameNewFolder(const QString &newLabel)
     startLabelEditLater();
 }
 
-bool FolderTreeCommands::DeleteFolder(const QString &path, QTreeWidgetItem *node)
+bool FolderTreeCommands::deleteFolder(const QString &path, QTreeWidgetItem *node)
 {
     const int result = ShellDelete(m_interaction, QStringList{path});
     if (result == ShellCancelled)
@@ -153,7 +153,7 @@ void FolderTreeCommands::refreshFileList(const QString &deletedPath)
     m_fileList->clearEntries();
     const QString selected = KeyPath(FolderTreeView::keyOf(m_tree.currentItem()));
     if (!selected.isEmpty())
-        m_fileList->ShowFolderFiles(selected);
+        m_fileList->showFolderFiles(selected);
 }
 
 // Entries directly in the deleted folder leave the list; entries of its subfolders stay.

@@ -26,14 +26,14 @@ public:
 
     // Creates the first free folder of the series path, "path (2)", ... below parent, adds
     // its node in sorted place and starts naming it.
-    void CreateNewFolder(QTreeWidgetItem *parent, const QString &path);
+    void createNewFolder(QTreeWidgetItem *parent, const QString &path);
     // End of the naming: renames the new folder, or says why not and lets the user try again.
-    void RenameNewFolder(const QString &newLabel);
+    void renameNewFolder(const QString &newLabel);
     // Deletes a folder through the trash; true when node (the folder's node) was removed.
-    bool DeleteFolder(const QString &path, QTreeWidgetItem *node);
+    bool deleteFolder(const QString &path, QTreeWidgetItem *node);
 
     // Key of the new folder whose name is still pending; empty otherwise.
-    QString PendingRenameKey() const { return m_pendingKey; }
+    QString pendingRenameKey() const { return m_pendingKey; }
 
 private:
     QString createFirstFree(const QString &path);

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browser/foldertreeview.h"
 
-#include "core/common/statushints.h"
 #include "core/browser/browsertexts.h"
 #include "core/browser/foldertreekeys.h"
-#include "ui/browser/listingerrorprompt.h"
 #include "core/browser/sortpaths.h"
+#include "core/common/logcategories.h"
+#include "core/common/statushints.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
+#include "ui/browser/listingerrorprompt.h"
+#include "ui/common/dragformats.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -38,7 +41,7 @@ FolderTreeView::FolderTreeView(Settings &settings, Interaction &interaction, Sta
     , m_lister(m_ownLister.get())
     , m_commands(*this, interaction)
 {
-    setObjectName(QStringLiteral("TreeView1"));
+    setObjectName(QStringLiteral("folderTree"));
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,12 +70,12 @@ void FolderTreeView::setFileList(FileListView *fileList)
     m_commands.setFileList(fileList);
 }
 
-void FolderTreeView::LoadTreeIcons()
+void FolderTreeView::loadTreeIcons()
 {
     m_icons = FolderTreeIcons::load(*style());
 }
 
-void FolderTreeView::BuildFolderTree(const QString &expandKey)
+void FolderTreeView::buildFolderTree(const QString &expandKey)
 {
     clear();
     QTreeWidgetItem *root = addNode(nullptr, DesktopSection(), DesktopSection(), m_icons.desktop);
@@ -107,7 +110,7 @@ void FolderTreeView::BuildFolderTree(const QString &expandKey)
     m_mainInitialised = true;
 }
 
-void FolderTreeView::FillFolderNode(const QString &nodeKey, const QString &folderPath)
+void FolderTreeView::fillFolderNode(const QString &nodeKey, const QString &folderPath)
 {
     if (QTreeWidgetItem *node = nodeForKey(nodeKey))
         fillNode(node, folderPath);
@@ -117,7 +120,7 @@ void FolderTreeView::fillNode(QTreeWidgetItem *node, const QString &folderPath)
 {
     QStringList paths = listSubfolders(folderPath).paths;
     SortPaths(paths, 0, int(paths.size()) - 1);
-    const QString pending = KeyPath(m_commands.PendingRenameKey());
+    const QString pending = KeyPath(m_commands.pendingRenameKey());
     const QString nodeKey = keyOf(node);
     QList<QTreeWidgetItem *> children;
     children.reserve(paths.size());
@@ -125,8 +128,10 @@ void FolderTreeView::fillNode(QTreeWidgetItem *node, const QString &folderPath)
         if (!pending.isEmpty() && path.compare(pending, Qt::CaseInsensitive) == 0)
             continue;
         const QString name = ShellDisplayName(path);
-        if (name.isEmpty())
+        if (name.isEmpty()) {
+            qCDebug(logBrowser) << "folder gone since the listing, left out:" << path;
             continue;
+        }
         const QString key = ChildKey(nodeKey, path);
         QTreeWidgetItem *child = newFolderNode(key, name);
         if (m_lister->hasSubfolder(path))
@@ -141,7 +146,7 @@ DirectoryListing FolderTreeView::listSubfolders(const QString &folderPath)
     for (;;) {
         DirectoryListing listing = m_lister->subfolders(folderPath);
         if (listing.error == ListingError::None ||
-            !AskAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
+            !askAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
                                        FormatWording::FolderTree))
             return listing;
     }
@@ -280,28 +285,36 @@ void FolderTreeView::showPopup(QTreeWidgetItem *node, const QPoint &globalPos)
     m_popupKey = keyOf(node);
     m_popupNode = nodeIndex(node);
     QMenu menu(this);
-    menu.setObjectName(QStringLiteral("mnu_PopUp2"));
-    const QStringList items{BrowserTexts::newFolderItem(), BrowserTexts::deleteFolderItem()};
-    for (int index = 0; index < items.size(); ++index) {
-        connect(menu.addAction(items.at(index)), &QAction::triggered, this,
-                [this, index] { PopUpCommand(index); });
-    }
+    menu.setObjectName(QStringLiteral("folderTreePopUp"));
+    menu.addActions(m_popUpActions);
     const QPersistentModelIndex popupNode = m_popupNode;
     menu.exec(globalPos);
     if (QTreeWidgetItem *stillThere = nodeAt(popupNode))
         setHighlighted(stillThere, false);
 }
 
-void FolderTreeView::PopUpCommand(int index)
+void FolderTreeView::setPopUpActions(QAction *newFolder, QAction *deleteFolder)
+{
+    m_popUpActions = {newFolder, deleteFolder};
+    connect(newFolder, &QAction::triggered, this, &FolderTreeView::newFolderAtPopUpNode);
+    connect(deleteFolder, &QAction::triggered, this, &FolderTreeView::deleteFolderAtPopUpNode);
+}
+
+void FolderTreeView::newFolderAtPopUpNode()
 {
     QTreeWidgetItem *node = nodeAt(m_popupNode);
     const QString path = KeyPath(m_popupKey);
-    if (node && !path.isEmpty()) {
-        if (index == 0)
-            m_commands.CreateNewFolder(node, ChildPath(path, BrowserTexts::newFolderName()));
-        else if (index == 1)
-            m_commands.DeleteFolder(path, node);
-    }
+    if (node && !path.isEmpty())
+        m_commands.createNewFolder(node, ChildPath(path, BrowserTexts::newFolderName()));
+    m_popupKey.clear();
+}
+
+void FolderTreeView::deleteFolderAtPopUpNode()
+{
+    QTreeWidgetItem *node = nodeAt(m_popupNode);
+    const QString path = KeyPath(m_popupKey);
+    if (node && !path.isEmpty())
+        m_commands.deleteFolder(path, node);
     m_popupKey.clear();
 }
 
@@ -318,7 +331,7 @@ void FolderTreeView::setHighlighted(QTreeWidgetItem *node, bool highlighted)
 
 QStringList FolderTreeView::mimeTypes() const
 {
-    return {dragMimeType()};
+    return {folderDragMimeType()};
 }
 
 // Only folders can be dragged; the two top nodes have no path.
@@ -327,7 +340,7 @@ QMimeData *FolderTreeView::mimeData(const QList<QTreeWidgetItem *> &items) const
     if (items.isEmpty() || KeyPath(keyOf(items.first())).isEmpty())
         return nullptr;
     auto *mime = new QMimeData;
-    mime->setData(dragMimeType(), keyOf(items.first()).toUtf8());
+    mime->setData(folderDragMimeType(), keyOf(items.first()).toUtf8());
     return mime;
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 class DirectoryLister;
+class QAction;
 class FileListView;
 class Interaction;
 class SlideListModel;
@@ -17,14 +18,12 @@ class StatusHints;
 struct DirectoryListing;
 struct Settings;
 
-// The folder tree of the main window (TreeView1): the desktop, the computer with its
+// The folder tree of the main window: the desktop, the computer with its
 // volumes, the home folder and the desktop's folders. Folders are read when first expanded.
 // Every node keeps its key ("section*path") in Qt::UserRole.
 class FolderTreeView : public QTreeWidget {
     Q_OBJECT
 public:
-    static QString dragMimeType() { return QStringLiteral("application/x-vellora-folder-key"); }
-
     FolderTreeView(Settings &settings, Interaction &interaction, StatusHints &hints,
                    QWidget *parent = nullptr);
     ~FolderTreeView() override;
@@ -37,11 +36,11 @@ public:
     void setSlideList(SlideListModel *model);
     void setFileList(FileListView *fileList);
 
-    void LoadTreeIcons();
+    void loadTreeIcons();
     // Builds the whole tree and opens the node expandKey; from then on expanding a node
     // reads its folders.
-    void BuildFolderTree(const QString &expandKey);
-    void FillFolderNode(const QString &nodeKey, const QString &folderPath);
+    void buildFolderTree(const QString &expandKey);
+    void fillFolderNode(const QString &nodeKey, const QString &folderPath);
 
     static QString keyOf(const QTreeWidgetItem *item);
     // The node with this key nearest the top (a folder can be reached twice); nullptr if none.
@@ -50,10 +49,12 @@ public:
     QPersistentModelIndex nodeIndex(QTreeWidgetItem *item) const;
     QTreeWidgetItem *nodeAt(const QPersistentModelIndex &index) const;
 
-    // The node under the last right click, and the pop-up commands on it:
-    // 0 new folder, 1 delete folder.
-    QString PopupNodeKey() const { return m_popupKey; }
-    void PopUpCommand(int index);
+    // The commands of the pop-up menu; the tree runs them on the node under the pop-up.
+    void setPopUpActions(QAction *newFolder, QAction *deleteFolder);
+    // The node under the last right click, and the pop-up commands on it.
+    QString popUpNodeKey() const { return m_popupKey; }
+    void newFolderAtPopUpNode();
+    void deleteFolderAtPopUpNode();
     FolderTreeCommands &commands() { return m_commands; }
 
 Q_SIGNALS:
@@ -90,4 +91,5 @@ private:
     bool m_mainInitialised = false;
     QString m_popupKey;
     QPersistentModelIndex m_popupNode;
+    QList<QAction *> m_popUpActions;
 };

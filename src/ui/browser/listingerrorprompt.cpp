@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browser/listingerrorprompt.h"
 
-#include "core/common/interaction.h"
 #include "core/browser/browsertexts.h"
+#include "core/common/interaction.h"
+#include "core/common/logcategories.h"
 #include "platform/directorylister.h"
 
 namespace {
@@ -29,7 +30,7 @@ void offerFormat(Interaction &interaction, const DirectoryLister &lister, const 
 
 } // namespace
 
-bool AskAgainAfterListingError(Interaction &interaction, const DirectoryLister &lister,
+bool askAgainAfterListingError(Interaction &interaction, const DirectoryLister &lister,
                                const QString &folder, const DirectoryListing &listing,
                                FormatWording wording)
 {
@@ -42,8 +43,11 @@ bool AskAgainAfterListingError(Interaction &interaction, const DirectoryLister &
     case ListingError::Unformatted:
         offerFormat(interaction, lister, folder, wording);
         return false;
-    case ListingError::None:
     case ListingError::Other:
+        qCDebug(logBrowser) << "folder cannot be read, passed over:" << folder
+                            << listing.systemText;
+        break;
+    case ListingError::None:
         break;
     }
     return false;

@@ -13,6 +13,6 @@ enum class FormatWording { FileList, FolderTree };
 // Tells the user why a folder could not be read and offers what can be done: Retry for a
 // drive without a medium, formatting for an unformatted one. Other errors are passed over
 // silently. Returns true when the user wants the folder read again.
-bool AskAgainAfterListingError(Interaction &interaction, const DirectoryLister &lister,
+bool askAgainAfterListingError(Interaction &interaction, const DirectoryLister &lister,
                                const QString &folder, const DirectoryListing &listing,
                                FormatWording wording);

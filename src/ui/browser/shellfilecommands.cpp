@@ -1,103 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browser/shellfilecommands.h"
 
+#include "core/browser/browsertexts.h"
 #include "core/common/interaction.h"
 #include "core/common/statushints.h"
-#include "core/browser/browsertexts.h"
-#include "ui/browser/filelistview.h"
-#include "platform/shellroutines.h"
 #include "core/slidelist/slidelistmodel.h"
-#include "ui/slidelist/slidelistview.h"
+#include "platform/shellroutines.h"
+#include "ui/browser/filelistview.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-constexpr int MoveMode = 1;
-constexpr int CopyMode = 2;
-
-} // namespace
-
-ShellFileCommands::ShellFileCommands(SlideListModel &model, SlideListView &slideView,
-                                     FileListView &fileList, Interaction &interaction,
-                                     StatusHints &hints)
-    : m_model(model)
-    , m_slideView(slideView)
+ShellFileCommands::ShellFileCommands(SlideListModel &model, FileListView &fileList,
+                                     Interaction &interaction, StatusHints &hints, QObject *parent)
+    : QObject(parent)
+    , m_model(model)
     , m_fileList(fileList)
     , m_interaction(interaction)
     , m_hints(hints)
 {
 }
 
-void ShellFileCommands::PopUpCommand(int index)
+void ShellFileCommands::moveFiles(const QStringList &paths)
 {
-    if (m_model.EntryCount() == 0)
-        return;
-    switch (index) {
-    case 0:
-        chooseFolderThen(BrowserTexts::moveTarget(), &ShellFileCommands::MoveSelectedFiles);
-        break;
-    case 1:
-        chooseFolderThen(BrowserTexts::copyTarget(), &ShellFileCommands::CopySelectedFiles);
-        break;
-    case 2:
-        DeleteSelectedFiles();
-        break;
-    default:
-        break;
-    }
+    transfer(paths, BrowserTexts::moveTarget(), Transfer::Move);
+}
+
+void ShellFileCommands::copyFiles(const QStringList &paths)
+{
+    transfer(paths, BrowserTexts::copyTarget(), Transfer::Copy);
 }
 
 // The folder browser has no folder of its own: it opens at the desktop, the top of the
 // user's folders (the home folder when there is no desktop folder).
-void ShellFileCommands::chooseFolderThen(const QString &title, Command command)
+void ShellFileCommands::transfer(const QStringList &paths, const QString &title, Transfer mode)
 {
     QString start = SpecialFolderPath(SpecialFolderDesktop);
     if (start.isEmpty())
         start = QDir::homePath();
     const QString destination = m_interaction.folderName(title, start);
-    if (!destination.isEmpty())
-        (this->*command)(destination);
-    m_slideView.setFocus();
+    if (!destination.isEmpty() && !paths.isEmpty())
+        transferTo(paths, destination, mode);
+    Q_EMIT folderQuestionClosed();
 }
 
 // Files that left their folder leave both lists, whatever the result says: a move stopped
 // half-way has moved some of them.
-void ShellFileCommands::MoveSelectedFiles(const QString &destination)
+void ShellFileCommands::transferTo(const QStringList &paths, const QString &destination,
+                                   Transfer mode)
 {
-    const QStringList paths = m_slideView.SelectedEntries();
-    if (paths.isEmpty())
-        return;
-    moveOrCopy(destination, MoveMode);
-    removeVanished(paths);
-    m_slideView.ShowListCount();
-}
-
-void ShellFileCommands::CopySelectedFiles(const QString &destination)
-{
-    moveOrCopy(destination, CopyMode);
-}
-
-int ShellFileCommands::moveOrCopy(const QString &destination, int mode)
-{
-    const QStringList paths = m_slideView.SelectedEntries();
-    if (paths.isEmpty())
-        return 0;
     auto progress = [this](int done, int total) {
         m_hints.setProgressMaximum(qMax(1, total));
         m_hints.setProgressValue(done);
         return true;
     };
-    const int result = ShellMoveCopy(m_interaction, paths, destination, mode, progress);
+    ShellMoveCopy(m_interaction, paths, destination, int(mode), progress);
     m_hints.setProgressValue(0);
-    return result;
+    if (mode == Transfer::Move) {
+        removeVanished(paths);
+        Q_EMIT listsReconciled();
+    }
 }
 
 // A failed delete may still have put some files in the trash; those leave the lists too.
-void ShellFileCommands::DeleteSelectedFiles()
+void ShellFileCommands::deleteFiles(const QStringList &paths)
 {
-    const QStringList paths = m_slideView.SelectedEntries();
     if (paths.isEmpty())
         return;
     const int result = ShellDelete(m_interaction, paths);
@@ -110,7 +77,7 @@ void ShellFileCommands::DeleteSelectedFiles()
         m_interaction.messageBox(BrowserTexts::deleteFailed(), Interaction::StyleError,
                                  BrowserTexts::deleteFileErrorTitle());
     }
-    m_slideView.ShowListCount();
+    Q_EMIT listsReconciled();
 }
 
 void ShellFileCommands::removeFromLists(const QStringList &paths)

@@ -1,38 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 class FileListView;
 class Interaction;
 class SlideListModel;
-class SlideListView;
 class StatusHints;
 
-// The slide list's pop-up commands on picture files: move, copy, delete to the trash.
-// Afterwards both lists hold only files that are still where they were.
-class ShellFileCommands {
+// The slide list's pop-up commands on picture files: move, copy, delete to the trash. Each
+// acts on the files of the paths it is given (the selected slide-list entries, in list
+// order). Afterwards both lists hold only files that are still where they were.
+class ShellFileCommands : public QObject {
+    Q_OBJECT
 public:
-    ShellFileCommands(SlideListModel &model, SlideListView &slideView, FileListView &fileList,
-                      Interaction &interaction, StatusHints &hints);
+    ShellFileCommands(SlideListModel &model, FileListView &fileList, Interaction &interaction,
+                      StatusHints &hints, QObject *parent = nullptr);
 
-    // mnu_PopUps items 0 (move), 1 (copy) and 2 (delete).
-    void PopUpCommand(int index);
+    // Move and copy ask for the destination folder first.
+    void moveFiles(const QStringList &paths);
+    void copyFiles(const QStringList &paths);
+    void deleteFiles(const QStringList &paths);
 
-    void MoveSelectedFiles(const QString &destination);
-    void CopySelectedFiles(const QString &destination);
-    void DeleteSelectedFiles();
+Q_SIGNALS:
+    // The destination question of a move or copy has closed, whatever came of it.
+    void folderQuestionClosed();
+    // A move or delete has brought the lists in line with the disk.
+    void listsReconciled();
 
 private:
-    using Command = void (ShellFileCommands::*)(const QString &);
-    void chooseFolderThen(const QString &title, Command command);
-    int moveOrCopy(const QString &destination, int mode);
+    enum class Transfer { Move = 1, Copy = 2 };
+    void transfer(const QStringList &paths, const QString &title, Transfer mode);
+    void transferTo(const QStringList &paths, const QString &destination, Transfer mode);
     void removeFromLists(const QStringList &paths);
     void removeVanished(const QStringList &paths);
 
     SlideListModel &m_model;
-    SlideListView &m_slideView;
     FileListView &m_fileList;
     Interaction &m_interaction;
     StatusHints &m_hints;

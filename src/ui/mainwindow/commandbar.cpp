@@ -2,8 +2,8 @@
 #include "ui/mainwindow/commandbar.h"
 
 #include "core/mainwindow/intervalrule.h"
-#include "ui/mainwindow/maintoolbar.h"
 #include "core/mainwindow/mainwindowtexts.h"
+#include "ui/mainwindow/maintoolbar.h"
 #include "ui/mainwindow/updowncontrol.h"
 
 #include <QBoxLayout>
@@ -11,11 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-CommandBar::CommandBar(QWidget *parent)
+CommandBar::CommandBar(const MainActions &actions, QWidget *parent)
     : QFrame(parent)
-    , m_toolBar(new MainToolBar(this))
+    , m_toolBar(new MainToolBar(actions, this))
 {
-    setObjectName(QStringLiteral("CoolBar1"));
+    setObjectName(QStringLiteral("commandBar"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     auto *bands = new QVBoxLayout(this);
     bands->setContentsMargins(2, 0, 2, 1);
@@ -26,69 +26,70 @@ CommandBar::CommandBar(QWidget *parent)
     bands->addWidget(buildListBand());
 }
 
-QLabel *CommandBar::makeLabel(int index, const QString &text)
+namespace {
+
+QLabel *namedLabel(const char *name, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text);
-    label->setObjectName(QStringLiteral("Label1(%1)").arg(index));
-    m_labels[index] = label;
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
     return label;
 }
 
-// Band 2: its caption, then the panel Picture5.
+} // namespace
+
+// Band 2: its caption, then the list panel.
 QWidget *CommandBar::buildListBand()
 {
     auto *band = new QWidget(this);
     auto *row = new QHBoxLayout(band);
     row->setContentsMargins(2, 1, 0, 1);
     row->setSpacing(4);
-    auto *caption = new QLabel(MainText::ListBandCaption, band);
-    caption->setObjectName(QStringLiteral("ListBandCaption"));
-    row->addWidget(caption);
-    row->addWidget(buildPicture5(band), 1);
+    row->addWidget(namedLabel("listBandCaption", MainText::ListBandCaption, band));
+    row->addWidget(buildListPanel(band), 1);
     return band;
 }
 
 // The list name, the interval entry with its arrows, and the two check boxes, left to right.
-QWidget *CommandBar::buildPicture5(QWidget *band)
+QWidget *CommandBar::buildListPanel(QWidget *band)
 {
-    auto *picture5 = new QWidget(band);
-    picture5->setObjectName(QStringLiteral("Picture5"));
-    auto *panel = new QHBoxLayout(picture5);
+    auto *listPanel = new QWidget(band);
+    listPanel->setObjectName(QStringLiteral("listPanel"));
+    auto *panel = new QHBoxLayout(listPanel);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->setSpacing(0);
 
-    QLabel *listName = makeLabel(2, {});
-    listName->setToolTip(MainText::ListNameTip);
-    listName->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    listName->setBackgroundRole(QPalette::Base);
-    listName->setAutoFillBackground(true);
-    listName->setFixedWidth(150);
-    panel->addWidget(listName);
+    m_listNameLabel = namedLabel("listNameLabel", {}, listPanel);
+    m_listNameLabel->setToolTip(MainText::ListNameTip);
+    m_listNameLabel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_listNameLabel->setBackgroundRole(QPalette::Base);
+    m_listNameLabel->setAutoFillBackground(true);
+    m_listNameLabel->setFixedWidth(150);
+    panel->addWidget(m_listNameLabel);
     panel->addSpacing(8);
-    panel->addWidget(makeLabel(0, MainText::IntervalLabel));
+    panel->addWidget(namedLabel("intervalLabel", MainText::IntervalLabel, listPanel));
     panel->addSpacing(4);
 
-    m_text2 = new QLineEdit(picture5);
-    m_text2->setObjectName(QStringLiteral("Text2"));
-    m_text2->setToolTip(MainText::IntervalTip);
-    m_text2->setFixedWidth(34);
-    m_text2->setAlignment(Qt::AlignRight);
-    panel->addWidget(m_text2);
-    m_upDown1 = new UpDownControl(IntervalRule::Minimum, IntervalRule::Maximum, picture5);
-    m_upDown1->setObjectName(QStringLiteral("UpDown1"));
-    m_upDown1->setFixedSize(14, m_text2->sizeHint().height());
-    panel->addWidget(m_upDown1);
+    m_intervalEdit = new QLineEdit(listPanel);
+    m_intervalEdit->setObjectName(QStringLiteral("intervalEdit"));
+    m_intervalEdit->setToolTip(MainText::IntervalTip);
+    m_intervalEdit->setFixedWidth(34);
+    m_intervalEdit->setAlignment(Qt::AlignRight);
+    panel->addWidget(m_intervalEdit);
+    m_intervalUpDown = new UpDownControl(IntervalRule::Minimum, IntervalRule::Maximum, listPanel);
+    m_intervalUpDown->setObjectName(QStringLiteral("intervalUpDown"));
+    m_intervalUpDown->setFixedSize(14, m_intervalEdit->sizeHint().height());
+    panel->addWidget(m_intervalUpDown);
     panel->addSpacing(4);
-    panel->addWidget(makeLabel(1, MainText::SecondsLabel));
+    panel->addWidget(namedLabel("secondsLabel", MainText::SecondsLabel, listPanel));
     panel->addSpacing(8);
 
-    m_check1 = new QCheckBox(MainText::OnTopCaption, picture5);
-    m_check1->setObjectName(QStringLiteral("Check1"));
-    panel->addWidget(m_check1);
+    m_onTopCheck = new QCheckBox(MainText::OnTopCaption, listPanel);
+    m_onTopCheck->setObjectName(QStringLiteral("onTopCheck"));
+    panel->addWidget(m_onTopCheck);
     panel->addSpacing(6);
-    m_check2 = new QCheckBox(MainText::MaximizedCaption, picture5);
-    m_check2->setObjectName(QStringLiteral("Check2"));
-    panel->addWidget(m_check2);
+    m_maximizedCheck = new QCheckBox(MainText::MaximizedCaption, listPanel);
+    m_maximizedCheck->setObjectName(QStringLiteral("maximizedCheck"));
+    panel->addWidget(m_maximizedCheck);
     panel->addStretch(1);
-    return picture5;
+    return listPanel;
 }

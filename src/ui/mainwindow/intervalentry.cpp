@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/intervalentry.h"
 
-#include "core/settings/settings.h"
 #include "core/common/showmessage.h"
 #include "core/common/statushints.h"
-#include "ui/mainwindow/focuscolours.h"
 #include "core/mainwindow/intervalrule.h"
 #include "core/mainwindow/mainwindowtexts.h"
+#include "core/settings/settings.h"
+#include "ui/mainwindow/focuscolours.h"
 #include "ui/mainwindow/updowncontrol.h"
 
 #include <QFocusEvent>
@@ -20,29 +20,29 @@ constexpr int OutOfRangeMessage = 16; // "1～30の数値を指定して下さ�
 
 } // namespace
 
-IntervalEntry::IntervalEntry(QLineEdit &text2, UpDownControl &upDown1, QLineEdit &dummy,
+IntervalEntry::IntervalEntry(QLineEdit &edit, UpDownControl &upDown, QLineEdit &focusSink,
                              Settings &settings, Interaction &interaction, StatusHints &hints,
                              QWidget &window)
-    : QObject(&text2)
-    , m_text2(text2)
-    , m_upDown(upDown1)
-    , m_dummy(dummy)
+    : QObject(&edit)
+    , m_edit(edit)
+    , m_upDown(upDown)
+    , m_focusSink(focusSink)
     , m_settings(settings)
     , m_interaction(interaction)
     , m_hints(hints)
     , m_window(window)
 {
-    FocusColours::paint(m_text2, FocusColours::EntryAtRest);
-    m_text2.installEventFilter(this);
-    m_dummy.installEventFilter(this);
-    connect(&m_text2, &QLineEdit::textChanged, this, &IntervalEntry::entryTextChanged);
+    FocusColours::paint(m_edit, FocusColours::EntryAtRest);
+    m_edit.installEventFilter(this);
+    m_focusSink.installEventFilter(this);
+    connect(&m_edit, &QLineEdit::textChanged, this, &IntervalEntry::entryTextChanged);
     connect(&m_upDown, &UpDownControl::valueChanged, this, &IntervalEntry::upDownChanged);
 }
 
 void IntervalEntry::placeInterval(int seconds)
 {
     m_upDown.setValue(seconds);
-    if (m_text2.text() != QString::number(m_upDown.value()))
+    if (m_edit.text() != QString::number(m_upDown.value()))
         upDownChanged(m_upDown.value());
 }
 
@@ -63,15 +63,15 @@ void IntervalEntry::entryTextChanged(const QString &text)
 
 void IntervalEntry::upDownChanged(int value)
 {
-    m_text2.setText(QString::number(value));
+    m_edit.setText(QString::number(value));
     m_settings.IntervalSeconds = qint16(value);
     if (m_window.isEnabled())
-        m_dummy.setFocus(Qt::OtherFocusReason);
+        m_focusSink.setFocus(Qt::OtherFocusReason);
 }
 
 bool IntervalEntry::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool entry = watched == &m_text2;
+    const bool entry = watched == &m_edit;
     switch (event->type()) {
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -93,8 +93,8 @@ void IntervalEntry::focusChanged(QWidget &widget, const QFocusEvent &event)
     if (change == FocusColours::Change::None)
         return;
     const bool gained = change == FocusColours::Change::Gained;
-    FocusColours::paint(m_text2, gained ? FocusColours::Focused : FocusColours::EntryAtRest);
-    if (&widget != &m_text2)
+    FocusColours::paint(m_edit, gained ? FocusColours::Focused : FocusColours::EntryAtRest);
+    if (&widget != &m_edit)
         return;
     if (gained)
         entryFocusIn();
@@ -104,7 +104,7 @@ void IntervalEntry::focusChanged(QWidget &widget, const QFocusEvent &event)
 
 void IntervalEntry::entryFocusIn()
 {
-    m_tag = m_text2.text();
+    m_tag = m_edit.text();
     showHint(m_tag);
 }
 
@@ -116,7 +116,7 @@ void IntervalEntry::entryFocusOut()
 
 void IntervalEntry::checkEntry()
 {
-    const IntervalRule::Verdict verdict = IntervalRule::check(m_text2.text(), m_tag);
+    const IntervalRule::Verdict verdict = IntervalRule::check(m_edit.text(), m_tag);
     switch (verdict.outcome) {
     case IntervalRule::Outcome::Unchanged:
         return;
@@ -131,8 +131,8 @@ void IntervalEntry::checkEntry()
         const QSignalBlocker blocker(m_upDown);
         m_upDown.setValue(verdict.seconds);
     }
-    m_text2.setText(QString::number(verdict.seconds));
-    m_tag = m_text2.text();
+    m_edit.setText(QString::number(verdict.seconds));
+    m_tag = m_edit.text();
     m_settings.IntervalSeconds = qint16(verdict.seconds);
     m_hints.setHint({});
 }
@@ -140,6 +140,6 @@ void IntervalEntry::checkEntry()
 void IntervalEntry::reject()
 {
     ShowMessage(m_interaction, OutOfRangeMessage);
-    m_text2.setText(m_tag);
-    m_text2.setFocus(Qt::OtherFocusReason);
+    m_edit.setText(m_tag);
+    m_edit.setFocus(Qt::OtherFocusReason);
 }

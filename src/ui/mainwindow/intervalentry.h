@@ -11,14 +11,14 @@ class StatusHints;
 class UpDownControl;
 struct Settings;
 
-// The slide interval entry of the command bar: the text box Text2, its arrows UpDown1 and
-// the focus sink Dummy that takes the focus after the arrows were used. An entry that is
+// The slide interval entry of the command bar: the text box, its arrows and the focus sink, an
+// invisible box that takes the focus after the arrows were used. An entry that is
 // not a number from 1 to 30 is refused when the focus leaves it, and the text it had when
 // it got the focus comes back.
 class IntervalEntry : public QObject {
     Q_OBJECT
 public:
-    IntervalEntry(QLineEdit &text2, UpDownControl &upDown1, QLineEdit &dummy, Settings &settings,
+    IntervalEntry(QLineEdit &edit, UpDownControl &upDown, QLineEdit &focusSink, Settings &settings,
                   Interaction &interaction, StatusHints &hints, QWidget &window);
 
     // Puts a stored interval into the arrows; the entry and its hint follow as for the user.
@@ -40,9 +40,9 @@ private:
     void checkEntry();
     void reject();
 
-    QLineEdit &m_text2;
+    QLineEdit &m_edit;
     UpDownControl &m_upDown;
-    QLineEdit &m_dummy;
+    QLineEdit &m_focusSink;
     Settings &m_settings;
     Interaction &m_interaction;
     StatusHints &m_hints;

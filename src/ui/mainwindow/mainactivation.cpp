@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/mainactivation.h"
 
+#include "core/browser/foldertreekeys.h"
 #include "core/settings/settings.h"
+#include "core/slidelist/listdocument.h"
+#include "core/slidelist/listfilecommands.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "core/slidelist/slidelisttexts.h"
 #include "ui/browser/filelistview.h"
 #include "ui/browser/foldertreeview.h"
 #include "ui/mainwindow/intervalentry.h"
@@ -9,9 +14,6 @@
 #include "ui/mainwindow/panearranger.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/showoptionchecks.h"
-#include "core/slidelist/listdocument.h"
-#include "core/slidelist/listfilecommands.h"
-#include "core/slidelist/slidelistmodel.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QItemSelectionModel>
@@ -19,9 +21,6 @@
 #include <QWidget>
 
 namespace {
-
-const QString UnNamed = QStringLiteral("UnNamed");
-const QString StartExpandKey = QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ*/"); // the root volume, opened
 
 bool sameName(const QString &a, const QString &b)
 {
@@ -62,8 +61,10 @@ void MainActivation::firstActivation()
     m_parts.interval->placeInterval(m_settings.IntervalSeconds);
     m_parts.checks->placeSettings();
     showListName();
-    m_parts.folderTree->LoadTreeIcons();
-    m_parts.folderTree->BuildFolderTree(StartExpandKey);
+    m_parts.folderTree->loadTreeIcons();
+    // The tree opens at the root volume.
+    m_parts.folderTree->buildFolderTree(
+        FolderKeys::NodeKey(FolderKeys::ComputerSection(), QStringLiteral("/")));
     m_mainInitialised = true;
     openStartList(focused);
     m_window.setEnabled(true);
@@ -77,7 +78,7 @@ void MainActivation::showListName()
     if (path.isEmpty())
         return;
     if (ListDocument::isUnnamed(path))
-        m_parts.document->setNameAndPath(UnNamed, QString());
+        m_parts.document->setNameAndPath(SlideListTexts::unnamedList(), QString());
     else
         m_parts.document->setNameAndPath(listNameOf(path), path);
 }
@@ -87,11 +88,11 @@ void MainActivation::showListName()
 void MainActivation::openStartList(QWidget *focused)
 {
     if (!m_settings.StartupList.isEmpty()) {
-        m_parts.files->OpenListFile(m_settings.StartupList);
-        m_parts.commands->StartSlideShow(focused);
+        m_parts.files->openListFile(m_settings.StartupList);
+        m_parts.commands->startSlideShow(focused);
     } else if (!m_settings.CurrentListPath.isEmpty() &&
                !ListDocument::isUnnamed(m_settings.CurrentListPath)) {
-        m_parts.files->OpenListFile(m_settings.CurrentListPath);
+        m_parts.files->openListFile(m_settings.CurrentListPath);
     }
 }
 
@@ -108,7 +109,7 @@ bool MainActivation::restoreFileListFocus()
 {
     FileListView &list = *m_parts.fileList;
     const QVector<FileListEntry> selected = list.selectedEntries();
-    if (list.EntryCount() == 0 || selected.isEmpty())
+    if (list.entryCount() == 0 || selected.isEmpty())
         return false;
     QModelIndex item = list.currentIndex();
     if (!item.isValid() || !list.selectionModel()->isRowSelected(item.row(), QModelIndex()))
@@ -118,9 +119,9 @@ bool MainActivation::restoreFileListFocus()
     QItemSelectionModel &selection = *list.selectionModel();
     selection.select(item, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
     selection.setCurrentIndex(item, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    if (!sameName(m_settings.LastFocusList, QStringLiteral("ListView1")))
+    if (!sameName(m_settings.LastFocusList, list.objectName()))
         return false;
-    m_parts.preview->ShowPreview(key);
+    m_parts.preview->showPreview(key);
     list.setFocus(Qt::OtherFocusReason);
     return true;
 }
@@ -128,11 +129,11 @@ bool MainActivation::restoreFileListFocus()
 void MainActivation::restoreSlideListFocus()
 {
     if (m_parts.model->EntryCount() == 0 ||
-        !sameName(m_settings.LastFocusList, QStringLiteral("ListView2")))
+        !sameName(m_settings.LastFocusList, m_parts.slideList->objectName()))
         return;
     SlideListView &list = *m_parts.slideList;
-    const int position = list.CurrentEntry();
+    const int position = list.currentEntry();
     if (position > 0 && list.selectionModel()->isRowSelected(position - 1, QModelIndex()))
-        m_parts.preview->ShowPreview(m_parts.model->EntryAt(position).path);
+        m_parts.preview->showPreview(m_parts.model->EntryAt(position).path);
     list.setFocus(Qt::OtherFocusReason);
 }

@@ -38,7 +38,7 @@ public:
 
     MainActivation(QWidget &window, Settings &settings, const Parts &parts);
 
-    bool MainInitialised() const { return m_mainInitialised; }
+    bool isInitialised() const { return m_mainInitialised; }
 
     // Runs the first-activation work once, then the focus restore.
     void activated();

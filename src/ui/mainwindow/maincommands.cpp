@@ -3,92 +3,126 @@
 
 #include "core/common/interaction.h"
 #include "core/settings/settings.h"
+#include "core/slidelist/listfilecommands.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "ui/browser/filelistview.h"
+#include "ui/browser/shellfilecommands.h"
 #include "ui/dialogs/aboutbox.h"
 #include "ui/dialogs/helpviewer.h"
 #include "ui/dialogs/optionsdialog.h"
+#include "ui/mainwindow/mainactions.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/updowncontrol.h"
 #include "ui/show/slideshowwindow.h"
 #include "ui/slidelist/editcommands.h"
-#include "core/slidelist/listfilecommands.h"
-#include "core/slidelist/slidelistmodel.h"
+#include "ui/slidelist/slidelistview.h"
 
+#include <QAction>
 #include <QWidget>
 
 namespace {
 
-constexpr int EndItem = 5;       // File: end the program
-constexpr int StartShowItem = 0; // Tools
-constexpr int OptionsItem = 2;   // Tools
-constexpr int ContentsItem = 0;  // Help
-constexpr int IndexItem = 1;     // Help
-constexpr int AboutItem = 3;     // Help
+constexpr int HelpContentsCommand = 1;
+constexpr int HelpIndexCommand = 2;
 
 } // namespace
 
 MainCommands::MainCommands(QWidget &window, Settings &settings, Interaction &interaction,
-                           const Parts &parts)
+                           const MainActions &actions, const Parts &parts)
     : QObject(&window)
     , m_window(window)
     , m_settings(settings)
     , m_interaction(interaction)
+    , m_actions(actions)
     , m_parts(parts)
 {
+    connect(actions.exit(), &QAction::triggered, &m_window, &QWidget::close);
+    bind(actions.openList(), &MainCommands::openList);
+    bind(actions.save(), &MainCommands::save);
+    bind(actions.saveAs(), &MainCommands::saveAs);
+    bind(actions.deleteEntries(), &MainCommands::deleteSelectedEntries);
+    bind(actions.clearList(), &MainCommands::clearList);
+    bind(actions.addSelected(), &MainCommands::addSelectedPictures);
+    bind(actions.addAll(), &MainCommands::addAllPictures);
+    bind(actions.startShow(), &MainCommands::startShowHere);
+    bind(actions.options(), &MainCommands::openOptions);
+    bind(actions.helpContents(), &MainCommands::openHelpContents);
+    bind(actions.helpIndex(), &MainCommands::openHelpIndex);
+    bind(actions.about(), &MainCommands::openAbout);
+    bind(actions.moveFiles(), &MainCommands::moveFiles);
+    bind(actions.copyFiles(), &MainCommands::copyFiles);
+    bind(actions.deleteFiles(), &MainCommands::deleteFiles);
 }
 
-void MainCommands::run(CommandMenu menu, int index)
+void MainCommands::bind(QAction *action, Command command)
 {
-    switch (menu) {
-    case CommandMenu::File:
-        if (index == EndItem)
-            m_window.close();
-        else
-            m_parts.files->FileCommand(index);
-        return;
-    case CommandMenu::Edit:
-        m_parts.edits->EditCommand(index);
-        return;
-    case CommandMenu::Tools:
-        ToolsCommand(index);
-        return;
-    case CommandMenu::Help:
-        HelpCommand(index);
-        return;
-    }
+    connect(action, &QAction::triggered, this, [this, action, command] {
+        if (commandAllowed(m_actions.rule(action), state()))
+            (this->*command)();
+    });
 }
 
-void MainCommands::runButton(const QString &key)
+// The window's active control; menu and toolbar clicks leave it where it was.
+CommandState MainCommands::state() const
 {
-    if (const std::optional<MenuCommand> command = CommandTable::commandForKey(key))
-        run(command->menu, command->index);
+    const QWidget *focused = m_window.focusWidget();
+    return {m_parts.model->EntryCount(), m_parts.fileList->entryCount(),
+            focused == m_parts.slideList, focused == m_parts.fileList};
 }
 
-void MainCommands::ToolsCommand(int index)
+void MainCommands::openList()
 {
-    if (index == StartShowItem)
-        StartSlideShow();
-    else if (index == OptionsItem)
-        openOptions();
+    m_parts.listFiles->openList();
 }
 
-void MainCommands::HelpCommand(int index)
+void MainCommands::save()
 {
-    if (index == ContentsItem || index == IndexItem) {
-        const QString failure = OpenHelp(&m_window, index + 1);
-        if (!failure.isEmpty())
-            m_interaction.messageBox(failure, Interaction::StyleError, QString());
-    } else if (index == AboutItem) {
-        openAbout();
-    }
+    m_parts.listFiles->saveList();
 }
 
-void MainCommands::StartSlideShow(QWidget *returnFocus)
+void MainCommands::saveAs()
+{
+    m_parts.listFiles->saveListFile(false);
+}
+
+void MainCommands::deleteSelectedEntries()
+{
+    m_parts.edits->deleteSelectedEntries();
+}
+
+// A cleared list that had the focus leaves the preview empty in the show's background colour.
+void MainCommands::clearList()
+{
+    const bool focused = state().slideListFocused;
+    m_parts.edits->clearList();
+    if (focused)
+        m_parts.preview->setBackColor(quint32(m_settings.ShowBackColor));
+}
+
+void MainCommands::addSelectedPictures()
+{
+    m_parts.edits->addFileListEntries(m_parts.fileList->selectedEntries(),
+                                      m_parts.fileList->entryCount());
+}
+
+void MainCommands::addAllPictures()
+{
+    m_parts.edits->addFileListEntries(m_parts.fileList->allEntries(),
+                                      m_parts.fileList->entryCount());
+}
+
+void MainCommands::startShowHere()
+{
+    startSlideShow();
+}
+
+void MainCommands::startSlideShow(QWidget *returnFocus)
 {
     if (m_parts.model->EntryCount() == 0)
         return;
     if (!m_slideShow) {
-        m_slideShow =
-            new SlideShowWindow(m_settings, m_parts.model->paths(), m_parts.interval->value());
+        m_slideShow = new SlideShowWindow(m_settings, m_parts.model->paths(),
+                                          m_parts.intervalUpDown->value());
         m_slideShow->setAttribute(Qt::WA_DeleteOnClose);
         // A hidden window keeps no trustworthy focus (an activation that reaches it while it
         // is hidden hands the focus on to the next control), so it is given back explicitly.
@@ -127,9 +161,41 @@ void MainCommands::openOptions()
         m_parts.preview->setBackColor(quint32(m_settings.ShowBackColor));
 }
 
+void MainCommands::openHelpContents()
+{
+    openHelp(HelpContentsCommand);
+}
+
+void MainCommands::openHelpIndex()
+{
+    openHelp(HelpIndexCommand);
+}
+
+void MainCommands::openHelp(int command)
+{
+    const QString failure = OpenHelp(&m_window, command);
+    if (!failure.isEmpty())
+        m_interaction.messageBox(failure, Interaction::StyleError, QString());
+}
+
 void MainCommands::openAbout()
 {
     rememberFocus();
     AboutBox box(&m_window);
     box.exec();
+}
+
+void MainCommands::moveFiles()
+{
+    m_parts.shellFiles->moveFiles(m_parts.slideList->selectedEntries());
+}
+
+void MainCommands::copyFiles()
+{
+    m_parts.shellFiles->copyFiles(m_parts.slideList->selectedEntries());
+}
+
+void MainCommands::deleteFiles()
+{
+    m_parts.shellFiles->deleteFiles(m_parts.slideList->selectedEntries());
 }

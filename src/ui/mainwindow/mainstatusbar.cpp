@@ -12,13 +12,13 @@ MainStatusBar::MainStatusBar(QProgressBar &progressBar, QWidget *parent)
     , m_progressBar(progressBar)
     , m_clock(new QTimer(this))
 {
-    setObjectName(QStringLiteral("StatusBar1"));
+    setObjectName(QStringLiteral("statusBar"));
     setSizeGripEnabled(false);
-    addPanel(1, 0, false)->setFixedWidth(160);
-    addPanel(2, 1, false);
-    addPanel(3, 0, true);
-    addPanel(4, 0, true);
-    m_progressBar.setObjectName(QStringLiteral("ProgressBar1"));
+    addPanel("progressPanel", 0, false)->setFixedWidth(160);
+    m_hintPanel = addPanel("hintPanel", 1, false);
+    m_datePanel = addPanel("datePanel", 0, true);
+    m_timePanel = addPanel("timePanel", 0, true);
+    m_progressBar.setObjectName(QStringLiteral("progressBar"));
     m_progressBar.setTextVisible(false);
     m_progressBar.setRange(0, 100);
     m_progressBar.setValue(0);
@@ -27,33 +27,27 @@ MainStatusBar::MainStatusBar(QProgressBar &progressBar, QWidget *parent)
     showClock();
 }
 
-QLabel *MainStatusBar::addPanel(int number, int stretch, bool permanent)
+QLabel *MainStatusBar::addPanel(const char *name, int stretch, bool permanent)
 {
     auto *label = new QLabel(this);
-    label->setObjectName(QStringLiteral("Panel%1").arg(number));
+    label->setObjectName(QLatin1String(name));
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
     if (permanent)
         addPermanentWidget(label, stretch);
     else
         addWidget(label, stretch);
-    m_panels[number - 1] = label;
     return label;
-}
-
-QLabel *MainStatusBar::panel(int number) const
-{
-    return number >= 1 && number <= 4 ? m_panels[number - 1] : nullptr;
 }
 
 void MainStatusBar::setHint(const QString &text)
 {
-    m_panels[1]->setText(text);
+    m_hintPanel->setText(text);
 }
 
 QString MainStatusBar::hint() const
 {
-    return m_panels[1]->text();
+    return m_hintPanel->text();
 }
 
 void MainStatusBar::setProgressMaximum(int maximum)
@@ -71,8 +65,8 @@ void MainStatusBar::showClock()
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
-    m_panels[2]->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    m_panels[3]->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    m_datePanel->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    m_timePanel->setText(locale.toString(now.time(), QLocale::ShortFormat));
     const int msIntoMinute = now.time().second() * 1000 + now.time().msec();
     m_clock->start(60'000 - msIntoMinute + 50);
 }

@@ -9,8 +9,8 @@ class QLabel;
 class QProgressBar;
 class QTimer;
 
-// The main window's status bar (StatusBar1): panel 1 lies under the progress bar, panel 2
-// shows the hints, panels 3 and 4 the current date and time.
+// The main window's status bar: the first panel lies under the progress bar, the second
+// shows the hints, the last two the current date and time.
 class MainStatusBar : public QStatusBar, public StatusHints {
     Q_OBJECT
 public:
@@ -21,13 +21,13 @@ public:
     void setProgressMaximum(int maximum) override;
     void setProgressValue(int value) override;
 
-    QLabel *panel(int number) const; // 1 to 4
-
 private:
-    QLabel *addPanel(int number, int stretch, bool permanent);
+    QLabel *addPanel(const char *name, int stretch, bool permanent);
     void showClock();
 
     QProgressBar &m_progressBar;
-    QLabel *m_panels[4] = {};
+    QLabel *m_hintPanel;
+    QLabel *m_datePanel;
+    QLabel *m_timePanel;
     QTimer *m_clock;
 };

@@ -3,16 +3,12 @@
 
 #include <QToolBar>
 
-// The toolbar of the command bar (Toolbar1): ten keyed buttons and five separators. A click
-// reports the button's key; separators have no key.
+class MainActions;
+
+// The toolbar of the command bar: ten commands of MainActions with five separators between
+// their groups, icons only.
 class MainToolBar : public QToolBar {
     Q_OBJECT
 public:
-    explicit MainToolBar(QWidget *parent = nullptr);
-
-    // The button with this key (its object name), or nullptr.
-    QAction *button(const QString &key) const;
-
-Q_SIGNALS:
-    void buttonClicked(const QString &key);
+    explicit MainToolBar(const MainActions &actions, QWidget *parent = nullptr);
 };

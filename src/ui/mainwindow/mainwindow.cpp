@@ -1,45 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's client area (positions in twips, converted to pixels when placed):
-//
-//  +--------------------------- CoolBar1 ----------------------------------+
-//  | Toolbar1: end | open save | delete clear | add add-all | show | opts help|
-//  | リストファイル [Label1(2)] ｽﾗｲﾄﾞ間隔 [Text2][UpDown1] (秒) [Check1] [Check2] |
-//  +-------------+-+-------------------------+-+---------------------------+
-//  |             | |                         | |                           |
-//  |  TreeView1  |P|  ListView1 (file list)  |P|  Picture1 (preview)       |
-//  |  (folder    |i|                         |3|                           |
-//  |   tree)     |c+-------------- Picture4 --+-+---------------------------+
-//  |             |2|  ListView2 (slide list)                                 |
-//  |             | |                                                         |
-//  +-------------+-+---------------------------------------------------------+
-//  | [ProgressBar1]  | hint                                  | date | time   | StatusBar1
-//  +-------------------------------------------------------------------------+
-//
-// Dummy (the interval entry's focus sink) lies below the bottom edge, out of sight.
-
 #include "ui/mainwindow/mainwindow.h"
 
-#include "core/settings/settings.h"
 #include "core/common/twips.h"
+#include "core/mainwindow/mainwindowtexts.h"
+#include "core/settings/settings.h"
+#include "core/slidelist/listdocument.h"
+#include "core/slidelist/listfilecommands.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/browser/filelistview.h"
 #include "ui/browser/foldertreeview.h"
 #include "ui/browser/shellfilecommands.h"
 #include "ui/mainwindow/commandbar.h"
 #include "ui/mainwindow/intervalentry.h"
+#include "ui/mainwindow/mainactions.h"
 #include "ui/mainwindow/mainactivation.h"
 #include "ui/mainwindow/maincommands.h"
 #include "ui/mainwindow/mainmenus.h"
 #include "ui/mainwindow/mainstatusbar.h"
-#include "ui/mainwindow/maintoolbar.h"
-#include "core/mainwindow/mainwindowtexts.h"
 #include "ui/mainwindow/panearranger.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/showoptionchecks.h"
 #include "ui/mainwindow/splitterbar.h"
 #include "ui/slidelist/editcommands.h"
-#include "core/slidelist/listdocument.h"
-#include "core/slidelist/listfilecommands.h"
-#include "core/slidelist/slidelistmodel.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QCloseEvent>
@@ -55,11 +37,12 @@ MainWindow::MainWindow(Settings &settings, Interaction &interaction, QWidget *pa
     , m_interaction(interaction)
     , m_document(new ListDocument(this))
     , m_model(new SlideListModel(this))
+    , m_actions(new MainActions(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(MainText::WindowTitle);
     auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("Client"));
+    client->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(client);
     buildPanes(*client);
     buildCommands();
@@ -74,7 +57,7 @@ void MainWindow::buildPanes(QWidget &client)
 {
     auto *progressBar = new QProgressBar(&client);
     m_statusBar = new MainStatusBar(*progressBar, &client);
-    m_commandBar = new CommandBar(&client);
+    m_commandBar = new CommandBar(*m_actions, &client);
     m_folderTree = new FolderTreeView(m_settings, m_interaction, *m_statusBar, &client);
     m_fileList = new FileListView(m_settings, m_interaction, *m_statusBar, &client);
     m_preview = new PreviewPane(m_interaction, &client);
@@ -82,9 +65,10 @@ void MainWindow::buildPanes(QWidget &client)
     // Deleting a folder in the tree brings both lists in line with the disk.
     m_folderTree->setSlideList(m_model);
     m_folderTree->setFileList(m_fileList);
-    m_dummy = new QLineEdit(&client);
-    m_dummy->setObjectName(QStringLiteral("Dummy"));
-    m_dummy->setGeometry(0, 4000, 20, 20);
+    // The interval entry's focus sink lies below the bottom edge, out of sight.
+    m_focusSink = new QLineEdit(&client);
+    m_focusSink->setObjectName(QStringLiteral("focusSink"));
+    m_focusSink->setGeometry(0, 4000, 20, 20);
 
     const PaneArranger::Panes panes{
         m_commandBar,
@@ -94,9 +78,9 @@ void MainWindow::buildPanes(QWidget &client)
         m_slideList,
         m_statusBar,
         progressBar,
-        new SplitterBar(Qt::Vertical, QStringLiteral("Picture2"), &client),
-        new SplitterBar(Qt::Vertical, QStringLiteral("Picture3"), &client),
-        new SplitterBar(Qt::Horizontal, QStringLiteral("Picture4"), &client),
+        new SplitterBar(Qt::Vertical, QStringLiteral("treeSplitter"), &client),
+        new SplitterBar(Qt::Vertical, QStringLiteral("previewSplitter"), &client),
+        new SplitterBar(Qt::Horizontal, QStringLiteral("slideListSplitter"), &client),
     };
     m_arranger = new PaneArranger(client, panes, TwipScale::ofPrimaryScreen());
 }
@@ -106,21 +90,23 @@ void MainWindow::buildCommands()
     m_listFiles =
         std::make_unique<ListFileCommands>(*m_model, *m_document, m_settings, m_interaction);
     m_edits = std::make_unique<EditCommands>(*m_model, *m_document, m_settings, *m_statusBar,
-                                             *m_slideList, *m_fileList, *m_preview);
-    m_shellFiles = std::make_unique<ShellFileCommands>(*m_model, *m_slideList, *m_fileList,
-                                                       m_interaction, *m_statusBar);
-    m_menus = new MainMenus(*menuBar(), *this);
-    m_commands = new MainCommands(
-        *this, m_settings, m_interaction,
-        {m_listFiles.get(), m_edits.get(), m_model, m_preview, m_commandBar->upDown1()});
+                                             *m_slideList, *m_fileList);
+    m_shellFiles = new ShellFileCommands(*m_model, *m_fileList, m_interaction, *m_statusBar, this);
+    buildMainMenus(*menuBar(), *m_actions);
+    m_slideList->setPopUpActions(m_actions->slideListPopUp());
+    m_folderTree->setPopUpActions(m_actions->newFolder(), m_actions->deleteFolder());
+    m_commands =
+        new MainCommands(*this, m_settings, m_interaction, *m_actions,
+                         {m_listFiles.get(), m_edits.get(), m_shellFiles, m_model, m_slideList,
+                          m_fileList, m_preview, m_commandBar->intervalUpDown()});
 }
 
 void MainWindow::buildBehaviour()
 {
-    m_interval = new IntervalEntry(*m_commandBar->text2(), *m_commandBar->upDown1(), *m_dummy,
-                                   m_settings, m_interaction, *m_statusBar, *this);
-    m_checks = new ShowOptionChecks(*m_commandBar->check1(), *m_commandBar->check2(), m_settings,
-                                    *m_statusBar);
+    m_interval = new IntervalEntry(*m_commandBar->intervalEdit(), *m_commandBar->intervalUpDown(),
+                                   *m_focusSink, m_settings, m_interaction, *m_statusBar, *this);
+    m_checks = new ShowOptionChecks(*m_commandBar->onTopCheck(), *m_commandBar->maximizedCheck(),
+                                    m_settings, *m_statusBar);
     m_activation =
         new MainActivation(*this, m_settings,
                            {m_arranger, m_interval, m_checks, m_document, m_listFiles.get(),
@@ -129,17 +115,17 @@ void MainWindow::buildBehaviour()
 
 void MainWindow::wireSignals()
 {
-    connect(m_menus, &MainMenus::triggered, m_commands, &MainCommands::run);
-    connect(m_commandBar->toolBar(), &MainToolBar::buttonClicked, m_commands,
-            &MainCommands::runButton);
-    connect(m_slideList, &SlideListView::popUpCommand, this,
-            [this](int index) { m_shellFiles->PopUpCommand(index); });
-    connect(m_slideList, &SlideListView::previewRequested, m_preview, &PreviewPane::ShowPreview);
-    connect(m_fileList, &FileListView::previewRequested, m_preview, &PreviewPane::ShowPreview);
+    connect(m_shellFiles, &ShellFileCommands::folderQuestionClosed, m_slideList,
+            [this] { m_slideList->setFocus(); });
+    connect(m_shellFiles, &ShellFileCommands::listsReconciled, m_slideList,
+            &SlideListView::showListCount);
+    connect(m_slideList, &SlideListView::previewRequested, m_preview, &PreviewPane::showPreview);
+    connect(m_fileList, &FileListView::previewRequested, m_preview, &PreviewPane::showPreview);
     connect(m_fileList, &FileListView::previewCleared, m_preview, &PreviewPane::clearPicture);
     connect(m_folderTree, &FolderTreeView::folderClicked, m_fileList,
-            &FileListView::ShowFolderFiles);
-    connect(m_document, &ListDocument::nameChanged, m_commandBar->label(2), &QLabel::setText);
+            &FileListView::showFolderFiles);
+    connect(m_document, &ListDocument::nameChanged, m_commandBar->listNameLabel(),
+            &QLabel::setText);
 }
 
 // The fixed layout: the designed client area at the stored position; the window frame
@@ -148,12 +134,12 @@ void MainWindow::placeWindow()
 {
     const TwipScale &scale = m_arranger->scale();
     const int menuHeight = menuBar()->sizeHint().height();
-    resize(scale.toPixels(PaneLayout::DesignedClientWidth),
-           scale.toPixels(PaneLayout::DesignedClientHeight) + menuHeight);
+    const QSize client(scale.toPixels(PaneLayout::DesignedClientWidth),
+                       scale.toPixels(PaneLayout::DesignedClientHeight));
+    resize(client.width(), client.height() + menuHeight);
     move(twipsToPixels(m_settings.MainLeft), twipsToPixels(m_settings.MainTop));
-    centralWidget()->resize(scale.toPixels(PaneLayout::DesignedClientWidth),
-                            scale.toPixels(PaneLayout::DesignedClientHeight));
-    m_arranger->ApplyInitialLayout();
+    centralWidget()->resize(client);
+    m_arranger->applyInitialLayout();
     m_preview->setBackColor(quint32(m_settings.ShowBackColor));
     m_folderTree->setFocus(); // the control the window starts in
 }
@@ -163,12 +149,12 @@ QString MainWindow::listPath() const
     return m_document->ListPath;
 }
 
-bool MainWindow::MainInitialised() const
+bool MainWindow::isInitialised() const
 {
-    return m_activation->MainInitialised();
+    return m_activation->isInitialised();
 }
 
-bool MainWindow::SplitterDragging() const
+bool MainWindow::isSplitterDragging() const
 {
     return m_arranger->splitterDragging();
 }
@@ -191,9 +177,9 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_activation->MainInitialised())
+    if (!m_activation->isInitialised())
         QTimer::singleShot(0, this, [this] {
-            if (!m_activation->MainInitialised())
+            if (!m_activation->isInitialised())
                 m_activation->activated();
         });
 }

@@ -1,4 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's client area. Positions are designed in twips and converted to pixels
+// when placed; the three bars marked with # are splitters the user drags.
+//
+//  +------------------------------- commandBar -------------------------------+
+//  | mainToolBar: exit | open save | delete clear | add add-all | show | opts |
+//  |              help                                                        |
+//  | listPanel: listBandCaption [listNameLabel] intervalLabel [intervalEdit]  |
+//  |   [intervalUpDown] secondsLabel [onTopCheck] [maximizedCheck]            |
+//  +--------------+-+-------------------------+-+-----------------------------+
+//  |              |#|                         |#|                             |
+//  |  folderTree  |#|  fileList               |#|  previewPane                |
+//  |              |#|                         |#|                             |
+//  |              |#+#### slideListSplitter ##+#+#############################+
+//  |              |#|  slideList                                              |
+//  |              |#|                                                         |
+//  +--------------+-+---------------------------------------------------------+
+//  | [progressBar] | hintPanel                      | datePanel | timePanel   |
+//  +------------------------------- statusBar --------------------------------+
+//
+// treeSplitter is the bar right of the folder tree, previewSplitter the one left of the
+// preview. The focusSink entry lies below the bottom edge, out of sight.
 #pragma once
 
 #include <QMainWindow>
@@ -14,7 +35,7 @@ class ListDocument;
 class ListFileCommands;
 class MainActivation;
 class MainCommands;
-class MainMenus;
+class MainActions;
 class MainStatusBar;
 class PaneArranger;
 class PreviewPane;
@@ -36,8 +57,8 @@ public:
     // Path of the list file being edited; empty for a list without a file.
     QString listPath() const;
 
-    bool MainInitialised() const;
-    bool SplitterDragging() const;
+    bool isInitialised() const;
+    bool isSplitterDragging() const;
 
     const PaneArranger &arranger() const { return *m_arranger; }
 
@@ -61,18 +82,18 @@ private:
     Interaction &m_interaction;
     ListDocument *m_document;
     SlideListModel *m_model;
+    MainActions *m_actions;
     MainStatusBar *m_statusBar = nullptr;
     CommandBar *m_commandBar = nullptr;
     FolderTreeView *m_folderTree = nullptr;
     FileListView *m_fileList = nullptr;
     PreviewPane *m_preview = nullptr;
     SlideListView *m_slideList = nullptr;
-    QLineEdit *m_dummy = nullptr;
+    QLineEdit *m_focusSink = nullptr;
     PaneArranger *m_arranger = nullptr;
     std::unique_ptr<ListFileCommands> m_listFiles;
     std::unique_ptr<EditCommands> m_edits;
-    std::unique_ptr<ShellFileCommands> m_shellFiles;
-    MainMenus *m_menus = nullptr;
+    ShellFileCommands *m_shellFiles = nullptr;
     IntervalEntry *m_interval = nullptr;
     ShowOptionChecks *m_checks = nullptr;
     MainCommands *m_commands = nullptr;

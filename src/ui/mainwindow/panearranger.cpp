@@ -15,9 +15,9 @@ PaneArranger::PaneArranger(QWidget &client, const Panes &panes, const TwipScale 
     , m_scale(scale)
     , m_layout(PaneLayout::initial())
 {
-    connectBar(m_panes.picture2, Splitter::Picture2);
-    connectBar(m_panes.picture3, Splitter::Picture3);
-    connectBar(m_panes.picture4, Splitter::Picture4);
+    connectBar(m_panes.treeBar, Splitter::TreeBar);
+    connectBar(m_panes.previewBar, Splitter::PreviewBar);
+    connectBar(m_panes.slideListBar, Splitter::SlideListBar);
     m_client.installEventFilter(this);
 }
 
@@ -30,7 +30,7 @@ void PaneArranger::connectBar(SplitterBar *bar, Splitter splitter)
             [this, splitter](Qt::MouseButton button) { barReleased(splitter, button); });
 }
 
-void PaneArranger::ApplyInitialLayout()
+void PaneArranger::applyInitialLayout()
 {
     m_splitterDragging = false;
     m_layout = PaneLayout::initial();
@@ -42,7 +42,7 @@ void PaneArranger::ApplyInitialLayout()
 
 void PaneArranger::paintBarsAtRest()
 {
-    for (SplitterBar *bar : {m_panes.picture2, m_panes.picture3, m_panes.picture4})
+    for (SplitterBar *bar : {m_panes.treeBar, m_panes.previewBar, m_panes.slideListBar})
         bar->setColour(bar->palette().color(QPalette::Button));
 }
 
@@ -51,13 +51,13 @@ void PaneArranger::applyGeometry()
     const auto place = [this](QWidget *widget, const QRect &twips) {
         widget->setGeometry(m_scale.toPixels(twips));
     };
-    place(m_panes.coolBar, m_layout.coolBar);
+    place(m_panes.commandBar, m_layout.commandBar);
     place(m_panes.folderTree, m_layout.folderTree);
-    place(m_panes.picture2, m_layout.picture2);
+    place(m_panes.treeBar, m_layout.treeBar);
     place(m_panes.fileList, m_layout.fileList);
-    place(m_panes.picture3, m_layout.picture3);
+    place(m_panes.previewBar, m_layout.previewBar);
     place(m_panes.preview, m_layout.preview);
-    place(m_panes.picture4, m_layout.picture4);
+    place(m_panes.slideListBar, m_layout.slideListBar);
     place(m_panes.slideList, m_layout.slideList);
     place(m_panes.statusBar, m_layout.statusBar);
     place(m_panes.progressBar, m_layout.progressBar);
@@ -96,9 +96,9 @@ void PaneArranger::barDragged(SplitterBar *bar, Splitter splitter, int offsetPix
     if (!SplitterRules::accepts(m_layout, splitter, candidate))
         return;
     SplitterRules::moveBar(m_layout, splitter, candidate);
-    const QRect twips = splitter == Splitter::Picture2   ? m_layout.picture2
-                        : splitter == Splitter::Picture3 ? m_layout.picture3
-                                                         : m_layout.picture4;
+    const QRect twips = splitter == Splitter::TreeBar      ? m_layout.treeBar
+                        : splitter == Splitter::PreviewBar ? m_layout.previewBar
+                                                           : m_layout.slideListBar;
     bar->setGeometry(m_scale.toPixels(twips));
 }
 
@@ -141,15 +141,15 @@ void PaneArranger::rearranged(Splitter splitter)
     setColumnWidths(*m_panes.fileList, fileColumns);
     setColumnWidths(*m_panes.slideList, slideColumns);
     switch (splitter) {
-    case Splitter::Picture2:
+    case Splitter::TreeBar:
         fitColumns(*m_panes.fileList, m_layout.fileList);
         fitColumns(*m_panes.slideList, m_layout.slideList);
         break;
-    case Splitter::Picture3:
+    case Splitter::PreviewBar:
         fitColumns(*m_panes.fileList, m_layout.fileList);
         redrawPreview();
         break;
-    case Splitter::Picture4:
+    case Splitter::SlideListBar:
         redrawPreview();
         break;
     }
@@ -167,5 +167,5 @@ void PaneArranger::fitColumns(QTreeView &list, const QRect &listTwips)
 void PaneArranger::redrawPreview()
 {
     if (!m_panes.preview->tag().isEmpty())
-        m_panes.preview->ShowPreview(m_panes.preview->tag());
+        m_panes.preview->showPreview(m_panes.preview->tag());
 }

@@ -18,22 +18,22 @@ class PaneArranger : public QObject {
     Q_OBJECT
 public:
     struct Panes {
-        QWidget *coolBar;
+        QWidget *commandBar;
         QTreeView *folderTree;
         QTreeView *fileList;
         PreviewPane *preview;
         QTreeView *slideList;
         QWidget *statusBar;
         QWidget *progressBar;
-        SplitterBar *picture2;
-        SplitterBar *picture3;
-        SplitterBar *picture4;
+        SplitterBar *treeBar;
+        SplitterBar *previewBar;
+        SplitterBar *slideListBar;
     };
 
     PaneArranger(QWidget &client, const Panes &panes, const TwipScale &scale);
 
     // The designed layout; the command bar and the status bar take the client's full width.
-    void ApplyInitialLayout();
+    void applyInitialLayout();
 
     // At rest the bars have the button-face colour.
     void paintBarsAtRest();

@@ -4,6 +4,7 @@
 #include "core/common/windowscolour.h"
 
 #include "core/common/interaction.h"
+#include "core/common/logcategories.h"
 #include "core/mainwindow/mainwindowtexts.h"
 #include "core/mainwindow/previewfit.h"
 #include "core/show/pictureloader.h"
@@ -14,12 +15,12 @@ PreviewPane::PreviewPane(Interaction &interaction, QWidget *parent)
     : QFrame(parent)
     , m_interaction(interaction)
 {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("previewPane"));
     setToolTip(MainText::PreviewTip);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 }
 
-void PreviewPane::ShowPreview(const QString &path)
+void PreviewPane::showPreview(const QString &path)
 {
     clearImage();
     const PictureHeader header = readPictureHeader(path);
@@ -34,8 +35,11 @@ void PreviewPane::ShowPreview(const QString &path)
         m_interaction.messageBox(MainText::FileNotFound, Interaction::StyleInformation,
                                  MainText::DataErrorTitle);
     }
-    if (image.isNull())
+    if (image.isNull()) {
+        if (error != PictureError::NotFound)
+            qCDebug(logWindows) << "not a picture that can be shown, passed over:" << path;
         return;
+    }
     m_image = image;
     m_target = target.translated(contentsRect().topLeft());
     m_tag = path;

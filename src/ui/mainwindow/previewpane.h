@@ -6,7 +6,7 @@
 
 class Interaction;
 
-// The main window's picture preview (Picture1): one picture, reduced to fit but never
+// The main window's picture preview: one picture, reduced to fit but never
 // enlarged, centred on the background colour.
 class PreviewPane : public QFrame {
     Q_OBJECT
@@ -16,7 +16,7 @@ public:
     // Draws the picture file. A missing file is reported; a file that is not a picture is
     // passed over quietly. In both cases the pane stays empty and the tag keeps the path
     // shown before.
-    void ShowPreview(const QString &path);
+    void showPreview(const QString &path);
     void clearPicture();                      // clears the pane and empties the tag
     void setBackColor(quint32 windowsColour); // 0x00BBGGRR; clears the picture, keeps the tag
     QString tag() const { return m_tag; }     // path of the picture shown last

@@ -1,52 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/showoptionchecks.h"
 
-#include "core/settings/settings.h"
 #include "core/common/statushints.h"
-#include "ui/mainwindow/focuscolours.h"
 #include "core/mainwindow/mainwindowtexts.h"
+#include "core/settings/settings.h"
+#include "ui/mainwindow/focuscolours.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QSignalBlocker>
 
-ShowOptionChecks::ShowOptionChecks(QCheckBox &check1, QCheckBox &check2, Settings &settings,
-                                   StatusHints &hints)
-    : QObject(&check1)
-    , m_check1(check1)
-    , m_check2(check2)
+ShowOptionChecks::ShowOptionChecks(QCheckBox &onTopCheck, QCheckBox &maximizedCheck,
+                                   Settings &settings, StatusHints &hints)
+    : QObject(&onTopCheck)
+    , m_onTopCheck(onTopCheck)
+    , m_maximizedCheck(maximizedCheck)
     , m_settings(settings)
     , m_hints(hints)
 {
-    FocusColours::paint(m_check1, FocusColours::CheckAtRest);
-    m_check1.installEventFilter(this);
-    m_check2.installEventFilter(this);
-    connect(&m_check1, &QCheckBox::toggled, this, &ShowOptionChecks::check1Toggled);
-    connect(&m_check2, &QCheckBox::toggled, this, &ShowOptionChecks::check2Toggled);
+    FocusColours::paint(m_onTopCheck, FocusColours::CheckAtRest);
+    m_onTopCheck.installEventFilter(this);
+    m_maximizedCheck.installEventFilter(this);
+    connect(&m_onTopCheck, &QCheckBox::toggled, this, &ShowOptionChecks::onTopToggled);
+    connect(&m_maximizedCheck, &QCheckBox::toggled, this, &ShowOptionChecks::maximizedToggled);
 }
 
 void ShowOptionChecks::placeSettings()
 {
-    m_check1.setChecked(m_settings.AlwaysOnTop != 0);
-    const QSignalBlocker blocker(m_check2);
-    m_check2.setChecked(m_settings.ShowMaximized != 0);
+    m_onTopCheck.setChecked(m_settings.AlwaysOnTop != 0);
+    const QSignalBlocker blocker(m_maximizedCheck);
+    m_maximizedCheck.setChecked(m_settings.ShowMaximized != 0);
 }
 
-void ShowOptionChecks::check1Toggled(bool checked)
+void ShowOptionChecks::onTopToggled(bool checked)
 {
     m_settings.AlwaysOnTop = checked ? 1 : 0;
-    m_hints.setHint(hintFor(m_check1));
+    m_hints.setHint(hintFor(m_onTopCheck));
 }
 
-void ShowOptionChecks::check2Toggled(bool checked)
+void ShowOptionChecks::maximizedToggled(bool checked)
 {
     m_settings.ShowMaximized = checked ? 1 : 0;
-    m_hints.setHint(hintFor(m_check2));
+    m_hints.setHint(hintFor(m_maximizedCheck));
 }
 
 QString ShowOptionChecks::hintFor(const QCheckBox &box) const
 {
-    if (&box == &m_check1)
+    if (&box == &m_onTopCheck)
         return box.isChecked() ? MainText::OnTopHint : MainText::NotOnTopHint;
     return box.isChecked() ? MainText::MaximizedHint : QString();
 }

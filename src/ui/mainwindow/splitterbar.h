@@ -3,8 +3,8 @@
 
 #include <QWidget>
 
-// A thin bar between two panes that the user drags with the left mouse button (Picture2,
-// Picture3, Picture4). The bar only reports; the window decides where it may go.
+// A thin bar between two panes that the user drags with the left mouse button (the tree,
+// preview and slide-list splitters). The bar only reports; the window decides where it may go.
 class SplitterBar : public QWidget {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 
 class QToolButton;
 
-// A pair of arrow buttons holding a whole number within a range (UpDown1). The arrows never
+// A pair of arrow buttons holding a whole number within a range. The arrows never
 // take the keyboard focus, so the entry beside them keeps it until the window moves it.
 class UpDownControl : public QWidget {
     Q_OBJECT

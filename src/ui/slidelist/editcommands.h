@@ -3,9 +3,7 @@
 
 #include <QtContainerFwd>
 
-class FileListView;
 class ListDocument;
-class PreviewPane;
 class SlideListDrop;
 class SlideListModel;
 class SlideListView;
@@ -14,32 +12,30 @@ class StatusHints;
 struct FileListEntry;
 struct Settings;
 
-// The Edit menu: delete entries, clear the list, add selected or all FileList pictures. Also
-// sets up the drops onto the slide list.
+// The Edit commands on the slide list: delete entries, clear the list, add file-list
+// pictures. Also sets up the drops onto the slide list. Whether a command may run at all is
+// the caller's rule; these just do the work.
 class EditCommands {
 public:
+    // fileList is only the widget whose drags count as file-list drops.
     EditCommands(SlideListModel &model, ListDocument &document, Settings &settings,
-                 StatusHints &hints, SlideListView &slideView, FileListView &fileList,
-                 PreviewPane &preview);
+                 StatusHints &hints, SlideListView &slideView, QWidget &fileList);
 
-    // mnu_Edits items 0, 1, 3 and 4; other indexes do nothing. Whether a list has the focus
-    // is read from its window at the moment of the command.
-    void EditCommand(int index);
+    // Removes the selected entries; the last entry is selected afterwards and the list keeps
+    // the focus.
+    void deleteSelectedEntries();
+    // No question: the list is emptied and becomes a new, unnamed list.
+    void clearList();
+    // Adds file-list entries with the file list's own path and size texts; the progress runs
+    // against listedCount, the number of entries the file list shows.
+    void addFileListEntries(const QList<FileListEntry> &entries, int listedCount);
 
     SlideListDrop &drop() { return *m_drop; }
 
 private:
-    void DeleteSelected();
-    void ClearList();
-    void AddFileListEntries(const QList<FileListEntry> &entries);
-    bool hasFocus(const QWidget &view) const;
-
     SlideListModel &m_model;
     ListDocument &m_document;
-    Settings &m_settings;
     StatusHints &m_hints;
     SlideListView &m_slideView;
-    FileListView &m_fileList;
-    PreviewPane &m_preview;
     SlideListDrop *m_drop; // a child of the slide list view
 };

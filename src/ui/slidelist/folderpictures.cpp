@@ -2,10 +2,11 @@
 #include "ui/slidelist/folderpictures.h"
 
 #include "core/browser/sortpaths.h"
+#include "core/common/logcategories.h"
+#include "core/slidelist/entryrules.h"
 #include "platform/directorylister.h"
 #include "platform/folderidentity.h"
 #include "platform/shellroutines.h"
-#include "core/slidelist/entryrules.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -15,15 +16,18 @@ FolderPictures::FolderPictures(const DirectoryLister &lister)
 {
 }
 
-QStringList FolderPictures::FolderPaths(const QString &folder) const
+QStringList FolderPictures::folderPaths(const QString &folder) const
 {
     QStringList folders;
     QSet<FolderIdentity> seen;
     // The dropped folder always counts; below it, a folder that cannot be examined is passed.
     const auto firstVisit = [&](const QString &path) {
         const std::optional<FolderIdentity> id = FolderIdentityOf(path);
-        if (!id)
+        if (!id) {
+            if (path != folder)
+                qCDebug(logSlideList) << "folder cannot be examined, passed over:" << path;
             return path == folder;
+        }
         if (seen.contains(*id))
             return false;
         seen.insert(*id);
@@ -37,7 +41,10 @@ QStringList FolderPictures::FolderPaths(const QString &folder) const
         if (!firstVisit(current))
             continue;
         folders.append(current);
-        QStringList children = m_lister.subfolders(current).paths;
+        const DirectoryListing listing = m_lister.subfolders(current);
+        if (listing.error != ListingError::None)
+            qCDebug(logSlideList) << "folder cannot be read, no subfolders:" << current;
+        QStringList children = listing.paths;
         SortPaths(children, 0, int(children.size()) - 1);
         for (auto child = children.crbegin(); child != children.crend(); ++child)
             pending.append(*child);
@@ -46,18 +53,24 @@ QStringList FolderPictures::FolderPaths(const QString &folder) const
     return folders;
 }
 
-QVector<SlideEntry> FolderPictures::FolderEntries(const QString &folder, bool jpeg,
+QVector<SlideEntry> FolderPictures::folderEntries(const QString &folder, bool jpeg,
                                                   bool bitmap) const
 {
-    QStringList paths = m_lister.pictureFiles(folder, jpeg, bitmap).paths;
+    const DirectoryListing listing = m_lister.pictureFiles(folder, jpeg, bitmap);
+    if (listing.error != ListingError::None)
+        qCDebug(logSlideList) << "folder cannot be read, no pictures:" << folder;
+    QStringList paths = listing.paths;
     SortPaths(paths, 0, int(paths.size()) - 1);
     QVector<SlideEntry> entries;
     entries.reserve(paths.size());
     for (const QString &path : std::as_const(paths)) {
         const QFileInfo info(path);
         const QString name = ShellDisplayName(info);
-        if (!name.isEmpty())
-            entries.append({path, SizeText(info.size()), IconForName(name)});
+        if (name.isEmpty()) {
+            qCDebug(logSlideList) << "picture gone since the listing, left out:" << path;
+            continue;
+        }
+        entries.append({path, SizeText(info.size()), IconForName(name)});
     }
     return entries;
 }

@@ -18,12 +18,12 @@ public:
     // begin with "." are not walked; a folder reached a second time (through a link, even one
     // pointing back up the walk) is left out, so every walk ends. A folder that cannot be read
     // simply has no subfolders.
-    QStringList FolderPaths(const QString &folder) const;
+    QStringList folderPaths(const QString &folder) const;
 
     // The picture files of one folder (not of its subfolders), sorted by SortPaths, as slide
     // entries: icon by the display name, size as it is now. Files gone since the listing are
     // left out.
-    QVector<SlideEntry> FolderEntries(const QString &folder, bool jpeg, bool bitmap) const;
+    QVector<SlideEntry> folderEntries(const QString &folder, bool jpeg, bool bitmap) const;
 
 private:
     const DirectoryLister &m_lister;

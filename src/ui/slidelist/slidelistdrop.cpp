@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/slidelist/slidelistdrop.h"
 
-#include "core/settings/settings.h"
-#include "core/common/statushints.h"
 #include "core/browser/filedragtext.h"
-#include "ui/browser/filelistview.h"
 #include "core/browser/foldertreekeys.h"
-#include "ui/browser/foldertreeview.h"
+#include "core/common/logcategories.h"
+#include "core/common/statushints.h"
+#include "core/settings/settings.h"
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/listdocument.h"
-#include "ui/slidelist/paintpause.h"
 #include "core/slidelist/slidelistmodel.h"
 #include "core/slidelist/slidelisttexts.h"
-#include "ui/slidelist/slidelistview.h"
 #include "core/slidelist/urilist.h"
+#include "ui/common/dragformats.h"
+#include "ui/slidelist/paintpause.h"
+#include "ui/slidelist/slidelistview.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
@@ -31,7 +31,7 @@ bool isWithin(const QObject *source, const QWidget &widget)
 
 QString draggedFolder(const QMimeData &mime)
 {
-    return FolderKeys::KeyPath(QString::fromUtf8(mime.data(FolderTreeView::dragMimeType())));
+    return FolderKeys::KeyPath(QString::fromUtf8(mime.data(folderDragMimeType())));
 }
 
 } // namespace
@@ -41,7 +41,7 @@ SlideListDrop::Kind SlideListDrop::kindOf(const QMimeData &mime, const QObject *
 {
     if (isWithin(source, slideView))
         return Kind::None;
-    if (mime.hasFormat(FolderTreeView::dragMimeType()))
+    if (mime.hasFormat(folderDragMimeType()))
         return draggedFolder(mime).isEmpty() ? Kind::None : Kind::Folder;
     if (isWithin(source, fileList))
         return mime.hasText() ? Kind::FileList : Kind::None;
@@ -51,7 +51,7 @@ SlideListDrop::Kind SlideListDrop::kindOf(const QMimeData &mime, const QObject *
 }
 
 SlideListDrop::SlideListDrop(SlideListModel &model, ListDocument &document, Settings &settings,
-                             StatusHints &hints, SlideListView &slideView, FileListView &fileList)
+                             StatusHints &hints, SlideListView &slideView, QWidget &fileList)
     : QObject(&slideView)
     , m_model(model)
     , m_document(document)
@@ -77,13 +77,13 @@ bool SlideListDrop::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Drop:
         if (acceptDrag(event)) {
             const auto *drop = static_cast<QDropEvent *>(event);
-            Drop(*drop->mimeData(), drop->source());
+            receive(*drop->mimeData(), drop->source());
         }
         return true;
     case QEvent::FocusIn:
         // Runs before the view's own focus handling, which then shows the count message.
         if (watched == &m_view && m_pendingDrop)
-            AddPendingDrop();
+            addPendingDrop();
         return false;
     default:
         return false;
@@ -105,24 +105,24 @@ bool SlideListDrop::acceptDrag(QEvent *event) const
     return true;
 }
 
-void SlideListDrop::Drop(const QMimeData &mime, const QObject *source)
+void SlideListDrop::receive(const QMimeData &mime, const QObject *source)
 {
     switch (kindOf(mime, source, m_view, m_fileList)) {
     case Kind::Folder:
-        DropFolder(draggedFolder(mime));
+        dropFolder(draggedFolder(mime));
         break;
     case Kind::FileList:
         storeFileListDrop(mime.text());
         break;
     case Kind::Desktop:
-        DropFiles(LocalPathsFromUriList(mime.data(UriListType)));
+        dropFiles(LocalPathsFromUriList(mime.data(UriListType)));
         break;
     case Kind::None:
         break;
     }
 }
 
-void SlideListDrop::DropFolder(const QString &folder)
+void SlideListDrop::dropFolder(const QString &folder)
 {
     {
         const PaintPause pause(m_view);
@@ -133,7 +133,7 @@ void SlideListDrop::DropFolder(const QString &folder)
 
 // Files are added whatever their type; a folder is walked like one dragged from the tree.
 // Which is which the file system says: a folder may have a "." in its name, a file none.
-void SlideListDrop::DropFiles(const QStringList &paths)
+void SlideListDrop::dropFiles(const QStringList &paths)
 {
     {
         const PaintPause pause(m_view);
@@ -149,6 +149,8 @@ void SlideListDrop::DropFiles(const QStringList &paths)
                 addFolderTree(path);
             } else if (info.isFile()) {
                 files.append({path, SizeText(info.size()), IconForName(path)});
+            } else {
+                qCDebug(logSlideList) << "dropped path gone, left out:" << path;
             }
             m_hints.setProgressValue(i + 1);
         }
@@ -173,12 +175,12 @@ void SlideListDrop::focusSlideList()
         return;
     }
     if (m_pendingDrop)
-        AddPendingDrop();
+        addPendingDrop();
     if (m_model.EntryCount() > 0)
-        m_view.ShowListCount();
+        m_view.showListCount();
 }
 
-void SlideListDrop::AddPendingDrop()
+void SlideListDrop::addPendingDrop()
 {
     const QVector<FileDragRecord> records = ReadFileDragText(m_pendingDropText);
     {
@@ -204,23 +206,23 @@ void SlideListDrop::AddPendingDrop()
 // The folder and every folder below it, in sorted order; the progress counts folders.
 void SlideListDrop::addFolderTree(const QString &folder)
 {
-    const QStringList folders = m_pictures.FolderPaths(folder);
+    const QStringList folders = m_pictures.folderPaths(folder);
     const bool several = folders.size() > 1;
     if (several) {
         m_hints.setProgressMaximum(int(folders.size()));
         m_hints.setProgressValue(0);
     }
     for (int i = 0; i < folders.size(); ++i) {
-        AddFolderPictures(folders.at(i));
+        addFolderPictures(folders.at(i));
         if (several)
             m_hints.setProgressValue(i);
     }
 }
 
-void SlideListDrop::AddFolderPictures(const QString &folder)
+void SlideListDrop::addFolderPictures(const QString &folder)
 {
     m_model.AddEntries(
-        m_pictures.FolderEntries(folder, m_settings.SearchJpg == 1, m_settings.SearchBmp == 1));
+        m_pictures.folderEntries(folder, m_settings.SearchJpg == 1, m_settings.SearchBmp == 1));
     m_document.ListModified = true;
 }
 

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-class FileListView;
 class ListDocument;
 class QMimeData;
 class SlideListModel;
@@ -30,15 +29,15 @@ public:
                        const QWidget &fileList);
 
     SlideListDrop(SlideListModel &model, ListDocument &document, Settings &settings,
-                  StatusHints &hints, SlideListView &slideView, FileListView &fileList);
+                  StatusHints &hints, SlideListView &slideView, QWidget &fileList);
 
     // Handles dropped data whose drag began at source (nullptr: outside the program).
-    void Drop(const QMimeData &mime, const QObject *source);
+    void receive(const QMimeData &mime, const QObject *source);
 
     // A file-list drop received and not yet added; it is added when the slide list next
     // gains the focus.
-    bool PendingDrop() const { return m_pendingDrop; }
-    QString PendingDropText() const { return m_pendingDropText; }
+    bool hasPendingDrop() const { return m_pendingDrop; }
+    QString pendingDropText() const { return m_pendingDropText; }
 
     // Gives the slide list the focus; when it has it already, its focus handling (a pending
     // drop, then the count message) runs all the same.
@@ -49,12 +48,12 @@ protected:
 
 private:
     bool acceptDrag(QEvent *event) const;
-    void DropFolder(const QString &folder);
-    void DropFiles(const QStringList &paths);
+    void dropFolder(const QString &folder);
+    void dropFiles(const QStringList &paths);
     void storeFileListDrop(const QString &text);
-    void AddPendingDrop();
+    void addPendingDrop();
     void addFolderTree(const QString &folder);
-    void AddFolderPictures(const QString &folder);
+    void addFolderPictures(const QString &folder);
     void finishDrop();
 
     SlideListModel &m_model;
@@ -62,7 +61,7 @@ private:
     Settings &m_settings;
     StatusHints &m_hints;
     SlideListView &m_view;
-    FileListView &m_fileList;
+    QWidget &m_fileList; // drags that begin here are file-list drops
     DirectoryLister m_lister;
     FolderPictures m_pictures{m_lister};
     bool m_pendingDrop = false;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/slidelist/slidelistview.h"
 
-#include "ui/slidelist/pictureicons.h"
+#include "ui/common/pictureicons.h"
 
 #include "core/common/statushints.h"
-#include "platform/shellroutines.h"
 #include "core/slidelist/slidelistmodel.h"
 #include "core/slidelist/slidelisttexts.h"
+#include "platform/shellroutines.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -28,8 +28,8 @@ SlideListView::SlideListView(SlideListModel &model, StatusHints &hints, QWidget 
     , m_model(model)
     , m_hints(hints)
 {
-    setObjectName(QStringLiteral("ListView2"));
-    m_model.setIcons(PictureIcon(1), PictureIcon(2));
+    setObjectName(QStringLiteral("slideList"));
+    m_model.setIcons(pictureIcon(1), pictureIcon(2));
     setModel(&m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -41,21 +41,17 @@ SlideListView::SlideListView(SlideListModel &model, StatusHints &hints, QWidget 
     setSelectionBehavior(QAbstractItemView::SelectRows);
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
-    buildPopUpMenu();
-}
-
-void SlideListView::buildPopUpMenu()
-{
     m_popUp = new QMenu(this);
-    m_popUp->setObjectName(QStringLiteral("mnu_PopUp"));
-    const QStringList items = SlideListTexts::popUpItems();
-    for (int i = 0; i < items.size(); ++i) {
-        QAction *action = m_popUp->addAction(items.at(i));
-        connect(action, &QAction::triggered, this, [this, i] { Q_EMIT popUpCommand(i); });
-    }
+    m_popUp->setObjectName(QStringLiteral("slideListPopUp"));
 }
 
-QStringList SlideListView::SelectedEntries() const
+void SlideListView::setPopUpActions(const QList<QAction *> &actions)
+{
+    m_popUp->clear();
+    m_popUp->addActions(actions);
+}
+
+QStringList SlideListView::selectedEntries() const
 {
     QModelIndexList rows = selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(),
@@ -67,7 +63,7 @@ QStringList SlideListView::SelectedEntries() const
     return paths;
 }
 
-int SlideListView::CurrentEntry() const
+int SlideListView::currentEntry() const
 {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() + 1 : 0;
@@ -75,11 +71,11 @@ int SlideListView::CurrentEntry() const
 
 QString SlideListView::currentPath() const
 {
-    const int position = CurrentEntry();
+    const int position = currentEntry();
     return position > 0 ? m_model.EntryAt(position).path : QString();
 }
 
-void SlideListView::ShowListCount()
+void SlideListView::showListCount()
 {
     m_hints.setHint(SlideListTexts::countMessage(m_model.EntryCount()));
 }
@@ -95,7 +91,7 @@ void SlideListView::focusInEvent(QFocusEvent *event)
 {
     QTreeView::focusInEvent(event);
     if (m_model.EntryCount() > 0)
-        ShowListCount();
+        showListCount();
 }
 
 void SlideListView::focusOutEvent(QFocusEvent *event)
@@ -108,7 +104,7 @@ void SlideListView::keyReleaseEvent(QKeyEvent *event)
 {
     QTreeView::keyReleaseEvent(event);
     const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (arrow && !IsShiftAlone(event->modifiers()) && m_model.EntryCount() > 0)
+    if (arrow && !isShiftAlone(event->modifiers()) && m_model.EntryCount() > 0)
         previewCurrentEntry();
 }
 
@@ -149,7 +145,7 @@ void SlideListView::mousePressEvent(QMouseEvent *event)
 void SlideListView::mouseReleaseEvent(QMouseEvent *event)
 {
     QTreeView::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && !IsShiftAlone(event->modifiers()) &&
+    if (event->button() == Qt::LeftButton && !isShiftAlone(event->modifiers()) &&
         m_model.EntryCount() > 0)
         previewCurrentEntry();
 }

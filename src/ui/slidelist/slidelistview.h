@@ -8,22 +8,23 @@ class QMenu;
 class SlideListModel;
 class StatusHints;
 
-// The slide list view of the main window (ListView2): full paths and sizes, never sorted.
+// The slide list view of the main window: full paths and sizes, never sorted.
 class SlideListView : public QTreeView {
     Q_OBJECT
 public:
     SlideListView(SlideListModel &model, StatusHints &hints, QWidget *parent = nullptr);
 
     // Paths of the selected entries, in list order.
-    QStringList SelectedEntries() const;
+    QStringList selectedEntries() const;
     // 1-based position of the view's current entry, 0 when there is none.
-    int CurrentEntry() const;
+    int currentEntry() const;
     // Writes the count message into the hint panel.
-    void ShowListCount();
+    void showListCount();
+    // The commands of the pop-up menu that opens over the entries.
+    void setPopUpActions(const QList<QAction *> &actions);
 
 Q_SIGNALS:
     void previewRequested(const QString &path);
-    void popUpCommand(int index); // mnu_PopUp item chosen over an entry
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -37,7 +38,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void buildPopUpMenu();
     void previewCurrentEntry();
     bool popUpAtCurrentEntry();
     QString currentPath() const;

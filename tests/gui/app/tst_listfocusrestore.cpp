@@ -40,7 +40,7 @@ QList<int> TstListFocusRestore::selectedFileRows() const
 {
     QList<int> rows;
     const QModelIndexList selected =
-        m_f->find<FileListView>(QStringLiteral("ListView1"))->selectionModel()->selectedRows();
+        m_f->find<FileListView>(QStringLiteral("fileList"))->selectionModel()->selectedRows();
     for (const QModelIndex &index : selected)
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
@@ -52,8 +52,8 @@ QList<int> TstListFocusRestore::selectedFileRows() const
 void TstListFocusRestore::multipleFileSelectionSurvives_data()
 {
     QTest::addColumn<QString>("lastFocus");
-    QTest::newRow("the file list had the focus") << QStringLiteral("ListView1");
-    QTest::newRow("the slide list had the focus") << QStringLiteral("ListView2");
+    QTest::newRow("the file list had the focus") << QStringLiteral("fileList");
+    QTest::newRow("the slide list had the focus") << QStringLiteral("slideList");
 }
 
 void TstListFocusRestore::multipleFileSelectionSurvives()
@@ -63,14 +63,14 @@ void TstListFocusRestore::multipleFileSelectionSurvives()
     image.fill(Qt::yellow);
     for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
         QVERIFY(image.save(m_f->home.filePath(QString::fromLatin1(name)), "JPG"));
-    auto *files = m_f->find<FileListView>(QStringLiteral("ListView1"));
-    files->ShowFolderFiles(m_f->home.path());
-    QCOMPARE(files->EntryCount(), 3);
+    auto *files = m_f->find<FileListView>(QStringLiteral("fileList"));
+    files->showFolderFiles(m_f->home.path());
+    QCOMPARE(files->entryCount(), 3);
     files->selectionModel()->select(files->model()->index(0, 0),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
     files->selectionModel()->setCurrentIndex(
         files->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    auto *slides = m_f->find<QTreeView>(QStringLiteral("ListView2"));
+    auto *slides = m_f->find<QTreeView>(QStringLiteral("slideList"));
     auto *model = static_cast<SlideListModel *>(slides->model());
     QVERIFY(model->AddEntry(files->fileModel().entryAt(1).key, QStringLiteral("b.jpg"),
                             QStringLiteral("1")));
@@ -85,10 +85,10 @@ void TstListFocusRestore::multipleFileSelectionSurvives()
 
     QCOMPARE(selectedFileRows(), (QList<int>{0, 2}));
     QCOMPARE(files->currentIndex().row(), 2);
-    const bool fileList = lastFocus == QLatin1String("ListView1");
+    const bool fileList = lastFocus == QLatin1String("fileList");
     QCOMPARE(QApplication::focusWidget(), fileList ? static_cast<QWidget *>(files) : slides);
     if (fileList)
-        QCOMPARE(m_f->find<PreviewPane>(QStringLiteral("Picture1"))->tag(),
+        QCOMPARE(m_f->find<PreviewPane>(QStringLiteral("previewPane"))->tag(),
                  files->fileModel().entryAt(2).key);
     QVERIFY(!m_f->settings.RestoreListFocus);
 }

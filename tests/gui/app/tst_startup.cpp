@@ -81,7 +81,7 @@ bool TstStartup::startAndActivate(Application &application, const QString &setti
 {
     application.start(settingsPath);
     const MainWindow *window = application.mainWindow();
-    return window && QTest::qWaitFor([window] { return window->MainInitialised(); }, 10000);
+    return window && QTest::qWaitFor([window] { return window->isInitialised(); }, 10000);
 }
 
 QByteArray TstStartup::runAndClose(Application &application)
@@ -108,7 +108,7 @@ QString TstStartup::listOfPictures(const QString &name, const QStringList &pictu
 
 int TstStartup::entryCount(const MainWindow &window)
 {
-    return window.findChild<QAbstractItemView *>(QStringLiteral("ListView2"))->model()->rowCount();
+    return window.findChild<QAbstractItemView *>(QStringLiteral("slideList"))->model()->rowCount();
 }
 
 QWidget *TstStartup::visibleSlideShow()
@@ -193,7 +193,7 @@ void TstStartup::storedListAtFirstActivation()
     QVERIFY(startAndActivate(application, m_path));
     MainWindow &window = *application.mainWindow();
     QCOMPARE(entryCount(window), entries);
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label1(2)"))->text(), listName);
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("listNameLabel"))->text(), listName);
     QVERIFY(window.isVisible());
     QVERIFY(!visibleSlideShow());
     window.close();
@@ -220,8 +220,8 @@ void TstStartup::startupListPlaysAndHidesMainWindow()
     show->close();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QVERIFY(QApplication::focusWidget());
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TreeView1"));
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label1(2)"))->text(),
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("folderTree"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("listNameLabel"))->text(),
              QStringLiteral("morning"));
     window.close();
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/settings/settings.h"
-#include "ui/browser/filelistview.h"
 #include "browsertestsupport.h"
+#include "core/settings/settings.h"
 #include "scriptedinteraction.h"
+#include "ui/browser/filelistview.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -95,7 +95,7 @@ void TestFileListView::searchOptions()
     QFETCH(int, bitmap);
     m_settings.SearchJpg = qint16(jpeg);
     m_settings.SearchBmp = qint16(bitmap);
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     QFETCH(QStringList, names);
     QCOMPARE(shownNames(), names);
     QCOMPARE(m_hints.hint(), m_dir->path());
@@ -123,8 +123,8 @@ void TestFileListView::sizeColumn()
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.resize(size));
     file.close();
-    m_view->ShowFolderFiles(folder);
-    QCOMPARE(m_view->EntryCount(), 1);
+    m_view->showFolderFiles(folder);
+    QCOMPARE(m_view->entryCount(), 1);
     const FileListModel &model = m_view->fileModel();
     QFETCH(QString, text);
     QCOMPARE(model.data(model.index(0, FileListModel::SizeColumn)).toString(), text);
@@ -137,7 +137,7 @@ void TestFileListView::sizeColumn()
 void TestFileListView::waitHintProgressAndPreviewReset()
 {
     QSignalSpy cleared(m_view.get(), &FileListView::previewCleared);
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     const qsizetype wait =
         m_hints.hints.indexOf(QStringLiteral("ファイルを取得中です。しばらくお待ちください。"));
     QVERIFY(wait >= 0);
@@ -149,7 +149,7 @@ void TestFileListView::waitHintProgressAndPreviewReset()
 
     m_settings.SearchJpg = 0;
     m_settings.SearchBmp = 0;
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     QCOMPARE(m_hints.progressMaximum, 1);
 }
 
@@ -158,7 +158,7 @@ void TestFileListView::waitHintProgressAndPreviewReset()
 void TestFileListView::headerClicksShareOneOrder()
 {
     m_view->show();
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     QHeaderView *header = m_view->header();
     auto clickHeader = [header](int column) {
         const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
@@ -194,7 +194,7 @@ void TestFileListView::previewOnRelease()
     QFETCH(bool, mouse);
     QFETCH(int, modifiers);
     m_view->show();
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     m_view->setCurrentIndex(m_view->fileModel().index(0, 0));
     QSignalSpy preview(m_view.get(), &FileListView::previewRequested);
     const auto mods = Qt::KeyboardModifiers(modifiers);
@@ -223,7 +223,7 @@ void TestFileListView::focusHint()
     QCOMPARE(m_hints.hint(), QStringLiteral("before"));
     for (int i = 0; i < 8; ++i)
         writeFile(path(QStringLiteral("more%1.jpg").arg(i)), 1);
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     QApplication::sendEvent(m_view.get(), &in);
     QCOMPARE(m_hints.hint(), QStringLiteral("12枚の画像があります。"));
     QApplication::sendEvent(m_view.get(), &out);
@@ -233,7 +233,7 @@ void TestFileListView::focusHint()
 // A drag carries the selected rows in list order as the file list's drag text.
 void TestFileListView::dragCarriesTheSelection()
 {
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     const FileListModel &model = m_view->fileModel();
     auto *selection = m_view->selectionModel();
     selection->select(model.index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -259,14 +259,14 @@ void TestFileListView::notReadyAsksRetryOrCancel()
     QFETCH(bool, retry);
     m_lister.failuresLeft[m_dir->path()] = 1;
     m_interaction.answers.enqueue(retry ? Interaction::Answer::Retry : Interaction::Answer::Cancel);
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().text,
              m_dir->path() + QStringLiteral("/ にアクセスできません。\n\nNo medium found"));
     QCOMPARE(messages.first().style, 21);
     QCOMPARE(messages.first().title, QStringLiteral("デバイスエラー"));
-    QCOMPARE(m_view->EntryCount(), retry ? 4 : 0);
+    QCOMPARE(m_view->entryCount(), retry ? 4 : 0);
     QCOMPARE(m_lister.readings.value(m_dir->path()), retry ? 2 : 1);
     QCOMPARE(m_hints.hint(), m_dir->path());
 }
@@ -294,7 +294,7 @@ void TestFileListView::unformattedOffersFormat()
     QFETCH(int, formatResult);
     m_lister.formatResult = formatResult;
     m_interaction.answers.enqueue(Interaction::Answer(answer));
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.first().text,
              QStringLiteral("ドライブ %1 のディスクはフォーマットされていません。\n\n"
@@ -307,18 +307,18 @@ void TestFileListView::unformattedOffersFormat()
         QCOMPARE(messages.last().text, report);
         QCOMPARE(messages.last().style, 0);
     }
-    QCOMPARE(m_view->EntryCount(), 0);
+    QCOMPARE(m_view->entryCount(), 0);
 }
 
 // Rows are removed by their exact path; clearing forgets the folder.
 void TestFileListView::removeAndClear()
 {
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     QVERIFY(!m_view->removeEntry(path("B.JPG")));
     QVERIFY(m_view->removeEntry(path("b.jpg")));
     QCOMPARE(shownNames(), (QStringList{"A.bmp", "c.JPG", "IMG_0001.JPG"}));
     m_view->clearEntries();
-    QCOMPARE(m_view->EntryCount(), 0);
+    QCOMPARE(m_view->entryCount(), 0);
     QVERIFY(m_view->folder().isEmpty());
 }
 
@@ -332,7 +332,7 @@ void TestFileListView::columnsPlacedOnce()
     const int name = m_view->columnWidth(FileListModel::NameColumn);
     QVERIFY(size > m_view->fontMetrics().horizontalAdvance(QStringLiteral("12,345,678")));
     QCOMPARE(name + size, m_view->viewport()->width());
-    m_view->ShowFolderFiles(m_dir->path());
+    m_view->showFolderFiles(m_dir->path());
     m_view->resize(300, 300);
     QCOMPARE(m_view->columnWidth(FileListModel::SizeColumn), size);
     QCOMPARE(m_view->columnWidth(FileListModel::NameColumn), name);

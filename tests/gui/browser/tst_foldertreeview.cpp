@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/settings/settings.h"
-#include "ui/browser/filelistview.h"
-#include "core/browser/foldertreekeys.h"
-#include "ui/browser/foldertreeview.h"
 #include "browsertestsupport.h"
-#include "scriptedinteraction.h"
+#include "core/browser/foldertreekeys.h"
+#include "core/settings/settings.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "scriptedinteraction.h"
+#include "ui/browser/filelistview.h"
+#include "ui/browser/foldertreeview.h"
+#include "ui/common/dragformats.h"
+#include "ui/mainwindow/mainactions.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -56,6 +58,7 @@ private:
     ScriptedInteraction m_interaction;
     RecordingHints m_hints;
     FakeLister m_lister;
+    MainActions m_actions;
     std::unique_ptr<FolderTreeView> m_tree;
 };
 
@@ -72,12 +75,13 @@ void TestFolderTreeView::init()
     m_lister.fakeVolumes = {{path("vol"), QStringLiteral("vol (%1)").arg(path("vol")), false, true},
                             {path("usb"), QStringLiteral("USB"), true, true}};
     m_tree = std::make_unique<FolderTreeView>(m_settings, m_interaction, m_hints);
+    m_tree->setPopUpActions(m_actions.newFolder(), m_actions.deleteFolder());
     m_tree->setDirectoryLister(&m_lister);
     m_tree->resize(400, 600);
     m_tree->show();
     QVERIFY(QTest::qWaitForWindowActive(m_tree.get()));
-    m_tree->LoadTreeIcons();
-    m_tree->BuildFolderTree(volumeKey());
+    m_tree->loadTreeIcons();
+    m_tree->buildFolderTree(volumeKey());
 }
 
 void TestFolderTreeView::cleanup()
@@ -233,7 +237,7 @@ void TestFolderTreeView::focusHintAndTypingIgnored()
 void TestFolderTreeView::popUpMenuOnFoldersOnly()
 {
     QCOMPARE(choose(node("vol/b"), -1),
-             (QStringList{"mnu_PopUp2", QStringLiteral("新規フォルダの作成"),
+             (QStringList{"folderTreePopUp", QStringLiteral("新規フォルダの作成"),
                           QStringLiteral("フォルダの削除")}));
     QVERIFY(node("vol/b")->data(0, Qt::BackgroundRole).isNull());
     QVERIFY(choose(m_tree->topLevelItem(0), -1).isEmpty());
@@ -261,8 +265,8 @@ void TestFolderTreeView::newFolderTakesNextFreeName()
     QTreeWidgetItem *current = m_tree->currentItem();
     QCOMPARE(current->text(0), QStringLiteral("新しいフォルダ (3)"));
     QCOMPARE(FolderTreeView::keyOf(current), NodeKey(ComputerSection(), third));
-    QCOMPARE(m_tree->commands().PendingRenameKey(), FolderTreeView::keyOf(current));
-    QVERIFY(m_tree->PopupNodeKey().isEmpty());
+    QCOMPARE(m_tree->commands().pendingRenameKey(), FolderTreeView::keyOf(current));
+    QVERIFY(m_tree->popUpNodeKey().isEmpty());
     QTRY_VERIFY(editor());
 }
 
@@ -278,7 +282,7 @@ void TestFolderTreeView::newFolderSortedAndKeepsPlaceAfterRename()
     QCOMPARE(childTexts(b),
              (QStringList{"A", QStringLiteral("新しいフォルダ"), QStringLiteral("日記")}));
     name(QStringLiteral("Z"));
-    QTRY_VERIFY(m_tree->commands().PendingRenameKey().isEmpty());
+    QTRY_VERIFY(m_tree->commands().pendingRenameKey().isEmpty());
     QCOMPARE(childTexts(b), (QStringList{"A", "Z", QStringLiteral("日記")}));
     QCOMPARE(FolderTreeView::keyOf(b->child(1)), NodeKey(ComputerSection(), path("vol/b/Z")));
     QVERIFY(QFileInfo(path("vol/b/Z")).isDir());
@@ -308,10 +312,10 @@ void TestFolderTreeView::renameToTakenNameRetries()
                                           "ください。"));
     QCOMPARE(message.style, 16);
     QCOMPARE(message.title, QStringLiteral("フォルダ名の変更エラー"));
-    QVERIFY(!m_tree->commands().PendingRenameKey().isEmpty());
+    QVERIFY(!m_tree->commands().pendingRenameKey().isEmpty());
     QCOMPARE(m_tree->currentItem()->text(0), QStringLiteral("新しいフォルダ"));
     name(QStringLiteral("Fresh"));
-    QTRY_VERIFY(m_tree->commands().PendingRenameKey().isEmpty());
+    QTRY_VERIFY(m_tree->commands().pendingRenameKey().isEmpty());
     QVERIFY(QFileInfo(path("vol/Fresh")).isDir());
     QVERIFY(QFileInfo(path("vol/C")).isDir());
 }
@@ -326,7 +330,7 @@ void TestFolderTreeView::cancelledNameRetries()
     QTRY_VERIFY(editor());
     QVERIFY(QFileInfo(path("vol/新しいフォルダ")).isDir());
     name(QStringLiteral("新しいフォルダ"));
-    QTRY_VERIFY(m_tree->commands().PendingRenameKey().isEmpty());
+    QTRY_VERIFY(m_tree->commands().pendingRenameKey().isEmpty());
     QCOMPARE(m_interaction.callsOf(QStringLiteral("message")).size(), 1);
 }
 
@@ -340,7 +344,7 @@ void TestFolderTreeView::newFolderImpossible()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().style, 16);
     QCOMPARE(node("vol")->childCount(), before);
-    QVERIFY(m_tree->commands().PendingRenameKey().isEmpty());
+    QVERIFY(m_tree->commands().pendingRenameKey().isEmpty());
 }
 
 // Deleting the listed folder relists from the new selection; slide entries directly in it
@@ -358,8 +362,8 @@ void TestFolderTreeView::deleteFolderFollowUps()
     m_tree->setSlideList(&slides);
     m_tree->setFileList(&files);
     m_tree->setCurrentItem(node("vol/A"));
-    files.ShowFolderFiles(path("vol/A"));
-    QCOMPARE(files.EntryCount(), 1);
+    files.showFolderFiles(path("vol/A"));
+    QCOMPARE(files.entryCount(), 1);
 
     m_interaction.answers.enqueue(Interaction::Answer::Yes);
     choose(node("vol/A"), 1);
@@ -438,7 +442,7 @@ void TestFolderTreeView::dragCarriesTheKey()
     QAbstractItemModel *model = m_tree->model();
     std::unique_ptr<QMimeData> mime(model->mimeData({m_tree->nodeIndex(node("vol/b"))}));
     QVERIFY(mime);
-    QCOMPARE(QString::fromUtf8(mime->data(FolderTreeView::dragMimeType())),
+    QCOMPARE(QString::fromUtf8(mime->data(folderDragMimeType())),
              NodeKey(ComputerSection(), path("vol/b")));
     QVERIFY(!mime->hasText());
     QVERIFY(!model->mimeData({m_tree->nodeIndex(m_tree->topLevelItem(0))}));

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "browsertestsupport.h"
 #include "core/settings/settings.h"
+#include "core/slidelist/slidelistmodel.h"
+#include "scriptedinteraction.h"
 #include "ui/browser/filelistview.h"
 #include "ui/browser/shellfilecommands.h"
-#include "browsertestsupport.h"
-#include "scriptedinteraction.h"
-#include "core/slidelist/slidelistmodel.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QApplication>
@@ -23,11 +23,12 @@ private Q_SLOTS:
     void copyLeavesListsAlone();
     void nothingSelected();
     void pickerCancelled();
-    void emptyListDoesNothing();
 
 private:
     QString path(const QString &relative) const { return m_dir->filePath(relative); }
     void select(const QList<int> &rows);
+    // Runs "move", "copy" or "delete" on the selected entries, as their pop-up items do.
+    void run(const char *command);
     QStringList slidePaths() const { return m_slides->paths(); }
     QStringList fileKeys() const;
 
@@ -62,11 +63,15 @@ void TestShellFileCommands::init()
     m_files = new FileListView(m_settings, m_interaction, m_hints);
     layout->addWidget(m_slideView);
     layout->addWidget(m_files);
-    m_commands = std::make_unique<ShellFileCommands>(*m_slides, *m_slideView, *m_files,
-                                                     m_interaction, m_hints);
+    m_commands = std::make_unique<ShellFileCommands>(*m_slides, *m_files, m_interaction, m_hints);
+    // Wired as the main window wires them.
+    connect(m_commands.get(), &ShellFileCommands::folderQuestionClosed, m_slideView,
+            [this] { m_slideView->setFocus(); });
+    connect(m_commands.get(), &ShellFileCommands::listsReconciled, m_slideView,
+            &SlideListView::showListCount);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_files->ShowFolderFiles(path("src"));
+    m_files->showFolderFiles(path("src"));
     m_files->setFocus();
 }
 
@@ -87,6 +92,17 @@ void TestShellFileCommands::select(const QList<int> &rows)
     }
 }
 
+void TestShellFileCommands::run(const char *command)
+{
+    const QStringList paths = m_slideView->selectedEntries();
+    if (qstrcmp(command, "move") == 0)
+        m_commands->moveFiles(paths);
+    else if (qstrcmp(command, "copy") == 0)
+        m_commands->copyFiles(paths);
+    else
+        m_commands->deleteFiles(paths);
+}
+
 QStringList TestShellFileCommands::fileKeys() const
 {
     QStringList keys;
@@ -101,7 +117,7 @@ void TestShellFileCommands::deleteTwoOfFive()
 {
     select({1, 3});
     m_interaction.answers.enqueue(Interaction::Answer::Yes);
-    m_commands->PopUpCommand(2);
+    run("delete");
     QVERIFY(!QFileInfo::exists(path("src/b.jpg")));
     QVERIFY(!QFileInfo::exists(path("src/d.jpg")));
     QCOMPARE(slidePaths(), (QStringList{path("src/a.jpg"), path("src/c.bmp"), path("src/e.jpg")}));
@@ -116,10 +132,10 @@ void TestShellFileCommands::deleteDeclined()
 {
     select({0});
     m_interaction.answers.enqueue(Interaction::Answer::No);
-    m_commands->PopUpCommand(2);
+    run("delete");
     QVERIFY(QFileInfo::exists(path("src/a.jpg")));
     QCOMPARE(m_slides->EntryCount(), 5);
-    QCOMPARE(m_files->EntryCount(), 5);
+    QCOMPARE(m_files->entryCount(), 5);
     QCOMPARE(m_interaction.callsOf(QStringLiteral("message")).size(), 1);
 }
 
@@ -127,12 +143,12 @@ void TestShellFileCommands::deleteDeclined()
 // a file of the same name in another folder keeps its row.
 void TestShellFileCommands::deleteFailedPartly()
 {
-    m_files->ShowFolderFiles(path("other"));
+    m_files->showFolderFiles(path("other"));
     m_slides->AddEntry(path("other/a.jpg"), QStringLiteral("a.jpg"), QStringLiteral("5"));
     QVERIFY(QFile::remove(path("src/c.bmp")));
     select({0, 2});
     m_interaction.answers.enqueue(Interaction::Answer::Yes);
-    m_commands->PopUpCommand(2);
+    run("delete");
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.last().text, QStringLiteral("削除に失敗しました。"));
     QCOMPARE(messages.last().title, QStringLiteral("ファイルの削除エラー"));
@@ -148,7 +164,7 @@ void TestShellFileCommands::moveReconcilesBothLists()
 {
     select({0, 4});
     m_interaction.fileNames.enqueue(path("dest"));
-    m_commands->PopUpCommand(0);
+    run("move");
     const auto pickers = m_interaction.callsOf(QStringLiteral("folder"));
     QCOMPARE(pickers.size(), 1);
     QCOMPARE(pickers.first().text, QStringLiteral("ﾌｧｲﾙの移動先"));
@@ -167,7 +183,7 @@ void TestShellFileCommands::moveWithOverwriteDeclined()
     select({0, 1});
     m_interaction.fileNames.enqueue(path("dest"));
     m_interaction.answers.enqueue(Interaction::Answer::No);
-    m_commands->PopUpCommand(0);
+    run("move");
     QCOMPARE(m_interaction.callsOf(QStringLiteral("overwrite")).size(), 1);
     QCOMPARE(QFileInfo(path("dest/b.jpg")).size(), 7);
     QCOMPARE(m_slides->FindEntry(path("src/a.jpg")), 0);
@@ -182,7 +198,7 @@ void TestShellFileCommands::copyLeavesListsAlone()
 {
     select({0, 2, 4});
     m_interaction.fileNames.enqueue(path("dest"));
-    m_commands->PopUpCommand(1);
+    run("copy");
     QCOMPARE(m_interaction.callsOf(QStringLiteral("folder")).first().text,
              QStringLiteral("ﾌｧｲﾙのｺﾋﾟｰ先"));
     for (const char *name : {"a.jpg", "c.bmp", "e.jpg"}) {
@@ -190,7 +206,7 @@ void TestShellFileCommands::copyLeavesListsAlone()
         QVERIFY(QFileInfo::exists(path(QStringLiteral("src/") + QString::fromLatin1(name))));
     }
     QCOMPARE(m_slides->EntryCount(), 5);
-    QCOMPARE(m_files->EntryCount(), 5);
+    QCOMPARE(m_files->entryCount(), 5);
     QTRY_VERIFY(m_slideView->hasFocus());
 }
 
@@ -199,9 +215,9 @@ void TestShellFileCommands::nothingSelected()
 {
     select({});
     m_interaction.fileNames.enqueue(path("dest"));
-    m_commands->PopUpCommand(0);
+    run("move");
     QCOMPARE(m_interaction.callsOf(QStringLiteral("folder")).size(), 1);
-    m_commands->PopUpCommand(2);
+    run("delete");
     QCOMPARE(m_interaction.calls.size(), 1);
     QVERIFY(QDir(path("dest")).isEmpty());
     QCOMPARE(m_slides->EntryCount(), 5);
@@ -211,20 +227,11 @@ void TestShellFileCommands::nothingSelected()
 void TestShellFileCommands::pickerCancelled()
 {
     select({0});
-    m_commands->PopUpCommand(0);
+    run("move");
     QCOMPARE(m_interaction.callsOf(QStringLiteral("folder")).size(), 1);
     QVERIFY(QFileInfo::exists(path("src/a.jpg")));
     QCOMPARE(m_slides->EntryCount(), 5);
     QTRY_VERIFY(m_slideView->hasFocus());
-}
-
-// An empty slide list offers nothing at all.
-void TestShellFileCommands::emptyListDoesNothing()
-{
-    m_slides->ClearEntries();
-    for (int index = 0; index < 3; ++index)
-        m_commands->PopUpCommand(index);
-    QVERIFY(m_interaction.calls.isEmpty());
 }
 
 QTEST_MAIN(TestShellFileCommands)

@@ -8,6 +8,7 @@
 #include "ui/browser/filelistview.h"
 #include "core/browser/foldertreekeys.h"
 #include "ui/browser/foldertreeview.h"
+#include "ui/common/dragformats.h"
 #include "ui/browser/shellfilecommands.h"
 #include "browsertestsupport.h"
 #include "ui/mainwindow/previewpane.h"
@@ -26,9 +27,6 @@
 
 class FaultWindow {
 public:
-    static constexpr int AddSelected = 3;
-    static constexpr int AddAll = 4;
-
     // volume: the folder the tree shows as its only volume, read and opened at once.
     explicit FaultWindow(const QString &volume)
         : m_volume(volume)
@@ -45,17 +43,40 @@ public:
         tree->setDirectoryLister(&lister);
         tree->setSlideList(&model);
         tree->setFileList(files);
-        edit = std::make_unique<EditCommands>(model, document, settings, hints, *slides, *files,
-                                              *preview);
-        shell = std::make_unique<ShellFileCommands>(model, *slides, *files, interaction, hints);
+        edit = std::make_unique<EditCommands>(model, document, settings, hints, *slides, *files);
+        shell = std::make_unique<ShellFileCommands>(model, *files, interaction, hints);
+        // Wired as the main window wires them.
+        QObject::connect(shell.get(), &ShellFileCommands::folderQuestionClosed, slides,
+                         [this] { slides->setFocus(); });
+        QObject::connect(shell.get(), &ShellFileCommands::listsReconciled, slides,
+                         &SlideListView::showListCount);
         QObject::connect(tree, &FolderTreeView::folderClicked, files,
-                         &FileListView::ShowFolderFiles);
+                         &FileListView::showFolderFiles);
         QObject::connect(files, &FileListView::previewRequested, preview,
-                         &PreviewPane::ShowPreview);
+                         &PreviewPane::showPreview);
         window.resize(1000, 500);
         window.show();
-        tree->LoadTreeIcons();
-        tree->BuildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), volume));
+        tree->loadTreeIcons();
+        tree->buildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), volume));
+    }
+
+    // The slide list's pop-up commands on its selected entries: "move", "copy" or "delete".
+    void runShellCommand(const QString &command)
+    {
+        const QStringList paths = slides->selectedEntries();
+        if (command == QLatin1String("move"))
+            shell->moveFiles(paths);
+        else if (command == QLatin1String("copy"))
+            shell->copyFiles(paths);
+        else
+            shell->deleteFiles(paths);
+    }
+
+    // The Edit commands that add the file list's selected or all pictures.
+    void addFileListPictures(bool all)
+    {
+        edit->addFileListEntries(all ? files->allEntries() : files->selectedEntries(),
+                                 files->entryCount());
     }
 
     QString key(const QString &folder) const
@@ -75,8 +96,8 @@ public:
     void dropTreeFolder(const QString &folder)
     {
         QMimeData mime;
-        mime.setData(FolderTreeView::dragMimeType(), key(folder).toUtf8());
-        edit->drop().Drop(mime, tree);
+        mime.setData(folderDragMimeType(), key(folder).toUtf8());
+        edit->drop().receive(mime, tree);
     }
     // Files and folders dropped from the desktop.
     void dropFromDesktop(const QStringList &paths)
@@ -86,14 +107,14 @@ public:
         for (const QString &path : paths)
             urls.append(QUrl::fromLocalFile(path));
         mime.setUrls(urls);
-        edit->drop().Drop(mime, nullptr);
+        edit->drop().receive(mime, nullptr);
     }
     // The file list's selection dragged onto the slide list; added when it takes the focus.
     void dragFileListSelection()
     {
         const QModelIndexList rows = files->selectionModel()->selectedRows();
         std::unique_ptr<QMimeData> mime(files->model()->mimeData(rows));
-        edit->drop().Drop(*mime, files);
+        edit->drop().receive(*mime, files);
     }
 
     Settings settings;

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int MoveCommand = 0;
-constexpr int CopyCommand = 1;
 
 QByteArray contentOf(const QString &name, int size)
 {
@@ -56,7 +54,7 @@ void TestFullDiskCommands::init()
     for (const char *name : {"vol/src/a-small.jpg", "vol/src/b-big.jpg"})
         m_window->model.AddEntry(path(name), path(name), QStringLiteral("    16,384"));
     m_window->slides->selectAll();
-    m_window->files->ShowFolderFiles(path("vol/src"));
+    m_window->files->showFolderFiles(path("vol/src"));
 }
 
 void TestFullDiskCommands::cleanup()
@@ -79,34 +77,34 @@ QStringList TestFullDiskCommands::fileListKeys() const
 
 void TestFullDiskCommands::filesThatFitGoFirst_data()
 {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("left");
     const QStringList both{QStringLiteral("vol/src/a-small.jpg"),
                            QStringLiteral("vol/src/b-big.jpg")};
     QTest::newRow("move: the file that fits leaves both lists")
-        << MoveCommand << QStringList{QStringLiteral("vol/src/b-big.jpg")};
-    QTest::newRow("copy: both lists stay as they were") << CopyCommand << both;
+        << QStringLiteral("move") << QStringList{QStringLiteral("vol/src/b-big.jpg")};
+    QTest::newRow("copy: both lists stay as they were") << QStringLiteral("copy") << both;
 }
 
 // Running out of room stops only the file that does not fit; the lists follow what moved.
 void TestFullDiskCommands::filesThatFitGoFirst()
 {
-    QFETCH(int, command);
+    QFETCH(QString, command);
     QFETCH(QStringList, left);
     QStringList expected;
     for (const QString &each : std::as_const(left))
         expected.append(path(each));
     m_window->interaction.fileNames << path("vol/dst");
-    m_window->shell->PopUpCommand(command);
+    m_window->runShellCommand(command);
     QCOMPARE(m_window->model.paths(), expected);
     QCOMPARE(fileListKeys(), expected);
     QCOMPARE(QDir(path("vol/dst")).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("a-small.jpg")});
     QCOMPARE(Faults::readAll(path("vol/dst/a-small.jpg")), contentOf("a-small.jpg", 16 * 1024));
     QCOMPARE(Faults::readAll(path("vol/src/b-big.jpg")), contentOf("b-big.jpg", 200 * 1024));
-    QCOMPARE(QFileInfo::exists(path("vol/src/a-small.jpg")), command == CopyCommand);
+    QCOMPARE(QFileInfo::exists(path("vol/src/a-small.jpg")), command == QLatin1String("copy"));
     QVERIFY(m_window->interaction.callsOf(QStringLiteral("message")).isEmpty());
-    if (command == MoveCommand)
+    if (command == QLatin1String("move"))
         QCOMPARE(m_window->hints.hint(), QStringLiteral("リストに 1枚の画像があります。"));
 }
 

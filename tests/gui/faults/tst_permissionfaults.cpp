@@ -120,11 +120,11 @@ void TestPermissionFaults::treeNodeLockedBeforeListing()
 void TestPermissionFaults::fileListOfLockedFolder()
 {
     QFETCH(int, mode);
-    m_window->files->ShowFolderFiles(path("vol/open"));
-    QCOMPARE(m_window->files->EntryCount(), 1);
+    m_window->files->showFolderFiles(path("vol/open"));
+    QCOMPARE(m_window->files->entryCount(), 1);
     lock(QStringLiteral("vol/locked"), mode);
-    m_window->files->ShowFolderFiles(path("vol/locked"));
-    QCOMPARE(m_window->files->EntryCount(), 0);
+    m_window->files->showFolderFiles(path("vol/locked"));
+    QCOMPARE(m_window->files->entryCount(), 0);
     QCOMPARE(m_window->hints.hint(), path("vol/locked"));
     QCOMPARE(m_window->hints.progressValue, 0);
     QVERIFY(m_window->interaction.calls.isEmpty());
@@ -164,20 +164,20 @@ void TestPermissionFaults::folderDropSkipsLockedFolder()
 
 void TestPermissionFaults::popUpCommandsOnLockedFolders_data()
 {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("locked");
     QTest::addColumn<int>("messages");
-    QTest::newRow("move into a read-only folder") << 0 << QStringLiteral("vol/A") << 0;
-    QTest::newRow("copy into a read-only folder") << 1 << QStringLiteral("vol/A") << 0;
-    QTest::newRow("move out of a read-only folder") << 0 << QStringLiteral("vol/open") << 0;
-    QTest::newRow("delete from a read-only folder") << 2 << QStringLiteral("vol/open") << 1;
+    QTest::newRow("move into a read-only folder") << QStringLiteral("move") << QStringLiteral("vol/A") << 0;
+    QTest::newRow("copy into a read-only folder") << QStringLiteral("copy") << QStringLiteral("vol/A") << 0;
+    QTest::newRow("move out of a read-only folder") << QStringLiteral("move") << QStringLiteral("vol/open") << 0;
+    QTest::newRow("delete from a read-only folder") << QStringLiteral("delete") << QStringLiteral("vol/open") << 1;
 }
 
 // Move, copy or delete refused by the file system: every file stays where it was, both
 // lists keep their rows, and only a failed delete says so.
 void TestPermissionFaults::popUpCommandsOnLockedFolders()
 {
-    QFETCH(int, command);
+    QFETCH(QString, command);
     QFETCH(QString, locked);
     QFETCH(int, messages);
     picture(QStringLiteral("vol/open/two.jpg"));
@@ -185,19 +185,19 @@ void TestPermissionFaults::popUpCommandsOnLockedFolders()
     for (const QString &each : pictures)
         m_window->model.AddEntry(each, each, QStringLiteral("       100"));
     m_window->slides->selectAll();
-    m_window->files->ShowFolderFiles(path("vol/open"));
+    m_window->files->showFolderFiles(path("vol/open"));
     lock(locked, 0555);
     m_window->interaction.fileNames << path("vol/A");
     m_window->interaction.answers << Interaction::Answer::Yes;
-    m_window->shell->PopUpCommand(command);
+    m_window->runShellCommand(command);
     QCOMPARE(m_window->model.paths(), pictures);
-    QCOMPARE(m_window->files->EntryCount(), 2);
+    QCOMPARE(m_window->files->entryCount(), 2);
     for (const QString &each : pictures)
         QVERIFY(QFileInfo(each).isFile());
     QVERIFY(QDir(path("vol/A")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     const QVector<ScriptedInteraction::Call> told =
         m_window->interaction.callsOf(QStringLiteral("message"));
-    QCOMPARE(told.size(), messages + (command == 2 ? 1 : 0));
+    QCOMPARE(told.size(), messages + (command == QLatin1String("delete") ? 1 : 0));
     if (messages > 0) {
         QCOMPARE(told.last().text, QStringLiteral("削除に失敗しました。"));
         QCOMPARE(told.last().title, QStringLiteral("ファイルの削除エラー"));

@@ -52,8 +52,8 @@ void TestVanishedFiles::init()
     writeFile(path("vol/other/c.jpg"), 100);
     m_window = std::make_unique<FaultWindow>(path("vol"));
     QVERIFY(QTest::qWaitForWindowActive(&m_window->window));
-    m_window->files->ShowFolderFiles(path("vol/shown"));
-    QCOMPARE(m_window->files->EntryCount(), 2);
+    m_window->files->showFolderFiles(path("vol/shown"));
+    QCOMPARE(m_window->files->entryCount(), 2);
 }
 
 void TestVanishedFiles::cleanup()
@@ -117,12 +117,12 @@ void TestVanishedFiles::addingListedRows()
     files.setFocus();
     files.selectAll();
     if (way == QLatin1String("add selected"))
-        m_window->edit->EditCommand(FaultWindow::AddSelected);
+        m_window->addFileListPictures(false);
     else if (way == QLatin1String("add all"))
-        m_window->edit->EditCommand(FaultWindow::AddAll);
+        m_window->addFileListPictures(true);
     else
         m_window->dragFileListSelection();
-    QTRY_VERIFY(!m_window->edit->drop().PendingDrop());
+    QTRY_VERIFY(!m_window->edit->drop().hasPendingDrop());
     QCOMPARE(m_window->model.paths(), listed());
     QCOMPARE(m_window->model.EntryAt(1).sizeText, ListedSize);
     QCOMPARE(m_window->model.EntryAt(2).sizeText, ListedSize);
@@ -135,8 +135,8 @@ void TestVanishedFiles::listingAgain()
 {
     QFETCH(QString, removed);
     remove(removed);
-    m_window->files->ShowFolderFiles(path("vol/shown"));
-    QCOMPARE(m_window->files->EntryCount(), removed == QLatin1String("folder") ? 0 : 1);
+    m_window->files->showFolderFiles(path("vol/shown"));
+    QCOMPARE(m_window->files->entryCount(), removed == QLatin1String("folder") ? 0 : 1);
     QCOMPARE(m_window->hints.hint(), path("vol/shown"));
     QVERIFY(m_window->interaction.calls.isEmpty());
 }
@@ -153,7 +153,7 @@ void TestVanishedFiles::treeNodeOfRemovedFolder()
     QCOMPARE(shown->childCount(), 0);
     FolderTreeView &tree = *m_window->tree;
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(shown).center());
-    QCOMPARE(m_window->files->EntryCount(), 0);
+    QCOMPARE(m_window->files->entryCount(), 0);
     QCOMPARE(m_window->hints.hint(), path("vol/shown"));
     QVERIFY(m_window->interaction.calls.isEmpty());
 }

@@ -57,7 +57,7 @@ void TstBadPictureFileList::initTestCase()
 void TstBadPictureFileList::everyPictureFileListedByName()
 {
     FileListView view(m_settings, m_interaction, m_hints);
-    view.ShowFolderFiles(m_dir.path());
+    view.showFolderFiles(m_dir.path());
     QStringList listed;
     for (const FileListEntry &entry : view.allEntries()) {
         listed.append(entry.name);
@@ -80,17 +80,17 @@ void TstBadPictureFileList::walkingTheListPreviewsEachQuietly()
     QStringList previewed;
     connect(&view, &FileListView::previewRequested, &pane, [&](const QString &path) {
         previewed.append(path);
-        pane.ShowPreview(path);
+        pane.showPreview(path);
     });
     view.resize(400, 600);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.ShowFolderFiles(m_dir.path());
+    view.showFolderFiles(m_dir.path());
     view.setFocus();
     view.setCurrentIndex(view.model()->index(0, 0));
-    for (int row = 1; row < view.EntryCount(); ++row)
+    for (int row = 1; row < view.entryCount(); ++row)
         QTest::keyClick(&view, Qt::Key_Down);
-    QCOMPARE(previewed.size(), view.EntryCount() - 1);
+    QCOMPARE(previewed.size(), view.entryCount() - 1);
     QCOMPARE(previewed.last(), view.allEntries().last().key);
     QVERIFY(m_interaction.calls.isEmpty());
 }

@@ -45,7 +45,7 @@ void TstBadPicturePreview::init()
     m_pane->resize(200, 150);
     m_pane->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
-    m_pane->ShowPreview(pathOf(QStringLiteral("good.jpg")));
+    m_pane->showPreview(pathOf(QStringLiteral("good.jpg")));
     QCOMPARE(m_pane->tag(), pathOf(QStringLiteral("good.jpg")));
 }
 
@@ -71,7 +71,7 @@ void TstBadPicturePreview::everyFileQuietly()
     QFETCH(Expect, expect);
     QFETCH(QSize, size);
     const QString before = m_pane->tag();
-    m_pane->ShowPreview(pathOf(name));
+    m_pane->showPreview(pathOf(name));
     m_pane->grab(); // paints whatever is there
     QVERIFY(m_interaction.calls.isEmpty());
 
@@ -92,7 +92,7 @@ void TstBadPicturePreview::everyFileQuietly()
 void TstBadPicturePreview::missingFileIsTheOnlyMessage()
 {
     const QString before = m_pane->tag();
-    m_pane->ShowPreview(pathOf(QStringLiteral("gone.jpg")));
+    m_pane->showPreview(pathOf(QStringLiteral("gone.jpg")));
     QCOMPARE(m_interaction.calls.size(), 1);
     const ScriptedInteraction::Call call = m_interaction.calls.at(0);
     QCOMPARE(call.text, MainText::FileNotFound);

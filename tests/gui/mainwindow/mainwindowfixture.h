@@ -2,8 +2,8 @@
 #pragma once
 
 #include "core/settings/settings.h"
-#include "ui/mainwindow/mainwindow.h"
 #include "scriptedinteraction.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,12 +35,12 @@ struct MainWindowFixture {
         window->show();
         if (!QTest::qWaitForWindowActive(window.get()))
             return false;
-        return QTest::qWaitFor([this] { return window->MainInitialised(); });
+        return QTest::qWaitFor([this] { return window->isInitialised(); });
     }
 
     template<typename T> T *find(const QString &name) const { return window->findChild<T *>(name); }
 
-    QString hint() const { return find<QLabel>(QStringLiteral("Panel2"))->text(); }
+    QString hint() const { return find<QLabel>(QStringLiteral("hintPanel"))->text(); }
 
     // Moves the focus and lets the focus handlers and their queued checks run.
     static void focus(QWidget *widget)

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindowfixture.h"
 
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/mainwindow/focuscolours.h"
 #include "ui/mainwindow/maintoolbar.h"
+#include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/updowncontrol.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
@@ -55,6 +57,8 @@ private Q_SLOTS:
     void helpFailureIsShown_data();
     void helpFailureIsShown();
     void emptyListStartsNoShow();
+    void clearFromFocusedListPaintsPreview_data();
+    void clearFromFocusedListPaintsPreview();
     void showHidesMainWindowUntilClosed();
     void rejectedInterval_data();
     void rejectedInterval();
@@ -62,7 +66,7 @@ private Q_SLOTS:
     void acceptedInterval();
     void unchangedIntervalKeepsHint();
     void enterIsSwallowed();
-    void arrowsMoveFocusToDummy();
+    void arrowsMoveFocusToTheSink();
     void arrowsStepOnFromTypedNumber();
     void checkBoxesWriteSettings();
     void checkBoxFocusColours();
@@ -86,18 +90,25 @@ void TestMainWindowCommands::cleanup()
     m_f.reset();
 }
 
-// "key:F1", "button:tbm_End" or "menu:mnu_Files(5)"
+// "key:F1", "button:exitAction" (a click on its toolbar button) or "menu:fileMenu/exitAction"
 void TestMainWindowCommands::trigger(const QString &how)
 {
     const QString what = how.section(QLatin1Char(':'), 1);
     if (how.startsWith(QLatin1String("key:"))) {
-        MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("Check1")));
+        MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("onTopCheck")));
         QTest::keyClick(QApplication::focusWidget(), QKeySequence::fromString(what)[0].key(),
                         QKeySequence::fromString(what)[0].keyboardModifiers());
     } else if (how.startsWith(QLatin1String("button:"))) {
-        m_f->find<MainToolBar>(QStringLiteral("Toolbar1"))->button(what)->trigger();
+        auto *toolbar = m_f->find<MainToolBar>(QStringLiteral("mainToolBar"));
+        auto *button =
+            qobject_cast<QToolButton *>(toolbar->widgetForAction(m_f->find<QAction>(what)));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
     } else {
-        m_f->find<QAction>(what)->trigger();
+        auto *menu = m_f->find<QMenu>(what.section(QLatin1Char('/'), 0, 0));
+        auto *item = m_f->find<QAction>(what.section(QLatin1Char('/'), 1));
+        QVERIFY(menu && menu->actions().contains(item));
+        item->trigger();
     }
 }
 
@@ -106,8 +117,8 @@ void TestMainWindowCommands::endCommand_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("F1 is the end key") << "key:F1";
-    QTest::newRow("tbm_End button") << "button:tbm_End";
-    QTest::newRow("File menu item 5") << "menu:mnu_Files(5)";
+    QTest::newRow("end button") << "button:exitAction";
+    QTest::newRow("File menu item 5") << "menu:fileMenu/exitAction";
 }
 
 void TestMainWindowCommands::endCommand()
@@ -125,48 +136,51 @@ void TestMainWindowCommands::optionsCommand_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("Ctrl+E") << "key:Ctrl+E";
-    QTest::newRow("tbm_Option1 button") << "button:tbm_Option1";
-    QTest::newRow("Tools menu item 2") << "menu:mnu_Tools(2)";
+    QTest::newRow("options button") << "button:optionsAction";
+    QTest::newRow("Tools menu item 2") << "menu:toolsMenu/optionsAction";
 }
 
 void TestMainWindowCommands::optionsCommand()
 {
     QFETCH(QString, how);
-    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("Check1")));
+    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("onTopCheck")));
     QString opened;
     closeNextDialog(&opened);
     trigger(how);
     QCOMPARE(opened, QStringLiteral("OptionsDialog"));
-    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("Check1"));
+    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("onTopCheck"));
 }
 
 // The version item remembers the focused control before opening the about box.
 void TestMainWindowCommands::aboutRemembersFocus()
 {
-    MainWindowFixture::focus(m_f->find<QLineEdit>(QStringLiteral("Text2")));
+    MainWindowFixture::focus(m_f->find<QLineEdit>(QStringLiteral("intervalEdit")));
     QString opened;
     closeNextDialog(&opened);
-    trigger(QStringLiteral("menu:mnu_Helps(3)"));
+    trigger(QStringLiteral("menu:helpMenu/aboutAction"));
     QCOMPARE(opened, QStringLiteral("AboutBox"));
-    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("Text2"));
+    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("intervalEdit"));
 }
 
-// A separator or an unknown key runs nothing.
+// The toolbar holds the ten commands and five separators; a separator runs nothing.
 void TestMainWindowCommands::unknownKeysRunNothing()
 {
     QSignalSpy closing(m_f->window.get(), &MainWindow::closeRequested);
-    auto *toolbar = m_f->find<MainToolBar>(QStringLiteral("Toolbar1"));
+    auto *toolbar = m_f->find<MainToolBar>(QStringLiteral("mainToolBar"));
     const QString hintBefore = m_f->hint();
     const qsizetype callsBefore = m_f->interaction.calls.size();
-    Q_EMIT toolbar->buttonClicked(QString());
-    Q_EMIT toolbar->buttonClicked(QStringLiteral("tbm_Format"));
-    Q_EMIT toolbar->buttonClicked(QStringLiteral("tbm_"));
+    const QList<QAction *> buttons = toolbar->actions();
+    QCOMPARE(buttons.size(), 15);
+    for (QAction *button : buttons) {
+        if (button->isSeparator())
+            button->trigger();
+    }
     QCOMPARE(closing.count(), 0);
     QVERIFY(m_f->window->isVisible());
     QCOMPARE(m_f->interaction.calls.size(), callsBefore);
     QCOMPARE(m_f->hint(), hintBefore);
-    QCOMPARE(toolbar->actions().size(), 15);
-    QCOMPARE(toolbar->button(QStringLiteral("tbm_Help"))->toolTip(),
+    QCOMPARE(toolbar->widgetForAction(m_f->find<QAction>(QStringLiteral("helpContentsAction")))
+                 ->toolTip(),
              QStringLiteral("ヘルプ...(Ctrl+C)"));
 }
 
@@ -175,9 +189,9 @@ void TestMainWindowCommands::unknownKeysRunNothing()
 void TestMainWindowCommands::helpFailureIsShown_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("tbm_Help opens the contents") << "button:tbm_Help";
-    QTest::newRow("Help menu item 0") << "menu:mnu_Helps(0)";
-    QTest::newRow("Help menu item 1 opens the index") << "menu:mnu_Helps(1)";
+    QTest::newRow("help button opens the contents") << "button:helpContentsAction";
+    QTest::newRow("Help menu item 0") << "menu:helpMenu/helpContentsAction";
+    QTest::newRow("Help menu item 1 opens the index") << "menu:helpMenu/helpIndexAction";
 }
 
 void TestMainWindowCommands::helpFailureIsShown()
@@ -197,10 +211,34 @@ void TestMainWindowCommands::emptyListStartsNoShow()
 {
     const qsizetype windowsBefore = QApplication::topLevelWidgets().size();
     trigger(QStringLiteral("key:F7"));
-    trigger(QStringLiteral("button:tbm_Start"));
+    trigger(QStringLiteral("button:startShowAction"));
     QVERIFY(m_f->window->isVisible());
     QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
+}
+
+void TestMainWindowCommands::clearFromFocusedListPaintsPreview_data()
+{
+    QTest::addColumn<bool>("listFocused");
+    QTest::newRow("focused list paints the preview in the show colour") << true;
+    QTest::newRow("unfocused list leaves the preview") << false;
+}
+
+// Clearing the list from the focused slide list empties the preview in the show's colour.
+void TestMainWindowCommands::clearFromFocusedListPaintsPreview()
+{
+    QFETCH(bool, listFocused);
+    auto *list = m_f->find<QAbstractItemView>(QStringLiteral("slideList"));
+    QVERIFY(static_cast<SlideListModel *>(list->model())
+                ->AddEntry(QStringLiteral("/p/a.jpg"), QStringLiteral("jpg"), QStringLiteral("1")));
+    auto *preview = m_f->find<PreviewPane>(QStringLiteral("previewPane"));
+    const QColor before = preview->backColor();
+    m_f->settings.ShowBackColor = 0x0000ff; // red, as 0x00BBGGRR
+    MainWindowFixture::focus(listFocused ? static_cast<QWidget *>(list)
+                                         : m_f->find<QCheckBox>(QStringLiteral("onTopCheck")));
+    trigger(QStringLiteral("menu:editMenu/clearListAction"));
+    QCOMPARE(list->model()->rowCount(), 0);
+    QCOMPARE(preview->backColor(), listFocused ? QColor(Qt::red) : before);
 }
 
 // The show plays in its own window while the main window hides; closing it brings the main
@@ -211,11 +249,11 @@ void TestMainWindowCommands::showHidesMainWindowUntilClosed()
     image.fill(Qt::blue);
     const QString path = m_f->home.filePath(QStringLiteral("slide.png"));
     QVERIFY(image.save(path, "PNG"));
-    auto *list = m_f->find<QAbstractItemView>(QStringLiteral("ListView2"));
+    auto *list = m_f->find<QAbstractItemView>(QStringLiteral("slideList"));
     QVERIFY(static_cast<SlideListModel *>(list->model())
                 ->AddEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
     MainWindowFixture::focus(list);
-    trigger(QStringLiteral("button:tbm_Start"));
+    trigger(QStringLiteral("button:startShowAction"));
     QWidget *show = nullptr;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *widget : windows) {
@@ -231,16 +269,16 @@ void TestMainWindowCommands::showHidesMainWindowUntilClosed()
     QCOMPARE(QApplication::focusWidget(), list);
 }
 
-// Types text into the interval entry and moves the focus on to Check1.
+// Types text into the interval entry and moves the focus on to the on-top box.
 QLineEdit *TestMainWindowCommands::enterInterval(const QString &text)
 {
-    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
-    MainWindowFixture::focus(text2);
-    text2->selectAll();
-    QTest::keyClick(text2, Qt::Key_Delete);
-    QTest::keyClicks(text2, text);
-    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("Check1")));
-    return text2;
+    auto *intervalEdit = m_f->find<QLineEdit>(QStringLiteral("intervalEdit"));
+    MainWindowFixture::focus(intervalEdit);
+    intervalEdit->selectAll();
+    QTest::keyClick(intervalEdit, Qt::Key_Delete);
+    QTest::keyClicks(intervalEdit, text);
+    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("onTopCheck")));
+    return intervalEdit;
 }
 
 // An empty, non-numeric or out-of-range entry is refused with message 16, the entry text
@@ -257,12 +295,12 @@ void TestMainWindowCommands::rejectedInterval_data()
 void TestMainWindowCommands::rejectedInterval()
 {
     QFETCH(QString, text);
-    QLineEdit *text2 = enterInterval(text);
+    QLineEdit *intervalEdit = enterInterval(text);
     const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].text, Rejected);
-    QCOMPARE(text2->text(), QStringLiteral("2"));
-    QCOMPARE(QApplication::focusWidget(), text2);
+    QCOMPARE(intervalEdit->text(), QStringLiteral("2"));
+    QCOMPARE(QApplication::focusWidget(), intervalEdit);
     QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
     QCOMPARE(m_f->settings.IntervalSeconds, qint16(2));
 }
@@ -281,21 +319,21 @@ void TestMainWindowCommands::acceptedInterval()
 {
     QFETCH(QString, text);
     QFETCH(int, seconds);
-    QLineEdit *text2 = enterInterval(text);
+    QLineEdit *intervalEdit = enterInterval(text);
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
     QCOMPARE(m_f->settings.IntervalSeconds, qint16(seconds));
-    QCOMPARE(text2->text(), QString::number(seconds));
-    QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("UpDown1"))->value(), seconds);
+    QCOMPARE(intervalEdit->text(), QString::number(seconds));
+    QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("intervalUpDown"))->value(), seconds);
     QCOMPARE(m_f->hint(), QString());
-    QCOMPARE(FocusColours::background(*text2), QColor(Qt::white));
+    QCOMPARE(FocusColours::background(*intervalEdit), QColor(Qt::white));
 }
 
 // Leaving the entry unchanged keeps the interval hint.
 void TestMainWindowCommands::unchangedIntervalKeepsHint()
 {
-    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
-    MainWindowFixture::focus(text2);
-    QCOMPARE(FocusColours::background(*text2), LightBlue);
+    auto *intervalEdit = m_f->find<QLineEdit>(QStringLiteral("intervalEdit"));
+    MainWindowFixture::focus(intervalEdit);
+    QCOMPARE(FocusColours::background(*intervalEdit), LightBlue);
     QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
     // A control of its own that writes no hint takes the focus.
     auto *quiet = new QLineEdit(m_f->window->centralWidget());
@@ -307,30 +345,30 @@ void TestMainWindowCommands::unchangedIntervalKeepsHint()
 // Enter in the entry does nothing: no check, no message, no beep.
 void TestMainWindowCommands::enterIsSwallowed()
 {
-    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
-    MainWindowFixture::focus(text2);
-    text2->end(false);
-    QTest::keyClicks(text2, QStringLiteral("9"));
-    QTest::keyClick(text2, Qt::Key_Return);
-    QTest::keyClick(text2, Qt::Key_Enter);
+    auto *intervalEdit = m_f->find<QLineEdit>(QStringLiteral("intervalEdit"));
+    MainWindowFixture::focus(intervalEdit);
+    intervalEdit->end(false);
+    QTest::keyClicks(intervalEdit, QStringLiteral("9"));
+    QTest::keyClick(intervalEdit, Qt::Key_Return);
+    QTest::keyClick(intervalEdit, Qt::Key_Enter);
     QCoreApplication::processEvents();
     QVERIFY(m_f->interaction.calls.isEmpty());
-    QCOMPARE(text2->text(), QStringLiteral("29"));
-    QCOMPARE(QApplication::focusWidget(), text2);
+    QCOMPARE(intervalEdit->text(), QStringLiteral("29"));
+    QCOMPARE(QApplication::focusWidget(), intervalEdit);
 }
 
 // The arrows move the interval, the entry follows and the focus goes to the focus sink,
 // which keeps the entry painted as active.
-void TestMainWindowCommands::arrowsMoveFocusToDummy()
+void TestMainWindowCommands::arrowsMoveFocusToTheSink()
 {
-    auto *upDown = m_f->find<UpDownControl>(QStringLiteral("UpDown1"));
-    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
+    auto *upDown = m_f->find<UpDownControl>(QStringLiteral("intervalUpDown"));
+    auto *intervalEdit = m_f->find<QLineEdit>(QStringLiteral("intervalEdit"));
     QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
     QCoreApplication::processEvents();
-    QCOMPARE(text2->text(), QStringLiteral("3"));
+    QCOMPARE(intervalEdit->text(), QStringLiteral("3"));
     QCOMPARE(m_f->settings.IntervalSeconds, qint16(3));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Dummy"));
-    QCOMPARE(FocusColours::background(*text2), LightBlue);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("focusSink"));
+    QCOMPARE(FocusColours::background(*intervalEdit), LightBlue);
     for (int i = 0; i < 40; ++i)
         QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
     QCOMPARE(m_f->settings.IntervalSeconds, qint16(30));
@@ -339,14 +377,14 @@ void TestMainWindowCommands::arrowsMoveFocusToDummy()
 // The arrows and the entry follow each other: a number typed in is where the arrows step from.
 void TestMainWindowCommands::arrowsStepOnFromTypedNumber()
 {
-    auto *upDown = m_f->find<UpDownControl>(QStringLiteral("UpDown1"));
-    auto *text2 = m_f->find<QLineEdit>(QStringLiteral("Text2"));
-    MainWindowFixture::focus(text2);
-    text2->selectAll();
-    QTest::keyClicks(text2, QStringLiteral("20"));
+    auto *upDown = m_f->find<UpDownControl>(QStringLiteral("intervalUpDown"));
+    auto *intervalEdit = m_f->find<QLineEdit>(QStringLiteral("intervalEdit"));
+    MainWindowFixture::focus(intervalEdit);
+    intervalEdit->selectAll();
+    QTest::keyClicks(intervalEdit, QStringLiteral("20"));
     QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
     QCoreApplication::processEvents();
-    QCOMPARE(text2->text(), QStringLiteral("21"));
+    QCOMPARE(intervalEdit->text(), QStringLiteral("21"));
     QCOMPARE(upDown->value(), 21);
     QCOMPARE(m_f->settings.IntervalSeconds, qint16(21));
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
@@ -355,19 +393,19 @@ void TestMainWindowCommands::arrowsStepOnFromTypedNumber()
 // Clicking the boxes writes their settings at once, with their hints.
 void TestMainWindowCommands::checkBoxesWriteSettings()
 {
-    auto *check1 = m_f->find<QCheckBox>(QStringLiteral("Check1"));
-    auto *check2 = m_f->find<QCheckBox>(QStringLiteral("Check2"));
-    QVERIFY(check1->isChecked()); // from AlwaysOnTop = 1
-    QTest::mouseClick(check1, Qt::LeftButton, {}, check1->rect().center());
+    auto *onTopCheck = m_f->find<QCheckBox>(QStringLiteral("onTopCheck"));
+    auto *maximizedCheck = m_f->find<QCheckBox>(QStringLiteral("maximizedCheck"));
+    QVERIFY(onTopCheck->isChecked()); // from AlwaysOnTop = 1
+    QTest::mouseClick(onTopCheck, Qt::LeftButton, {}, onTopCheck->rect().center());
     QCOMPARE(m_f->settings.AlwaysOnTop, qint16(0));
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面は別ウィンドウで隠れます。"));
-    QTest::mouseClick(check1, Qt::LeftButton, {}, check1->rect().center());
+    QTest::mouseClick(onTopCheck, Qt::LeftButton, {}, onTopCheck->rect().center());
     QCOMPARE(m_f->settings.AlwaysOnTop, qint16(1));
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を常時手前に表示します。"));
-    QTest::mouseClick(check2, Qt::LeftButton, {}, check2->rect().center());
+    QTest::mouseClick(maximizedCheck, Qt::LeftButton, {}, maximizedCheck->rect().center());
     QCOMPARE(m_f->settings.ShowMaximized, qint16(1));
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を最大で表示します。"));
-    QTest::mouseClick(check2, Qt::LeftButton, {}, check2->rect().center());
+    QTest::mouseClick(maximizedCheck, Qt::LeftButton, {}, maximizedCheck->rect().center());
     QCOMPARE(m_f->settings.ShowMaximized, qint16(0));
     QCOMPARE(m_f->hint(), QString());
 }
@@ -375,13 +413,13 @@ void TestMainWindowCommands::checkBoxesWriteSettings()
 // A box with the focus is light blue and shows its hint; without it, grey and no hint.
 void TestMainWindowCommands::checkBoxFocusColours()
 {
-    auto *check1 = m_f->find<QCheckBox>(QStringLiteral("Check1"));
-    QCOMPARE(FocusColours::background(*check1), QColor(192, 192, 192));
-    MainWindowFixture::focus(check1);
-    QCOMPARE(FocusColours::background(*check1), LightBlue);
+    auto *onTopCheck = m_f->find<QCheckBox>(QStringLiteral("onTopCheck"));
+    QCOMPARE(FocusColours::background(*onTopCheck), QColor(192, 192, 192));
+    MainWindowFixture::focus(onTopCheck);
+    QCOMPARE(FocusColours::background(*onTopCheck), LightBlue);
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を常時手前に表示します。"));
-    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("Check2")));
-    QCOMPARE(FocusColours::background(*check1), QColor(192, 192, 192));
+    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("maximizedCheck")));
+    QCOMPARE(FocusColours::background(*onTopCheck), QColor(192, 192, 192));
     QCOMPARE(m_f->hint(), QString());
 }
 

@@ -2,11 +2,11 @@
 #include "mainwindowfixture.h"
 
 #include "core/common/halfeven.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/mainwindow/panearranger.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/splitterbar.h"
 #include "ui/mainwindow/updowncontrol.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -37,7 +37,7 @@ private Q_SLOTS:
 
 private:
     QString picture(const QString &name, QSize size) const;
-    PreviewPane *preview() const { return m_f->find<PreviewPane>(QStringLiteral("Picture1")); }
+    PreviewPane *preview() const { return m_f->find<PreviewPane>(QStringLiteral("previewPane")); }
     void checkPlaced() const;
     QTreeView *list(const char *name) const
     {
@@ -73,11 +73,13 @@ void TestMainWindowPanes::checkPlaced() const
     const PaneArranger &arranger = m_f->window->arranger();
     const PaneLayout &l = arranger.layout();
     const TwipScale &s = arranger.scale();
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("ListView1"))->geometry(), s.toPixels(l.fileList));
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("ListView2"))->geometry(), s.toPixels(l.slideList));
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("Picture1"))->geometry(), s.toPixels(l.preview));
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("Picture3"))->geometry(), s.toPixels(l.picture3));
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("Picture4"))->geometry(), s.toPixels(l.picture4));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("fileList"))->geometry(), s.toPixels(l.fileList));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("slideList"))->geometry(), s.toPixels(l.slideList));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("previewPane"))->geometry(), s.toPixels(l.preview));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("previewSplitter"))->geometry(),
+             s.toPixels(l.previewBar));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("slideListSplitter"))->geometry(),
+             s.toPixels(l.slideListBar));
 }
 
 // The window opens with the designed panes and the status bar along the bottom.
@@ -89,26 +91,26 @@ void TestMainWindowPanes::initialLayout()
     QCOMPARE(l.slideList, QRect(2970, 3240, 7510, 3990));
     QCOMPARE(l.statusBar.top(), 7230);
     checkPlaced();
-    QVERIFY(!m_f->window->SplitterDragging());
+    QVERIFY(!m_f->window->isSplitterDragging());
     QCOMPARE(preview()->backColor(), QColor(Qt::black));
 }
 
-// Dragging Picture4 up moves only the bar; the release shortens the upper panes and the
+// Dragging the slide-list bar up moves only the bar; the release shortens the upper panes and the
 // slide list fills the space down to the status bar.
 void TestMainWindowPanes::picture4DragRearranges()
 {
     QVERIFY(m_f->open());
-    auto *bar = m_f->find<SplitterBar>(QStringLiteral("Picture4"));
+    auto *bar = m_f->find<SplitterBar>(QStringLiteral("slideListSplitter"));
     const QColor face = bar->colour();
     const int px = 34;
     MainWindowFixture::send(bar, QEvent::MouseButtonPress, {100, 1}, Qt::LeftButton,
                             Qt::LeftButton);
-    QVERIFY(m_f->window->SplitterDragging());
+    QVERIFY(m_f->window->isSplitterDragging());
     QVERIFY(bar->colour() != face);
     MainWindowFixture::send(bar, QEvent::MouseMove, {100, 1 - px}, Qt::NoButton, Qt::LeftButton);
     const PaneLayout &l = m_f->window->arranger().layout();
     const int barTop = 3195 + m_f->window->arranger().scale().toTwips(1 - px);
-    QCOMPARE(l.picture4.top(), barTop);
+    QCOMPARE(l.slideListBar.top(), barTop);
     QCOMPARE(l.fileList.height(), 2505); // the panes wait for the release
     MainWindowFixture::send(bar, QEvent::MouseButtonRelease, {100, 1}, Qt::LeftButton,
                             Qt::NoButton);
@@ -116,28 +118,28 @@ void TestMainWindowPanes::picture4DragRearranges()
     QCOMPARE(l.preview.height(), barTop - 690);
     QCOMPARE(l.slideList.top(), barTop + 45);
     QCOMPARE(l.slideList.top() + l.slideList.height(), l.statusBar.top());
-    QCOMPARE(l.picture3.height(), l.preview.height());
+    QCOMPARE(l.previewBar.height(), l.preview.height());
     checkPlaced();
-    QVERIFY(!m_f->window->SplitterDragging());
+    QVERIFY(!m_f->window->isSplitterDragging());
     QCOMPARE(bar->colour(), face);
 }
 
-// Picture2 may not leave the folder tree 800 twips wide or less.
+// The tree bar may not leave the folder tree 800 twips wide or less.
 void TestMainWindowPanes::picture2RefusesNarrowTree()
 {
     QVERIFY(m_f->open());
-    auto *bar = m_f->find<SplitterBar>(QStringLiteral("Picture2"));
+    auto *bar = m_f->find<SplitterBar>(QStringLiteral("treeSplitter"));
     MainWindowFixture::drag(bar, {1, 200}, {-200, 200});
     const PaneLayout &l = m_f->window->arranger().layout();
-    QCOMPARE(l.picture2.left(), 2925);
+    QCOMPARE(l.treeBar.left(), 2925);
     QCOMPARE(l.folderTree.width(), 2925);
     MainWindowFixture::drag(bar, {1, 200}, {-60, 200});
     const int accepted = 2925 + m_f->window->arranger().scale().toTwips(-60);
-    QCOMPARE(l.picture2.left(), accepted);
+    QCOMPARE(l.treeBar.left(), accepted);
     QCOMPARE(l.folderTree.width(), accepted);
     QCOMPARE(l.fileList.left(), accepted + 45);
-    QCOMPARE(l.picture4.left(), accepted + 45);
-    QCOMPARE(l.picture4.width(), l.slideList.width());
+    QCOMPARE(l.slideListBar.left(), accepted + 45);
+    QCOMPARE(l.slideListBar.width(), l.slideList.width());
     checkPlaced();
 }
 
@@ -145,22 +147,23 @@ void TestMainWindowPanes::picture2RefusesNarrowTree()
 void TestMainWindowPanes::otherButtonsDoNotRearrange()
 {
     QVERIFY(m_f->open());
-    auto *bar = m_f->find<SplitterBar>(QStringLiteral("Picture3"));
+    auto *bar = m_f->find<SplitterBar>(QStringLiteral("previewSplitter"));
     MainWindowFixture::drag(bar, {1, 50}, {-40, 50}, Qt::RightButton);
-    QCOMPARE(m_f->window->arranger().layout().picture3.left(), 7525);
+    QCOMPARE(m_f->window->arranger().layout().previewBar.left(), 7525);
     QCOMPARE(m_f->window->arranger().layout().fileList.width(), 4555);
-    QVERIFY(!m_f->window->SplitterDragging());
+    QVERIFY(!m_f->window->isSplitterDragging());
 }
 
-// After Picture3 moves, a previewed picture is drawn again at the new pane size.
+// After the preview bar moves, a previewed picture is drawn again at the new pane size.
 void TestMainWindowPanes::picture3RedrawsPreview()
 {
     QVERIFY(m_f->open());
     const QString path = picture(QStringLiteral("wide.png"), QSize(2000, 100));
-    preview()->ShowPreview(path);
+    preview()->showPreview(path);
     const int before = preview()->pictureRect().width();
     QCOMPARE(before, preview()->contentsRect().width());
-    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("Picture3")), {1, 50}, {-60, 50});
+    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("previewSplitter")), {1, 50},
+                            {-60, 50});
     QVERIFY(preview()->contentsRect().width() > before);
     QCOMPARE(preview()->pictureRect().width(), preview()->contentsRect().width());
     QCOMPARE(preview()->tag(), path);
@@ -184,10 +187,12 @@ void TestMainWindowPanes::verticalBarsFitNameColumns_data()
     QTest::addColumn<QString>("bar");
     QTest::addColumn<int>("offset"); // pixels
     QTest::addColumn<bool>("slideListFitted");
-    QTest::newRow("Picture2 narrows the tree") << QStringLiteral("Picture2") << -60 << true;
-    QTest::newRow("Picture2 widens the tree") << QStringLiteral("Picture2") << 80 << true;
-    QTest::newRow("Picture3 widens the file list") << QStringLiteral("Picture3") << 60 << false;
-    QTest::newRow("Picture3 narrows the file list") << QStringLiteral("Picture3") << -90 << false;
+    QTest::newRow("The tree bar narrows the tree") << QStringLiteral("treeSplitter") << -60 << true;
+    QTest::newRow("The tree bar widens the tree") << QStringLiteral("treeSplitter") << 80 << true;
+    QTest::newRow("The preview bar widens the file list")
+        << QStringLiteral("previewSplitter") << 60 << false;
+    QTest::newRow("The preview bar narrows the file list")
+        << QStringLiteral("previewSplitter") << -90 << false;
 }
 
 void TestMainWindowPanes::verticalBarsFitNameColumns()
@@ -196,17 +201,17 @@ void TestMainWindowPanes::verticalBarsFitNameColumns()
     QFETCH(int, offset);
     QFETCH(bool, slideListFitted);
     QVERIFY(m_f->open());
-    const int fileSize = list("ListView1")->columnWidth(1);
-    const int slideName = list("ListView2")->columnWidth(0);
-    const int slideSize = list("ListView2")->columnWidth(1);
+    const int fileSize = list("fileList")->columnWidth(1);
+    const int slideName = list("slideList")->columnWidth(0);
+    const int slideSize = list("slideList")->columnWidth(1);
     MainWindowFixture::drag(m_f->find<SplitterBar>(bar), {1, 50}, {1 + offset, 50});
     const PaneLayout &l = m_f->window->arranger().layout();
-    checkFitted("ListView1", l.fileList, fileSize);
+    checkFitted("fileList", l.fileList, fileSize);
     if (slideListFitted) {
-        checkFitted("ListView2", l.slideList, slideSize);
+        checkFitted("slideList", l.slideList, slideSize);
     } else {
-        QCOMPARE(list("ListView2")->columnWidth(0), slideName);
-        QCOMPARE(list("ListView2")->columnWidth(1), slideSize);
+        QCOMPARE(list("slideList")->columnWidth(0), slideName);
+        QCOMPARE(list("slideList")->columnWidth(1), slideSize);
     }
 }
 
@@ -214,15 +219,15 @@ void TestMainWindowPanes::verticalBarsFitNameColumns()
 void TestMainWindowPanes::narrowFileListKeepsColumns()
 {
     QVERIFY(m_f->open());
-    QTreeView *files = list("ListView1");
+    QTreeView *files = list("fileList");
     const int name = files->columnWidth(0);
     const int size = files->columnWidth(1);
     const PaneLayout &l = m_f->window->arranger().layout();
     const TwipScale &s = m_f->window->arranger().scale();
-    // Just inside Picture3's limit: the file list is about 800 twips wide.
-    const int target = s.toPixels(l.picture2.left() + 45 + 830);
-    const int from = s.toPixels(l.picture3.left());
-    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("Picture3")), {1, 50},
+    // Just inside the preview bar's limit: the file list is about 800 twips wide.
+    const int target = s.toPixels(l.treeBar.left() + 45 + 830);
+    const int from = s.toPixels(l.previewBar.left());
+    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("previewSplitter")), {1, 50},
                             {1 + target - from, 50});
     QVERIFY(l.fileList.width() < 1000);
     QVERIFY(l.fileList.width() <= s.toTwips(size) + 55);
@@ -235,13 +240,13 @@ void TestMainWindowPanes::picture4KeepsColumns()
 {
     QVERIFY(m_f->open());
     QList<int> before;
-    for (const char *name : {"ListView1", "ListView2"})
+    for (const char *name : {"fileList", "slideList"})
         before << list(name)->columnWidth(0) << list(name)->columnWidth(1);
-    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("Picture4")), {100, 1},
+    MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("slideListSplitter")), {100, 1},
                             {100, -80});
     QVERIFY(m_f->window->arranger().layout().slideList.top() < 3240);
     QList<int> after;
-    for (const char *name : {"ListView1", "ListView2"})
+    for (const char *name : {"fileList", "slideList"})
         after << list(name)->columnWidth(0) << list(name)->columnWidth(1);
     QCOMPARE(after, before);
 }
@@ -263,7 +268,7 @@ void TestMainWindowPanes::previewFit()
     const QSize pane = preview()->contentsRect().size();
     const QSize size(qRound(pane.width() * widthFactor), qRound(pane.height() * heightFactor));
     const QString path = picture(QStringLiteral("p.png"), size);
-    preview()->ShowPreview(path);
+    preview()->showPreview(path);
     const QRect placed = preview()->pictureRect().translated(-preview()->contentsRect().topLeft());
     const QSize expected =
         widthFactor > 1 ? QSize(pane.width(), roundHalfEven(size.height() / 2.0)) : size;
@@ -280,8 +285,8 @@ void TestMainWindowPanes::previewMissingFile()
 {
     QVERIFY(m_f->open());
     const QString shown = picture(QStringLiteral("a.png"), QSize(10, 10));
-    preview()->ShowPreview(shown);
-    preview()->ShowPreview(m_f->home.filePath(QStringLiteral("gone.jpg")));
+    preview()->showPreview(shown);
+    preview()->showPreview(m_f->home.filePath(QStringLiteral("gone.jpg")));
     const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].text, QStringLiteral("ファイルが見つかりません"));
@@ -296,12 +301,12 @@ void TestMainWindowPanes::previewNotAPicture()
 {
     QVERIFY(m_f->open());
     const QString shown = picture(QStringLiteral("a.png"), QSize(10, 10));
-    preview()->ShowPreview(shown);
+    preview()->showPreview(shown);
     QFile text(m_f->home.filePath(QStringLiteral("notes.jpg")));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("not a picture");
     text.close();
-    preview()->ShowPreview(text.fileName());
+    preview()->showPreview(text.fileName());
     QVERIFY(m_f->interaction.calls.isEmpty());
     QVERIFY(preview()->pictureRect().isEmpty());
     QCOMPARE(preview()->tag(), shown);
@@ -317,11 +322,11 @@ void TestMainWindowPanes::firstActivationFromSettings()
     m_f->settings.ShowBackColor = 0x00FF8000; // blue 255, green 128, red 0
     m_f->settings.CurrentListPath = m_f->home.filePath(QStringLiteral("holiday.2024.vrl"));
     QVERIFY(m_f->open());
-    QCOMPARE(m_f->find<QLineEdit>(QStringLiteral("Text2"))->text(), QStringLiteral("7"));
-    QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("UpDown1"))->value(), 7);
-    QVERIFY(m_f->find<QCheckBox>(QStringLiteral("Check1"))->isChecked());
-    QVERIFY(m_f->find<QCheckBox>(QStringLiteral("Check2"))->isChecked());
-    QCOMPARE(m_f->find<QLabel>(QStringLiteral("Label1(2)"))->text(),
+    QCOMPARE(m_f->find<QLineEdit>(QStringLiteral("intervalEdit"))->text(), QStringLiteral("7"));
+    QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("intervalUpDown"))->value(), 7);
+    QVERIFY(m_f->find<QCheckBox>(QStringLiteral("onTopCheck"))->isChecked());
+    QVERIFY(m_f->find<QCheckBox>(QStringLiteral("maximizedCheck"))->isChecked());
+    QCOMPARE(m_f->find<QLabel>(QStringLiteral("listNameLabel"))->text(),
              QStringLiteral("holiday.2024"));
     QCOMPARE(m_f->window->listPath(), m_f->settings.CurrentListPath);
     QCOMPARE(preview()->backColor(), QColor(0, 128, 255));
@@ -334,11 +339,11 @@ void TestMainWindowPanes::focusReturnsToSlideList()
 {
     QVERIFY(m_f->open());
     const QString path = picture(QStringLiteral("slide.png"), QSize(20, 20));
-    auto *list = m_f->find<QTreeView>(QStringLiteral("ListView2"));
+    auto *list = m_f->find<QTreeView>(QStringLiteral("slideList"));
     QVERIFY(static_cast<SlideListModel *>(list->model())
                 ->AddEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
     list->setCurrentIndex(list->model()->index(0, 0));
-    m_f->settings.LastFocusList = QStringLiteral("ListView2");
+    m_f->settings.LastFocusList = QStringLiteral("slideList");
     m_f->settings.RestoreListFocus = true;
     QWidget other;
     other.show();

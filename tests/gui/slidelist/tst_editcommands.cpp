@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "droptestsupport.h"
 
-#include "core/settings/settings.h"
-#include "core/common/statushints.h"
 #include "core/browser/filedragtext.h"
-#include "ui/browser/filelistview.h"
-#include "ui/mainwindow/previewpane.h"
-#include "scriptedinteraction.h"
-#include "ui/slidelist/editcommands.h"
+#include "core/common/statushints.h"
+#include "core/settings/settings.h"
 #include "core/slidelist/listdocument.h"
-#include "ui/slidelist/slidelistdrop.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "scriptedinteraction.h"
+#include "ui/browser/filelistview.h"
+#include "ui/slidelist/editcommands.h"
+#include "ui/slidelist/slidelistdrop.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QApplication>
@@ -49,8 +48,6 @@ private Q_SLOTS:
     void cleanup();
     void deleteWithNothingSelectedSelectsLast();
     void deleteLeavesTheOthersInOrder();
-    void commandsNeedTheirListFocused_data();
-    void commandsNeedTheirListFocused();
     void clearAsksNothingAndStartsANewList_data();
     void clearAsksNothingAndStartsANewList();
     void addSelectedInFileListOrder();
@@ -79,7 +76,6 @@ private:
     std::unique_ptr<QWidget> m_window;
     SlideListView *m_slideView = nullptr;
     FileListView *m_fileList = nullptr;
-    PreviewPane *m_preview = nullptr;
     QLineEdit *m_other = nullptr;
     std::unique_ptr<EditCommands> m_edits;
 };
@@ -96,13 +92,12 @@ void TestEditCommands::init()
     auto *layout = new QHBoxLayout(m_window.get());
     m_fileList = new FileListView(m_settings, m_interaction, m_hints);
     m_slideView = new SlideListView(*m_model, m_hints);
-    m_preview = new PreviewPane(m_interaction);
     m_other = new QLineEdit;
     for (QWidget *widget : {static_cast<QWidget *>(m_fileList), static_cast<QWidget *>(m_slideView),
-                            static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_other)})
+                            static_cast<QWidget *>(m_other)})
         layout->addWidget(widget);
     m_edits = std::make_unique<EditCommands>(*m_model, *m_document, m_settings, m_hints,
-                                             *m_slideView, *m_fileList, *m_preview);
+                                             *m_slideView, *m_fileList);
     m_window->resize(900, 400);
     m_window->show();
     m_window->activateWindow();
@@ -131,8 +126,8 @@ void TestEditCommands::fillFileList()
     DropTest::writeFile(picture(QStringLiteral("a.jpg")), 1234);
     DropTest::writeFile(picture(QStringLiteral("b.bmp")), 10);
     DropTest::writeFile(picture(QStringLiteral("c.jpg")), 0);
-    m_fileList->ShowFolderFiles(m_dir->path());
-    QCOMPARE(m_fileList->EntryCount(), 3);
+    m_fileList->showFolderFiles(m_dir->path());
+    QCOMPARE(m_fileList->entryCount(), 3);
 }
 
 void TestEditCommands::selectSlideRows(const QList<int> &rows)
@@ -167,7 +162,7 @@ void TestEditCommands::deleteWithNothingSelectedSelectsLast()
     fillSlideList(5);
     m_slideView->setFocus();
     m_document->ListModified = true;
-    m_edits->EditCommand(0);
+    m_edits->deleteSelectedEntries();
     QCOMPARE(m_model->EntryCount(), 5);
     QCOMPARE(selectedSlideRows(), QList<int>{4});
     QVERIFY(m_slideView->hasFocus());
@@ -181,7 +176,7 @@ void TestEditCommands::deleteLeavesTheOthersInOrder()
     fillSlideList(5);
     m_slideView->setFocus();
     selectSlideRows({1, 2});
-    m_edits->EditCommand(0);
+    m_edits->deleteSelectedEntries();
     QCOMPARE(listedPaths(*m_model),
              (QStringList{QStringLiteral("/p/1.jpg"), QStringLiteral("/p/4.jpg"),
                           QStringLiteral("/p/5.jpg")}));
@@ -189,41 +184,11 @@ void TestEditCommands::deleteLeavesTheOthersInOrder()
     QVERIFY(!m_document->ListModified);
 }
 
-void TestEditCommands::commandsNeedTheirListFocused_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("focused");
-    QTest::newRow("delete does nothing while the file list has the focus") << 0 << "file";
-    QTest::newRow("delete does nothing while another control has the focus") << 0 << "other";
-    QTest::newRow("add selected does nothing while the slide list has the focus") << 3 << "slide";
-    QTest::newRow("add selected does nothing while another control has the focus") << 3 << "other";
-    QTest::newRow("the separator index does nothing") << 2 << "slide";
-}
-
-// Delete acts only from the slide list, add-selected only from the file list.
-void TestEditCommands::commandsNeedTheirListFocused()
-{
-    QFETCH(int, command);
-    QFETCH(QString, focused);
-    fillSlideList(2);
-    fillFileList();
-    selectSlideRows({0});
-    selectFileRows({0, 1});
-    QWidget *target = focused == QLatin1String("file")    ? static_cast<QWidget *>(m_fileList)
-                      : focused == QLatin1String("slide") ? static_cast<QWidget *>(m_slideView)
-                                                          : static_cast<QWidget *>(m_other);
-    target->setFocus();
-    m_edits->EditCommand(command);
-    QCOMPARE(m_model->EntryCount(), 2);
-    QVERIFY(!m_document->ListModified);
-    QVERIFY(target->hasFocus());
-}
-
 void TestEditCommands::clearAsksNothingAndStartsANewList_data()
 {
     QTest::addColumn<bool>("listFocused");
-    QTest::newRow("focused list paints the preview in the show colour") << true;
-    QTest::newRow("unfocused list leaves the preview") << false;
+    QTest::newRow("from the focused list") << true;
+    QTest::newRow("from another control") << false;
 }
 
 // Clearing a modified, named list asks nothing; the list becomes UnNamed and unmodified.
@@ -233,19 +198,16 @@ void TestEditCommands::clearAsksNothingAndStartsANewList()
     fillSlideList(3);
     m_document->setNameAndPath(QStringLiteral("holiday"), QStringLiteral("/l/holiday.vrl"));
     m_document->ListModified = true;
-    m_settings.ShowBackColor = 0x0000ff; // red, as 0x00BBGGRR
     (listFocused ? static_cast<QWidget *>(m_slideView) : m_other)->setFocus();
-    const QColor before = m_preview->backColor();
     QSignalSpy label(m_document.get(), &ListDocument::nameChanged);
 
-    m_edits->EditCommand(1);
+    m_edits->clearList();
     QCOMPARE(m_model->EntryCount(), 0);
     QVERIFY(m_interaction.calls.isEmpty());
     QCOMPARE(m_document->ListName, QStringLiteral("UnNamed"));
     QCOMPARE(m_document->ListPath, QString());
     QVERIFY(!m_document->ListModified);
     QCOMPARE(label.count(), 1);
-    QCOMPARE(m_preview->backColor(), listFocused ? QColor(Qt::red) : before);
 }
 
 // Add-selected takes the file list's paths and size texts in its order, not selection order.
@@ -254,7 +216,7 @@ void TestEditCommands::addSelectedInFileListOrder()
     fillFileList();
     selectFileRows({2, 0});
     m_fileList->setFocus();
-    m_edits->EditCommand(3);
+    m_edits->addFileListEntries(m_fileList->selectedEntries(), m_fileList->entryCount());
     QCOMPARE(listedPaths(*m_model),
              (QStringList{picture(QStringLiteral("a.jpg")), picture(QStringLiteral("c.jpg"))}));
     QCOMPARE(m_model->EntryAt(1).sizeText, QStringLiteral("     1,234"));
@@ -271,13 +233,13 @@ void TestEditCommands::addAllSkipsDuplicatesAndMarksModified()
     fillFileList();
     m_model->AddEntry(picture(QStringLiteral("B.BMP")), QString(), QString());
     m_other->setFocus();
-    m_edits->EditCommand(4);
+    m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->entryCount());
     QCOMPARE(listedPaths(*m_model),
              (QStringList{picture(QStringLiteral("B.BMP")), picture(QStringLiteral("a.jpg")),
                           picture(QStringLiteral("c.jpg"))}));
     QCOMPARE(m_model->EntryAt(2).icon, 1);
     m_document->ListModified = false;
-    m_edits->EditCommand(4);
+    m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->entryCount());
     QCOMPARE(m_model->EntryCount(), 3);
     QVERIFY(m_document->ListModified);
 }
@@ -295,13 +257,13 @@ void TestEditCommands::fileListDropIsAddedOnFocus()
     for (int round = 0; round < 2; ++round) {
         m_other->setFocus();
         m_document->ListModified = false;
-        drop.Drop(mime, m_fileList);
-        QVERIFY(drop.PendingDrop());
+        drop.receive(mime, m_fileList);
+        QVERIFY(drop.hasPendingDrop());
         QVERIFY(m_document->ListModified);
         QCOMPARE(m_model->EntryCount(), round == 0 ? 0 : 2);
         QTRY_VERIFY(m_slideView->hasFocus());
-        QVERIFY(!drop.PendingDrop());
-        QCOMPARE(drop.PendingDropText(), QString());
+        QVERIFY(!drop.hasPendingDrop());
+        QCOMPARE(drop.pendingDropText(), QString());
         QCOMPARE(m_model->EntryCount(), 2);
         QCOMPARE(m_model->EntryAt(2).icon, 2);
         QCOMPARE(m_model->EntryAt(2).sizeText, QStringLiteral("        10"));
@@ -315,7 +277,7 @@ void TestEditCommands::fileListDropOntoFocusedList()
     QMimeData mime;
     mime.setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
     m_slideView->setFocus();
-    m_edits->drop().Drop(mime, m_fileList->viewport());
+    m_edits->drop().receive(mime, m_fileList->viewport());
     QTRY_COMPARE(m_model->EntryCount(), 1);
     QCOMPARE(m_hints.text, QStringLiteral("リストに 1枚の画像があります。"));
 }
@@ -326,12 +288,12 @@ void TestEditCommands::selfDropDoesNothing()
     DropTest::writeFile(picture(QStringLiteral("a.jpg")));
     const auto mime = DropTest::uriListData({picture(QStringLiteral("a.jpg"))});
     mime->setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
-    m_edits->drop().Drop(*mime, m_slideView);
-    m_edits->drop().Drop(*mime, m_slideView->viewport());
+    m_edits->drop().receive(*mime, m_slideView);
+    m_edits->drop().receive(*mime, m_slideView->viewport());
     QCoreApplication::processEvents();
     QCOMPARE(m_model->EntryCount(), 0);
     QVERIFY(!m_document->ListModified);
-    QVERIFY(!m_edits->drop().PendingDrop());
+    QVERIFY(!m_edits->drop().hasPendingDrop());
 }
 
 // A file-list drag that ended elsewhere leaves nothing behind: the next drop from the desktop
@@ -357,14 +319,14 @@ void TestEditCommands::staleFileListDragThenDesktopDrop()
     QCOMPARE(DropTest::dropOn(m_slideView->viewport(), *DropTest::uriListData({note})),
              Qt::CopyAction);
     QCOMPARE(listedPaths(*m_model), QStringList{note});
-    QVERIFY(!m_edits->drop().PendingDrop());
+    QVERIFY(!m_edits->drop().hasPendingDrop());
 
     QMimeData text;
     text.setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
     QCOMPARE(DropTest::dropOn(m_slideView->viewport(), text), Qt::IgnoreAction);
     QCoreApplication::processEvents();
     QCOMPARE(m_model->EntryCount(), 1);
-    QVERIFY(!m_edits->drop().PendingDrop());
+    QVERIFY(!m_edits->drop().hasPendingDrop());
 }
 
 void TestEditCommands::dropIsCopyOnly_data()

@@ -40,9 +40,9 @@ void TestSlideListDrop::init()
     m_f = std::make_unique<MainWindowFixture>();
     QVERIFY(m_f->open());
     m_pictures = std::make_unique<QTemporaryDir>();
-    m_view = m_f->find<QAbstractItemView>(QStringLiteral("ListView2"));
+    m_view = m_f->find<QAbstractItemView>(QStringLiteral("slideList"));
     QVERIFY(m_view);
-    MainWindowFixture::focus(m_f->find<QWidget>(QStringLiteral("TreeView1")));
+    MainWindowFixture::focus(m_f->find<QWidget>(QStringLiteral("folderTree")));
 }
 
 void TestSlideListDrop::cleanup()
@@ -121,9 +121,9 @@ void TestSlideListDrop::editDeleteFollowsTheFocus()
     drop(*DropTest::uriListData({kept, gone}));
     m_view->selectionModel()->select(model()->index(1, 0), QItemSelectionModel::ClearAndSelect |
                                                                QItemSelectionModel::Rows);
-    QAction *deleteItem = m_f->find<QAction>(QStringLiteral("mnu_Edits(0)"));
+    QAction *deleteItem = m_f->find<QAction>(QStringLiteral("deleteEntriesAction"));
     QVERIFY(deleteItem);
-    MainWindowFixture::focus(m_f->find<QWidget>(QStringLiteral("TreeView1")));
+    MainWindowFixture::focus(m_f->find<QWidget>(QStringLiteral("folderTree")));
     deleteItem->trigger();
     QCOMPARE(model()->EntryCount(), 2);
     MainWindowFixture::focus(m_view);

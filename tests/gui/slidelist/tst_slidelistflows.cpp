@@ -3,10 +3,10 @@
 #include "droptestsupport.h"
 
 #include "core/browser/filedragtext.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/browser/filelistview.h"
 #include "ui/mainwindow/maintoolbar.h"
 #include "ui/slidelist/slidelistdrop.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -38,7 +38,7 @@ private:
     void key(QWidget *focus, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void selectSlideRows(const QList<int> &rows);
     QStringList listed() const { return model()->paths(); }
-    QString listName() const { return m_f->find<QLabel>(QStringLiteral("Label1(2)"))->text(); }
+    QString listName() const { return m_f->find<QLabel>(QStringLiteral("listNameLabel"))->text(); }
     SlideListModel *model() const { return qobject_cast<SlideListModel *>(m_slides->model()); }
 
     std::unique_ptr<MainWindowFixture> m_f;
@@ -53,9 +53,9 @@ void TestSlideListFlows::init()
     m_f = std::make_unique<MainWindowFixture>();
     QVERIFY(m_f->open());
     m_dir = std::make_unique<QTemporaryDir>();
-    m_files = m_f->find<FileListView>(QStringLiteral("ListView1"));
-    m_slides = m_f->find<QAbstractItemView>(QStringLiteral("ListView2"));
-    m_tree = m_f->find<QWidget>(QStringLiteral("TreeView1"));
+    m_files = m_f->find<FileListView>(QStringLiteral("fileList"));
+    m_slides = m_f->find<QAbstractItemView>(QStringLiteral("slideList"));
+    m_tree = m_f->find<QWidget>(QStringLiteral("folderTree"));
     QVERIFY(m_files && m_slides && m_tree);
 }
 
@@ -77,8 +77,8 @@ void TestSlideListFlows::listPictures(int count)
 {
     for (int i = 1; i <= count; ++i)
         make(QStringLiteral("p%1.jpg").arg(i), i);
-    m_files->ShowFolderFiles(m_dir->path());
-    QCOMPARE(m_files->EntryCount(), count);
+    m_files->showFolderFiles(m_dir->path());
+    QCOMPARE(m_files->entryCount(), count);
 }
 
 void TestSlideListFlows::key(QWidget *focus, Qt::Key key, Qt::KeyboardModifiers modifiers)
@@ -123,7 +123,7 @@ void TestSlideListFlows::addSelectedEndsInTheSlideList()
     QCOMPARE(model()->EntryAt(1).sizeText, QStringLiteral("         3"));
     QVERIFY(m_slides->hasFocus());
     QCOMPARE(m_f->hint(), QString());
-    QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("ProgressBar1"))->value(), 0);
+    QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("progressBar"))->value(), 0);
 }
 
 // A drop of file-list pictures is added once the slide list has the focus: the count shows,
@@ -141,12 +141,12 @@ void TestSlideListFlows::fileListDropIsAddedWhenTheListTakesTheFocus()
     QVERIFY(drop);
     for (int round = 0; round < 2; ++round) {
         MainWindowFixture::focus(m_files);
-        drop->Drop(mime, m_files->viewport());
+        drop->receive(mime, m_files->viewport());
         QCOMPARE(model()->EntryCount(), round == 0 ? 0 : 2);
         QTRY_VERIFY(m_slides->hasFocus());
         QCOMPARE(model()->EntryCount(), 2);
         QCOMPARE(m_f->hint(), QStringLiteral("リストに 2枚の画像があります。"));
-        QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("ProgressBar1"))->value(), 0);
+        QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("progressBar"))->value(), 0);
         m_f->interaction.calls.clear();
         key(m_slides, Qt::Key_F2);
         QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).size(), 1);
@@ -161,7 +161,7 @@ void TestSlideListFlows::deleteSelectsTheLastEntry_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("the Del key") << "key";
-    QTest::newRow("a click on tbm_Delete leaves the focus in place") << "button";
+    QTest::newRow("a click on the delete button leaves the focus in place") << "button";
     QTest::newRow("Alt+E then D from the keyboard") << "menu";
 }
 
@@ -178,9 +178,9 @@ void TestSlideListFlows::deleteSelectsTheLastEntry()
         if (how == QLatin1String("key")) {
             key(focus, Qt::Key_Delete);
         } else if (how == QLatin1String("button")) {
-            auto *toolBar = m_f->find<MainToolBar>(QStringLiteral("Toolbar1"));
+            auto *toolBar = m_f->find<MainToolBar>(QStringLiteral("mainToolBar"));
             QWidget *button =
-                toolBar->widgetForAction(toolBar->button(QStringLiteral("tbm_Delete")));
+                toolBar->widgetForAction(m_f->find<QAction>(QStringLiteral("deleteEntriesAction")));
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
             key(focus, Qt::Key_E, Qt::AltModifier);
@@ -240,7 +240,7 @@ void TestSlideListFlows::saveNamesTheListAndOpenAsksOnlyWhenModified()
     QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).size(), 0);
 
     make(QStringLiteral("p9.jpg"));
-    m_files->ShowFolderFiles(m_dir->path());
+    m_files->showFolderFiles(m_dir->path());
     key(m_files, Qt::Key_F6);
     m_f->interaction.calls.clear();
     m_f->interaction.answers.enqueue(Interaction::Answer::Yes);
@@ -285,34 +285,38 @@ void TestSlideListFlows::popUpDeleteShowsTheCount()
     const QPoint over = m_slides->visualRect(model()->index(3, 0)).center();
     MainWindowFixture::send(m_slides->viewport(), QEvent::MouseButtonPress, over, Qt::RightButton,
                             Qt::RightButton);
-    auto *popUp = m_slides->findChild<QMenu *>(QStringLiteral("mnu_PopUp"));
+    auto *popUp = m_slides->findChild<QMenu *>(QStringLiteral("slideListPopUp"));
     QVERIFY(popUp);
     QTRY_VERIFY(popUp->isVisible());
     QCOMPARE(m_slides->selectionModel()->selectedRows().size(), 2);
     m_f->interaction.answers.enqueue(Interaction::Answer::Yes);
-    popUp->actions().at(2)->trigger();
+    auto *deleteFiles = m_f->find<QAction>(QStringLiteral("deleteFilesAction"));
+    QVERIFY(popUp->actions().contains(deleteFiles));
+    deleteFiles->trigger();
     popUp->close();
     QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).first().text,
              QStringLiteral("これらの 2 個の項目をごみ箱に移動しますか?"));
     QCOMPARE(model()->EntryCount(), 3);
-    QCOMPARE(m_files->EntryCount(), 3);
+    QCOMPARE(m_files->entryCount(), 3);
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("p2.jpg"))));
     QCOMPARE(m_f->hint(), QStringLiteral("リストに 3枚の画像があります。"));
 }
 
 void TestSlideListFlows::moveAndCopyPickersStartAtTheDesktop_data()
 {
-    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("title");
-    QTest::newRow("move asks for its folder from the desktop") << 0 << "ﾌｧｲﾙの移動先";
-    QTest::newRow("copy asks for its folder from the desktop") << 1 << "ﾌｧｲﾙのｺﾋﾟｰ先";
+    QTest::newRow("move asks for its folder from the desktop") << "moveFilesAction"
+                                                               << "ﾌｧｲﾙの移動先";
+    QTest::newRow("copy asks for its folder from the desktop") << "copyFilesAction"
+                                                               << "ﾌｧｲﾙのｺﾋﾟｰ先";
 }
 
 // The folder browser of move and copy has no folder of its own to start from: it opens at
 // the desktop, and the focus comes back to the slide list when it is cancelled.
 void TestSlideListFlows::moveAndCopyPickersStartAtTheDesktop()
 {
-    QFETCH(int, item);
+    QFETCH(QString, item);
     QFETCH(QString, title);
     const QString desktop = m_f->home.filePath(QStringLiteral("Desktop"));
     QVERIFY(QDir().mkpath(desktop));
@@ -320,7 +324,11 @@ void TestSlideListFlows::moveAndCopyPickersStartAtTheDesktop()
     key(m_files, Qt::Key_F6);
     selectSlideRows({0});
     MainWindowFixture::focus(m_tree);
-    m_slides->findChild<QMenu *>(QStringLiteral("mnu_PopUp"))->actions().at(item)->trigger();
+    auto *command = m_f->find<QAction>(item);
+    QVERIFY(m_slides->findChild<QMenu *>(QStringLiteral("slideListPopUp"))
+                ->actions()
+                .contains(command));
+    command->trigger();
     const auto asked = m_f->interaction.callsOf(QStringLiteral("folder"));
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked[0].text, title);

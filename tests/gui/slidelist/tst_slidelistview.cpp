@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/common/statushints.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "ui/mainwindow/mainactions.h"
 #include "ui/slidelist/slidelistview.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -54,6 +56,7 @@ private:
     RecordingHints m_hints;
     std::unique_ptr<SlideListModel> m_model;
     std::unique_ptr<QWidget> m_window;
+    MainActions m_actions;
     SlideListView *m_view = nullptr;
     QLineEdit *m_other = nullptr;
 };
@@ -65,6 +68,7 @@ void TestSlideListView::init()
     m_window = std::make_unique<QWidget>();
     auto *layout = new QVBoxLayout(m_window.get());
     m_view = new SlideListView(*m_model, m_hints);
+    m_view->setPopUpActions(m_actions.slideListPopUp());
     m_other = new QLineEdit;
     layout->addWidget(m_view);
     layout->addWidget(m_other);
@@ -151,21 +155,21 @@ void TestSlideListView::leftReleasePreviewsUnlessShiftAlone()
     QCOMPARE(preview.at(0).at(0).toString(), entryPath(2));
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ShiftModifier, rowCentre(3));
     QCOMPARE(preview.size(), 1);
-    QCOMPARE(m_view->SelectedEntries(), (QStringList{entryPath(2), entryPath(3)}));
+    QCOMPARE(m_view->selectedEntries(), (QStringList{entryPath(2), entryPath(3)}));
 }
 
-// The right button opens mnu_PopUp over an entry only; its items send their index.
+// The right button opens the pop-up over an entry only; its items are the file commands.
 void TestSlideListView::popUpOnlyOverAnEntry()
 {
     fill(2);
-    auto *menu = m_view->findChild<QMenu *>(QStringLiteral("mnu_PopUp"));
+    auto *menu = m_view->findChild<QMenu *>(QStringLiteral("slideListPopUp"));
     QVERIFY(menu);
     const QPoint below(rowCentre(2).x(), m_view->viewport()->height() - 5);
     QVERIFY(!m_view->indexAt(below).isValid());
     QTest::mousePress(m_view->viewport(), Qt::RightButton, {}, below);
     QVERIFY(!menu->isVisible());
 
-    QSignalSpy command(m_view, &SlideListView::popUpCommand);
+    QSignalSpy command(m_actions.deleteFiles(), &QAction::triggered);
     QTest::mousePress(m_view->viewport(), Qt::RightButton, {}, rowCentre(1));
     QTRY_VERIFY(menu->isVisible());
     const QList<QAction *> actions = menu->actions();
@@ -176,14 +180,13 @@ void TestSlideListView::popUpOnlyOverAnEntry()
     actions.at(2)->trigger();
     menu->close();
     QCOMPARE(command.size(), 1);
-    QCOMPARE(command.at(0).at(0).toInt(), 2);
 }
 
-// The menu key and Shift+F10 open mnu_PopUp at the current entry, and only when it is selected.
+// The menu key and Shift+F10 open the pop-up at the current entry, and only when it is selected.
 void TestSlideListView::keyboardOpensPopUpAtSelectedEntry()
 {
     fill(3);
-    auto *menu = m_view->findChild<QMenu *>(QStringLiteral("mnu_PopUp"));
+    auto *menu = m_view->findChild<QMenu *>(QStringLiteral("slideListPopUp"));
     m_view->setFocus();
     m_view->setCurrentIndex(m_view->model()->index(1, 0));
     m_view->selectionModel()->clearSelection();
@@ -208,11 +211,11 @@ void TestSlideListView::keyboardOpensPopUpAtSelectedEntry()
 void TestSlideListView::selectedEntriesInListOrder()
 {
     fill(4);
-    QCOMPARE(m_view->CurrentEntry(), 0);
+    QCOMPARE(m_view->currentEntry(), 0);
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, rowCentre(4));
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(1));
-    QCOMPARE(m_view->SelectedEntries(), (QStringList{entryPath(1), entryPath(4)}));
-    QCOMPARE(m_view->CurrentEntry(), 1);
+    QCOMPARE(m_view->selectedEntries(), (QStringList{entryPath(1), entryPath(4)}));
+    QCOMPARE(m_view->currentEntry(), 1);
 }
 
 // The size column is about a sixth as wide as the name column.

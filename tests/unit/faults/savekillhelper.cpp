@@ -73,7 +73,7 @@ int saveLists(const QString &path, int count, int rounds)
     Settings settings;
     NoQuestions questions;
     ListFileCommands commands(model, document, settings, questions);
-    saveRounds(rounds, [&] { commands.SaveListFile(true); });
+    saveRounds(rounds, [&] { commands.saveListFile(true); });
     return 0;
 }
 

@@ -98,7 +98,7 @@ SaveOutcome TestSaveFaults::saveOver(const QString &list, int entries)
     Settings settings;
     ScriptedInteraction interaction;
     ListFileCommands commands(model, document, settings, interaction);
-    commands.FileCommand(2);
+    commands.saveList();
     const QVector<ScriptedInteraction::Call> told = interaction.callsOf(QStringLiteral("message"));
     const bool writeError = told.size() == 1 && told.first().style == Interaction::StyleError &&
                             told.first().title == QStringLiteral("書き込みエラー");

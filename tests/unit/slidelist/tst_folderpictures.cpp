@@ -114,7 +114,7 @@ void TestFolderPictures::foldersSortedBelowTheDroppedOne()
                                root + QStringLiteral("/C"),
                                root + QStringLiteral("/C/d"),
                                root + QStringLiteral("/C/d/e")};
-    QCOMPARE(FolderPictures(m_lister).FolderPaths(root), expected);
+    QCOMPARE(FolderPictures(m_lister).folderPaths(root), expected);
 }
 
 // A folder whose name begins with "." and everything below it stay out of the walk.
@@ -123,7 +123,7 @@ void TestFolderPictures::dotFoldersAreNotWalked()
     const QString root = folder(QString());
     folder(QStringLiteral(".hidden/inner"));
     folder(QStringLiteral("seen/.cache"));
-    QCOMPARE(FolderPictures(m_lister).FolderPaths(root),
+    QCOMPARE(FolderPictures(m_lister).folderPaths(root),
              (QStringList{root, root + QStringLiteral("/seen")}));
 }
 
@@ -135,7 +135,7 @@ void TestFolderPictures::linkCyclesEnd()
     QVERIFY(QFile::link(root, sub + QStringLiteral("/up")));
     QVERIFY(QFile::link(sub, sub + QStringLiteral("/self")));
     make(QStringLiteral("top/sub/p.jpg"));
-    QCOMPARE(FolderPictures(m_lister).FolderPaths(root), (QStringList{root, sub}));
+    QCOMPARE(FolderPictures(m_lister).folderPaths(root), (QStringList{root, sub}));
 }
 
 // Two paths to one folder: its pictures come in once, under the first path in sorted order.
@@ -145,7 +145,7 @@ void TestFolderPictures::linkedFolderWalkedOnce()
     const QString real = folder(QStringLiteral("b-real"));
     QVERIFY(QFile::link(real, root + QStringLiteral("/a-link")));
     QVERIFY(QFile::link(real, root + QStringLiteral("/c-link")));
-    QCOMPARE(FolderPictures(m_lister).FolderPaths(root),
+    QCOMPARE(FolderPictures(m_lister).folderPaths(root),
              (QStringList{root, root + QStringLiteral("/a-link")}));
 }
 
@@ -166,12 +166,12 @@ void TestFolderPictures::unreadableFolderIsSkipped()
         QSKIP("permissions do not stop this user (root) from reading the folder");
 
     const FolderPictures pictures(m_lister);
-    const QStringList folders = pictures.FolderPaths(root);
+    const QStringList folders = pictures.folderPaths(root);
     QVERIFY(!folders.contains(locked + QStringLiteral("/inner")));
     QVERIFY(folders.contains(root + QStringLiteral("/open")));
     QStringList found;
     for (const QString &each : folders)
-        found += pathsOf(pictures.FolderEntries(each, true, true));
+        found += pathsOf(pictures.folderEntries(each, true, true));
     QCOMPARE(found, QStringList{root + QStringLiteral("/open/q.jpg")});
 }
 
@@ -185,9 +185,9 @@ void TestFolderPictures::refusedListingIsSkipped()
     make(QStringLiteral("refused/p.jpg"));
     const QString open = folder(QStringLiteral("open/deeper"));
     const FolderPictures pictures(lister);
-    QCOMPARE(pictures.FolderPaths(root),
+    QCOMPARE(pictures.folderPaths(root),
              (QStringList{root, root + QStringLiteral("/open"), open, lister.refused}));
-    QVERIFY(pictures.FolderEntries(lister.refused, true, true).isEmpty());
+    QVERIFY(pictures.folderEntries(lister.refused, true, true).isEmpty());
 }
 
 void TestFolderPictures::picturesMixedInSortedOrder_data()
@@ -219,7 +219,7 @@ void TestFolderPictures::picturesMixedInSortedOrder()
     QStringList paths;
     for (const QString &name : std::as_const(expected))
         paths.append(root + QLatin1Char('/') + name);
-    QCOMPARE(pathsOf(FolderPictures(m_lister).FolderEntries(root, jpeg, bitmap)), paths);
+    QCOMPARE(pathsOf(FolderPictures(m_lister).folderEntries(root, jpeg, bitmap)), paths);
 }
 
 // The icon follows the file's own name, not dots in its folders; the size is read now.
@@ -228,7 +228,7 @@ void TestFolderPictures::iconFromDisplayNameSizeFromDisk()
     const QString root = folder(QStringLiteral("my.pics"));
     make(QStringLiteral("my.pics/a.bmp"), 1234);
     make(QStringLiteral("my.pics/b.jpg"), 0);
-    const QVector<SlideEntry> entries = FolderPictures(m_lister).FolderEntries(root, true, true);
+    const QVector<SlideEntry> entries = FolderPictures(m_lister).folderEntries(root, true, true);
     QCOMPARE(entries.size(), 2);
     QCOMPARE(entries.at(0).icon, 2);
     QCOMPARE(entries.at(0).sizeText, SizeText(1234));
@@ -242,7 +242,7 @@ void TestFolderPictures::vanishedPictureIsSkipped()
     const QString root = folder(QString());
     const QString kept = make(QStringLiteral("kept.jpg"));
     const VanishingLister lister;
-    QCOMPARE(pathsOf(FolderPictures(lister).FolderEntries(root, true, true)), QStringList{kept});
+    QCOMPARE(pathsOf(FolderPictures(lister).folderEntries(root, true, true)), QStringList{kept});
 }
 
 QTEST_GUILESS_MAIN(TestFolderPictures)

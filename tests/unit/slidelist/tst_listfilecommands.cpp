@@ -123,14 +123,14 @@ void TestListFileCommands::roundTripIntoEmptyList()
     m_document->ListModified = true;
     const QString listPath = m_dir->filePath(fileName);
     m_interaction.fileNames.enqueue(listPath);
-    m_commands->SaveListFile(false);
+    m_commands->saveListFile(false);
     QVERIFY(fileBytes(listPath).startsWith(head));
     QVERIFY(!m_document->ListModified);
     QCOMPARE(m_document->ListPath, listPath);
 
     freshList();
     m_document->ListModified = true;
-    m_commands->OpenListFile(listPath);
+    m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), saved);
     QCOMPARE(m_model->EntryAt(1).sizeText, QStringLiteral("     1,234"));
     QCOMPARE(m_model->EntryAt(2).icon, 2);
@@ -151,7 +151,7 @@ void TestListFileCommands::openAppendsOnlyNewPaths()
     QVERIFY(writeListFile(listPath, ListFormat::Vrl, {a, b, a}));
     const QString upperA = m_dir->filePath(QStringLiteral("A.JPG"));
     m_model->AddEntry(upperA, upperA, QString());
-    m_commands->OpenListFile(listPath);
+    m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), (QStringList{upperA, b}));
 }
 
@@ -165,7 +165,7 @@ void TestListFileCommands::missingPicturesAreDroppedSilently()
         writeListFile(listPath, ListFormat::Txt,
                       {gone, kept, QStringLiteral("relative.jpg"), QStringLiteral("C:\\w.jpg")}));
     QFile::remove(gone);
-    m_commands->OpenListFile(listPath);
+    m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), QStringList{kept});
     QVERIFY(m_interaction.calls.isEmpty());
     QCOMPARE(m_document->ListName, QStringLiteral("l"));
@@ -179,7 +179,7 @@ void TestListFileCommands::wrongMagicShowsMessageAndChangesNothing()
     QVERIFY(writeListFile(smlPath, ListFormat::Sml, {picture(QStringLiteral("b.jpg"))}));
     const QString vrlPath = m_dir->filePath(QStringLiteral("x.vrl"));
     QVERIFY(QFile::rename(smlPath, vrlPath));
-    m_commands->OpenListFile(vrlPath);
+    m_commands->openListFile(vrlPath);
     QCOMPARE(m_interaction.calls.size(), 1);
     QCOMPARE(m_interaction.calls.at(0).text,
              QStringLiteral("ファイル読み込みエラー。（ファイルを確認して下さい）"));
@@ -199,7 +199,7 @@ void TestListFileCommands::damagedFileKeepsEntriesButNotItsName()
     QVERIFY(writeListFile(listPath, ListFormat::Vrl, {a, picture(QStringLiteral("b.jpg"))}));
     QFile file(listPath);
     QVERIFY(file.resize(file.size() - 3));
-    m_commands->OpenListFile(listPath);
+    m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), QStringList{a});
     QCOMPARE(m_document->ListName, UnNamed);
     QVERIFY(m_interaction.calls.isEmpty());
@@ -225,7 +225,7 @@ void TestListFileCommands::openDialogStartsInListFolder()
     QFETCH(QString, expected);
     m_settings.ListSaveFolder = saveFolder;
     m_document->LastListFolder = lastFolder;
-    m_commands->OpenListFile(QString());
+    m_commands->openListFile(QString());
     const ScriptedInteraction::Call call = m_interaction.calls.value(0);
     QCOMPARE(call.kind, QStringLiteral("open"));
     QCOMPARE(call.text, QStringLiteral("リストを開く"));
@@ -241,9 +241,9 @@ void TestListFileCommands::openDialogStartsInListFolder()
 void TestListFileCommands::saveDialogProposesName()
 {
     m_document->LastListFolder = QStringLiteral("/last");
-    m_commands->SaveListFile(false);
+    m_commands->saveListFile(false);
     m_document->setNameAndPath(QStringLiteral("mine"), QStringLiteral("/elsewhere/mine.sml"));
-    m_commands->SaveListFile(false);
+    m_commands->saveListFile(false);
     const QVector<ScriptedInteraction::Call> calls = m_interaction.callsOf(QStringLiteral("save"));
     QCOMPARE(calls.size(), 2);
     QCOMPARE(calls.at(0).text, QStringLiteral("リストの名前を付けて保存"));
@@ -259,10 +259,10 @@ void TestListFileCommands::nameWithoutListExtensionDoesNothing()
     addPicture(QStringLiteral("a.jpg"));
     m_document->ListModified = true;
     m_interaction.fileNames.enqueue(m_dir->filePath(QStringLiteral("a.jpg")));
-    m_commands->OpenListFile(QString());
+    m_commands->openListFile(QString());
     const QString typed = m_dir->filePath(QStringLiteral("typed"));
     m_interaction.fileNames.enqueue(typed);
-    m_commands->SaveListFile(false);
+    m_commands->saveListFile(false);
     QVERIFY(!QFile::exists(typed));
     QCOMPARE(m_model->EntryCount(), 1);
     QCOMPARE(m_document->ListName, UnNamed);
@@ -294,7 +294,7 @@ void TestListFileCommands::modifiedPromptBeforeOpen()
     QFETCH(QStringList, kinds);
     m_document->ListModified = modified;
     m_interaction.answers.enqueue(answer);
-    m_commands->FileCommand(0);
+    m_commands->openList();
     QStringList asked;
     for (const ScriptedInteraction::Call &call : std::as_const(m_interaction.calls))
         asked.append(call.kind);
@@ -307,23 +307,20 @@ void TestListFileCommands::modifiedPromptBeforeOpen()
     }
 }
 
-// Save and Save As do nothing on an empty list; Save of a named list asks no name.
+// Save of a named list asks no name; Save As asks all the same. (That both need entries is
+// their actions' rule, pinned with the action table.)
 void TestListFileCommands::saveItemsNeedEntries()
 {
-    m_commands->FileCommand(2);
-    m_commands->FileCommand(3);
-    QVERIFY(m_interaction.calls.isEmpty());
-
     addPicture(QStringLiteral("a.jpg"));
     const QString listPath = m_dir->filePath(QStringLiteral("named.txt"));
     m_document->setNameAndPath(QStringLiteral("named"), listPath);
     m_document->ListModified = true;
-    m_commands->FileCommand(2);
+    m_commands->saveList();
     QVERIFY(m_interaction.calls.isEmpty());
     QCOMPARE(fileBytes(listPath), QFile::encodeName(m_model->paths().at(0)) + "\r\n");
     QVERIFY(!m_document->ListModified);
 
-    m_commands->FileCommand(3);
+    m_commands->saveListFile(false);
     QCOMPARE(m_interaction.callsOf(QStringLiteral("save")).size(), 1);
 }
 
@@ -342,7 +339,7 @@ void TestListFileCommands::saveOfUnnamedListAsksForName()
     addPicture(QStringLiteral("a.jpg"));
     const QString listPath = m_dir->filePath(name + QStringLiteral(".vrl"));
     m_document->setNameAndPath(name, name == UnNamed ? QString() : listPath);
-    m_commands->FileCommand(2);
+    m_commands->saveList();
     QCOMPARE(m_interaction.callsOf(QStringLiteral("save")).size(), 1);
     QVERIFY(!QFile::exists(listPath));
 }
@@ -353,15 +350,15 @@ void TestListFileCommands::failedSaveKeepsOldFileAndState()
     addPicture(QStringLiteral("a.jpg"));
     const QString listPath = m_dir->filePath(QStringLiteral("old.vrl"));
     m_interaction.fileNames.enqueue(listPath);
-    m_commands->SaveListFile(false);
+    m_commands->saveListFile(false);
     const QByteArray oldBytes = fileBytes(listPath);
     QVERIFY(!oldBytes.isEmpty());
 
     m_model->AddEntry(QString(40000, QLatin1Char('a')), QString(), QString());
     m_document->ListModified = true;
-    m_commands->SaveListFile(true);
+    m_commands->saveListFile(true);
     m_interaction.fileNames.enqueue(m_dir->filePath(QStringLiteral("no/folder/new.vrl")));
-    m_commands->SaveListFile(false);
+    m_commands->saveListFile(false);
     QCOMPARE(fileBytes(listPath), oldBytes);
     QVERIFY(m_document->ListModified);
     QCOMPARE(m_document->ListName, QStringLiteral("old"));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/slidelist/pictureicons.h"
+#include "ui/common/pictureicons.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -34,7 +34,7 @@ QIcon drawnIcon(bool bitmap)
 
 } // namespace
 
-QIcon PictureIcon(int icon)
+QIcon pictureIcon(int icon)
 {
     const bool bitmap = icon == 2;
     static const QIcon picture =
@@ -44,7 +44,7 @@ QIcon PictureIcon(int icon)
     return bitmap ? bitmapIcon : picture;
 }
 
-bool IsShiftAlone(Qt::KeyboardModifiers modifiers)
+bool isShiftAlone(Qt::KeyboardModifiers modifiers)
 {
     const Qt::KeyboardModifiers keys =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);

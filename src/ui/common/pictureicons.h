@@ -7,7 +7,7 @@
 // The two small icons the file list and the slide list share: the picture icon of JPEG
 // files (icon 1) and the bitmap icon (icon 2). The desktop theme's icons when it has them,
 // drawn ones otherwise.
-QIcon PictureIcon(int icon);
+QIcon pictureIcon(int icon);
 
 // Shift held without Ctrl, Alt or Meta: the selection is being extended, so the preview stays.
-bool IsShiftAlone(Qt::KeyboardModifiers modifiers);
+bool isShiftAlone(Qt::KeyboardModifiers modifiers);
