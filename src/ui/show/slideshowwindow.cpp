@@ -4,6 +4,7 @@
 #include "core/common/twips.h"
 #include "core/common/windowscolour.h"
 #include "core/settings/settings.h"
+#include "platform/keepabove.h"
 #include "ui/show/picturesurface.h"
 #include "ui/show/showicons.h"
 #include "ui/show/slideshowtexts.h"
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
 
@@ -151,7 +153,8 @@ void SlideShowWindow::connectCommands()
     connect(m_actions.back, &QAction::triggered, show, &SlideShowController::back);
     connect(m_actions.pause, &QAction::triggered, show, &SlideShowController::togglePause);
     connect(m_actions.next, &QAction::triggered, show, &SlideShowController::next);
-    connect(m_actions.alwaysOnTop, &QAction::triggered, this, &SlideShowWindow::toggleTopmost);
+    // For this show only: the stored setting stays as it is.
+    connect(m_actions.alwaysOnTop, &QAction::triggered, this, &SlideShowWindow::setTopmost);
     for (QAction *order : {m_actions.listOrder, m_actions.randomOrder})
         connect(order, &QAction::triggered, show, &SlideShowController::switchOrder);
     connect(show, &SlideShowController::showPicture, this, &SlideShowWindow::showPicture);
@@ -174,14 +177,15 @@ void SlideShowWindow::loadSettings()
     updatePin();
 }
 
+// Before the native window exists the flag goes into it at creation; afterwards a changed flag
+// would re-create it, and a maximised window would lose its normal geometry.
 void SlideShowWindow::setTopmost(bool on)
 {
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
     m_actions.alwaysOnTop->setChecked(on);
-    // Changing a window flag hides the window; it comes back in the same place.
-    if (wasVisible)
-        show();
+    if (QWindow *native = windowHandle())
+        setKeepAbove(native, on);
+    else
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
 }
 
 void SlideShowWindow::updatePin()

@@ -70,7 +70,6 @@ private:
     void markOrder(bool randomOrder);
     void orderSwitched(bool randomOrder);
     void prefetchFollowing();
-    void toggleTopmost();
 
     Settings &m_settings;
     SlideShowController *m_controller;

@@ -4,10 +4,10 @@
 #include "core/common/twips.h"
 
 #include <QMenu>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 class TstSlideShowFrame : public QObject {
     Q_OBJECT
@@ -27,7 +27,6 @@ private Q_SLOTS:
 
 private:
     QLabel *pin() const { return f->child<QLabel>("pinMarker"); }
-    void moveOverPicture();
     std::unique_ptr<ShowFixture> f;
 };
 
@@ -40,17 +39,6 @@ void TstSlideShowFrame::cleanup()
 {
     delete f->window.data();
     f.reset();
-}
-
-void TstSlideShowFrame::moveOverPicture()
-{
-    // Sent straight to the surface: a synthetic pointer entering a window brings an Enter event
-    // but no move, and a move to where the pointer already is counts as none.
-    auto *surface = f->child<PictureSurface>("pictureSurface");
-    const QPointF local = surface->rect().center();
-    QMouseEvent move(QEvent::MouseMove, local, surface->mapToGlobal(local), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(surface, &move);
 }
 
 // The window opens at the stored position and size, converted from twips.
@@ -97,14 +85,14 @@ void TstSlideShowFrame::topmostMenuIsForThisShowOnly()
     QAction *item = f->child<QAction>("alwaysOnTopAction");
     QCOMPARE(item->text(), QStringLiteral("常に手前に表示"));
     QVERIFY(item->isChecked());
-    QVERIFY(f->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(f->window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     item->trigger();
     QVERIFY(!item->isChecked());
-    QVERIFY(!f->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!f->window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(f->window->isVisible());
     item->trigger();
     QVERIFY(item->isChecked());
-    QVERIFY(f->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(f->window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(f->settings.AlwaysOnTop, qint16(1));
 }
 
@@ -176,7 +164,7 @@ void TstSlideShowFrame::fixedWindowStaysPinned()
     QTest::mouseClick(pin(), Qt::LeftButton);
     QVERIFY(pin()->isVisible());
     const QPoint before = f->window->pos();
-    moveOverPicture();
+    f->moveOverPicture();
     QCOMPARE(f->window->pos(), before);
 }
 
@@ -189,19 +177,19 @@ void TstSlideShowFrame::freeWindowStepsAsideUntilPinned()
     QVERIFY(!pin()->isVisible());
     const QRect frame = f->window->frameGeometry();
     const QSize screen = f->window->screen()->geometry().size();
-    moveOverPicture();
+    f->moveOverPicture();
     const QPoint mirrored(screen.width() - (frame.width() + frame.x()),
                           screen.height() - (frame.height() + frame.y()));
     QCOMPARE(f->window->frameGeometry().topLeft(), mirrored);
 
     QTest::mouseClick(f->child<QLabel>("positionPanel"), Qt::LeftButton);
     QVERIFY(pin()->isVisible());
-    moveOverPicture();
+    f->moveOverPicture();
     QCOMPARE(f->window->frameGeometry().topLeft(), mirrored);
 
     QTest::mouseClick(pin(), Qt::LeftButton);
     QVERIFY(!pin()->isVisible());
-    moveOverPicture();
+    f->moveOverPicture();
     QCOMPARE(f->window->frameGeometry().topLeft(), frame.topLeft());
 }
 
@@ -215,7 +203,7 @@ void TstSlideShowFrame::maximisingPinsAndRestoringUnpins()
     QTRY_VERIFY(f->window->isMaximized() && f->window->size() != normal);
     QVERIFY(pin()->isVisible());
     const QPoint before = f->window->pos();
-    moveOverPicture();
+    f->moveOverPicture();
     QCOMPARE(f->window->pos(), before);
     f->window->showNormal();
     QTRY_VERIFY(!f->window->isMaximized());
