@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "showfixture.h"
 
+#include "core/common/twips.h"
+#include "core/settings/settingsfile.h"
 #include "netwmstate.h"
 #include "x11wait.h"
+
+#include <QScreen>
 
 // The slide-show window under a real window manager, which frames, maximises and stacks it.
 class TstShowWindowOnX11 : public QObject {
@@ -12,6 +16,10 @@ private Q_SLOTS:
     void cleanup();
     void keepAboveLeavesTheNormalGeometry_data();
     void keepAboveLeavesTheNormalGeometry();
+    void frameLiesOnTheScreen_data();
+    void frameLiesOnTheScreen();
+    void closingStoresTheFrameItOpenedWith_data();
+    void closingStoresTheFrameItOpenedWith();
 
 private:
     bool openFramed();
@@ -76,6 +84,61 @@ void TstShowWindowOnX11::keepAboveLeavesTheNormalGeometry()
 
     f->window->showNormal();
     QTRY_COMPARE_WITH_TIMEOUT(f->window->frameGeometry(), normal, X11Wait::Timeout);
+}
+
+void TstShowWindowOnX11::frameLiesOnTheScreen_data()
+{
+    QTest::addColumn<bool>("stepAside");
+    QTest::newRow("default place") << false;
+    QTest::newRow("stepped aside from the default place") << true;
+}
+
+// The stored size is the frame's, so the default window fills the top right-hand corner
+// exactly and its point-symmetric place is the bottom left-hand one.
+void TstShowWindowOnX11::frameLiesOnTheScreen()
+{
+    QFETCH(bool, stepAside);
+    f->settings.SettingsPath = f->dir.filePath(QStringLiteral("absent.ini"));
+    SettingsFile::read(f->settings, screenSizeTwips());
+    f->settings.FreeWindow = stepAside ? 1 : 0;
+    QVERIFY(openFramed());
+    const QRect screen = f->window->screen()->geometry();
+    const QSize size(twipsToPixels(f->settings.ShowWidth), twipsToPixels(f->settings.ShowHeight));
+    const QRect corner(screen.topRight() - QPoint(size.width() - 1, 0), size);
+    QTRY_COMPARE_WITH_TIMEOUT(f->window->frameGeometry(), corner, X11Wait::Timeout);
+    if (stepAside) {
+        f->moveOverPicture();
+        const QRect opposite(screen.bottomLeft() - QPoint(0, size.height() - 1), size);
+        QTRY_COMPARE_WITH_TIMEOUT(f->window->frameGeometry(), opposite, X11Wait::Timeout);
+    }
+    QVERIFY(screen.contains(f->window->frameGeometry()));
+}
+
+void TstShowWindowOnX11::closingStoresTheFrameItOpenedWith_data()
+{
+    QTest::addColumn<bool>("maximised");
+    QTest::newRow("opened in the normal state") << false;
+    QTest::newRow("opened maximised, then restored") << true;
+}
+
+// Opening and closing leaves the stored place and size as they were.
+void TstShowWindowOnX11::closingStoresTheFrameItOpenedWith()
+{
+    QFETCH(bool, maximised);
+    f->settings.ShowMaximized = maximised ? 1 : 0;
+    QVERIFY(openFramed());
+    if (maximised) {
+        QTRY_VERIFY_WITH_TIMEOUT(f->window->isMaximized(), X11Wait::Timeout);
+        f->window->showNormal();
+    }
+    const QRect stored(twipsToPixels(1500), twipsToPixels(1200), twipsToPixels(6000),
+                       twipsToPixels(4500));
+    QTRY_COMPARE_WITH_TIMEOUT(f->window->frameGeometry(), stored, X11Wait::Timeout);
+    QVERIFY(f->window->close());
+    QCOMPARE(f->settings.ShowLeft, 1500.0f);
+    QCOMPARE(f->settings.ShowTop, 1200.0f);
+    QCOMPARE(f->settings.ShowWidth, 6000.0f);
+    QCOMPARE(f->settings.ShowHeight, 4500.0f);
 }
 
 QTEST_MAIN(TstShowWindowOnX11)

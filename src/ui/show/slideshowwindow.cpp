@@ -170,8 +170,7 @@ void SlideShowWindow::loadSettings()
     setTopmost(m_settings.AlwaysOnTop == 1);
     // The check marks show the order that is played.
     markOrder(m_controller->isRandomOrder());
-    move(twipsToPixels(m_settings.ShowLeft), twipsToPixels(m_settings.ShowTop));
-    resize(twipsToPixels(m_settings.ShowWidth), twipsToPixels(m_settings.ShowHeight));
+    placeWindow();
     if (m_settings.ShowMaximized == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
     updatePin();
@@ -186,6 +185,32 @@ void SlideShowWindow::setTopmost(bool on)
         setKeepAbove(native, on);
     else
         setWindowFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+// The stored place and size are the frame's, as for every window of the program. The window
+// manager tells the frame's margins only once the window is on screen: until then the frame is
+// taken for the window, and the size is set again when the margins are known.
+void SlideShowWindow::placeWindow()
+{
+    const QRect frame(twipsToPixels(m_settings.ShowLeft), twipsToPixels(m_settings.ShowTop),
+                      twipsToPixels(m_settings.ShowWidth), twipsToPixels(m_settings.ShowHeight));
+    move(frame.topLeft());
+    resize(frame.size());
+    m_pendingFrameSize = frame.size();
+}
+
+// Until then the window has the frame's size as its own. A maximised window waits for its
+// restore, and the margins of the moment between the two states are not yet the normal ones.
+void SlideShowWindow::fitPendingFrameSize()
+{
+    if (m_pendingFrameSize.isEmpty() || size() != m_pendingFrameSize ||
+        windowState() != Qt::WindowNoState)
+        return;
+    const QSize margins = frameGeometry().size() - size();
+    if (margins.isNull())
+        return;
+    resize(m_pendingFrameSize - margins);
+    m_pendingFrameSize = QSize();
 }
 
 void SlideShowWindow::updatePin()
@@ -211,17 +236,26 @@ void SlideShowWindow::showEvent(QShowEvent *event)
         m_controller->start();
 }
 
+void SlideShowWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitPendingFrameSize();
+}
+
 void SlideShowWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     updatePin();
+    fitPendingFrameSize();
 }
 
 void SlideShowWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         updatePin();
+        fitPendingFrameSize();
+    }
 }
 
 void SlideShowWindow::closeEvent(QCloseEvent *event)
@@ -231,10 +265,11 @@ void SlideShowWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (!isMaximized()) {
-        m_settings.ShowTop = float(pixelsToTwips(y()));
-        m_settings.ShowLeft = float(pixelsToTwips(x()));
-        m_settings.ShowHeight = float(pixelsToTwips(height()));
-        m_settings.ShowWidth = float(pixelsToTwips(width()));
+        const QRect frame = frameGeometry();
+        m_settings.ShowTop = float(pixelsToTwips(frame.y()));
+        m_settings.ShowLeft = float(pixelsToTwips(frame.x()));
+        m_settings.ShowHeight = float(pixelsToTwips(frame.height()));
+        m_settings.ShowWidth = float(pixelsToTwips(frame.width()));
     }
     Q_EMIT closed();
     event->accept();
