@@ -4,6 +4,7 @@
 #include "core/common/twips.h"
 #include "core/common/windowscolour.h"
 #include "core/settings/settings.h"
+#include "core/show/showgeometry.h"
 #include "platform/keepabove.h"
 #include "ui/show/picturesurface.h"
 #include "ui/show/showicons.h"
@@ -11,14 +12,19 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
 
 namespace {
+
+// The least picture a window keeps below its toolbar, pixels.
+constexpr int MinimumPictureHeight = 120;
 
 // Only the stored value 1 means random order; any fade value but 0 means the fade.
 SlideShowOptions showOptions(const Settings &settings, int intervalSeconds)
@@ -28,6 +34,21 @@ SlideShowOptions showOptions(const Settings &settings, int intervalSeconds)
     options.randomOrder = settings.RandomOrder == 1;
     options.fade = settings.UseFade != 0;
     return options;
+}
+
+QRect pixelRect(const QRectF &twips)
+{
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+            twipsToPixels(twips.height())};
+}
+
+QList<QRect> screenRects()
+{
+    QList<QRect> rects;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (const QScreen *screen : screens)
+        rects << screen->geometry();
+    return rects;
 }
 
 void addButton(QToolBar *toolbar, QAction *action, const char *name)
@@ -58,6 +79,10 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
     buildStatusBar();
     buildPopupMenu();
     connectCommands();
+    // The toolbar whole, some picture and the status bar: a window that can always be used.
+    setMinimumSize(m_commandBar->sizeHint().width(), m_commandBar->sizeHint().height() +
+                                                         MinimumPictureHeight +
+                                                         statusBar()->sizeHint().height());
     loadSettings();
 }
 
@@ -187,13 +212,16 @@ void SlideShowWindow::setTopmost(bool on)
         setWindowFlag(Qt::WindowStaysOnTopHint, on);
 }
 
-// The stored place and size are the frame's, as for every window of the program. The window
+// The stored place and size are the frame's, like the main window's stored place. The window
 // manager tells the frame's margins only once the window is on screen: until then the frame is
 // taken for the window, and the size is set again when the margins are known.
 void SlideShowWindow::placeWindow()
 {
-    const QRect frame(twipsToPixels(m_settings.ShowLeft), twipsToPixels(m_settings.ShowTop),
-                      twipsToPixels(m_settings.ShowWidth), twipsToPixels(m_settings.ShowHeight));
+    const QRectF stored(m_settings.ShowLeft, m_settings.ShowTop, m_settings.ShowWidth,
+                        m_settings.ShowHeight);
+    const QRect frame =
+        openingShowFrame(pixelRect(stored), minimumSize(),
+                         pixelRect(defaultShowFrame(screenSizeTwips())), screenRects());
     move(frame.topLeft());
     resize(frame.size());
     m_pendingFrameSize = frame.size();

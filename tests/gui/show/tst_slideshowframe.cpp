@@ -16,6 +16,8 @@ private Q_SLOTS:
     void cleanup();
     void geometryComesFromTheSettings();
     void closeStoresTheGeometry();
+    void storedGeometryIsMadeUsable_data();
+    void storedGeometryIsMadeUsable();
     void maximisedCloseKeepsTheStoredGeometry();
     void topmostMenuIsForThisShowOnly();
     void rightPressOnTheToolbarOpensTheMenu();
@@ -62,6 +64,38 @@ void TstSlideShowFrame::closeStoresTheGeometry()
     QCOMPARE(f->settings.ShowTop, float(pixelsToTwips(frame.y())));
     QCOMPARE(f->settings.ShowWidth, float(pixelsToTwips(frame.width())));
     QCOMPARE(f->settings.ShowHeight, float(pixelsToTwips(frame.height())));
+}
+
+void TstSlideShowFrame::storedGeometryIsMadeUsable_data()
+{
+    QTest::addColumn<QRectF>("stored"); // twips
+    QTest::addColumn<bool>("givesDefault");
+    QTest::newRow("a tiny size keeps the toolbar and some picture")
+        << QRectF(1500, 1200, 150, 150) << false;
+    QTest::newRow("a zero size gives the default frame") << QRectF(1500, 1200, 0, 0) << true;
+    QTest::newRow("a place on no screen gives the default frame")
+        << QRectF(300000, 300000, 6000, 4500) << true;
+}
+
+// A window that opens too small keeps its toolbar, 120 pixels of picture and its status bar;
+// one that would open empty or on no screen opens at the default place and size.
+void TstSlideShowFrame::storedGeometryIsMadeUsable()
+{
+    QFETCH(QRectF, stored);
+    QFETCH(bool, givesDefault);
+    f->settings.ShowLeft = float(stored.x());
+    f->settings.ShowTop = float(stored.y());
+    f->settings.ShowWidth = float(stored.width());
+    f->settings.ShowHeight = float(stored.height());
+    QVERIFY(f->open(f->redGreenBlue()));
+    auto *toolbar = f->child<QToolBar>("showToolbar");
+    QVERIFY(toolbar->width() >= toolbar->sizeHint().width());
+    QVERIFY(f->child<PictureSurface>("pictureSurface")->height() >= 120);
+    QVERIFY(f->window->statusBar()->height() >= f->window->statusBar()->sizeHint().height());
+    const QSize screen = f->window->screen()->geometry().size();
+    const QRect defaultFrame(screen.width() - twipsToPixels(4515), 0, twipsToPixels(4515),
+                             twipsToPixels(4155));
+    QCOMPARE(f->window->frameGeometry() == defaultFrame, givesDefault);
 }
 
 // A maximised window leaves the stored geometry and the maximised flag as they were.
