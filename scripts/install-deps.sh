@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-image-formats-plugins
     qt6-documentation-tools libqt6help6 libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
     fonts-ipafont-gothic libbenchmark-dev
-    xvfb xauth openbox xdotool imagemagick
+    xvfb xauth openbox xdotool x11-utils imagemagick
     desktop-file-utils appstream libxml2-utils dpkg-dev file
 )
 

@@ -10,7 +10,7 @@ build=$(realpath "${1:?usage: e2e-run.sh <build folder>}")
 # Sanitizer builds start and paint slowly: every wait gets this many seconds.
 deadline=${VELLORA_E2E_WAIT:-30}
 
-for tool in Xvfb openbox xdotool convert import; do
+for tool in Xvfb openbox xdotool xwininfo xprop convert import; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -85,6 +85,17 @@ window() {
         sleep 0.1
     done
     fail "no window titled '$1' within ${deadline}s"
+}
+
+# The place and size of a window's frame, as the window manager drew it: left top width height.
+# (xdotool's own geometry counts the offset inside the frame twice.)
+frame_geometry() {
+    local info left right top bottom
+    info=$(xwininfo -id "$1")
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/^.*= //; s/,//g')
+    field() { sed -n "s/^ *$1: *//p" <<<"$info"; }
+    echo "$(($(field 'Absolute upper-left X') - left)) $(($(field 'Absolute upper-left Y') - top))" \
+        "$(($(field Width) + left + right)) $(($(field Height) + top + bottom))"
 }
 
 no_window() {
@@ -260,7 +271,7 @@ play_show() {
     step "a new place and size for the show window, which it keeps at its close"
     xdotool windowsize --sync "$show" 480 360
     xdotool windowmove --sync "$show" 300 150
-    show_size=$(xdotool getwindowgeometry "$show" | sed -n 's/^ *Geometry: //p')
+    show_frame=$(frame_geometry "$show")
 
     step "Esc closes the show and brings the main window back"
     xdotool key Escape
@@ -301,13 +312,14 @@ check_settings() {
     main_form=$(setting MainForm)
     [ "$main_form" = "1500*1500" ] || fail "MainForm is '$main_form', expected it back as 1500*1500"
 
-    # Height, left, top, width of the show window as it closed (its frame moved to 300,150),
-    # in twips: 15 a pixel at 96 dots per inch.
-    local sub_form expected_sub
+    # Height, left, top, width of the show window's frame as it closed, in twips: 15 a pixel at
+    # 96 dots per inch.
+    local sub_form expected_sub left top width height
     sub_form=$(setting SubForm)
-    expected_sub="$((${show_size#*x} * 15))*4500*2250*$((${show_size%x*} * 15))*0"
+    read -r left top width height <<<"$show_frame"
+    expected_sub="$((height * 15))*$((left * 15))*$((top * 15))*$((width * 15))*0"
     [ "$sub_form" = "$expected_sub" ] ||
-        fail "SubForm is '$sub_form', expected '$expected_sub' (a window of $show_size px at 300,150)"
+        fail "SubForm is '$sub_form', expected '$expected_sub' (a frame of ${width}x$height px at $left,$top)"
     tr -d '\r' <"$settings"
 }
 

@@ -67,9 +67,3 @@ void SlideShowWindow::prefetchFollowing()
 {
     m_prefetcher.prefetch(m_controller->followingPath(), m_currentImage.size());
 }
-
-// For this show only: the stored setting stays as it is.
-void SlideShowWindow::toggleTopmost()
-{
-    setTopmost(!windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}

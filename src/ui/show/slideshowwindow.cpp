@@ -4,19 +4,27 @@
 #include "core/common/twips.h"
 #include "core/common/windowscolour.h"
 #include "core/settings/settings.h"
+#include "core/show/showgeometry.h"
+#include "platform/keepabove.h"
 #include "ui/show/picturesurface.h"
 #include "ui/show/showicons.h"
 #include "ui/show/slideshowtexts.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
+
+// The least picture a window keeps below its toolbar, pixels.
+constexpr int MinimumPictureHeight = 120;
 
 // Only the stored value 1 means random order; any fade value but 0 means the fade.
 SlideShowOptions showOptions(const Settings &settings, int intervalSeconds)
@@ -26,6 +34,21 @@ SlideShowOptions showOptions(const Settings &settings, int intervalSeconds)
     options.randomOrder = settings.RandomOrder == 1;
     options.fade = settings.UseFade != 0;
     return options;
+}
+
+QRect pixelRect(const QRectF &twips)
+{
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+            twipsToPixels(twips.height())};
+}
+
+QList<QRect> screenRects()
+{
+    QList<QRect> rects;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (const QScreen *screen : screens)
+        rects << screen->geometry();
+    return rects;
 }
 
 void addButton(QToolBar *toolbar, QAction *action, const char *name)
@@ -56,6 +79,10 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
     buildStatusBar();
     buildPopupMenu();
     connectCommands();
+    // The toolbar whole, some picture and the status bar: a window that can always be used.
+    setMinimumSize(m_commandBar->sizeHint().width(), m_commandBar->sizeHint().height() +
+                                                         MinimumPictureHeight +
+                                                         statusBar()->sizeHint().height());
     loadSettings();
 }
 
@@ -151,7 +178,8 @@ void SlideShowWindow::connectCommands()
     connect(m_actions.back, &QAction::triggered, show, &SlideShowController::back);
     connect(m_actions.pause, &QAction::triggered, show, &SlideShowController::togglePause);
     connect(m_actions.next, &QAction::triggered, show, &SlideShowController::next);
-    connect(m_actions.alwaysOnTop, &QAction::triggered, this, &SlideShowWindow::toggleTopmost);
+    // For this show only: the stored setting stays as it is.
+    connect(m_actions.alwaysOnTop, &QAction::triggered, this, &SlideShowWindow::setTopmost);
     for (QAction *order : {m_actions.listOrder, m_actions.randomOrder})
         connect(order, &QAction::triggered, show, &SlideShowController::switchOrder);
     connect(show, &SlideShowController::showPicture, this, &SlideShowWindow::showPicture);
@@ -167,21 +195,50 @@ void SlideShowWindow::loadSettings()
     setTopmost(m_settings.AlwaysOnTop == 1);
     // The check marks show the order that is played.
     markOrder(m_controller->isRandomOrder());
-    move(twipsToPixels(m_settings.ShowLeft), twipsToPixels(m_settings.ShowTop));
-    resize(twipsToPixels(m_settings.ShowWidth), twipsToPixels(m_settings.ShowHeight));
+    placeWindow();
     if (m_settings.ShowMaximized == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
     updatePin();
 }
 
+// Before the native window exists the flag goes into it at creation; afterwards a changed flag
+// would re-create it, and a maximised window would lose its normal geometry.
 void SlideShowWindow::setTopmost(bool on)
 {
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
     m_actions.alwaysOnTop->setChecked(on);
-    // Changing a window flag hides the window; it comes back in the same place.
-    if (wasVisible)
-        show();
+    if (QWindow *native = windowHandle())
+        setKeepAbove(native, on);
+    else
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+// The stored place and size are the frame's, like the main window's stored place. The window
+// manager tells the frame's margins only once the window is on screen: until then the frame is
+// taken for the window, and the size is set again when the margins are known.
+void SlideShowWindow::placeWindow()
+{
+    const QRectF stored(m_settings.ShowLeft, m_settings.ShowTop, m_settings.ShowWidth,
+                        m_settings.ShowHeight);
+    const QRect frame =
+        openingShowFrame(pixelRect(stored), minimumSize(),
+                         pixelRect(defaultShowFrame(screenSizeTwips())), screenRects());
+    move(frame.topLeft());
+    resize(frame.size());
+    m_pendingFrameSize = frame.size();
+}
+
+// Until then the window has the frame's size as its own. A maximised window waits for its
+// restore, and the margins of the moment between the two states are not yet the normal ones.
+void SlideShowWindow::fitPendingFrameSize()
+{
+    if (m_pendingFrameSize.isEmpty() || size() != m_pendingFrameSize ||
+        windowState() != Qt::WindowNoState)
+        return;
+    const QSize margins = frameGeometry().size() - size();
+    if (margins.isNull())
+        return;
+    resize(m_pendingFrameSize - margins);
+    m_pendingFrameSize = QSize();
 }
 
 void SlideShowWindow::updatePin()
@@ -207,17 +264,26 @@ void SlideShowWindow::showEvent(QShowEvent *event)
         m_controller->start();
 }
 
+void SlideShowWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitPendingFrameSize();
+}
+
 void SlideShowWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     updatePin();
+    fitPendingFrameSize();
 }
 
 void SlideShowWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         updatePin();
+        fitPendingFrameSize();
+    }
 }
 
 void SlideShowWindow::closeEvent(QCloseEvent *event)
@@ -227,10 +293,11 @@ void SlideShowWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (!isMaximized()) {
-        m_settings.ShowTop = float(pixelsToTwips(y()));
-        m_settings.ShowLeft = float(pixelsToTwips(x()));
-        m_settings.ShowHeight = float(pixelsToTwips(height()));
-        m_settings.ShowWidth = float(pixelsToTwips(width()));
+        const QRect frame = frameGeometry();
+        m_settings.ShowTop = float(pixelsToTwips(frame.y()));
+        m_settings.ShowLeft = float(pixelsToTwips(frame.x()));
+        m_settings.ShowHeight = float(pixelsToTwips(frame.height()));
+        m_settings.ShowWidth = float(pixelsToTwips(frame.width()));
     }
     Q_EMIT closed();
     event->accept();

@@ -29,8 +29,8 @@ struct Settings;
 //
 // currentImage() holds the current picture at the surface's size on the background colour;
 // the transition draws from it, through its work image, onto the surface's canvas. A right
-// click on the command bar opens showPopupMenu. Closing stores the geometry (unless maximised),
-// emits closed() and deletes the window.
+// click on the command bar opens showPopupMenu. The stored geometry is the frame's. Closing
+// stores it (unless maximised), emits closed() and deletes the window.
 class SlideShowWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -45,6 +45,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -58,6 +59,8 @@ private:
     void buildPopupMenu();
     void connectCommands();
     void loadSettings();
+    void placeWindow();
+    void fitPendingFrameSize();
     void setTopmost(bool on);
     void updatePin();
     void stepAside();
@@ -70,7 +73,6 @@ private:
     void markOrder(bool randomOrder);
     void orderSwitched(bool randomOrder);
     void prefetchFollowing();
-    void toggleTopmost();
 
     Settings &m_settings;
     SlideShowController *m_controller;
@@ -78,6 +80,8 @@ private:
     PinState m_pin;
     PicturePrefetcher m_prefetcher;
     QColor m_back;
+    // The stored frame size, until the window manager's frame margins turn it into a window size.
+    QSize m_pendingFrameSize;
 
     QImage m_currentImage;
     QImage m_transitionWork;

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +69,18 @@ public:
     {
         const QImage &canvas = child<PictureSurface>("pictureSurface")->canvas();
         return canvas.pixel(canvas.width() / 2, canvas.height() / 2);
+    }
+
+    // The pointer moving over the picture, sent straight to the surface: a synthetic pointer
+    // entering a window brings an Enter event but no move, and a move to where the pointer
+    // already is counts as none.
+    void moveOverPicture() const
+    {
+        auto *surface = child<PictureSurface>("pictureSurface");
+        const QPointF local = surface->rect().center();
+        QMouseEvent move(QEvent::MouseMove, local, surface->mapToGlobal(local), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &move);
     }
 
     static void fire(QTimer *timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }

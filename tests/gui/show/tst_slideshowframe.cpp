@@ -4,10 +4,10 @@
 #include "core/common/twips.h"
 
 #include <QMenu>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 class TstSlideShowFrame : public QObject {
     Q_OBJECT
@@ -16,6 +16,8 @@ private Q_SLOTS:
     void cleanup();
     void geometryComesFromTheSettings();
     void closeStoresTheGeometry();
+    void storedGeometryIsMadeUsable_data();
+    void storedGeometryIsMadeUsable();
     void maximisedCloseKeepsTheStoredGeometry();
     void topmostMenuIsForThisShowOnly();
     void rightPressOnTheToolbarOpensTheMenu();
@@ -27,7 +29,6 @@ private Q_SLOTS:
 
 private:
     QLabel *pin() const { return f->child<QLabel>("pinMarker"); }
-    void moveOverPicture();
     std::unique_ptr<ShowFixture> f;
 };
 
@@ -42,37 +43,59 @@ void TstSlideShowFrame::cleanup()
     f.reset();
 }
 
-void TstSlideShowFrame::moveOverPicture()
-{
-    // Sent straight to the surface: a synthetic pointer entering a window brings an Enter event
-    // but no move, and a move to where the pointer already is counts as none.
-    auto *surface = f->child<PictureSurface>("pictureSurface");
-    const QPointF local = surface->rect().center();
-    QMouseEvent move(QEvent::MouseMove, local, surface->mapToGlobal(local), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(surface, &move);
-}
-
-// The window opens at the stored position and size, converted from twips.
+// The window's frame opens at the stored position and size, converted from twips.
 void TstSlideShowFrame::geometryComesFromTheSettings()
 {
     QVERIFY(f->open(f->redGreenBlue()));
-    QCOMPARE(f->window->pos(), QPoint(twipsToPixels(1500), twipsToPixels(1200)));
-    QCOMPARE(f->window->size(), QSize(twipsToPixels(6000), twipsToPixels(4500)));
+    QCOMPARE(f->window->frameGeometry(), QRect(twipsToPixels(1500), twipsToPixels(1200),
+                                               twipsToPixels(6000), twipsToPixels(4500)));
     QCOMPARE(f->window->windowTitle(), QStringLiteral("Vellora 2000 / スライドショー /"));
 }
 
-// Closing stores where the window is now, in twips.
+// Closing stores where the window's frame is now, in twips.
 void TstSlideShowFrame::closeStoresTheGeometry()
 {
     QVERIFY(f->open(f->redGreenBlue()));
     f->window->setGeometry(QRect(QPoint(40, 30), QSize(500, 400)));
-    const QPoint pos = f->window->pos();
+    const QRect frame = f->window->frameGeometry();
+    QVERIFY(frame.width() >= 500 && frame.height() >= 400);
     QVERIFY(f->window->close());
-    QCOMPARE(f->settings.ShowLeft, float(pixelsToTwips(pos.x())));
-    QCOMPARE(f->settings.ShowTop, float(pixelsToTwips(pos.y())));
-    QCOMPARE(f->settings.ShowWidth, float(pixelsToTwips(500)));
-    QCOMPARE(f->settings.ShowHeight, float(pixelsToTwips(400)));
+    QCOMPARE(f->settings.ShowLeft, float(pixelsToTwips(frame.x())));
+    QCOMPARE(f->settings.ShowTop, float(pixelsToTwips(frame.y())));
+    QCOMPARE(f->settings.ShowWidth, float(pixelsToTwips(frame.width())));
+    QCOMPARE(f->settings.ShowHeight, float(pixelsToTwips(frame.height())));
+}
+
+void TstSlideShowFrame::storedGeometryIsMadeUsable_data()
+{
+    QTest::addColumn<QRectF>("stored"); // twips
+    QTest::addColumn<bool>("givesDefault");
+    QTest::newRow("a tiny size keeps the toolbar and some picture")
+        << QRectF(1500, 1200, 150, 150) << false;
+    QTest::newRow("a zero size gives the default frame") << QRectF(1500, 1200, 0, 0) << true;
+    QTest::newRow("a place on no screen gives the default frame")
+        << QRectF(300000, 300000, 6000, 4500) << true;
+}
+
+// A window that opens too small keeps its toolbar, 120 pixels of picture and its status bar;
+// one that would open empty or on no screen opens at the default place and size.
+void TstSlideShowFrame::storedGeometryIsMadeUsable()
+{
+    QFETCH(QRectF, stored);
+    QFETCH(bool, givesDefault);
+    f->settings.ShowLeft = float(stored.x());
+    f->settings.ShowTop = float(stored.y());
+    f->settings.ShowWidth = float(stored.width());
+    f->settings.ShowHeight = float(stored.height());
+    QVERIFY(f->open(f->redGreenBlue()));
+    auto *toolbar = f->child<QToolBar>("showToolbar");
+    QVERIFY(toolbar->width() >= toolbar->sizeHint().width());
+    QVERIFY(f->child<PictureSurface>("pictureSurface")->height() >= 120);
+    QVERIFY(f->window->statusBar()->height() >= f->window->statusBar()->sizeHint().height());
+    const QSize screen = f->window->screen()->geometry().size();
+    const QRect defaultFrame(screen.width() - twipsToPixels(4515), 0, twipsToPixels(4515),
+                             twipsToPixels(4155));
+    QCOMPARE(f->window->frameGeometry() == defaultFrame, givesDefault);
 }
 
 // A maximised window leaves the stored geometry and the maximised flag as they were.
@@ -97,14 +120,14 @@ void TstSlideShowFrame::topmostMenuIsForThisShowOnly()
     QAction *item = f->child<QAction>("alwaysOnTopAction");
     QCOMPARE(item->text(), QStringLiteral("常に手前に表示"));
     QVERIFY(item->isChecked());
-    QVERIFY(f->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(f->window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     item->trigger();
     QVERIFY(!item->isChecked());
-    QVERIFY(!f->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!f->window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(f->window->isVisible());
     item->trigger();
     QVERIFY(item->isChecked());
-    QVERIFY(f->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(f->window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(f->settings.AlwaysOnTop, qint16(1));
 }
 
@@ -176,7 +199,7 @@ void TstSlideShowFrame::fixedWindowStaysPinned()
     QTest::mouseClick(pin(), Qt::LeftButton);
     QVERIFY(pin()->isVisible());
     const QPoint before = f->window->pos();
-    moveOverPicture();
+    f->moveOverPicture();
     QCOMPARE(f->window->pos(), before);
 }
 
@@ -189,19 +212,19 @@ void TstSlideShowFrame::freeWindowStepsAsideUntilPinned()
     QVERIFY(!pin()->isVisible());
     const QRect frame = f->window->frameGeometry();
     const QSize screen = f->window->screen()->geometry().size();
-    moveOverPicture();
+    f->moveOverPicture();
     const QPoint mirrored(screen.width() - (frame.width() + frame.x()),
                           screen.height() - (frame.height() + frame.y()));
     QCOMPARE(f->window->frameGeometry().topLeft(), mirrored);
 
     QTest::mouseClick(f->child<QLabel>("positionPanel"), Qt::LeftButton);
     QVERIFY(pin()->isVisible());
-    moveOverPicture();
+    f->moveOverPicture();
     QCOMPARE(f->window->frameGeometry().topLeft(), mirrored);
 
     QTest::mouseClick(pin(), Qt::LeftButton);
     QVERIFY(!pin()->isVisible());
-    moveOverPicture();
+    f->moveOverPicture();
     QCOMPARE(f->window->frameGeometry().topLeft(), frame.topLeft());
 }
 
@@ -215,7 +238,7 @@ void TstSlideShowFrame::maximisingPinsAndRestoringUnpins()
     QTRY_VERIFY(f->window->isMaximized() && f->window->size() != normal);
     QVERIFY(pin()->isVisible());
     const QPoint before = f->window->pos();
-    moveOverPicture();
+    f->moveOverPicture();
     QCOMPARE(f->window->pos(), before);
     f->window->showNormal();
     QTRY_VERIFY(!f->window->isMaximized());
