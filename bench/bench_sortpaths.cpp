@@ -10,8 +10,7 @@ namespace {
 
 constexpr int pathCount = 100000;
 
-// Argument 1: the collation, 0 for the "C" locale (texts compared), 1 for Japanese (sort
-// keys).
+// Argument 1: the collation, 0 for the "C" locale, 1 for Japanese.
 QLocale localeFor(const benchmark::State &state)
 {
     return state.range(1) == 1 ? QLocale(QLocale::Japanese, QLocale::Japan) : QLocale::c();

@@ -154,7 +154,7 @@ void TestSortPaths::matchesProcedureOnRandomArrays_data()
 }
 
 // Many arrays full of texts that compare equal end sorted and in exactly the procedure's
-// order, whether the sort compares texts or sort keys.
+// order, under each collation.
 void TestSortPaths::matchesProcedureOnRandomArrays()
 {
     QFETCH(QString, locale);
