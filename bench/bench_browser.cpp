@@ -58,8 +58,8 @@ public:
     QVector<Volume> volumes() const override
     {
         const BrowserData &data = BrowserData::instance();
-        return {{data.start(), QStringLiteral("start"), false, true},
-                {data.folders(), QStringLiteral("folders"), false, true}};
+        return {{data.start(), QStringLiteral("start"), false},
+                {data.folders(), QStringLiteral("folders"), false}};
     }
 };
 

@@ -2,9 +2,10 @@
 #include "platform/directorylister.h"
 
 #include "core/browser/foldertreekeys.h"
+#include "core/common/logcategories.h"
+#include "platform/renamewithoutreplacing.h"
 #include "platform/shellroutines.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -39,26 +40,28 @@ EntryKind kindOf(DIR *dir, const dirent *entry)
     return S_ISREG(info.st_mode) ? EntryKind::File : EntryKind::Other;
 }
 
-DirectoryListing failure(int error)
+DirectoryListing failure(const QString &folder, int error)
 {
     DirectoryListing listing;
-    listing.error = error == ENOMEDIUM ? ListingError::NotReady : ListingError::Other;
+    listing.error = ListingErrorOf(error);
     listing.systemText = QString::fromLocal8Bit(std::strerror(error));
+    qCDebug(logPlatform) << "cannot list" << folder << listing.systemText;
     return listing;
 }
 
-// Calls take(name, kind) for every entry not beginning with "." until it returns false.
+// Calls take(listing, name, kind) for every entry except folders whose names begin with "."
+// ("." and ".." among them), until it returns false.
 template<typename Take> DirectoryListing scan(const QString &folder, Take take)
 {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
-        return failure(errno);
+        return failure(folder, errno);
     DirectoryListing listing;
     while (const dirent *entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.')
+        const EntryKind kind = kindOf(dir, entry);
+        if (kind == EntryKind::Folder && entry->d_name[0] == '.')
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
-        if (!take(listing, name, kindOf(dir, entry)))
+        if (!take(listing, QFile::decodeName(entry->d_name), kind))
             break;
     }
     ::closedir(dir);
@@ -72,6 +75,22 @@ bool isPictureName(const QString &name, bool jpeg, bool bitmap)
 }
 
 } // namespace
+
+ListingError ListingErrorOf(int error)
+{
+    switch (error) {
+    case ENOMEDIUM: // a drive without its medium
+    case ENOTCONN:  // a FUSE mount whose process has gone
+    case EIO:       // a medium that fails to read
+    case ESTALE:    // a network file system whose server lost the folder
+    case EHOSTDOWN: // a network file system whose server is down
+    case ENODEV:    // a device that has gone away
+    case ETIMEDOUT: // a network file system that does not answer
+        return ListingError::NotReady;
+    default:
+        return ListingError::Other;
+    }
+}
 
 QVector<Volume> DirectoryLister::volumes() const
 {
@@ -119,9 +138,10 @@ bool DirectoryLister::renameFolder(const QString &from, const QString &to) const
 {
     if (from == to)
         return QFileInfo(from).isDir();
-    if (to.isEmpty() || QFileInfo::exists(to) || QFileInfo(to).isSymLink())
-        return false;
-    return QDir().rename(from, to);
+    if (RenameWithoutReplacing(from, to))
+        return true;
+    qCDebug(logPlatform) << "cannot rename" << from << "to" << to << std::strerror(errno);
+    return false;
 }
 
 int DirectoryLister::formatDrive(const QString &path) const

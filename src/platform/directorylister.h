@@ -10,10 +10,13 @@
 // Why a folder could not be read.
 enum class ListingError {
     None,
-    NotReady,    // removable drive without a medium
+    NotReady,    // a drive without a medium, a dead network or FUSE mount: worth a retry
     Unformatted, // a medium without a file system
     Other,       // missing, no access, ...: the folder simply shows nothing
 };
+
+// What a listing that failed with the system error (errno) tells the user.
+ListingError ListingErrorOf(int error);
 
 struct DirectoryListing {
     QStringList paths; // full paths, in the order the file system gives them
@@ -31,15 +34,17 @@ public:
 
     virtual QVector<Volume> volumes() const;
 
-    // Subfolders of folder; names beginning with "." are left out, other hidden ones kept.
+    // Subfolders of folder; folders whose names begin with "." are left out.
     virtual DirectoryListing subfolders(const QString &folder) const;
     // Whether folder has at least one subfolder that subfolders() would list.
     virtual bool hasSubfolder(const QString &folder) const;
-    // Files (not folders) whose names end in .jpg / .bmp without regard to case.
+    // Files (not folders) whose names end in .jpg / .bmp without regard to case; a name
+    // beginning with "." is a picture like any other.
     virtual DirectoryListing pictureFiles(const QString &folder, bool jpeg, bool bitmap) const;
 
     virtual MakeFolderResult makeFolder(const QString &path) const;
-    // Fails when to exists already (an empty folder is never replaced).
+    // Fails when to exists already (an empty folder is never replaced, even one made between a
+    // check and the rename).
     virtual bool renameFolder(const QString &from, const QString &to) const;
     virtual int formatDrive(const QString &path) const;
 };

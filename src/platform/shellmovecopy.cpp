@@ -3,6 +3,7 @@
 
 #include "core/common/interaction.h"
 #include "platform/platformtexts.h"
+#include "platform/renamewithoutreplacing.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,18 +28,7 @@ bool renameFile(const QString &from, const QString &to, bool replace)
     const QByteArray target = QFile::encodeName(to);
     if (replace)
         return ::rename(source.constData(), target.constData()) == 0;
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
-        0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // The file system cannot refuse a replacement itself (e.g. some network file systems).
-    struct stat existing {};
-    if (::lstat(target.constData(), &existing) == 0) {
-        errno = EEXIST;
-        return false;
-    }
-    return ::rename(source.constData(), target.constData()) == 0;
+    return RenameWithoutReplacing(from, to);
 }
 
 bool sameFile(const QString &a, const QString &b)

@@ -51,22 +51,18 @@ QString volumeNodeText(const QString &path, const QString &label)
 
 QVector<Volume> volumesFromMounts(const QVector<MountEntry> &mounts)
 {
-    QVector<Volume> result{{rootPath, volumeNodeText(rootPath, {}), false, true}};
+    QVector<Volume> result{{rootPath, volumeNodeText(rootPath, {}), false}};
     for (const MountEntry &mount : mounts) {
         const QString path = QDir::cleanPath(mount.rootPath);
-        if (path == rootPath) {
-            result.first().ready = mount.ready;
-            continue;
-        }
         const bool known = std::any_of(result.cbegin(), result.cend(),
                                        [&](const Volume &volume) { return volume.path == path; });
         if (known || !isUserMount(path, mount.fileSystemType))
             continue;
-        result.append(
-            {path, volumeNodeText(path, mount.label), isRemovablePlace(path), mount.ready});
+        result.append({path, volumeNodeText(path, mount.label), isRemovablePlace(path)});
     }
-    std::stable_sort(result.begin() + 1, result.end(), [](const Volume &a, const Volume &b) {
-        return PathSortsBefore(a.path, b.path);
+    const PathOrder order;
+    std::stable_sort(result.begin() + 1, result.end(), [&order](const Volume &a, const Volume &b) {
+        return order.sortsBefore(a.path, b.path);
     });
     return result;
 }
@@ -76,6 +72,6 @@ QVector<Volume> MountedVolumes()
     QVector<MountEntry> mounts;
     const QList<QStorageInfo> infos = QStorageInfo::mountedVolumes();
     for (const QStorageInfo &info : infos)
-        mounts.append({info.rootPath(), info.fileSystemType(), info.name(), info.isReady()});
+        mounts.append({info.rootPath(), info.fileSystemType(), info.name()});
     return volumesFromMounts(mounts);
 }

@@ -5,12 +5,12 @@
 #include <QString>
 #include <QVector>
 
-// A mounted volume as the folder tree shows it under the computer node.
+// A mounted volume as the folder tree shows it under the computer node. Whether it can be
+// read shows when it is listed (ListingError::NotReady), not from the mount table.
 struct Volume {
     QString path;     // the mount path, "/" for the root
     QString nodeText; // "ルート (/)" or "LABEL (/media/u/LABEL)"
     bool removable = false;
-    bool ready = true;
 };
 
 // One line of the system's mount table, as far as choosing volumes needs it.
@@ -18,7 +18,6 @@ struct MountEntry {
     QString rootPath;
     QByteArray fileSystemType;
     QString label; // the file system's label; may be empty
-    bool ready = true;
 };
 
 // The root "/" first, then the real mounts under /home, /media, /mnt and /run/media.

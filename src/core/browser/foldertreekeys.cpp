@@ -82,10 +82,10 @@ bool IsSameOrBelow(const QString &path, const QString &folder)
 {
     if (folder.isEmpty())
         return false;
-    if (path.compare(folder, Qt::CaseInsensitive) == 0)
+    if (path == folder)
         return true;
     const QString prefix = folder.endsWith(separator) ? folder : folder + separator;
-    return path.startsWith(prefix, Qt::CaseInsensitive);
+    return path.startsWith(prefix);
 }
 
 QString NewFolderPath(const QString &basePath, int attempt)
@@ -97,10 +97,13 @@ QString NewFolderPath(const QString &basePath, int attempt)
 
 int SortedInsertPosition(const QStringList &siblingKeys, const QString &newKey)
 {
+    // Siblings share their section, so their paths order them as the folder listing did.
+    const PathOrder order;
+    const QString newPath = KeyPath(newKey);
     for (int i = 0; i < siblingKeys.size(); ++i) {
         if (IsPlaceholderKey(siblingKeys.at(i)))
             continue;
-        if (PathSortsBefore(newKey, siblingKeys.at(i)))
+        if (order.sortsBefore(newPath, KeyPath(siblingKeys.at(i))))
             return i;
     }
     return int(siblingKeys.size());

@@ -34,7 +34,7 @@ QString ChildPath(const QString &folder, const QString &name);
 QString FolderOfPath(const QString &path);
 QString LastComponent(const QString &path);
 
-// True when path is folder itself or lies anywhere below it (without regard to case).
+// True when path is folder itself or lies anywhere below it; letter case counts.
 bool IsSameOrBelow(const QString &path, const QString &folder);
 
 // Try number n of the new-folder series: base, "base (2)", "base (3)", ...

@@ -16,13 +16,13 @@ qsizetype middleIndex(qsizetype first, qsizetype last)
 }
 
 // Moves the pivot into place and returns its final index.
-qsizetype partition(QString *items, qsizetype first, qsizetype last)
+qsizetype partition(QString *items, qsizetype first, qsizetype last, const PathOrder &order)
 {
     std::swap(items[first], items[middleIndex(first, last)]);
     const QString &pivot = items[first];
     qsizetype u = first;
     for (qsizetype i = first + 1; i <= last; ++i) {
-        if (PathSortsBefore(items[i], pivot))
+        if (order.sortsBefore(items[i], pivot))
             std::swap(items[++u], items[i]);
     }
     std::swap(items[first], items[u]);
@@ -32,15 +32,15 @@ qsizetype partition(QString *items, qsizetype first, qsizetype last)
 // The two parts are disjoint, so sorting the smaller one by recursion and the larger one in
 // the loop gives the same result as sorting the left part first, with a stack depth of
 // log2(n) instead of n in the worst case.
-void sortRange(QString *items, qsizetype first, qsizetype last)
+void sortRange(QString *items, qsizetype first, qsizetype last, const PathOrder &order)
 {
     while (first < last) {
-        const qsizetype u = partition(items, first, last);
+        const qsizetype u = partition(items, first, last, order);
         if (u - first < last - u) {
-            sortRange(items, first, u - 1);
+            sortRange(items, first, u - 1, order);
             first = u + 1;
         } else {
-            sortRange(items, u + 1, last);
+            sortRange(items, u + 1, last, order);
             last = u - 1;
         }
     }
@@ -48,16 +48,19 @@ void sortRange(QString *items, qsizetype first, qsizetype last)
 
 } // namespace
 
-bool PathSortsBefore(const QString &a, const QString &b)
+PathOrder::PathOrder(const QLocale &locale)
+    : m_collator(locale)
 {
-    return a.compare(b, Qt::CaseInsensitive) < 0;
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
-void SortPaths(QStringList &paths, int first, int last)
+// The collator compares two paths about as fast as two sort keys compare (it skips a common
+// start quickly), so computing keys first would only add time.
+void SortPaths(QStringList &paths, int first, int last, const QLocale &locale)
 {
     const qsizetype from = qMax<qsizetype>(first, 0);
     const qsizetype to = qMin<qsizetype>(last, paths.size() - 1);
     if (from >= to)
         return;
-    sortRange(paths.data(), from, to);
+    sortRange(paths.data(), from, to, PathOrder(locale));
 }

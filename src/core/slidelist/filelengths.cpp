@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/slidelist/filelengths.h"
 
+#include "core/common/logcategories.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -17,10 +19,15 @@ qint64 lengthOf(const QString &path)
     const QFileInfo info(path);
     if (!info.isAbsolute())
         return -1;
-    // Asking the size first makes one stat() answer both questions; exists() alone would cost
-    // a call of its own.
+    // Asking the size first makes one stat() answer both questions; isFile() alone would cost
+    // a call of its own. A folder, a device or a pipe is no picture (and reading a pipe would
+    // wait for ever).
     const qint64 size = info.size();
-    return info.exists() ? size : -1;
+    if (info.isFile())
+        return size;
+    qCDebug(logSlideList) << (info.exists() ? "not a file, left out:" : "missing, left out:")
+                          << path;
+    return -1;
 }
 
 void fill(const QStringList &paths, QVector<qint64> &lengths, qsizetype from, qsizetype to)

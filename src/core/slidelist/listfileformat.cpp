@@ -2,9 +2,10 @@
 #include "core/slidelist/listfileformat.h"
 
 #include "core/common/cp932.h"
+#include "core/slidelist/savefilecontents.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QStringDecoder>
 #include <QtEndian>
 
 #include <limits>
@@ -146,10 +147,24 @@ ListReadResult decodeBinary(ListFormat format, QByteArrayView bytes)
     return result;
 }
 
+// The text of a text list. Without the mark, bytes that are valid UTF-8 and not plain ASCII
+// were written on Linux (an editor, a script) and are UTF-8; all others are CP932, as this
+// program writes them.
+QString decodeTextListBytes(QByteArrayView bytes)
+{
+    if (!isAscii(bytes) && !bytes.startsWith(QByteArrayView(Cp932::Utf8Mark))) {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString text = utf8.decode(bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    return decodeText(bytes);
+}
+
 // A line ends at CR, CR LF or a lone LF; empty lines name no file and are dropped.
 ListReadResult decodeTextList(QByteArrayView bytes)
 {
-    const QString text = decodeText(bytes);
+    const QString text = decodeTextListBytes(bytes);
     ListReadResult result;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
@@ -212,9 +227,5 @@ bool writeListFile(const QString &path, ListFormat format, const QStringList &pa
     const QByteArray bytes = encodeList(format, paths, &ok);
     if (!ok)
         return false;
-    // Unbuffered, so that a write the disk refuses fails here: Qt 6.4 commits a buffered file
-    // whose last flush failed, replacing the old list with a cut-off one.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           file.write(bytes) == bytes.size() && file.commit();
+    return SaveFileContents(path, bytes);
 }

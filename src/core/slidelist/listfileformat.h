@@ -29,13 +29,14 @@ ListFormat listFormatOf(const QString &path);
 // binary path longer than a length field holds, a text path holding a line break.
 QByteArray encodeList(ListFormat format, const QStringList &paths, bool *ok);
 
-// The paths of a list file's bytes. Counts and lengths in the file are never trusted for
+// The paths of a list file's bytes. A text list without the UTF-8 mark whose bytes are valid
+// UTF-8 and not plain ASCII is read as UTF-8. Counts and lengths in the file are never trusted for
 // allocation: a count promising more entries than there are, or a length that is zero,
 // negative or past the end, ends the reading with the entries before it.
 ListReadResult decodeList(ListFormat format, const QByteArray &bytes);
 
 ListReadResult readListFile(const QString &path, ListFormat format);
 
-// Writes through a temporary file that replaces the old one only when complete, so a failed
-// save leaves the previous file as it was. False when nothing was written.
+// Writes the list with SaveFileContents: a failed save leaves the previous file as it was.
+// False when the list was not saved.
 bool writeListFile(const QString &path, ListFormat format, const QStringList &paths);

@@ -20,7 +20,7 @@ SlideListModel::SlideListModel(QObject *parent)
 
 int SlideListModel::FindEntry(const QString &path) const
 {
-    const auto it = m_rowByKey.constFind(FoldedPathKey{path});
+    const auto it = m_rowByKey.constFind(path);
     return it == m_rowByKey.constEnd() ? 0 : it.value() + 1;
 }
 
@@ -37,10 +37,9 @@ int SlideListModel::AddEntries(const QVector<SlideEntry> &candidates)
     m_rowByKey.reserve(first + candidates.size());
     QVector<SlideEntry> fresh;
     for (const SlideEntry &candidate : candidates) {
-        const FoldedPathKey key{candidate.path};
-        if (m_rowByKey.contains(key))
+        if (m_rowByKey.contains(candidate.path))
             continue;
-        m_rowByKey.insert(key, first + int(fresh.size()));
+        m_rowByKey.insert(candidate.path, first + int(fresh.size()));
         fresh.append(candidate);
     }
     if (fresh.isEmpty())
@@ -79,7 +78,7 @@ void SlideListModel::RemoveEntriesAt(const QList<int> &positions)
     // Runs of neighbouring rows, as [first, last] pairs.
     QList<std::pair<int, int>> runs;
     for (int row : rows) {
-        m_rowByKey.remove(FoldedPathKey{m_entries.at(row).path});
+        m_rowByKey.remove(m_entries.at(row).path);
         if (!runs.isEmpty() && runs.last().second == row - 1)
             runs.last().second = row;
         else
@@ -149,7 +148,7 @@ void SlideListModel::setIcons(const QIcon &picture, const QIcon &bitmap)
 void SlideListModel::rebuildIndexFrom(int row)
 {
     for (int i = row; i < m_entries.size(); ++i)
-        m_rowByKey[FoldedPathKey{m_entries.at(i).path}] = i;
+        m_rowByKey[m_entries.at(i).path] = i;
 }
 
 int SlideListModel::rowCount(const QModelIndex &parent) const

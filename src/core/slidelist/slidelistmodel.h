@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/slidelist/foldedpathkey.h"
-
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QIcon>
@@ -17,14 +15,15 @@ struct SlideEntry {
     int icon = 1;     // 1 = JPEG picture icon, 2 = bitmap icon
 };
 
-// The slide list: entries in the order they were added, keys unique without regard
-// to letter case. Positions in the routine names are 1-based, as the commands count them.
+// The slide list: entries in the order they were added, each path at most once. A path names
+// one file exactly: /p/A.jpg and /p/a.jpg are two pictures. Positions in the routine names
+// are 1-based, as the commands count them.
 class SlideListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit SlideListModel(QObject *parent = nullptr);
 
-    // Finds the entry whose path equals the text without regard to case: 1-based position or 0.
+    // Finds the entry whose path is exactly the text: 1-based position or 0.
     int FindEntry(const QString &path) const;
     bool AddEntry(const QString &path, const QString &iconName, const QString &sizeText);
     // Appends the candidates (icons already chosen) that are not in the list yet, in one
@@ -55,7 +54,7 @@ private:
     void rebuildIndexFrom(int row);
 
     QVector<SlideEntry> m_entries;
-    QHash<FoldedPathKey, int> m_rowByKey; // path -> 0-based row
+    QHash<QString, int> m_rowByKey; // path -> 0-based row
     QIcon m_pictureIcon;
     QIcon m_bitmapIcon;
 };

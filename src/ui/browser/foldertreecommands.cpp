@@ -157,7 +157,7 @@ void FolderTreeCommands::refreshFileList(const QString &deletedPath)
 }
 
 // Entries directly in the deleted folder leave the list; entries of its subfolders stay.
-// A file that still exists (a folder differing only in letter case) keeps its entry.
+// A file that still exists keeps its entry.
 void FolderTreeCommands::removeSlideEntries(const QString &deletedPath)
 {
     if (!m_slideList)
@@ -165,8 +165,7 @@ void FolderTreeCommands::removeSlideEntries(const QString &deletedPath)
     int position = 1;
     while (position <= m_slideList->EntryCount()) {
         const QString path = m_slideList->EntryAt(position).path;
-        if (FolderOfPath(path).compare(deletedPath, Qt::CaseInsensitive) == 0 &&
-            !QFileInfo::exists(path))
+        if (FolderOfPath(path) == deletedPath && !QFileInfo::exists(path))
             m_slideList->RemoveEntryAt(position);
         else
             ++position;

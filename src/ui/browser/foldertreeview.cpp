@@ -125,7 +125,7 @@ void FolderTreeView::fillNode(QTreeWidgetItem *node, const QString &folderPath)
     QList<QTreeWidgetItem *> children;
     children.reserve(paths.size());
     for (const QString &path : std::as_const(paths)) {
-        if (!pending.isEmpty() && path.compare(pending, Qt::CaseInsensitive) == 0)
+        if (!pending.isEmpty() && path == pending)
             continue;
         const QString name = ShellDisplayName(path);
         if (name.isEmpty()) {

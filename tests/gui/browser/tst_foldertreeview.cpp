@@ -72,8 +72,8 @@ void TestFolderTreeView::init()
     m_interaction = ScriptedInteraction();
     m_hints = RecordingHints();
     m_lister = FakeLister();
-    m_lister.fakeVolumes = {{path("vol"), QStringLiteral("vol (%1)").arg(path("vol")), false, true},
-                            {path("usb"), QStringLiteral("USB"), true, true}};
+    m_lister.fakeVolumes = {{path("vol"), QStringLiteral("vol (%1)").arg(path("vol")), false},
+                            {path("usb"), QStringLiteral("USB"), true}};
     m_tree = std::make_unique<FolderTreeView>(m_settings, m_interaction, m_hints);
     m_tree->setPopUpActions(m_actions.newFolder(), m_actions.deleteFolder());
     m_tree->setDirectoryLister(&m_lister);

@@ -31,7 +31,7 @@ public:
     explicit FaultWindow(const QString &volume)
         : m_volume(volume)
     {
-        lister.fakeVolumes = {{volume, QStringLiteral("vol"), false, true}};
+        lister.fakeVolumes = {{volume, QStringLiteral("vol"), false}};
         auto *layout = new QHBoxLayout(&window);
         tree = new FolderTreeView(settings, interaction, hints);
         files = new FileListView(settings, interaction, hints);

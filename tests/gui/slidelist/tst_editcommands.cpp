@@ -231,11 +231,11 @@ void TestEditCommands::addSelectedInFileListOrder()
 void TestEditCommands::addAllSkipsDuplicatesAndMarksModified()
 {
     fillFileList();
-    m_model->AddEntry(picture(QStringLiteral("B.BMP")), QString(), QString());
+    m_model->AddEntry(picture(QStringLiteral("b.bmp")), QString(), QString());
     m_other->setFocus();
     m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->entryCount());
     QCOMPARE(listedPaths(*m_model),
-             (QStringList{picture(QStringLiteral("B.BMP")), picture(QStringLiteral("a.jpg")),
+             (QStringList{picture(QStringLiteral("b.bmp")), picture(QStringLiteral("a.jpg")),
                           picture(QStringLiteral("c.jpg"))}));
     QCOMPARE(m_model->EntryAt(2).icon, 1);
     m_document->ListModified = false;

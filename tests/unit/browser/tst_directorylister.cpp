@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 
 class TestDirectoryLister : public QObject {
     Q_OBJECT
@@ -17,6 +18,8 @@ private Q_SLOTS:
     void subfolderTestSeesOnlyListedFolders();
     void pictureFiles_data();
     void pictureFiles();
+    void listingErrorKinds_data();
+    void listingErrorKinds();
     void missingFolderIsAQuietError();
     void newFolderResults();
     void renameNeverReplaces();
@@ -96,15 +99,17 @@ void TestDirectoryLister::subfolderTestSeesOnlyListedFolders()
     QCOMPARE(m_lister.hasSubfolder(m_dir.path()), has);
 }
 
-// Extensions match without regard to case; a folder named like a picture is no picture.
+// Extensions match without regard to case; a folder named like a picture is no picture; a
+// picture whose name begins with "." is a picture, and one in a "." folder is not listed.
 void TestDirectoryLister::pictureFiles_data()
 {
     QTest::addColumn<bool>("jpeg");
     QTest::addColumn<bool>("bitmap");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("jpeg only") << true << false << QStringList{"IMG_0001.JPG", "a.jpg"};
-    QTest::newRow("bitmap only") << false << true << QStringList{"b.bmp", "c.BMP"};
-    QTest::newRow("both") << true << true << QStringList{"IMG_0001.JPG", "a.jpg", "b.bmp", "c.BMP"};
+    QTest::newRow("jpeg only") << true << false << QStringList{".x.jpg", "IMG_0001.JPG", "a.jpg"};
+    QTest::newRow("bitmap only") << false << true << QStringList{".Y.BMP", "b.bmp", "c.BMP"};
+    QTest::newRow("both") << true << true << QStringList{".Y.BMP", ".x.jpg", "IMG_0001.JPG",
+                                                         "a.jpg",  "b.bmp",  "c.BMP"};
     QTest::newRow("neither") << false << false << QStringList();
 }
 
@@ -112,13 +117,37 @@ void TestDirectoryLister::pictureFiles()
 {
     QFETCH(bool, jpeg);
     QFETCH(bool, bitmap);
-    makeFolders({"old.jpg", "sub"});
+    makeFolders({"old.jpg", "sub", ".dot.jpg"});
     makeFiles({"a.jpg", "IMG_0001.JPG", "b.bmp", "c.BMP", "d.jpeg", "e.png", "jpg", ".x.jpg",
-               "sub/f.jpg"});
+               ".Y.BMP", "sub/f.jpg", ".dot.jpg/g.jpg"});
     const DirectoryListing listing = m_lister.pictureFiles(m_dir.path(), jpeg, bitmap);
     QCOMPARE(listing.error, ListingError::None);
     QFETCH(QStringList, expected);
     QCOMPARE(names(listing), expected);
+}
+
+// Errors of a medium or mount that is not ready are worth a retry; the others are quiet.
+void TestDirectoryLister::listingErrorKinds_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<ListingError>("kind");
+    QTest::newRow("no medium") << ENOMEDIUM << ListingError::NotReady;
+    QTest::newRow("dead FUSE mount") << ENOTCONN << ListingError::NotReady;
+    QTest::newRow("read error") << EIO << ListingError::NotReady;
+    QTest::newRow("stale network handle") << ESTALE << ListingError::NotReady;
+    QTest::newRow("server down") << EHOSTDOWN << ListingError::NotReady;
+    QTest::newRow("device gone") << ENODEV << ListingError::NotReady;
+    QTest::newRow("server silent") << ETIMEDOUT << ListingError::NotReady;
+    QTest::newRow("missing folder") << ENOENT << ListingError::Other;
+    QTest::newRow("no access") << EACCES << ListingError::Other;
+    QTest::newRow("not a folder") << ENOTDIR << ListingError::Other;
+}
+
+void TestDirectoryLister::listingErrorKinds()
+{
+    QFETCH(int, error);
+    QFETCH(ListingError, kind);
+    QCOMPARE(ListingErrorOf(error), kind);
 }
 
 // A folder that is not there is nothing to ask the user about.
@@ -141,12 +170,22 @@ void TestDirectoryLister::newFolderResults()
     QCOMPARE(m_lister.makeFolder(path("gone/n")), MakeFolderResult::Failed);
 }
 
-// An existing folder, even an empty one, is never replaced by a rename.
+// An existing folder, even an empty one, a file or a dangling link, is never replaced by a
+// rename; a name that differs only in letter case is a free name.
 void TestDirectoryLister::renameNeverReplaces()
 {
     makeFolders({"new", "empty"});
-    QVERIFY(!m_lister.renameFolder(path("new"), path("empty")));
-    QVERIFY(QFileInfo(path("new")).isDir());
+    makeFiles({"file"});
+    QVERIFY(QFile::link(path("nowhere"), path("dangling")));
+    for (const char *taken : {"empty", "file", "dangling"}) {
+        QVERIFY(!m_lister.renameFolder(path("new"), path(QString::fromLatin1(taken))));
+        QVERIFY(QFileInfo(path("new")).isDir());
+    }
+    QVERIFY(QFileInfo(path("empty")).isDir());
+    QVERIFY(QFileInfo(path("file")).isFile());
+    QVERIFY(QFileInfo(path("dangling")).isSymLink());
+    QVERIFY(m_lister.renameFolder(path("new"), path("NEW")));
+    QVERIFY(m_lister.renameFolder(path("NEW"), path("new")));
     QVERIFY(!m_lister.renameFolder(path("new"), m_dir.path() + QLatin1Char('/')));
     QVERIFY(m_lister.renameFolder(path("new"), path("new")));
     QVERIFY(m_lister.renameFolder(path("new"), path("Z")));

@@ -97,32 +97,41 @@ void TestFolderTreeKeys::newFolderSeries()
     QCOMPARE(NewFolderPath(base, 13), QStringLiteral("/p/新しいフォルダ (13)"));
 }
 
-// A new node goes before the first sibling sorting after it; a placeholder stays first.
+// A new node goes before the first sibling sorting after it, in the user's order; a
+// placeholder stays first.
 void TestFolderTreeKeys::sortedInsertion_data()
 {
     const QString a = NodeKey(computer, QStringLiteral("/p/A"));
     const QString c = NodeKey(computer, QStringLiteral("/p/C"));
     const QString placeholder = PlaceholderKey(NodeKey(computer, QStringLiteral("/p")));
     const QString newKey = NodeKey(computer, QStringLiteral("/p/新しいフォルダ"));
+    const QStringList kana{NodeKey(computer, QStringLiteral("/p/アルバム")),
+                           NodeKey(computer, QStringLiteral("/p/うみ"))};
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("siblings");
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("position");
-    QTest::newRow("no siblings") << QStringList() << newKey << 0;
+    QTest::newRow("no siblings") << "C" << QStringList() << newKey << 0;
     QTest::newRow("between A and C")
-        << QStringList{a, c} << NodeKey(computer, QStringLiteral("/p/b")) << 1;
-    QTest::newRow("after all") << QStringList{a, c} << newKey << 2;
+        << "C" << QStringList{a, c} << NodeKey(computer, QStringLiteral("/p/b")) << 1;
+    QTest::newRow("after all") << "C" << QStringList{a, c} << newKey << 2;
     QTest::newRow("placeholder stays first")
-        << QStringList{placeholder} << NodeKey(computer, QStringLiteral("/p/0")) << 1;
+        << "C" << QStringList{placeholder} << NodeKey(computer, QStringLiteral("/p/0")) << 1;
     QTest::newRow("placeholder then folders")
-        << QStringList{placeholder, c} << NodeKey(computer, QStringLiteral("/p/a")) << 1;
+        << "C" << QStringList{placeholder, c} << NodeKey(computer, QStringLiteral("/p/a")) << 1;
+    QTest::newRow("Japanese user: kana by their sound")
+        << "ja_JP" << kana << NodeKey(computer, QStringLiteral("/p/いぬ")) << 1;
 }
 
 void TestFolderTreeKeys::sortedInsertion()
 {
+    QFETCH(QString, locale);
     QFETCH(QStringList, siblings);
     QFETCH(QString, key);
     QFETCH(int, position);
+    QLocale::setDefault(QLocale(locale));
     QCOMPARE(SortedInsertPosition(siblings, key), position);
+    QLocale::setDefault(QLocale::c());
 }
 
 void TestFolderTreeKeys::folderOfPath_data()
@@ -147,8 +156,10 @@ void TestFolderTreeKeys::sameOrBelow_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<bool>("below");
     QTest::newRow("same") << QStringLiteral("/p/q") << QStringLiteral("/p/q") << true;
-    QTest::newRow("same without regard to case")
-        << QStringLiteral("/P/q") << QStringLiteral("/p/Q") << true;
+    QTest::newRow("other letter case is another folder")
+        << QStringLiteral("/P/q") << QStringLiteral("/p/Q") << false;
+    QTest::newRow("below a folder of other letter case")
+        << QStringLiteral("/p/trip/a") << QStringLiteral("/p/Trip") << false;
     QTest::newRow("subfolder") << QStringLiteral("/p/q/r") << QStringLiteral("/p/q") << true;
     QTest::newRow("sibling sharing a prefix")
         << QStringLiteral("/p/qq") << QStringLiteral("/p/q") << false;

@@ -140,13 +140,15 @@ void TestSaveFaults::listSaveOnFullDisk()
     QCOMPARE(left, QStringList{name});
 }
 
-// The same in a folder the user may not write, made real under root by giving it up.
+// The same for a list the user may not write in a folder the user may not write, made real
+// under root by giving it up.
 void TestSaveFaults::listSaveInReadOnlyFolder()
 {
     const QString list = path("disk/old.vrl");
     QVERIFY(writeListFile(list, ListFormat::Vrl, OldPaths));
     const QByteArray before = Faults::readAll(list);
     QVERIFY(Faults::handOver(m_dir->path()));
+    QVERIFY(Faults::setMode(list, 0444));
     QVERIFY(Faults::setMode(path("disk"), 0555));
     const std::optional<int> kept = Faults::runUnprivileged([&] {
         const SaveOutcome outcome = saveOver(list, 3);

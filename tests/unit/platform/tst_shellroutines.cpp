@@ -151,7 +151,7 @@ void TestShellRoutines::volumeChoice()
     QFETCH(QString, rootPath);
     QFETCH(QByteArray, type);
     QFETCH(bool, shown);
-    const QVector<MountEntry> mounts = {{rootPath, type, {}, true}, {"/", "overlay", {}, true}};
+    const QVector<MountEntry> mounts = {{rootPath, type, {}}, {"/", "overlay", {}}};
     const QVector<Volume> volumes = volumesFromMounts(mounts);
     QCOMPARE(volumes.first().path, QStringLiteral("/"));
     QCOMPARE(volumes.size(), shown ? 2 : 1);
@@ -160,16 +160,15 @@ void TestShellRoutines::volumeChoice()
 // Labels name the volume; the path follows in brackets; duplicates and order are settled.
 void TestShellRoutines::volumeLabels()
 {
-    const QVector<MountEntry> mounts = {{"/media/u/usb", "vfat", "USBDISK", false},
-                                        {"/mnt/Backup", "ext4", {}, true},
-                                        {"/", "ext4", "rootfs", true},
-                                        {"/media/u/usb", "vfat", "USBDISK", false}};
+    const QVector<MountEntry> mounts = {{"/media/u/usb", "vfat", "USBDISK"},
+                                        {"/mnt/Backup", "ext4", {}},
+                                        {"/", "ext4", "rootfs"},
+                                        {"/media/u/usb", "vfat", "USBDISK"}};
     const QVector<Volume> volumes = volumesFromMounts(mounts);
     QCOMPARE(volumes.size(), 3);
     QCOMPARE(volumes.at(0).nodeText, QStringLiteral("ルート (/)"));
     QCOMPARE(volumes.at(1).nodeText, QStringLiteral("USBDISK (/media/u/usb)"));
     QVERIFY(volumes.at(1).removable);
-    QVERIFY(!volumes.at(1).ready);
     QCOMPARE(volumes.at(2).nodeText, QStringLiteral("Backup (/mnt/Backup)"));
     QVERIFY(!volumes.at(2).removable);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/directorylister.h"
 #include "core/slidelist/entryrules.h"
+#include "platform/directorylister.h"
 #include "ui/slidelist/folderpictures.h"
 
 #include <QDir>
@@ -195,25 +195,27 @@ void TestFolderPictures::picturesMixedInSortedOrder_data()
     QTest::addColumn<bool>("jpeg");
     QTest::addColumn<bool>("bitmap");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("jpeg and bitmap interleaved by name")
+    QTest::newRow("jpeg and bitmap interleaved by name, dot names included")
         << true << true
-        << QStringList{QStringLiteral("a.JPG"), QStringLiteral("B.bmp"), QStringLiteral("c.jpg")};
+        << QStringList{QStringLiteral(".e.jpg"), QStringLiteral("a.JPG"), QStringLiteral("B.bmp"),
+                       QStringLiteral("c.jpg")};
     QTest::newRow("bitmap search off leaves bitmaps out")
-        << true << false << QStringList{QStringLiteral("a.JPG"), QStringLiteral("c.jpg")};
+        << true << false
+        << QStringList{QStringLiteral(".e.jpg"), QStringLiteral("a.JPG"), QStringLiteral("c.jpg")};
     QTest::newRow("jpeg search off leaves jpegs out")
         << false << true << QStringList{QStringLiteral("B.bmp")};
     QTest::newRow("both off finds nothing") << false << false << QStringList();
 }
 
-// Pictures of one folder: *.jpg and *.bmp in any case, sorted together; folders and other
-// files are not pictures.
+// Pictures of one folder: *.jpg and *.bmp in any case, sorted together, a name beginning
+// with "." as well; folders and other files are not pictures.
 void TestFolderPictures::picturesMixedInSortedOrder()
 {
     QFETCH(bool, jpeg);
     QFETCH(bool, bitmap);
     QFETCH(QStringList, expected);
     const QString root = folder(QString());
-    for (const char *name : {"c.jpg", "B.bmp", "a.JPG", "d.txt", "e.jpeg", "sub/f.jpg"})
+    for (const char *name : {"c.jpg", "B.bmp", "a.JPG", ".e.jpg", "d.txt", "e.jpeg", "sub/f.jpg"})
         make(QString::fromLatin1(name));
     folder(QStringLiteral("g.jpg"));
     QStringList paths;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings.h"
-#include "scriptedinteraction.h"
 #include "core/slidelist/listdocument.h"
 #include "core/slidelist/listfilecommands.h"
 #include "core/slidelist/listfileformat.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "scriptedinteraction.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,6 +37,9 @@ private Q_SLOTS:
     void roundTripIntoEmptyList();
     void openAppendsOnlyNewPaths();
     void missingPicturesAreDroppedSilently();
+    void onlyRegularFilesBecomeEntries_data();
+    void onlyRegularFilesBecomeEntries();
+    void handWrittenUtf8ListOfJapaneseNames();
     void wrongMagicShowsMessageAndChangesNothing();
     void damagedFileKeepsEntriesButNotItsName();
     void openDialogStartsInListFolder_data();
@@ -142,17 +147,18 @@ void TestListFileCommands::roundTripIntoEmptyList()
     QVERIFY(m_interaction.calls.isEmpty());
 }
 
-// Opening keeps the entries present and appends only paths not listed, whatever their case.
+// Opening keeps the entries present and appends only paths not listed; a path in other
+// letter case names another picture.
 void TestListFileCommands::openAppendsOnlyNewPaths()
 {
     const QString a = picture(QStringLiteral("a.jpg"));
     const QString b = picture(QStringLiteral("b.jpg"));
+    const QString upperA = picture(QStringLiteral("A.JPG"));
     const QString listPath = m_dir->filePath(QStringLiteral("l.vrl"));
-    QVERIFY(writeListFile(listPath, ListFormat::Vrl, {a, b, a}));
-    const QString upperA = m_dir->filePath(QStringLiteral("A.JPG"));
+    QVERIFY(writeListFile(listPath, ListFormat::Vrl, {a, b, a, upperA}));
     m_model->AddEntry(upperA, upperA, QString());
     m_commands->openListFile(listPath);
-    QCOMPARE(m_model->paths(), (QStringList{upperA, b}));
+    QCOMPARE(m_model->paths(), (QStringList{upperA, a, b}));
 }
 
 // A picture deleted after saving is left out without a message.
@@ -169,6 +175,68 @@ void TestListFileCommands::missingPicturesAreDroppedSilently()
     QCOMPARE(m_model->paths(), QStringList{kept});
     QVERIFY(m_interaction.calls.isEmpty());
     QCOMPARE(m_document->ListName, QStringLiteral("l"));
+}
+
+// A list line naming a folder, a device or a pipe adds nothing; a link to a picture is the
+// picture.
+void TestListFileCommands::onlyRegularFilesBecomeEntries_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("added");
+    QTest::newRow("a folder named like a picture") << "folder" << false;
+    QTest::newRow("a device") << "device" << false;
+    QTest::newRow("a pipe") << "pipe" << false;
+    QTest::newRow("a dangling link") << "dangling" << false;
+    QTest::newRow("a link to a picture") << "link" << true;
+}
+
+void TestListFileCommands::onlyRegularFilesBecomeEntries()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, added);
+    QString named = m_dir->filePath(QStringLiteral("named.jpg"));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(named));
+    else if (kind == QLatin1String("device"))
+        named = QStringLiteral("/dev/null");
+    else if (kind == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(named).constData(), 0600), 0);
+    else if (kind == QLatin1String("dangling"))
+        QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("gone.jpg")), named));
+    else
+        QVERIFY(QFile::link(picture(QStringLiteral("real.jpg")), named));
+    const QString kept = picture(QStringLiteral("kept.jpg"));
+    const QString listPath = m_dir->filePath(QStringLiteral("l.vrl"));
+    QVERIFY(writeListFile(listPath, ListFormat::Vrl, {named, kept}));
+    m_commands->OpenListFile(listPath);
+    QCOMPARE(m_model->paths(), added ? (QStringList{named, kept}) : QStringList{kept});
+    QVERIFY(m_interaction.calls.isEmpty());
+}
+
+// A text list written by hand in a Linux editor: UTF-8 without the mark, LF line ends. Its
+// pictures are named under /vellora-pictures, which the test moves into its own folder.
+void TestListFileCommands::handWrittenUtf8ListOfJapaneseNames()
+{
+    QFile source(QStringLiteral(VELLORA_TEST_DATA "/lists/japanese-utf8.txt"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes =
+        source.readAll().replace("/vellora-pictures/", QFile::encodeName(m_dir->path()) + '/');
+    const QStringList names{
+        QStringLiteral("旅行/海辺の夕日.jpg"), QStringLiteral("旅行/富士山.JPG"),
+        QStringLiteral("家族/誕生日ケーキ.bmp"), QStringLiteral("ｶﾒﾗ/写真～１.jpg")};
+    QStringList expected;
+    for (const QString &name : names) {
+        QVERIFY(QDir().mkpath(QFileInfo(m_dir->filePath(name)).path()));
+        expected.append(picture(name));
+    }
+    const QString listPath = m_dir->filePath(QStringLiteral("写真リスト.txt"));
+    QFile list(listPath);
+    QVERIFY(list.open(QIODevice::WriteOnly) && list.write(bytes) == bytes.size());
+    list.close();
+    m_commands->OpenListFile(listPath);
+    QCOMPARE(m_model->paths(), expected);
+    QCOMPARE(m_model->EntryAt(3).icon, 2);
+    QCOMPARE(m_document->ListName, QStringLiteral("写真リスト"));
 }
 
 // A binary list whose magic is not its extension's is refused with the read error.

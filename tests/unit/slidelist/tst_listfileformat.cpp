@@ -54,6 +54,8 @@ private Q_SLOTS:
     void wideCharactersCountBytes();
     void textLineEnds_data();
     void textLineEnds();
+    void textEncodingWithoutMark_data();
+    void textEncodingWithoutMark();
     void damagedBinaryKeepsEntriesBefore_data();
     void damagedBinaryKeepsEntriesBefore();
     void wrongMagic_data();
@@ -148,6 +150,39 @@ void TestListFileFormat::textLineEnds()
     const ListReadResult result = decodeList(ListFormat::Txt, bytes);
     QCOMPARE(result.status, Status::Complete);
     QCOMPARE(result.paths, paths);
+}
+
+// A text list without the mark is UTF-8 when its bytes are valid UTF-8 and not plain ASCII,
+// else CP932; a marked one is UTF-8.
+void TestListFileFormat::textEncodingWithoutMark_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("valid UTF-8 with Japanese is UTF-8")
+        << QByteArray("/\xE5\x86\x99\xE7\x9C\x9F/\xE5\xA4\x8F.jpg\n")
+        << QStringLiteral("/写真/夏.jpg");
+    QTest::newRow("valid UTF-8 with an accent is UTF-8")
+        << QByteArray("/caf\xC3\xA9.jpg\r\n") << QStringLiteral("/café.jpg");
+    QTest::newRow("CP932 that is no UTF-8 stays CP932")
+        << QByteArray("/\x8E\xCA\x90\x5E/\x89\xC4.BMP\r\n") << QStringLiteral("/写真/夏.BMP");
+    QTest::newRow("lone half-width katakana byte is CP932")
+        << QByteArray("/\xB1.jpg") << QStringLiteral("/ｱ.jpg");
+    QTest::newRow("overlong UTF-8 is no UTF-8")
+        << QByteArray("/a\xC0\xAF.jpg") << QStringLiteral("/aﾀｯ.jpg");
+    QTest::newRow("UTF-8 cut off at the end is no UTF-8")
+        << QByteArray("/a\xE5\x86") << QStringLiteral("/a蜀");
+    QTest::newRow("plain ASCII") << QByteArray("/p/a.jpg") << QStringLiteral("/p/a.jpg");
+    QTest::newRow("marked UTF-8 loses its mark")
+        << QByteArray("\xEF\xBB\xBF/\xE5\xA4\x8F.jpg") << QStringLiteral("/夏.jpg");
+}
+
+void TestListFileFormat::textEncodingWithoutMark()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, path);
+    const ListReadResult result = decodeList(ListFormat::Txt, bytes);
+    QCOMPARE(result.status, Status::Complete);
+    QCOMPARE(result.paths, QStringList{path});
 }
 
 // Broken counts and lengths end the reading quietly with the entries read before them.

@@ -25,33 +25,36 @@ void fill(SlideListModel &model, int count)
 class TestSlideListModel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void duplicatesIgnoreLetterCase_data();
-    void duplicatesIgnoreLetterCase();
+    void duplicatesAreExactPaths_data();
+    void duplicatesAreExactPaths();
     void bulkAppendSkipsKnownAndRepeatedPaths();
     void removingPositionsKeepsOrderAndIndex_data();
     void removingPositionsKeepsOrderAndIndex();
-    void removeByPathIgnoresCase();
+    void removeByExactPath();
 };
 
-// A path that differs from an entry only in letter case is the same entry.
-void TestSlideListModel::duplicatesIgnoreLetterCase_data()
+// A path names one file exactly: paths that differ only in letter case are two pictures.
+void TestSlideListModel::duplicatesAreExactPaths_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<bool>("added");
-    QTest::newRow("capital extension")
-        << QStringLiteral("/p/a.jpg") << QStringLiteral("/p/A.JPG") << false;
-    QTest::newRow("accented capital")
-        << QStringLiteral("/p/é.jpg") << QStringLiteral("/p/É.jpg") << false;
-    QTest::newRow("full-width capital")
-        << QStringLiteral("/p/ａ.jpg") << QStringLiteral("/p/Ａ.jpg") << false;
+    QTest::newRow("same path") << QStringLiteral("/p/a.jpg") << QStringLiteral("/p/a.jpg") << false;
+    QTest::newRow("capital extension is another file")
+        << QStringLiteral("/p/a.jpg") << QStringLiteral("/p/A.JPG") << true;
+    QTest::newRow("capital folder is another folder")
+        << QStringLiteral("/p/trip/a.jpg") << QStringLiteral("/p/Trip/a.jpg") << true;
+    QTest::newRow("accented capital is another file")
+        << QStringLiteral("/p/é.jpg") << QStringLiteral("/p/É.jpg") << true;
+    QTest::newRow("full-width capital is another file")
+        << QStringLiteral("/p/ａ.jpg") << QStringLiteral("/p/Ａ.jpg") << true;
     QTest::newRow("different file")
         << QStringLiteral("/p/a.jpg") << QStringLiteral("/p/b.jpg") << true;
-    QTest::newRow("outside the basic plane")
-        << QStringLiteral("/p/𐐨.jpg") << QStringLiteral("/p/𐐀.jpg") << false;
+    QTest::newRow("outside the basic plane, other case is another file")
+        << QStringLiteral("/p/𐐨.jpg") << QStringLiteral("/p/𐐀.jpg") << true;
 }
 
-void TestSlideListModel::duplicatesIgnoreLetterCase()
+void TestSlideListModel::duplicatesAreExactPaths()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
@@ -60,6 +63,7 @@ void TestSlideListModel::duplicatesIgnoreLetterCase()
     QVERIFY(model.AddEntry(first, first, QStringLiteral("         0")));
     QCOMPARE(model.AddEntry(second, second, QStringLiteral("         0")), added);
     QCOMPARE(model.FindEntry(second), added ? 2 : 1);
+    QCOMPARE(model.FindEntry(first), 1);
     QCOMPARE(model.EntryCount(), added ? 2 : 1);
 }
 
@@ -69,14 +73,16 @@ void TestSlideListModel::bulkAppendSkipsKnownAndRepeatedPaths()
     SlideListModel model;
     model.AddEntry(QStringLiteral("/p/a.jpg"), QStringLiteral("a.jpg"), QString());
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    const int added = model.AddEntries(
-        {picture(QStringLiteral("/p/b.jpg")), picture(QStringLiteral("/P/A.jpg")),
-         picture(QStringLiteral("/p/c.jpg")), picture(QStringLiteral("/p/B.JPG"))});
-    QCOMPARE(added, 2);
+    const int added =
+        model.AddEntries({picture(QStringLiteral("/p/b.jpg")), picture(QStringLiteral("/p/a.jpg")),
+                          picture(QStringLiteral("/p/c.jpg")), picture(QStringLiteral("/p/b.jpg")),
+                          picture(QStringLiteral("/p/B.JPG"))});
+    QCOMPARE(added, 3);
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(model.paths(), (QStringList{QStringLiteral("/p/a.jpg"), QStringLiteral("/p/b.jpg"),
-                                         QStringLiteral("/p/c.jpg")}));
-    QCOMPARE(model.FindEntry(QStringLiteral("/p/C.jpg")), 3);
+                                         QStringLiteral("/p/c.jpg"), QStringLiteral("/p/B.JPG")}));
+    QCOMPARE(model.FindEntry(QStringLiteral("/p/c.jpg")), 3);
+    QCOMPARE(model.FindEntry(QStringLiteral("/p/C.jpg")), 0);
     QCOMPARE(model.AddEntries({}), 0);
 }
 
@@ -116,13 +122,16 @@ void TestSlideListModel::removingPositionsKeepsOrderAndIndex()
         QCOMPARE(model.FindEntry(path) > 0, expected.contains(path));
 }
 
-// RemoveEntry finds its entry without regard to case; later entries move up.
-void TestSlideListModel::removeByPathIgnoresCase()
+// RemoveEntry removes only the entry of exactly that path; later entries move up.
+void TestSlideListModel::removeByExactPath()
 {
     SlideListModel model;
     fill(model, 3);
     QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
     model.RemoveEntry(QStringLiteral("/P/1.JPG"));
+    QCOMPARE(removed.size(), 0);
+    QCOMPARE(model.EntryCount(), 3);
+    model.RemoveEntry(QStringLiteral("/p/1.jpg"));
     QCOMPARE(removed.size(), 1);
     QCOMPARE(model.FindEntry(QStringLiteral("/p/3.jpg")), 2);
     model.RemoveEntryAt(2);
