@@ -21,7 +21,7 @@ public:
         return {};
     }
     QString folderName(const QString &, const QString &) override { return {}; }
-    std::optional<quint32> colour(quint32) override { return std::nullopt; }
+    std::optional<QColor> colour(const QColor &) override { return std::nullopt; }
     void beep() override {}
 };
 

@@ -50,9 +50,9 @@ QString ScriptedInteraction::folderName(const QString &title, const QString &sta
     return nextFileName();
 }
 
-std::optional<quint32> ScriptedInteraction::colour(quint32 initial)
+std::optional<QColor> ScriptedInteraction::colour(const QColor &initial)
 {
-    calls.append({QStringLiteral("colour"), QString::number(initial), -1, {}, {}});
+    calls.append({QStringLiteral("colour"), initial.name(), -1, {}, {}});
     return colours.isEmpty() ? std::nullopt : colours.dequeue();
 }
 

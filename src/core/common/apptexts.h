@@ -12,6 +12,13 @@ inline QString programTitle()
     return QStringLiteral("Vellora 2000");
 }
 
+// The name of a slide list without a file, shown by the list-name label; the settings store it
+// as the list path then.
+inline QString unnamedList()
+{
+    return QStringLiteral("UnNamed");
+}
+
 inline QString messageTitle()
 {
     return QStringLiteral("メッセージ");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -36,8 +37,8 @@ public:
                                  const QStringList &filters) = 0;
     virtual QString folderName(const QString &title, const QString &startFolder) = 0;
 
-    // Colour chooser on Windows colour values 0x00BBGGRR; nothing when cancelled.
-    virtual std::optional<quint32> colour(quint32 initial) = 0;
+    // Colour chooser; nothing when cancelled.
+    virtual std::optional<QColor> colour(const QColor &initial) = 0;
 
     virtual void beep() = 0;
 };

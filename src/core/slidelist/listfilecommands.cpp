@@ -116,8 +116,8 @@ void ListFileCommands::FileCommand(int index)
 
 QString ListFileCommands::startFolder() const
 {
-    if (!m_settings.ListSaveFolder.isEmpty())
-        return m_settings.ListSaveFolder;
+    if (!m_settings.listSaveFolder.isEmpty())
+        return m_settings.listSaveFolder;
     if (!m_document.LastListFolder.isEmpty())
         return m_document.LastListFolder;
     return QDir::homePath();

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/qtinteraction.h"
 
-#include "core/common/windowscolour.h"
-
 #include "core/common/apptexts.h"
 
 #include <QApplication>
@@ -101,12 +99,12 @@ QString QtInteraction::folderName(const QString &title, const QString &startFold
     return QFileDialog::getExistingDirectory(owner(), title, startFolder);
 }
 
-std::optional<quint32> QtInteraction::colour(quint32 initial)
+std::optional<QColor> QtInteraction::colour(const QColor &initial)
 {
-    const QColor chosen = QColorDialog::getColor(colourFromWindows(initial), owner());
+    const QColor chosen = QColorDialog::getColor(initial, owner());
     if (!chosen.isValid())
         return std::nullopt;
-    return windowsFromColour(chosen);
+    return chosen;
 }
 
 void QtInteraction::beep()

@@ -13,6 +13,6 @@ public:
     QString saveFileName(const QString &title, const QString &startPath,
                          const QStringList &filters) override;
     QString folderName(const QString &title, const QString &startFolder) override;
-    std::optional<quint32> colour(quint32 initial) override;
+    std::optional<QColor> colour(const QColor &initial) override;
     void beep() override;
 };

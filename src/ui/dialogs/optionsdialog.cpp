@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/optionsdialog.h"
 
-#include "core/common/windowscolour.h"
-
 #include "core/common/interaction.h"
 #include "core/settings/settings.h"
 #include "core/common/showmessage.h"
@@ -33,18 +31,6 @@ enum OptionBox { FadeBox, FixedBox, RandomBox };
 enum Button { OkButton, CancelButton, ResetButton };
 
 const QString ChkPic = QStringLiteral("chkPic");
-
-// A stored 0/1 flag onto a box: 1 checks it, 0 clears it, anything else leaves it as designed.
-void showFlag(QCheckBox *box, qint16 value, qint16 checkedValue = 1)
-{
-    if (value == 0 || value == 1)
-        box->setChecked(value == checkedValue);
-}
-
-qint16 flagOf(const QCheckBox *box)
-{
-    return box->isChecked() ? 1 : 0;
-}
 
 QString tagOf(const QCheckBox *box)
 {
@@ -176,15 +162,15 @@ void OptionsDialog::buildButtons()
 
 void OptionsDialog::loadSettings()
 {
-    m_settings.RestoreListFocus = false;
-    m_txtPs0[SaveFolderPath]->setText(m_settings.ListSaveFolder);
-    m_txtPs0[StartupListPath]->setText(m_settings.StartupList);
-    showColour(quint32(m_settings.ShowBackColor));
-    showFlag(m_chk0[FixedBox], m_settings.FreeWindow, 0);
-    showFlag(m_chk0[FadeBox], m_settings.UseFade);
-    showFlag(m_chkPic[Bmp], m_settings.SearchBmp);
-    showFlag(m_chkPic[Jpg], m_settings.SearchJpg);
-    showFlag(m_chk0[RandomBox], m_settings.RandomOrder);
+    m_settings.restoreListFocus = false;
+    m_txtPs0[SaveFolderPath]->setText(m_settings.listSaveFolder);
+    m_txtPs0[StartupListPath]->setText(m_settings.startupList);
+    showColour(m_settings.showBackColour);
+    m_chk0[FixedBox]->setChecked(m_settings.startsFixed());
+    m_chk0[FadeBox]->setChecked(m_settings.fadeOptionChecked());
+    m_chkPic[Bmp]->setChecked(m_settings.searchesBmp());
+    m_chkPic[Jpg]->setChecked(m_settings.searchesJpeg());
+    m_chk0[RandomBox]->setChecked(m_settings.playsRandomly());
 }
 
 void OptionsDialog::resetDefaults()
@@ -192,7 +178,7 @@ void OptionsDialog::resetDefaults()
     m_chk0[FixedBox]->setChecked(false);
     m_chk0[FadeBox]->setChecked(true);
     m_chk0[RandomBox]->setChecked(false);
-    showColour(0);
+    showColour(Qt::black);
     m_chkPic[Bmp]->setChecked(true);
     m_chkPic[Jpg]->setChecked(true);
     m_txtPs0[SaveFolderPath]->clear();
@@ -204,29 +190,29 @@ void OptionsDialog::confirm()
     // Enter can press OK without the picture-type box losing its focus first.
     if (!keepOnePictureType(m_lastPictureBox))
         return;
-    m_settings.FreeWindow = m_chk0[FixedBox]->isChecked() ? 0 : 1;
-    m_settings.UseFade = flagOf(m_chk0[FadeBox]);
-    m_settings.RandomOrder = flagOf(m_chk0[RandomBox]);
-    m_settings.ShowBackColor = qint32(m_backColour);
-    m_settings.SearchBmp = flagOf(m_chkPic[Bmp]);
-    m_settings.SearchJpg = flagOf(m_chkPic[Jpg]);
-    m_settings.ListSaveFolder = m_txtPs0[SaveFolderPath]->text();
-    m_settings.StartupList = m_txtPs0[StartupListPath]->text();
-    m_settings.RestoreListFocus = true;
+    m_settings.freeWindow.set(!m_chk0[FixedBox]->isChecked());
+    m_settings.useFade.set(m_chk0[FadeBox]->isChecked());
+    m_settings.randomOrder.set(m_chk0[RandomBox]->isChecked());
+    m_settings.showBackColour = m_backColour;
+    m_settings.searchBmp.set(m_chkPic[Bmp]->isChecked());
+    m_settings.searchJpg.set(m_chkPic[Jpg]->isChecked());
+    m_settings.listSaveFolder = m_txtPs0[SaveFolderPath]->text();
+    m_settings.startupList = m_txtPs0[StartupListPath]->text();
+    m_settings.restoreListFocus = true;
     accept();
 }
 
-void OptionsDialog::showColour(quint32 colour)
+void OptionsDialog::showColour(const QColor &colour)
 {
     m_backColour = colour;
     QPalette palette = m_lblBackColor->palette();
-    palette.setColor(QPalette::Window, colourFromWindows(colour));
+    palette.setColor(QPalette::Window, colour);
     m_lblBackColor->setPalette(palette);
 }
 
 void OptionsDialog::chooseColour()
 {
-    const std::optional<quint32> chosen = m_interaction.colour(m_chooserColour);
+    const std::optional<QColor> chosen = m_interaction.colour(m_chooserColour);
     if (!chosen)
         return;
     m_chooserColour = *chosen;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -41,7 +42,7 @@ private:
     void loadSettings();
     void resetDefaults();
     void confirm();
-    void showColour(quint32 colour);
+    void showColour(const QColor &colour);
     void chooseColour();
     void chooseSaveFolder();
     void chooseStartupList();
@@ -60,6 +61,6 @@ private:
     bool m_askingPictureType = false;
     std::array<QCheckBox *, 3> m_chk0{};
     std::array<QPushButton *, 3> m_cmbCl0{};
-    quint32 m_backColour = 0;    // the colour the sample shows
-    quint32 m_chooserColour = 0; // the colour the chooser returned last
+    QColor m_backColour = Qt::black;    // the colour the sample shows
+    QColor m_chooserColour = Qt::black; // the colour the chooser returned last
 };

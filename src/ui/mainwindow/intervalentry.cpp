@@ -64,7 +64,7 @@ void IntervalEntry::entryTextChanged(const QString &text)
 void IntervalEntry::upDownChanged(int value)
 {
     m_text2.setText(QString::number(value));
-    m_settings.IntervalSeconds = qint16(value);
+    m_settings.intervalSeconds = value;
     if (m_window.isEnabled())
         m_dummy.setFocus(Qt::OtherFocusReason);
 }
@@ -133,7 +133,7 @@ void IntervalEntry::checkEntry()
     }
     m_text2.setText(QString::number(verdict.seconds));
     m_tag = m_text2.text();
-    m_settings.IntervalSeconds = qint16(verdict.seconds);
+    m_settings.intervalSeconds = verdict.seconds;
     m_hints.setHint({});
 }
 

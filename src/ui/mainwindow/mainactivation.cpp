@@ -42,7 +42,7 @@ void MainActivation::activated()
 {
     if (!m_mainInitialised)
         firstActivation();
-    if (m_settings.RestoreListFocus)
+    if (m_settings.restoreListFocus)
         restoreListFocus();
 }
 
@@ -59,7 +59,7 @@ void MainActivation::firstActivation()
     const QPointer<QWidget> focused = m_window.focusWidget();
     m_window.setEnabled(false);
     m_parts.arranger->paintBarsAtRest();
-    m_parts.interval->placeInterval(m_settings.IntervalSeconds);
+    m_parts.interval->placeInterval(m_settings.intervalSeconds);
     m_parts.checks->placeSettings();
     showListName();
     m_parts.folderTree->LoadTreeIcons();
@@ -73,7 +73,7 @@ void MainActivation::firstActivation()
 
 void MainActivation::showListName()
 {
-    const QString &path = m_settings.CurrentListPath;
+    const QString &path = m_settings.currentListPath;
     if (path.isEmpty())
         return;
     if (ListDocument::isUnnamed(path))
@@ -86,12 +86,12 @@ void MainActivation::showListName()
 // had it before.
 void MainActivation::openStartList(QWidget *focused)
 {
-    if (!m_settings.StartupList.isEmpty()) {
-        m_parts.files->OpenListFile(m_settings.StartupList);
+    if (!m_settings.startupList.isEmpty()) {
+        m_parts.files->OpenListFile(m_settings.startupList);
         m_parts.commands->StartSlideShow(focused);
-    } else if (!m_settings.CurrentListPath.isEmpty() &&
-               !ListDocument::isUnnamed(m_settings.CurrentListPath)) {
-        m_parts.files->OpenListFile(m_settings.CurrentListPath);
+    } else if (!m_settings.currentListPath.isEmpty() &&
+               !ListDocument::isUnnamed(m_settings.currentListPath)) {
+        m_parts.files->OpenListFile(m_settings.currentListPath);
     }
 }
 
@@ -99,7 +99,7 @@ void MainActivation::restoreListFocus()
 {
     if (!restoreFileListFocus())
         restoreSlideListFocus();
-    m_settings.RestoreListFocus = false;
+    m_settings.restoreListFocus = false;
 }
 
 // Selects the file list's item again and, when the file list had the focus, shows its
@@ -118,7 +118,7 @@ bool MainActivation::restoreFileListFocus()
     QItemSelectionModel &selection = *list.selectionModel();
     selection.select(item, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
     selection.setCurrentIndex(item, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    if (!sameName(m_settings.LastFocusList, QStringLiteral("ListView1")))
+    if (!sameName(m_settings.lastFocusList, QStringLiteral("ListView1")))
         return false;
     m_parts.preview->ShowPreview(key);
     list.setFocus(Qt::OtherFocusReason);
@@ -128,7 +128,7 @@ bool MainActivation::restoreFileListFocus()
 void MainActivation::restoreSlideListFocus()
 {
     if (m_parts.model->EntryCount() == 0 ||
-        !sameName(m_settings.LastFocusList, QStringLiteral("ListView2")))
+        !sameName(m_settings.lastFocusList, QStringLiteral("ListView2")))
         return;
     SlideListView &list = *m_parts.slideList;
     const int position = list.CurrentEntry();

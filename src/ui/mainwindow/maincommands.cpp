@@ -116,7 +116,7 @@ void MainCommands::rememberFocus()
     QWidget *control = m_window.focusWidget();
     while (control && control != &m_window && control->objectName().isEmpty())
         control = control->parentWidget();
-    m_settings.LastFocusList = control && control != &m_window ? control->objectName() : QString();
+    m_settings.lastFocusList = control && control != &m_window ? control->objectName() : QString();
 }
 
 void MainCommands::openOptions()
@@ -124,7 +124,7 @@ void MainCommands::openOptions()
     rememberFocus();
     OptionsDialog dialog(m_settings, m_interaction, &m_window);
     if (dialog.exec() == QDialog::Accepted)
-        m_parts.preview->setBackColor(quint32(m_settings.ShowBackColor));
+        m_parts.preview->setBackColor(m_settings.showBackColour);
 }
 
 void MainCommands::openAbout()

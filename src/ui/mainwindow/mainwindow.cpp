@@ -150,11 +150,11 @@ void MainWindow::placeWindow()
     const int menuHeight = menuBar()->sizeHint().height();
     resize(scale.toPixels(PaneLayout::DesignedClientWidth),
            scale.toPixels(PaneLayout::DesignedClientHeight) + menuHeight);
-    move(twipsToPixels(m_settings.MainLeft), twipsToPixels(m_settings.MainTop));
+    move(twipsToPixels(m_settings.mainLeft), twipsToPixels(m_settings.mainTop));
     centralWidget()->resize(scale.toPixels(PaneLayout::DesignedClientWidth),
                             scale.toPixels(PaneLayout::DesignedClientHeight));
     m_arranger->ApplyInitialLayout();
-    m_preview->setBackColor(quint32(m_settings.ShowBackColor));
+    m_preview->setBackColor(m_settings.showBackColour);
     m_folderTree->setFocus(); // the control the window starts in
 }
 

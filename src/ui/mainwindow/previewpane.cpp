@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/previewpane.h"
 
-#include "core/common/windowscolour.h"
 
 #include "core/common/interaction.h"
 #include "core/mainwindow/mainwindowtexts.h"
@@ -47,9 +46,9 @@ void PreviewPane::clearPicture()
     m_tag.clear();
 }
 
-void PreviewPane::setBackColor(quint32 windowsColour)
+void PreviewPane::setBackColor(const QColor &colour)
 {
-    m_backColor = colourFromWindows(windowsColour);
+    m_backColor = colour;
     clearImage();
 }
 

@@ -27,20 +27,20 @@ ShowOptionChecks::ShowOptionChecks(QCheckBox &check1, QCheckBox &check2, Setting
 
 void ShowOptionChecks::placeSettings()
 {
-    m_check1.setChecked(m_settings.AlwaysOnTop != 0);
+    m_check1.setChecked(m_settings.staysOnTop());
     const QSignalBlocker blocker(m_check2);
-    m_check2.setChecked(m_settings.ShowMaximized != 0);
+    m_check2.setChecked(m_settings.opensMaximized());
 }
 
 void ShowOptionChecks::check1Toggled(bool checked)
 {
-    m_settings.AlwaysOnTop = checked ? 1 : 0;
+    m_settings.alwaysOnTop.set(checked);
     m_hints.setHint(hintFor(m_check1));
 }
 
 void ShowOptionChecks::check2Toggled(bool checked)
 {
-    m_settings.ShowMaximized = checked ? 1 : 0;
+    m_settings.showMaximized.set(checked);
     m_hints.setHint(hintFor(m_check2));
 }
 

@@ -167,5 +167,5 @@ void SlideShowWindow::toggleTopmost()
 
 bool SlideShowWindow::useFade() const
 {
-    return m_settings.UseFade != 0;
+    return m_settings.fades();
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/show/slideshowwindow.h"
 
-#include "core/common/windowscolour.h"
 
 #include "core/settings/settings.h"
 #include "core/common/twips.h"
@@ -45,8 +44,8 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
     : QMainWindow(parent)
     , m_settings(settings)
     , m_paths(paths)
-    , m_pin(settings.FreeWindow != 0)
-    , m_back(colourFromWindows(settings.ShowBackColor))
+    , m_pin(!settings.startsFixed())
+    , m_back(settings.showBackColour)
 {
     setObjectName(QStringLiteral("SlideShowWindow"));
     setWindowTitle(SlideShowTexts::title());
@@ -169,14 +168,14 @@ void SlideShowWindow::buildPopupMenu()
 
 void SlideShowWindow::loadSettings(int intervalSeconds)
 {
-    setTopmost(m_settings.AlwaysOnTop == 1);
+    setTopmost(m_settings.staysOnTop());
     // The check marks show the order that is played; only 1 means random.
-    m_randomPlay = m_settings.RandomOrder == 1;
+    m_randomPlay = m_settings.playsRandomly();
     m_randomItem->setChecked(m_randomPlay);
     m_listOrderItem->setChecked(!m_randomPlay);
-    move(twipsToPixels(m_settings.ShowLeft), twipsToPixels(m_settings.ShowTop));
-    resize(twipsToPixels(m_settings.ShowWidth), twipsToPixels(m_settings.ShowHeight));
-    if (m_settings.ShowMaximized == 1)
+    move(twipsToPixels(m_settings.showLeft), twipsToPixels(m_settings.showTop));
+    resize(twipsToPixels(m_settings.showWidth), twipsToPixels(m_settings.showHeight));
+    if (m_settings.opensMaximized())
         setWindowState(windowState() | Qt::WindowMaximized);
     updatePin();
     m_play.setOrder(BuildPlayOrder(m_paths, m_randomPlay ? 1 : 0));
@@ -238,10 +237,10 @@ void SlideShowWindow::closeEvent(QCloseEvent *event)
     m_timer2->stop();
     m_timer1->stop();
     if (!isMaximized()) {
-        m_settings.ShowTop = float(pixelsToTwips(y()));
-        m_settings.ShowLeft = float(pixelsToTwips(x()));
-        m_settings.ShowHeight = float(pixelsToTwips(height()));
-        m_settings.ShowWidth = float(pixelsToTwips(width()));
+        m_settings.showTop = pixelsToTwips(y());
+        m_settings.showLeft = pixelsToTwips(x());
+        m_settings.showHeight = pixelsToTwips(height());
+        m_settings.showWidth = pixelsToTwips(width());
     }
     Q_EMIT closed();
     event->accept();

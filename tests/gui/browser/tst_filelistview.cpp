@@ -93,8 +93,8 @@ void TestFileListView::searchOptions()
 {
     QFETCH(int, jpeg);
     QFETCH(int, bitmap);
-    m_settings.SearchJpg = qint16(jpeg);
-    m_settings.SearchBmp = qint16(bitmap);
+    m_settings.searchJpg = qint16(jpeg);
+    m_settings.searchBmp = qint16(bitmap);
     m_view->ShowFolderFiles(m_dir->path());
     QFETCH(QStringList, names);
     QCOMPARE(shownNames(), names);
@@ -147,8 +147,8 @@ void TestFileListView::waitHintProgressAndPreviewReset()
     QVERIFY(m_hints.progressSteps >= 6);
     QCOMPARE(cleared.count(), 1);
 
-    m_settings.SearchJpg = 0;
-    m_settings.SearchBmp = 0;
+    m_settings.searchJpg = 0;
+    m_settings.searchBmp = 0;
     m_view->ShowFolderFiles(m_dir->path());
     QCOMPARE(m_hints.progressMaximum, 1);
 }

@@ -69,23 +69,23 @@ public:
 Settings customised()
 {
     Settings settings;
-    settings.FreeWindow = 0;
-    settings.RandomOrder = 1;
-    settings.UseFade = 0;
-    settings.ShowBackColor = 0x00FF8000;
-    settings.SearchBmp = 0;
-    settings.SearchJpg = 1;
-    settings.ListSaveFolder = QStringLiteral("/data/リスト");
-    settings.StartupList = QStringLiteral("/data/リスト/朝.vrl");
+    settings.freeWindow = 0;
+    settings.randomOrder = 1;
+    settings.useFade = 0;
+    settings.showBackColour = QColor(0x00, 0x80, 0xFF);
+    settings.searchBmp = 0;
+    settings.searchJpg = 1;
+    settings.listSaveFolder = QStringLiteral("/data/リスト");
+    settings.startupList = QStringLiteral("/data/リスト/朝.vrl");
     return settings;
 }
 
 bool sameOptions(const Settings &a, const Settings &b)
 {
-    return a.FreeWindow == b.FreeWindow && a.RandomOrder == b.RandomOrder &&
-           a.UseFade == b.UseFade && a.ShowBackColor == b.ShowBackColor &&
-           a.SearchBmp == b.SearchBmp && a.SearchJpg == b.SearchJpg &&
-           a.ListSaveFolder == b.ListSaveFolder && a.StartupList == b.StartupList;
+    return a.freeWindow == b.freeWindow && a.randomOrder == b.randomOrder &&
+           a.useFade == b.useFade && a.showBackColour == b.showBackColour &&
+           a.searchBmp == b.searchBmp && a.searchJpg == b.searchJpg &&
+           a.listSaveFolder == b.listSaveFolder && a.startupList == b.startupList;
 }
 
 } // namespace
@@ -128,7 +128,7 @@ void TestOptionsDialog::fixedWindowIsTheInverseOfFreeWindow()
     QFETCH(int, stored);
     QFETCH(bool, shownChecked);
     Settings settings;
-    settings.FreeWindow = qint16(stored);
+    settings.freeWindow = qint16(stored);
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     QCOMPARE(chk0(dialog, 1)->text(), QStringLiteral("スライド画面を固定で起動"));
@@ -137,34 +137,34 @@ void TestOptionsDialog::fixedWindowIsTheInverseOfFreeWindow()
     chk0(dialog, 1)->click();
     cmbCl0(dialog, 0)->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(int(settings.FreeWindow), 1 - stored);
+    QCOMPARE(int(settings.freeWindow.stored()), 1 - stored);
 }
 
-// Opening fills the controls from the settings, the colour as a Windows BGR value.
+// Opening fills the controls from the settings.
 void TestOptionsDialog::loadShowsEveryStoredOption()
 {
     Settings settings = customised();
-    settings.RestoreListFocus = true;
+    settings.restoreListFocus = true;
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("オプション"));
-    QCOMPARE(txtPs0(dialog, 0)->text(), settings.ListSaveFolder);
-    QCOMPARE(txtPs0(dialog, 1)->text(), settings.StartupList);
+    QCOMPARE(txtPs0(dialog, 0)->text(), settings.listSaveFolder);
+    QCOMPARE(txtPs0(dialog, 1)->text(), settings.startupList);
     QCOMPARE(sampleColour(dialog), QColor(0x00, 0x80, 0xFF));
     QVERIFY(chk0(dialog, 1)->isChecked());
     QVERIFY(!chk0(dialog, 0)->isChecked());
     QVERIFY(chk0(dialog, 2)->isChecked());
     QVERIFY(!chkPic(dialog, 0)->isChecked());
     QVERIFY(chkPic(dialog, 1)->isChecked());
-    QVERIFY(!settings.RestoreListFocus);
+    QVERIFY(!settings.restoreListFocus);
 }
 
 // A stored flag other than 0 or 1 leaves its box as designed: unchecked.
 void TestOptionsDialog::storedValueOutsideZeroAndOneLeavesBoxUnchecked()
 {
     Settings settings;
-    settings.UseFade = 2;
-    settings.FreeWindow = -1;
+    settings.useFade = 2;
+    settings.freeWindow = -1;
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     QVERIFY(!chk0(dialog, 0)->isChecked());
@@ -176,7 +176,7 @@ void TestOptionsDialog::okWritesEveryOptionAndAsksForTheListFocus()
 {
     Settings settings;
     ScriptedInteraction interaction;
-    interaction.colours.enqueue(0x00FF8000u);
+    interaction.colours.enqueue(QColor(0x00, 0x80, 0xFF));
     OptionsDialog dialog(settings, interaction);
     chk0(dialog, 1)->click();
     chk0(dialog, 0)->click();
@@ -189,7 +189,7 @@ void TestOptionsDialog::okWritesEveryOptionAndAsksForTheListFocus()
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(sameOptions(settings, customised()));
-    QVERIFY(settings.RestoreListFocus);
+    QVERIFY(settings.restoreListFocus);
     QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
 
@@ -216,7 +216,7 @@ void TestOptionsDialog::cancelAndCloseBoxWriteNothing()
         cmbCl0(dialog, 1)->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(sameOptions(settings, customised()));
-    QVERIFY(!settings.RestoreListFocus);
+    QVERIFY(!settings.restoreListFocus);
 }
 
 // Unchecking JPG while BMP stays checked is stored without a message.
@@ -231,8 +231,8 @@ void TestOptionsDialog::jpgUncheckedAloneIsStoredWithoutMessage()
     cmbCl0(dialog, 0)->setFocus(Qt::TabFocusReason);
     QTest::mouseClick(cmbCl0(dialog, 0), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(int(settings.SearchJpg), 0);
-    QCOMPARE(int(settings.SearchBmp), 1);
+    QCOMPARE(int(settings.searchJpg.stored()), 0);
+    QCOMPARE(int(settings.searchBmp.stored()), 1);
     QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
 
@@ -283,7 +283,7 @@ void TestOptionsDialog::movingBetweenPictureTypesAsksNothing()
 void TestOptionsDialog::okRefusesBothPictureTypesUnchecked()
 {
     Settings settings;
-    settings.SearchJpg = 0;
+    settings.searchJpg = 0;
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
@@ -294,7 +294,7 @@ void TestOptionsDialog::okRefusesBothPictureTypesUnchecked()
 
     QCOMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(int(settings.SearchBmp), 1);
+    QCOMPARE(int(settings.searchBmp.stored()), 1);
     QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
 }
 
@@ -340,7 +340,7 @@ void TestOptionsDialog::resetThenOkStoresTheDefaults()
     cmbCl0(dialog, 2)->click();
     cmbCl0(dialog, 0)->click();
     QVERIFY(sameOptions(settings, Settings()));
-    QCOMPARE(settings.ShowBackColor, 0);
+    QCOMPARE(settings.showBackColour, QColor(Qt::black));
 }
 
 // The colour chooser starts from black, then from the colour it returned last; a cancelled
@@ -350,7 +350,7 @@ void TestOptionsDialog::colourChooserStartsFromItsLastAnswer()
     Settings settings = customised();
     ScriptedInteraction interaction;
     interaction.colours.enqueue(std::nullopt);
-    interaction.colours.enqueue(0x000000FFu);
+    interaction.colours.enqueue(QColor(Qt::red));
     interaction.colours.enqueue(std::nullopt);
     OptionsDialog dialog(settings, interaction);
     auto *browse = dialog.findChild<QPushButton *>(QStringLiteral("cmbcl"));
@@ -364,11 +364,11 @@ void TestOptionsDialog::colourChooserStartsFromItsLastAnswer()
 
     const auto asked = interaction.callsOf(QStringLiteral("colour"));
     QCOMPARE(asked.size(), 3);
-    QCOMPARE(asked[0].text, QStringLiteral("0"));
-    QCOMPARE(asked[1].text, QStringLiteral("0"));
-    QCOMPARE(asked[2].text, QString::number(0xFF));
+    QCOMPARE(asked[0].text, QStringLiteral("#000000"));
+    QCOMPARE(asked[1].text, QStringLiteral("#000000"));
+    QCOMPARE(asked[2].text, QStringLiteral("#ff0000"));
     cmbCl0(dialog, 0)->click();
-    QCOMPARE(settings.ShowBackColor, 0x000000FF);
+    QCOMPARE(settings.showBackColour, QColor(Qt::red));
 }
 
 // The folder browser fills the save folder; cancelled, it keeps the text.
@@ -382,7 +382,7 @@ void TestOptionsDialog::folderChooserFillsTheSaveFolder()
     auto *browse = control<QPushButton>(dialog, "cmbPs0", 0);
 
     browse->click();
-    QCOMPARE(txtPs0(dialog, 0)->text(), settings.ListSaveFolder);
+    QCOMPARE(txtPs0(dialog, 0)->text(), settings.listSaveFolder);
     browse->click();
     QCOMPARE(txtPs0(dialog, 0)->text(), QStringLiteral("/srv/写真"));
     QCOMPARE(interaction.callsOf(QStringLiteral("folder"))[0].text,
@@ -427,7 +427,7 @@ void TestOptionsDialog::fileChooserFillsTheStartupList()
     auto *browse = control<QPushButton>(dialog, "cmbPs0", 1);
 
     browse->click();
-    QCOMPARE(txtPs0(dialog, 1)->text(), settings.StartupList);
+    QCOMPARE(txtPs0(dialog, 1)->text(), settings.startupList);
     const ScriptedInteraction::Call asked = interaction.callsOf(QStringLiteral("open"))[0];
     QCOMPARE(asked.text, QStringLiteral("起動時に実行するリスト名"));
     QCOMPARE(asked.filters.size(), 2);
@@ -438,7 +438,7 @@ void TestOptionsDialog::fileChooserFillsTheStartupList()
 
     browse->click();
     cmbCl0(dialog, 0)->click();
-    QCOMPARE(settings.StartupList, QStringLiteral("/srv/夜.sml"));
+    QCOMPARE(settings.startupList, QStringLiteral("/srv/夜.sml"));
 }
 
 QTEST_MAIN(TestOptionsDialog)

@@ -77,7 +77,7 @@ private:
 void TestMainWindowCommands::init()
 {
     m_f = std::make_unique<MainWindowFixture>();
-    m_f->settings.IntervalSeconds = 2;
+    m_f->settings.intervalSeconds = 2;
     QVERIFY(m_f->open());
 }
 
@@ -137,7 +137,7 @@ void TestMainWindowCommands::optionsCommand()
     closeNextDialog(&opened);
     trigger(how);
     QCOMPARE(opened, QStringLiteral("OptionsDialog"));
-    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("Check1"));
+    QCOMPARE(m_f->settings.lastFocusList, QStringLiteral("Check1"));
 }
 
 // The version item remembers the focused control before opening the about box.
@@ -148,7 +148,7 @@ void TestMainWindowCommands::aboutRemembersFocus()
     closeNextDialog(&opened);
     trigger(QStringLiteral("menu:mnu_Helps(3)"));
     QCOMPARE(opened, QStringLiteral("AboutBox"));
-    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("Text2"));
+    QCOMPARE(m_f->settings.lastFocusList, QStringLiteral("Text2"));
 }
 
 // A separator or an unknown key runs nothing.
@@ -264,7 +264,7 @@ void TestMainWindowCommands::rejectedInterval()
     QCOMPARE(text2->text(), QStringLiteral("2"));
     QCOMPARE(QApplication::focusWidget(), text2);
     QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(2));
+    QCOMPARE(m_f->settings.intervalSeconds, 2);
 }
 
 // A number from 1 to 30 becomes the interval in whole seconds and the hint is cleared.
@@ -283,7 +283,7 @@ void TestMainWindowCommands::acceptedInterval()
     QFETCH(int, seconds);
     QLineEdit *text2 = enterInterval(text);
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(seconds));
+    QCOMPARE(m_f->settings.intervalSeconds, seconds);
     QCOMPARE(text2->text(), QString::number(seconds));
     QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("UpDown1"))->value(), seconds);
     QCOMPARE(m_f->hint(), QString());
@@ -328,12 +328,12 @@ void TestMainWindowCommands::arrowsMoveFocusToDummy()
     QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
     QCoreApplication::processEvents();
     QCOMPARE(text2->text(), QStringLiteral("3"));
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(3));
+    QCOMPARE(m_f->settings.intervalSeconds, 3);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Dummy"));
     QCOMPARE(FocusColours::background(*text2), LightBlue);
     for (int i = 0; i < 40; ++i)
         QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(30));
+    QCOMPARE(m_f->settings.intervalSeconds, 30);
 }
 
 // The arrows and the entry follow each other: a number typed in is where the arrows step from.
@@ -348,7 +348,7 @@ void TestMainWindowCommands::arrowsStepOnFromTypedNumber()
     QCoreApplication::processEvents();
     QCOMPARE(text2->text(), QStringLiteral("21"));
     QCOMPARE(upDown->value(), 21);
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(21));
+    QCOMPARE(m_f->settings.intervalSeconds, 21);
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
 
@@ -359,16 +359,16 @@ void TestMainWindowCommands::checkBoxesWriteSettings()
     auto *check2 = m_f->find<QCheckBox>(QStringLiteral("Check2"));
     QVERIFY(check1->isChecked()); // from AlwaysOnTop = 1
     QTest::mouseClick(check1, Qt::LeftButton, {}, check1->rect().center());
-    QCOMPARE(m_f->settings.AlwaysOnTop, qint16(0));
+    QCOMPARE(m_f->settings.alwaysOnTop.stored(), qint16(0));
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面は別ウィンドウで隠れます。"));
     QTest::mouseClick(check1, Qt::LeftButton, {}, check1->rect().center());
-    QCOMPARE(m_f->settings.AlwaysOnTop, qint16(1));
+    QCOMPARE(m_f->settings.alwaysOnTop.stored(), qint16(1));
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を常時手前に表示します。"));
     QTest::mouseClick(check2, Qt::LeftButton, {}, check2->rect().center());
-    QCOMPARE(m_f->settings.ShowMaximized, qint16(1));
+    QCOMPARE(m_f->settings.showMaximized.stored(), qint16(1));
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を最大で表示します。"));
     QTest::mouseClick(check2, Qt::LeftButton, {}, check2->rect().center());
-    QCOMPARE(m_f->settings.ShowMaximized, qint16(0));
+    QCOMPARE(m_f->settings.showMaximized.stored(), qint16(0));
     QCOMPARE(m_f->hint(), QString());
 }
 

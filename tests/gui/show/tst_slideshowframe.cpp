@@ -69,30 +69,30 @@ void TstSlideShowFrame::closeStoresTheGeometry()
     f->window->setGeometry(QRect(QPoint(40, 30), QSize(500, 400)));
     const QPoint pos = f->window->pos();
     QVERIFY(f->window->close());
-    QCOMPARE(f->settings.ShowLeft, float(pixelsToTwips(pos.x())));
-    QCOMPARE(f->settings.ShowTop, float(pixelsToTwips(pos.y())));
-    QCOMPARE(f->settings.ShowWidth, float(pixelsToTwips(500)));
-    QCOMPARE(f->settings.ShowHeight, float(pixelsToTwips(400)));
+    QCOMPARE(f->settings.showLeft, pixelsToTwips(pos.x()));
+    QCOMPARE(f->settings.showTop, pixelsToTwips(pos.y()));
+    QCOMPARE(f->settings.showWidth, pixelsToTwips(500));
+    QCOMPARE(f->settings.showHeight, pixelsToTwips(400));
 }
 
 // A maximised window leaves the stored geometry and the maximised flag as they were.
 void TstSlideShowFrame::maximisedCloseKeepsTheStoredGeometry()
 {
-    f->settings.ShowMaximized = 1;
+    f->settings.showMaximized = 1;
     QVERIFY(f->open(f->redGreenBlue()));
     QVERIFY(f->window->isMaximized());
     QVERIFY(f->window->close());
-    QCOMPARE(f->settings.ShowLeft, 1500.0f);
-    QCOMPARE(f->settings.ShowTop, 1200.0f);
-    QCOMPARE(f->settings.ShowWidth, 6000.0f);
-    QCOMPARE(f->settings.ShowHeight, 4500.0f);
-    QCOMPARE(f->settings.ShowMaximized, qint16(1));
+    QCOMPARE(f->settings.showLeft, 1500.0);
+    QCOMPARE(f->settings.showTop, 1200.0);
+    QCOMPARE(f->settings.showWidth, 6000.0);
+    QCOMPARE(f->settings.showHeight, 4500.0);
+    QCOMPARE(f->settings.showMaximized.stored(), qint16(1));
 }
 
 // "常に手前に表示" follows the setting at load and toggles the window, not the setting.
 void TstSlideShowFrame::topmostMenuIsForThisShowOnly()
 {
-    f->settings.AlwaysOnTop = 1;
+    f->settings.alwaysOnTop = 1;
     QVERIFY(f->open(f->redGreenBlue()));
     QAction *item = f->child<QAction>("mnu_PopUp1_0");
     QCOMPARE(item->text(), QStringLiteral("常に手前に表示"));
@@ -105,7 +105,7 @@ void TstSlideShowFrame::topmostMenuIsForThisShowOnly()
     item->trigger();
     QVERIFY(item->isChecked());
     QVERIFY(f->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(f->settings.AlwaysOnTop, qint16(1));
+    QCOMPARE(f->settings.alwaysOnTop.stored(), qint16(1));
 }
 
 // The right button over the toolbar opens the context menu; the left one does not.
@@ -143,7 +143,7 @@ void TstSlideShowFrame::orderMenuSwitches()
     QFETCH(QByteArray, chosen);
     QFETCH(bool, randomAfter);
 
-    f->settings.RandomOrder = qint16(stored);
+    f->settings.randomOrder = qint16(stored);
     QStringList paths;
     for (int i = 0; i < 12; ++i)
         paths << f->dir.filePath(QStringLiteral("%1.jpg").arg(i));
@@ -156,7 +156,7 @@ void TstSlideShowFrame::orderMenuSwitches()
     f->child<QAction>(chosen.constData())->trigger();
     QCOMPARE(random->isChecked(), randomAfter);
     QCOMPARE(listOrder->isChecked(), !randomAfter);
-    QCOMPARE(f->settings.RandomOrder, qint16(stored));
+    QCOMPARE(f->settings.randomOrder.stored(), qint16(stored));
     QCOMPARE(f->window->playState().PlayPosition(), 1);
     const QStringList order = f->window->playState().PlayOrder();
     if (randomAfter) {
@@ -183,7 +183,7 @@ void TstSlideShowFrame::fixedWindowStaysPinned()
 // a click on the pin frees it again.
 void TstSlideShowFrame::freeWindowStepsAsideUntilPinned()
 {
-    f->settings.FreeWindow = 1;
+    f->settings.freeWindow = 1;
     QVERIFY(f->open(f->redGreenBlue()));
     QVERIFY(!pin()->isVisible());
     const QRect frame = f->window->frameGeometry();
@@ -207,7 +207,7 @@ void TstSlideShowFrame::freeWindowStepsAsideUntilPinned()
 // Maximised the window is pinned; restored it is free again if it was before.
 void TstSlideShowFrame::maximisingPinsAndRestoringUnpins()
 {
-    f->settings.FreeWindow = 1;
+    f->settings.freeWindow = 1;
     QVERIFY(f->open(f->redGreenBlue()));
     const QSize normal = f->window->size();
     f->window->showMaximized();

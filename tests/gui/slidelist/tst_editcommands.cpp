@@ -233,7 +233,7 @@ void TestEditCommands::clearAsksNothingAndStartsANewList()
     fillSlideList(3);
     m_document->setNameAndPath(QStringLiteral("holiday"), QStringLiteral("/l/holiday.vrl"));
     m_document->ListModified = true;
-    m_settings.ShowBackColor = 0x0000ff; // red, as 0x00BBGGRR
+    m_settings.showBackColour = QColor(255, 0, 0);
     (listFocused ? static_cast<QWidget *>(m_slideView) : m_other)->setFocus();
     const QColor before = m_preview->backColor();
     QSignalSpy label(m_document.get(), &ListDocument::nameChanged);

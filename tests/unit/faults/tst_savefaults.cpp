@@ -166,14 +166,14 @@ void TestSaveFaults::settingsOnFullDisk()
     if (!mountDisk())
         QSKIP("needs root to mount a small file system");
     Settings settings;
-    settings.SettingsPath = path("disk/vel20.ini");
+    settings.settingsPath = path("disk/vel20.ini");
     QVERIFY(SettingsFile::write(settings));
-    const QByteArray before = Faults::readAll(settings.SettingsPath);
+    const QByteArray before = Faults::readAll(settings.settingsPath);
     fillDisk();
-    settings.MainLeft = 1500;
-    settings.CurrentListPath = QStringLiteral("/写真/旅行.vrl");
+    settings.mainLeft = 1500;
+    settings.currentListPath = QStringLiteral("/写真/旅行.vrl");
     QVERIFY(!SettingsFile::write(settings));
-    QCOMPARE(Faults::readAll(settings.SettingsPath), before);
+    QCOMPARE(Faults::readAll(settings.settingsPath), before);
     QCOMPARE(QDir(path("disk")).entryList(QDir::Files | QDir::Hidden),
              (QStringList{QStringLiteral("filler"), QStringLiteral("vel20.ini")}));
 }

@@ -223,7 +223,7 @@ void TestListFileCommands::openDialogStartsInListFolder()
     QFETCH(QString, saveFolder);
     QFETCH(QString, lastFolder);
     QFETCH(QString, expected);
-    m_settings.ListSaveFolder = saveFolder;
+    m_settings.listSaveFolder = saveFolder;
     m_document->LastListFolder = lastFolder;
     m_commands->OpenListFile(QString());
     const ScriptedInteraction::Call call = m_interaction.calls.value(0);
