@@ -124,7 +124,7 @@ bool DirectoryLister::renameFolder(const QString &from, const QString &to) const
     return QDir().rename(from, to);
 }
 
-int DirectoryLister::formatDrive(const QString &path) const
+FormatResult DirectoryLister::formatDrive(const QString &path) const
 {
-    return FormatDriveDialog(path);
+    return formatDriveDialog(path);
 }

@@ -17,7 +17,6 @@
 
 namespace {
 
-enum class Outcome { Done, Failed, Cancelled };
 
 // Renames from to to. Without replace an existing target is never replaced, even when it
 // appears between the question and the rename. Sets errno on failure.
@@ -98,10 +97,10 @@ public:
     {
     }
 
-    Outcome transferOne(const QString &path);
+    ShellResult transferOne(const QString &path);
 
 private:
-    Outcome mayReplace(const QString &source, const QString &target);
+    ShellResult mayReplace(const QString &source, const QString &target);
     bool moveFile(const QString &source, const QString &target, bool replace);
 
     Interaction &m_interaction;
@@ -111,24 +110,24 @@ private:
 };
 
 // Whether the existing target may be replaced: Done to go ahead, Failed to skip this file.
-Outcome Transfer::mayReplace(const QString &source, const QString &target)
+ShellResult Transfer::mayReplace(const QString &source, const QString &target)
 {
     const QFileInfo targetInfo(target);
     if (targetInfo.isDir() || sameFile(source, target))
-        return Outcome::Failed;
+        return ShellResult::Failed;
     if (m_replaceAll)
-        return Outcome::Done;
+        return ShellResult::Done;
     const QString text = PlatformTexts::overwriteQuestion(targetInfo.fileName());
     switch (m_interaction.confirmOverwrite(text, PlatformTexts::overwriteTitle())) {
     case Interaction::Answer::YesToAll:
         m_replaceAll = true;
-        return Outcome::Done;
+        return ShellResult::Done;
     case Interaction::Answer::Yes:
-        return Outcome::Done;
+        return ShellResult::Done;
     case Interaction::Answer::No:
-        return Outcome::Failed;
+        return ShellResult::Failed;
     default:
-        return Outcome::Cancelled;
+        return ShellResult::Cancelled;
     }
 }
 
@@ -143,47 +142,48 @@ bool Transfer::moveFile(const QString &source, const QString &target, bool repla
     return copyFile(source, target, replace) && QFile::remove(source);
 }
 
-Outcome Transfer::transferOne(const QString &path)
+ShellResult Transfer::transferOne(const QString &path)
 {
     const QFileInfo source(path);
     if (!source.isAbsolute() || !source.exists() || source.isDir())
-        return Outcome::Failed;
+        return ShellResult::Failed;
     const QString target = m_destination + QLatin1Char('/') + source.fileName();
     const QFileInfo targetInfo(target);
     const bool replace = targetInfo.exists() || targetInfo.isSymLink();
     if (replace) {
-        const Outcome allowed = mayReplace(path, target);
-        if (allowed != Outcome::Done)
+        const ShellResult allowed = mayReplace(path, target);
+        if (allowed != ShellResult::Done)
             return allowed;
     }
     const bool ok = m_move ? moveFile(path, target, replace) : copyFile(path, target, replace);
-    return ok ? Outcome::Done : Outcome::Failed;
+    return ok ? ShellResult::Done : ShellResult::Failed;
 }
 
 } // namespace
 
-int ShellMoveCopy(Interaction &interaction, const QStringList &paths, const QString &destination,
-                  int mode, const std::function<bool(int done, int total)> &progress)
+ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
+                            const QString &destination, TransferMode mode,
+                            const std::function<bool(int done, int total)> &progress)
 {
     if (paths.isEmpty())
-        return 0;
+        return ShellResult::Done;
     const QFileInfo folder(destination);
     if (!folder.isAbsolute() || !folder.isDir())
-        return ShellFailed;
-    Transfer transfer(interaction, QDir::cleanPath(destination), mode == 1);
+        return ShellResult::Failed;
+    Transfer transfer(interaction, QDir::cleanPath(destination), mode == TransferMode::Move);
     const int total = int(paths.size());
     bool anyFailed = false;
     bool anyDone = false;
     for (int done = 0; done < total; ++done) {
-        const Outcome outcome = progress && !progress(done, total)
-                                    ? Outcome::Cancelled
+        const ShellResult outcome = progress && !progress(done, total)
+                                    ? ShellResult::Cancelled
                                     : transfer.transferOne(paths.at(done));
-        if (outcome == Outcome::Cancelled)
-            return anyDone ? ShellFailed : ShellCancelled;
-        anyFailed = anyFailed || outcome == Outcome::Failed;
-        anyDone = anyDone || outcome == Outcome::Done;
+        if (outcome == ShellResult::Cancelled)
+            return anyDone ? ShellResult::Failed : ShellResult::Cancelled;
+        anyFailed = anyFailed || outcome == ShellResult::Failed;
+        anyDone = anyDone || outcome == ShellResult::Done;
     }
     if (progress)
         progress(total, total);
-    return anyFailed ? ShellFailed : 0;
+    return anyFailed ? ShellResult::Failed : ShellResult::Done;
 }

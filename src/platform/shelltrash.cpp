@@ -74,15 +74,15 @@ bool moveOneToTrash(const QString &path)
 
 } // namespace
 
-int ShellDelete(Interaction &interaction, const QStringList &paths)
+ShellResult moveToTrash(Interaction &interaction, const QStringList &paths)
 {
     if (paths.isEmpty())
-        return 0;
+        return ShellResult::Done;
     if (!userConfirms(interaction, paths))
-        return ShellCancelled;
+        return ShellResult::Cancelled;
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     bool allMoved = true;
     for (const QString &path : paths)
         allMoved = moveOneToTrash(path) && allMoved;
-    return allMoved ? 0 : ShellFailed;
+    return allMoved ? ShellResult::Done : ShellResult::Failed;
 }

@@ -52,3 +52,9 @@ QString GetPiece(const QString &text, const QString &delimiter, int from, int to
     }
     return p < start ? QString() : text.mid(start - 1, p - start + 1);
 }
+
+QString cutAtNul(const QString &text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
+}

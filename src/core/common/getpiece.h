@@ -7,3 +7,6 @@
 // joined by the delimiter as they stand in the text. to omitted means to = from. Field
 // numbers below 1, or to below from, give the empty text.
 QString GetPiece(const QString &text, const QString &delimiter, int from, int to = -1);
+
+// The text before its first NUL character; the whole text when it holds none.
+QString cutAtNul(const QString &text);

@@ -148,8 +148,7 @@ bool parseOption(Settings &settings, const QString &value)
     settings.searchBmp = leadingFlag(value, 8);
     settings.searchJpg = leadingFlag(value, 9);
     settings.listSaveFolder = field(value, 10);
-    const QString startup = field(value, 11);
-    settings.startupList = startup.left(startup.indexOf(QChar(u'\0')));
+    settings.startupList = cutAtNul(field(value, 11));
     return true;
 }
 

@@ -94,7 +94,7 @@ QVector<FileListEntry> FileListView::entriesFor(const QStringList &sortedPaths)
     entries.reserve(sortedPaths.size());
     for (int i = 0; i < sortedPaths.size(); ++i) {
         const QString &path = sortedPaths.at(i);
-        const QString name = ShellDisplayName(path);
+        const QString name = shellDisplayName(path);
         if (!name.isEmpty()) {
             const qint64 size = QFileInfo(path).size();
             entries.append({path, name, SizeText(size), size, IconForName(name)});

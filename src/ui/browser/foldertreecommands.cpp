@@ -128,10 +128,10 @@ void FolderTreeCommands::RenameNewFolder(const QString &newLabel)
 
 bool FolderTreeCommands::DeleteFolder(const QString &path, QTreeWidgetItem *node)
 {
-    const int result = ShellDelete(m_interaction, QStringList{path});
-    if (result == ShellCancelled)
+    const ShellResult result = moveToTrash(m_interaction, QStringList{path});
+    if (result == ShellResult::Cancelled)
         return false;
-    if (result != 0) {
+    if (result != ShellResult::Done) {
         m_interaction.messageBox(BrowserTexts::deleteFailed(), Interaction::StyleError,
                                  BrowserTexts::deleteFolderErrorTitle());
         return false;

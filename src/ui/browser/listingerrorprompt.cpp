@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int FormatFailed = -1;
-constexpr int FormatImpossible = -3;
-
 void offerFormat(Interaction &interaction, const DirectoryLister &lister, const QString &folder,
                  FormatWording wording)
 {
@@ -20,10 +17,10 @@ void offerFormat(Interaction &interaction, const DirectoryLister &lister, const 
         return;
     const QString suffix =
         wording == FormatWording::FolderTree ? BrowserTexts::treeFormatSuffix() : QString();
-    const int result = lister.formatDrive(folder);
-    if (result == FormatImpossible)
+    const FormatResult result = lister.formatDrive(folder);
+    if (result == FormatResult::NotPossible)
         interaction.messageBox(BrowserTexts::cannotFormat() + suffix, Interaction::StylePlain, {});
-    else if (result == FormatFailed)
+    else if (result == FormatResult::Failed)
         interaction.messageBox(BrowserTexts::formatError() + suffix, Interaction::StylePlain, {});
 }
 

@@ -12,13 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-constexpr int MoveMode = 1;
-constexpr int CopyMode = 2;
-
-} // namespace
-
 ShellFileCommands::ShellFileCommands(SlideListModel &model, SlideListView &slideView,
                                      FileListView &fileList, Interaction &interaction,
                                      StatusHints &hints)
@@ -53,7 +46,7 @@ void ShellFileCommands::PopUpCommand(int index)
 // user's folders (the home folder when there is no desktop folder).
 void ShellFileCommands::chooseFolderThen(const QString &title, Command command)
 {
-    QString start = SpecialFolderPath(SpecialFolderDesktop);
+    QString start = specialFolderPath(SpecialFolder::Desktop);
     if (start.isEmpty())
         start = QDir::homePath();
     const QString destination = m_interaction.folderName(title, start);
@@ -69,27 +62,27 @@ void ShellFileCommands::MoveSelectedFiles(const QString &destination)
     const QStringList paths = m_slideView.SelectedEntries();
     if (paths.isEmpty())
         return;
-    moveOrCopy(destination, MoveMode);
+    moveOrCopy(destination, TransferMode::Move);
     removeVanished(paths);
     m_slideView.ShowListCount();
 }
 
 void ShellFileCommands::CopySelectedFiles(const QString &destination)
 {
-    moveOrCopy(destination, CopyMode);
+    moveOrCopy(destination, TransferMode::Copy);
 }
 
-int ShellFileCommands::moveOrCopy(const QString &destination, int mode)
+ShellResult ShellFileCommands::moveOrCopy(const QString &destination, TransferMode mode)
 {
     const QStringList paths = m_slideView.SelectedEntries();
     if (paths.isEmpty())
-        return 0;
+        return ShellResult::Done;
     auto progress = [this](int done, int total) {
         m_hints.setProgressMaximum(qMax(1, total));
         m_hints.setProgressValue(done);
         return true;
     };
-    const int result = ShellMoveCopy(m_interaction, paths, destination, mode, progress);
+    const ShellResult result = moveOrCopyFiles(m_interaction, paths, destination, mode, progress);
     m_hints.setProgressValue(0);
     return result;
 }
@@ -100,10 +93,10 @@ void ShellFileCommands::DeleteSelectedFiles()
     const QStringList paths = m_slideView.SelectedEntries();
     if (paths.isEmpty())
         return;
-    const int result = ShellDelete(m_interaction, paths);
-    if (result == ShellCancelled)
+    const ShellResult result = moveToTrash(m_interaction, paths);
+    if (result == ShellResult::Cancelled)
         return;
-    if (result == 0) {
+    if (result == ShellResult::Done) {
         removeFromLists(paths);
     } else {
         removeVanished(paths);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/shellroutines.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,7 +29,7 @@ public:
 private:
     using Command = void (ShellFileCommands::*)(const QString &);
     void chooseFolderThen(const QString &title, Command command);
-    int moveOrCopy(const QString &destination, int mode);
+    ShellResult moveOrCopy(const QString &destination, TransferMode mode);
     void removeFromLists(const QStringList &paths);
     void removeVanished(const QStringList &paths);
 

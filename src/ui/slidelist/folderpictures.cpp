@@ -55,7 +55,7 @@ QVector<SlideEntry> FolderPictures::FolderEntries(const QString &folder, bool jp
     entries.reserve(paths.size());
     for (const QString &path : std::as_const(paths)) {
         const QFileInfo info(path);
-        const QString name = ShellDisplayName(info);
+        const QString name = shellDisplayName(info);
         if (!name.isEmpty())
             entries.append({path, SizeText(info.size()), IconForName(name)});
     }

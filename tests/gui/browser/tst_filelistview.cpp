@@ -275,14 +275,17 @@ void TestFileListView::notReadyAsksRetryOrCancel()
 void TestFileListView::unformattedOffersFormat_data()
 {
     QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("formatResult");
+    QTest::addColumn<FormatResult>("formatResult");
     QTest::addColumn<QString>("report");
     QTest::newRow("cannot format")
-        << int(Interaction::Answer::Yes) << -3 << QStringLiteral("フォーマット出来ません");
-    QTest::newRow("format error") << int(Interaction::Answer::Yes) << -1
+        << int(Interaction::Answer::Yes) << FormatResult::NotPossible
+        << QStringLiteral("フォーマット出来ません");
+    QTest::newRow("format error") << int(Interaction::Answer::Yes) << FormatResult::Failed
                                   << QStringLiteral("フォーマットエラー");
-    QTest::newRow("formatted") << int(Interaction::Answer::Yes) << 0 << QString();
-    QTest::newRow("declined") << int(Interaction::Answer::No) << -3 << QString();
+    QTest::newRow("formatted") << int(Interaction::Answer::Yes) << FormatResult::Formatted
+                               << QString();
+    QTest::newRow("declined") << int(Interaction::Answer::No) << FormatResult::NotPossible
+                              << QString();
 }
 
 void TestFileListView::unformattedOffersFormat()
@@ -291,7 +294,7 @@ void TestFileListView::unformattedOffersFormat()
     QFETCH(QString, report);
     m_lister.failure = ListingError::Unformatted;
     m_lister.failuresLeft[m_dir->path()] = 1;
-    QFETCH(int, formatResult);
+    QFETCH(FormatResult, formatResult);
     m_lister.formatResult = formatResult;
     m_interaction.answers.enqueue(Interaction::Answer(answer));
     m_view->ShowFolderFiles(m_dir->path());
