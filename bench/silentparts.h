@@ -10,7 +10,10 @@
 // question is declined, and nothing is shown.
 class SilentInteraction : public Interaction {
 public:
-    Answer messageBox(const QString &, int, const QString &) override { return Answer::Ok; }
+    Answer messageBox(const QString &, MessageStyle, const QString &) override
+    {
+        return Answer::Ok;
+    }
     Answer confirmOverwrite(const QString &, const QString &) override { return Answer::Cancel; }
     QString openFileName(const QString &, const QString &, const QStringList &) override
     {

@@ -25,7 +25,7 @@ bool userConfirms(Interaction &interaction, const QStringList &paths)
 {
     const QString text = paths.size() == 1 ? PlatformTexts::deleteOne(itemName(paths.first()))
                                            : PlatformTexts::deleteMany(paths.size());
-    return interaction.messageBox(text, Interaction::StyleQuestionYesNo,
+    return interaction.messageBox(text, MessageStyle::QuestionYesNo,
                                   PlatformTexts::deleteTitle()) == Interaction::Answer::Yes;
 }
 

@@ -14,7 +14,7 @@ public:
     struct Call {
         QString kind;  // "message", "overwrite", "open", "save", "folder", "colour", "beep"
         QString text;  // message text, the chooser's title, or the colour chooser's "#rrggbb"
-        int style = -1;
+        MessageStyle style = MessageStyle::Plain; // messages only
         QString title; // message title, or the chooser's start folder / path
         QStringList filters;
     };
@@ -26,7 +26,7 @@ public:
     QQueue<std::optional<QColor>> colours;
     QVector<Call> calls;
 
-    Answer messageBox(const QString &text, int style, const QString &title) override;
+    Answer messageBox(const QString &text, MessageStyle style, const QString &title) override;
     Answer confirmOverwrite(const QString &text, const QString &title) override;
     QString openFileName(const QString &title, const QString &startFolder,
                          const QStringList &filters) override;

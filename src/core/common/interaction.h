@@ -6,6 +6,17 @@
 #include <QStringList>
 #include <optional>
 
+// The message boxes the program shows: an icon and a set of buttons.
+enum class MessageStyle {
+    Plain,         // OK, with the application's title when no title is given
+    Error,         // error icon, OK
+    ErrorRetry,    // error icon, Retry / Cancel
+    QuestionYesNo, // question icon, Yes / No
+    Exclamation,   // exclamation icon, OK
+    WarningYesNo,  // warning icon, Yes / No
+    Information,   // information icon, OK
+};
+
 // Every modal question the program asks goes through this interface, so that tests
 // can answer by script and check what was asked. Production code never opens a modal
 // box any other way.
@@ -13,18 +24,9 @@ class Interaction {
 public:
     enum class Answer { Ok, Cancel, Yes, No, Retry, YesToAll };
 
-    // Message box styles in use (icon + buttons, Windows values).
-    static constexpr int StylePlain = 0;           // OK, application title
-    static constexpr int StyleError = 16;          // error icon, OK
-    static constexpr int StyleErrorRetry = 21;     // error icon, Retry / Cancel
-    static constexpr int StyleQuestionYesNo = 36;  // question icon, Yes / No
-    static constexpr int StyleExclamation = 48;    // exclamation icon, OK
-    static constexpr int StyleWarningYesNo = 52;   // warning icon, Yes / No
-    static constexpr int StyleInformation = 64;    // information icon, OK
-
     virtual ~Interaction() = default;
 
-    virtual Answer messageBox(const QString &text, int style, const QString &title) = 0;
+    virtual Answer messageBox(const QString &text, MessageStyle style, const QString &title) = 0;
 
     // Overwrite question of move and copy: Yes, YesToAll, No or Cancel.
     virtual Answer confirmOverwrite(const QString &text, const QString &title) = 0;

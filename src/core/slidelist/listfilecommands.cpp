@@ -50,7 +50,7 @@ void ListFileCommands::OpenListFile(const QString &path)
     const ListReadResult result = readListFile(listPath, format);
     switch (result.status) {
     case ListReadResult::Status::WrongMagic:
-        m_interaction.messageBox(SlideListTexts::readErrorText(), Interaction::StyleError,
+        m_interaction.messageBox(SlideListTexts::readErrorText(), MessageStyle::Error,
                                  SlideListTexts::readErrorTitle());
         return;
     case ListReadResult::Status::Unreadable:
@@ -82,7 +82,7 @@ void ListFileCommands::SaveListFile(bool useCurrentPath)
         return;
     // Saving is the user's only safeguard for the list, so a failure must not pass unnoticed.
     if (!writeListFile(target, format, m_model.paths())) {
-        m_interaction.messageBox(SlideListTexts::writeErrorText(), Interaction::StyleError,
+        m_interaction.messageBox(SlideListTexts::writeErrorText(), MessageStyle::Error,
                                  SlideListTexts::writeErrorTitle());
         return;
     }
@@ -96,7 +96,7 @@ void ListFileCommands::FileCommand(int index)
     case ItemOpen:
         if (m_document.ListModified &&
             m_interaction.messageBox(SlideListTexts::modifiedQuestion(),
-                                     Interaction::StyleQuestionYesNo,
+                                     MessageStyle::QuestionYesNo,
                                      SlideListTexts::modifiedTitle()) == Interaction::Answer::Yes)
             saveCurrentList();
         OpenListFile(QString());

@@ -6,7 +6,7 @@
 // The real dialogs behind the interaction seam.
 class QtInteraction : public Interaction {
 public:
-    Answer messageBox(const QString &text, int style, const QString &title) override;
+    Answer messageBox(const QString &text, MessageStyle style, const QString &title) override;
     Answer confirmOverwrite(const QString &text, const QString &title) override;
     QString openFileName(const QString &title, const QString &startFolder,
                          const QStringList &filters) override;

@@ -39,7 +39,7 @@ void FolderTreeCommands::CreateNewFolder(QTreeWidgetItem *parent, const QString 
     const QString created = createFirstFree(path);
     if (created.isEmpty()) {
         m_interaction.messageBox(BrowserTexts::createError(FolderOfPath(path)),
-                                 Interaction::StyleError, BrowserTexts::createErrorTitle());
+                                 MessageStyle::Error, BrowserTexts::createErrorTitle());
         return;
     }
     const QString key = ChildKey(FolderTreeView::keyOf(parent), created);
@@ -121,7 +121,7 @@ void FolderTreeCommands::RenameNewFolder(const QString &newLabel)
         return;
     }
     node->setText(0, LastComponent(from));
-    m_interaction.messageBox(BrowserTexts::renameError(), Interaction::StyleError,
+    m_interaction.messageBox(BrowserTexts::renameError(), MessageStyle::Error,
                              BrowserTexts::renameErrorTitle());
     startLabelEditLater();
 }
@@ -132,7 +132,7 @@ bool FolderTreeCommands::DeleteFolder(const QString &path, QTreeWidgetItem *node
     if (result == ShellResult::Cancelled)
         return false;
     if (result != ShellResult::Done) {
-        m_interaction.messageBox(BrowserTexts::deleteFailed(), Interaction::StyleError,
+        m_interaction.messageBox(BrowserTexts::deleteFailed(), MessageStyle::Error,
                                  BrowserTexts::deleteFolderErrorTitle());
         return false;
     }

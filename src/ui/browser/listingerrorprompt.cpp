@@ -11,7 +11,7 @@ void offerFormat(Interaction &interaction, const DirectoryLister &lister, const 
                  FormatWording wording)
 {
     const auto answer =
-        interaction.messageBox(BrowserTexts::notFormatted(folder), Interaction::StyleWarningYesNo,
+        interaction.messageBox(BrowserTexts::notFormatted(folder), MessageStyle::WarningYesNo,
                                BrowserTexts::deviceErrorTitle());
     if (answer != Interaction::Answer::Yes)
         return;
@@ -19,9 +19,9 @@ void offerFormat(Interaction &interaction, const DirectoryLister &lister, const 
         wording == FormatWording::FolderTree ? BrowserTexts::treeFormatSuffix() : QString();
     const FormatResult result = lister.formatDrive(folder);
     if (result == FormatResult::NotPossible)
-        interaction.messageBox(BrowserTexts::cannotFormat() + suffix, Interaction::StylePlain, {});
+        interaction.messageBox(BrowserTexts::cannotFormat() + suffix, MessageStyle::Plain, {});
     else if (result == FormatResult::Failed)
-        interaction.messageBox(BrowserTexts::formatError() + suffix, Interaction::StylePlain, {});
+        interaction.messageBox(BrowserTexts::formatError() + suffix, MessageStyle::Plain, {});
 }
 
 } // namespace
@@ -33,7 +33,7 @@ bool AskAgainAfterListingError(Interaction &interaction, const DirectoryLister &
     switch (listing.error) {
     case ListingError::NotReady:
         return interaction.messageBox(BrowserTexts::notAccessible(folder, listing.systemText),
-                                      Interaction::StyleErrorRetry,
+                                      MessageStyle::ErrorRetry,
                                       BrowserTexts::deviceErrorTitle()) ==
                Interaction::Answer::Retry;
     case ListingError::Unformatted:

@@ -100,7 +100,7 @@ void ShellFileCommands::DeleteSelectedFiles()
         removeFromLists(paths);
     } else {
         removeVanished(paths);
-        m_interaction.messageBox(BrowserTexts::deleteFailed(), Interaction::StyleError,
+        m_interaction.messageBox(BrowserTexts::deleteFailed(), MessageStyle::Error,
                                  BrowserTexts::deleteFileErrorTitle());
     }
     m_slideView.ShowListCount();

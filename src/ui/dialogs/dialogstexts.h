@@ -65,9 +65,6 @@ inline QStringList startupListFilters()
             QStringLiteral("Somnelリストファイル(*.sml) (*.sml)")};
 }
 
-// Message code of the rule that at least one picture type stays selected.
-inline constexpr int PictureTypeMessage = 17;
-
 inline QString aboutCaption()
 {
     return QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報");

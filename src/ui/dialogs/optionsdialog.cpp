@@ -283,7 +283,7 @@ bool OptionsDialog::keepOnePictureType(QCheckBox *left)
     if (m_askingPictureType)
         return false;
     m_askingPictureType = true;
-    ShowMessage(m_interaction, DialogsTexts::PictureTypeMessage);
+    showMessage(m_interaction, AppMessage::SelectAtLeastOne);
     m_askingPictureType = false;
     if (left)
         left->setChecked(m_chkPicTags[size_t(ControlArray::indexOf(left))] == QStringLiteral("1"));

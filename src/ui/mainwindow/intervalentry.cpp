@@ -14,12 +14,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-namespace {
-
-constexpr int OutOfRangeMessage = 16; // "1～30の数値を指定して下さい"
-
-} // namespace
-
 IntervalEntry::IntervalEntry(QLineEdit &text2, UpDownControl &upDown1, QLineEdit &dummy,
                              Settings &settings, Interaction &interaction, StatusHints &hints,
                              QWidget &window)
@@ -139,7 +133,7 @@ void IntervalEntry::checkEntry()
 
 void IntervalEntry::reject()
 {
-    ShowMessage(m_interaction, OutOfRangeMessage);
+    showMessage(m_interaction, AppMessage::IntervalOutOfRange);
     m_text2.setText(m_tag);
     m_text2.setFocus(Qt::OtherFocusReason);
 }

@@ -76,7 +76,7 @@ void MainCommands::HelpCommand(int index)
     if (index == ContentsItem || index == IndexItem) {
         const QString failure = OpenHelp(&m_window, index + 1);
         if (!failure.isEmpty())
-            m_interaction.messageBox(failure, Interaction::StyleError, QString());
+            m_interaction.messageBox(failure, MessageStyle::Error, QString());
     } else if (index == AboutItem) {
         openAbout();
     }

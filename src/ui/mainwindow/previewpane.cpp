@@ -30,7 +30,7 @@ void PreviewPane::ShowPreview(const QString &path)
         image = LoadPicture(path, target.size(), &error);
     }
     if (error == PictureError::NotFound) {
-        m_interaction.messageBox(MainText::FileNotFound, Interaction::StyleInformation,
+        m_interaction.messageBox(MainText::FileNotFound, MessageStyle::Information,
                                  MainText::DataErrorTitle);
     }
     if (image.isNull())

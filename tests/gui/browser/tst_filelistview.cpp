@@ -264,7 +264,7 @@ void TestFileListView::notReadyAsksRetryOrCancel()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().text,
              m_dir->path() + QStringLiteral("/ にアクセスできません。\n\nNo medium found"));
-    QCOMPARE(messages.first().style, 21);
+    QCOMPARE(messages.first().style, MessageStyle::ErrorRetry);
     QCOMPARE(messages.first().title, QStringLiteral("デバイスエラー"));
     QCOMPARE(m_view->EntryCount(), retry ? 4 : 0);
     QCOMPARE(m_lister.readings.value(m_dir->path()), retry ? 2 : 1);
@@ -303,12 +303,12 @@ void TestFileListView::unformattedOffersFormat()
              QStringLiteral("ドライブ %1 のディスクはフォーマットされていません。\n\n"
                             "今すぐフォーマットしますか？")
                  .arg(m_dir->path()));
-    QCOMPARE(messages.first().style, 52);
+    QCOMPARE(messages.first().style, MessageStyle::WarningYesNo);
     QCOMPARE(m_lister.formatCalls, answer == int(Interaction::Answer::Yes) ? 1 : 0);
     QCOMPARE(messages.size(), report.isEmpty() ? 1 : 2);
     if (!report.isEmpty()) {
         QCOMPARE(messages.last().text, report);
-        QCOMPARE(messages.last().style, 0);
+        QCOMPARE(messages.last().style, MessageStyle::Plain);
     }
     QCOMPARE(m_view->EntryCount(), 0);
 }

@@ -58,7 +58,7 @@ void showActive(QWidget &dialog)
 // Answers like a real modal box: events queued meanwhile are handled while it is open.
 class ModalInteraction : public ScriptedInteraction {
 public:
-    Answer messageBox(const QString &text, int style, const QString &title) override
+    Answer messageBox(const QString &text, MessageStyle style, const QString &title) override
     {
         QCoreApplication::processEvents();
         return ScriptedInteraction::messageBox(text, style, title);
@@ -255,7 +255,7 @@ void TestOptionsDialog::leavingBothPictureTypesUncheckedIsRefused()
     const ScriptedInteraction::Call message = interaction.callsOf(QStringLiteral("message"))[0];
     QCOMPARE(message.text, QStringLiteral("最低一つを選択して下さい"));
     QCOMPARE(message.title, QStringLiteral("メッセージ"));
-    QCOMPARE(message.style, 48);
+    QCOMPARE(message.style, MessageStyle::Exclamation);
     QVERIFY(chkPic(dialog, 1)->isChecked());
     QVERIFY(!chkPic(dialog, 0)->isChecked());
     QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());

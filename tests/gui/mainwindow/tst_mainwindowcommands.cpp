@@ -187,7 +187,7 @@ void TestMainWindowCommands::helpFailureIsShown()
     const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
     QVERIFY(!messages[0].text.isEmpty());
-    QCOMPARE(messages[0].style, 16);
+    QCOMPARE(messages[0].style, MessageStyle::Error);
     QCOMPARE(messages[0].title, QString());
     QVERIFY(m_f->window->isVisible());
 }

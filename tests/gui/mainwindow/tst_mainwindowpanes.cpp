@@ -285,7 +285,7 @@ void TestMainWindowPanes::previewMissingFile()
     const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].text, QStringLiteral("ファイルが見つかりません"));
-    QCOMPARE(messages[0].style, 64);
+    QCOMPARE(messages[0].style, MessageStyle::Information);
     QCOMPARE(messages[0].title, QStringLiteral("データエラー"));
     QVERIFY(preview()->pictureRect().isEmpty());
     QCOMPARE(preview()->tag(), shown);

@@ -24,7 +24,7 @@ namespace {
 // A save to ListPath asks nothing; a failure would be told here, and is printed instead.
 class NoQuestions : public Interaction {
 public:
-    Answer messageBox(const QString &text, int, const QString &) override
+    Answer messageBox(const QString &text, MessageStyle, const QString &) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return Answer::Ok;

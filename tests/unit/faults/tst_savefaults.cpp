@@ -100,7 +100,7 @@ SaveOutcome TestSaveFaults::saveOver(const QString &list, int entries)
     ListFileCommands commands(model, document, settings, interaction);
     commands.FileCommand(2);
     const QVector<ScriptedInteraction::Call> told = interaction.callsOf(QStringLiteral("message"));
-    const bool writeError = told.size() == 1 && told.first().style == Interaction::StyleError &&
+    const bool writeError = told.size() == 1 && told.first().style == MessageStyle::Error &&
                             told.first().title == QStringLiteral("書き込みエラー");
     return {Faults::readAll(list), document.ListPath, document.ListModified, writeError};
 }

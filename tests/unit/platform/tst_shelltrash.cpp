@@ -82,7 +82,7 @@ void TestShellTrash::declinedKeepsEveryFile()
     QCOMPARE(call.kind, QStringLiteral("message"));
     QCOMPARE(call.text, QStringLiteral("'夏.jpg' をごみ箱に移動しますか?"));
     QCOMPARE(call.title, QStringLiteral("ファイルの削除の確認"));
-    QCOMPARE(call.style & 0x0F, 4);
+    QCOMPARE(call.style, MessageStyle::QuestionYesNo);
 }
 
 void TestShellTrash::severalItemsAreCountedInTheQuestion()

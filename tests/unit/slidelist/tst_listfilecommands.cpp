@@ -183,7 +183,7 @@ void TestListFileCommands::wrongMagicShowsMessageAndChangesNothing()
     QCOMPARE(m_interaction.calls.size(), 1);
     QCOMPARE(m_interaction.calls.at(0).text,
              QStringLiteral("ファイル読み込みエラー。（ファイルを確認して下さい）"));
-    QCOMPARE(m_interaction.calls.at(0).style, 16);
+    QCOMPARE(m_interaction.calls.at(0).style, MessageStyle::Error);
     QCOMPARE(m_interaction.calls.at(0).title, QStringLiteral("読み込みエラー"));
     QCOMPARE(m_model->EntryCount(), 1);
     QCOMPARE(m_document->ListName, UnNamed);
@@ -302,7 +302,7 @@ void TestListFileCommands::modifiedPromptBeforeOpen()
     if (modified) {
         QCOMPARE(m_interaction.calls.at(0).text,
                  QStringLiteral("リストは更新されています。保存しますか？"));
-        QCOMPARE(m_interaction.calls.at(0).style, 36);
+        QCOMPARE(m_interaction.calls.at(0).style, MessageStyle::QuestionYesNo);
         QCOMPARE(m_interaction.calls.at(0).title, QStringLiteral("リストの新規作成"));
     }
 }
@@ -369,7 +369,7 @@ void TestListFileCommands::failedSaveKeepsOldFileAndState()
     const QVector<ScriptedInteraction::Call> errors =
         m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(errors.size(), 2);
-    QCOMPARE(errors.at(0).style, 16);
+    QCOMPARE(errors.at(0).style, MessageStyle::Error);
 }
 
 QTEST_MAIN(TestListFileCommands)
