@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/intervalrule.h"
 
-#include "core/mainwindow/halfeven.h"
+#include "core/common/halfeven.h"
+#include "core/settings/settings.h"
 
 #include <QRegularExpression>
 
@@ -21,7 +22,8 @@ std::optional<double> IntervalRule::numericValue(const QString &text)
 std::optional<int> IntervalRule::wholeSeconds(const QString &text)
 {
     const std::optional<double> value = numericValue(text);
-    if (!value || *value < Minimum || *value > Maximum)
+    if (!value || *value < Settings::MinimumIntervalSeconds ||
+        *value > Settings::MaximumIntervalSeconds)
         return std::nullopt;
     return roundHalfEven(*value);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/previewfit.h"
 
-#include "core/mainwindow/halfeven.h"
+#include "core/common/halfeven.h"
 
 #include <algorithm>
 

@@ -3,6 +3,7 @@
 
 #include "core/common/apptexts.h"
 #include "core/common/getpiece.h"
+#include "core/common/halfeven.h"
 #include "core/settings/profilefile.h"
 #include "core/settings/settings.h"
 
@@ -54,7 +55,7 @@ template<typename T> T nearest(double value)
 {
     const double lowest = std::numeric_limits<T>::lowest();
     const double highest = std::numeric_limits<T>::max();
-    return T(std::clamp(std::nearbyint(value), lowest, highest));
+    return T(roundHalfEven(std::clamp(value, lowest, highest)));
 }
 
 // The number at the start of a field as a flag; any number fits, clamped to 16 bits.
@@ -79,8 +80,12 @@ quint32 windowsFromColour(const QColor &colour)
 std::optional<qint16> int16Field(const QString &value, int number)
 {
     bool ok = false;
-    const double result = std::nearbyint(field(value, number).trimmed().toDouble(&ok));
-    if (!ok || result < std::numeric_limits<qint16>::lowest() ||
+    const double parsed = field(value, number).trimmed().toDouble(&ok);
+    // Far out of range (or not a number at all) before it is rounded.
+    if (!ok || !(std::fabs(parsed) <= 1e6))
+        return std::nullopt;
+    const int result = roundHalfEven(parsed);
+    if (result < std::numeric_limits<qint16>::lowest() ||
         result > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return qint16(result);

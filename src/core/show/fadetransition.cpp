@@ -15,14 +15,14 @@ FadeStep FadeTransition::step()
 {
     FadeStep frame;
     if (m_phase == 0) {
-        m_percent = RoundHalfEven(m_percent * 0.9 - 1);
+        m_percent = roundHalfEven(m_percent * 0.9 - 1);
         if (m_percent < 0) {
             m_percent = 0;
             m_phase = 1;
             frame.switchPicture = true;
         }
     } else {
-        m_percent = RoundHalfEven(m_percent * 1.1 + 1);
+        m_percent = roundHalfEven(m_percent * 1.1 + 1);
         if (m_percent > 100) {
             m_percent = 100;
             m_phase = 0;
@@ -36,7 +36,7 @@ FadeStep FadeTransition::step()
 QSize FadeFrameSize(int percent, const QSize &area)
 {
     const double scale = percent / 100.0;
-    return {RoundHalfEven(scale * area.width()), RoundHalfEven(scale * area.height())};
+    return {roundHalfEven(scale * area.width()), roundHalfEven(scale * area.height())};
 }
 
 void DrawFadeFrame(const QImage &picture, QImage &work, QImage &visible, int percent)

@@ -11,19 +11,19 @@ QRect FitPicture(const QSize &natural, const QSize &area)
     int h = natural.height();
     // Each step keeps the proportions; the height is scaled before the width takes its value.
     if (W > w && H > h) {
-        h = RoundHalfEven(double(W) / w * h);
+        h = roundHalfEven(double(W) / w * h);
         w = W;
     }
     if (!(W >= w)) {
-        h = RoundHalfEven(double(W) / w * h);
+        h = roundHalfEven(double(W) / w * h);
         w = W;
     }
     if (!(H >= h)) {
-        w = RoundHalfEven(double(H) / h * w);
+        w = roundHalfEven(double(H) / h * w);
         h = H;
     }
-    const int x = RoundHalfEven((W - w) / 2.0);
-    const int y = RoundHalfEven((H - h) / 2.0);
+    const int x = roundHalfEven((W - w) / 2.0);
+    const int y = roundHalfEven((H - h) / 2.0);
     return {x, y, w, h};
 }
 

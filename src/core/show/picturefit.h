@@ -6,15 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include "core/common/halfeven.h"
 #include "core/show/pictureloader.h"
-
-#include <cmath>
-
-// Rounds to the nearest whole number, halves to the even neighbour (62.5 -> 62, 83.5 -> 84).
-inline int RoundHalfEven(double value)
-{
-    return int(std::nearbyint(value));
-}
 
 // Where a picture of the natural size goes in the area: the largest size with its proportions
 // that fits (small pictures are enlarged, large ones reduced), centred.

@@ -20,7 +20,6 @@
 
 namespace {
 
-const QString UnNamed = QStringLiteral("UnNamed");
 const QString StartExpandKey = QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ*/"); // the root volume, opened
 
 bool sameName(const QString &a, const QString &b)
@@ -77,7 +76,7 @@ void MainActivation::showListName()
     if (path.isEmpty())
         return;
     if (ListDocument::isUnnamed(path))
-        m_parts.document->setNameAndPath(UnNamed, QString());
+        m_parts.document->setNameAndPath(AppTexts::unnamedList(), QString());
     else
         m_parts.document->setNameAndPath(listNameOf(path), path);
 }

@@ -3,7 +3,7 @@
 
 #include "core/mainwindow/panelayout.h"
 #include "core/mainwindow/splitterrules.h"
-#include "core/mainwindow/twipscale.h"
+#include "core/common/twips.h"
 
 #include <QObject>
 

@@ -93,7 +93,7 @@ void EditCommands::ClearList()
     m_model.ClearEntries();
     if (hasFocus(m_slideView))
         m_preview.setBackColor(m_settings.showBackColour);
-    m_document.setNameAndPath(SlideListTexts::unnamedList(), QString());
+    m_document.setNameAndPath(AppTexts::unnamedList(), QString());
     m_document.ListModified = false;
 }
 

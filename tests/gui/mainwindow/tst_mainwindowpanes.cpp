@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindowfixture.h"
 
-#include "core/mainwindow/halfeven.h"
+#include "core/common/halfeven.h"
 #include "ui/mainwindow/panearranger.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/splitterbar.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/mainwindow/halfeven.h"
+#include "core/common/halfeven.h"
 #include "core/mainwindow/previewfit.h"
 
 #include <QTest>

@@ -4,7 +4,7 @@
 #include <cmath>
 
 // Rounds to the nearest whole number; a half goes to the even neighbour (2.5 -> 2, 3.5 -> 4),
-// the rule every size computation of the main window follows.
+// the rule every conversion to pixels and every size computation of the windows follows.
 inline int roundHalfEven(double value)
 {
     const double nearest = std::round(value);
