@@ -13,7 +13,7 @@ qsizetype findFrom(const QString &text, const QString &delimiter, qsizetype star
 
 } // namespace
 
-QString GetPiece(const QString &text, const QString &delimiter, int from, int to)
+QString getPiece(const QString &text, const QString &delimiter, int from, int to)
 {
     if (to == -1)
         to = from;

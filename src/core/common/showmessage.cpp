@@ -41,7 +41,7 @@ QString messageText(const QString &text)
     QStringList lines;
     const QString separator = QStringLiteral(";");
     for (int field = 1;; ++field) {
-        const QString line = GetPiece(text, separator, field);
+        const QString line = getPiece(text, separator, field);
         if (line.isEmpty())
             break;
         lines.append(line);

@@ -28,14 +28,14 @@ std::optional<QString> readKey(const QString &path, const QString &key)
     const QString noData = QStringLiteral("NO_DATA");
     const QString value =
         ProfileFile::readString(path, Section, key, noData, SettingsFile::MaxValueBytes);
-    if (value.compare(noData, Qt::CaseInsensitive) == 0 || GetPiece(value, Separator, 1).isEmpty())
+    if (value.compare(noData, Qt::CaseInsensitive) == 0 || getPiece(value, Separator, 1).isEmpty())
         return std::nullopt;
     return value;
 }
 
 QString field(const QString &value, int number)
 {
-    return GetPiece(value, Separator, number);
+    return getPiece(value, Separator, number);
 }
 
 // A whole field read as a twips number. The file has always held single-precision numbers: a

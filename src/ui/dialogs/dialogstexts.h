@@ -31,6 +31,14 @@ inline QString browse()
 {
     return QStringLiteral("参照");
 }
+inline QString bmpType()
+{
+    return QStringLiteral("BMP");
+}
+inline QString jpegType()
+{
+    return QStringLiteral("JPG");
+}
 inline QString fixedWindow()
 {
     return QStringLiteral("スライド画面を固定で起動");

@@ -74,7 +74,7 @@ void MainCommands::ToolsCommand(int index)
 void MainCommands::HelpCommand(int index)
 {
     if (index == ContentsItem || index == IndexItem) {
-        const QString failure = OpenHelp(&m_window, index + 1);
+        const QString failure = openHelp(&m_window, index + 1);
         if (!failure.isEmpty())
             m_interaction.messageBox(failure, MessageStyle::Error, QString());
     } else if (index == AboutItem) {

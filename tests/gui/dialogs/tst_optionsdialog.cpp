@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings.h"
-#include "ui/dialogs/controlarray.h"
 #include "ui/dialogs/optionsdialog.h"
 #include "scriptedinteraction.h"
 
@@ -13,39 +12,32 @@
 
 namespace {
 
-template<class T> T *control(const QWidget &dialog, const char *name, int index)
+template<class T> T *control(const QWidget &dialog, const char *name)
 {
-    T *found = ControlArray::member<T>(&dialog, QLatin1String(name), index);
+    T *found = dialog.findChild<T *>(QLatin1String(name));
     if (!found)
-        qFatal("no control %s %d", name, index);
+        qFatal("no control %s", name);
     return found;
 }
 
-QCheckBox *chkPic(const QWidget &dialog, int index)
+QCheckBox *check(const QWidget &dialog, const char *name)
 {
-    return control<QCheckBox>(dialog, "chkPic", index);
+    return control<QCheckBox>(dialog, name);
 }
 
-QCheckBox *chk0(const QWidget &dialog, int index)
+QLineEdit *edit(const QWidget &dialog, const char *name)
 {
-    return control<QCheckBox>(dialog, "Chk0", index);
+    return control<QLineEdit>(dialog, name);
 }
 
-QLineEdit *txtPs0(const QWidget &dialog, int index)
+QPushButton *button(const QWidget &dialog, const char *name)
 {
-    return control<QLineEdit>(dialog, "txtPs0", index);
-}
-
-QPushButton *cmbCl0(const QWidget &dialog, int index)
-{
-    return control<QPushButton>(dialog, "cmbCl0", index);
+    return control<QPushButton>(dialog, name);
 }
 
 QColor sampleColour(const QWidget &dialog)
 {
-    return dialog.findChild<QLabel *>(QStringLiteral("lblBackColor"))
-        ->palette()
-        .color(QPalette::Window);
+    return control<QLabel>(dialog, "backColourSample")->palette().color(QPalette::Window);
 }
 
 void showActive(QWidget &dialog)
@@ -131,11 +123,11 @@ void TestOptionsDialog::fixedWindowIsTheInverseOfFreeWindow()
     settings.freeWindow = qint16(stored);
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    QCOMPARE(chk0(dialog, 1)->text(), QStringLiteral("スライド画面を固定で起動"));
-    QCOMPARE(chk0(dialog, 1)->isChecked(), shownChecked);
+    QCOMPARE(check(dialog, "startFixedCheck")->text(), QStringLiteral("スライド画面を固定で起動"));
+    QCOMPARE(check(dialog, "startFixedCheck")->isChecked(), shownChecked);
 
-    chk0(dialog, 1)->click();
-    cmbCl0(dialog, 0)->click();
+    check(dialog, "startFixedCheck")->click();
+    button(dialog, "okButton")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(int(settings.freeWindow.stored()), 1 - stored);
 }
@@ -148,14 +140,14 @@ void TestOptionsDialog::loadShowsEveryStoredOption()
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("オプション"));
-    QCOMPARE(txtPs0(dialog, 0)->text(), settings.listSaveFolder);
-    QCOMPARE(txtPs0(dialog, 1)->text(), settings.startupList);
+    QCOMPARE(edit(dialog, "saveFolderEdit")->text(), settings.listSaveFolder);
+    QCOMPARE(edit(dialog, "startupListEdit")->text(), settings.startupList);
     QCOMPARE(sampleColour(dialog), QColor(0x00, 0x80, 0xFF));
-    QVERIFY(chk0(dialog, 1)->isChecked());
-    QVERIFY(!chk0(dialog, 0)->isChecked());
-    QVERIFY(chk0(dialog, 2)->isChecked());
-    QVERIFY(!chkPic(dialog, 0)->isChecked());
-    QVERIFY(chkPic(dialog, 1)->isChecked());
+    QVERIFY(check(dialog, "startFixedCheck")->isChecked());
+    QVERIFY(!check(dialog, "fadeCheck")->isChecked());
+    QVERIFY(check(dialog, "randomOrderCheck")->isChecked());
+    QVERIFY(!check(dialog, "bmpCheck")->isChecked());
+    QVERIFY(check(dialog, "jpegCheck")->isChecked());
     QVERIFY(!settings.restoreListFocus);
 }
 
@@ -167,8 +159,8 @@ void TestOptionsDialog::storedValueOutsideZeroAndOneLeavesBoxUnchecked()
     settings.freeWindow = -1;
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    QVERIFY(!chk0(dialog, 0)->isChecked());
-    QVERIFY(!chk0(dialog, 1)->isChecked());
+    QVERIFY(!check(dialog, "fadeCheck")->isChecked());
+    QVERIFY(!check(dialog, "startFixedCheck")->isChecked());
 }
 
 // OK writes the eight options from the controls and asks the main window to restore its focus.
@@ -178,14 +170,14 @@ void TestOptionsDialog::okWritesEveryOptionAndAsksForTheListFocus()
     ScriptedInteraction interaction;
     interaction.colours.enqueue(QColor(0x00, 0x80, 0xFF));
     OptionsDialog dialog(settings, interaction);
-    chk0(dialog, 1)->click();
-    chk0(dialog, 0)->click();
-    chk0(dialog, 2)->click();
-    chkPic(dialog, 0)->click();
-    txtPs0(dialog, 0)->setText(QStringLiteral("/data/リスト"));
-    txtPs0(dialog, 1)->setText(QStringLiteral("/data/リスト/朝.vrl"));
-    dialog.findChild<QPushButton *>(QStringLiteral("cmbcl"))->click();
-    cmbCl0(dialog, 0)->click();
+    check(dialog, "startFixedCheck")->click();
+    check(dialog, "fadeCheck")->click();
+    check(dialog, "randomOrderCheck")->click();
+    check(dialog, "bmpCheck")->click();
+    edit(dialog, "saveFolderEdit")->setText(QStringLiteral("/data/リスト"));
+    edit(dialog, "startupListEdit")->setText(QStringLiteral("/data/リスト/朝.vrl"));
+    button(dialog, "colourBrowseButton")->click();
+    button(dialog, "okButton")->click();
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(sameOptions(settings, customised()));
@@ -208,12 +200,12 @@ void TestOptionsDialog::cancelAndCloseBoxWriteNothing()
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chk0(dialog, 1)->click();
-    txtPs0(dialog, 0)->setText(QStringLiteral("/elsewhere"));
+    check(dialog, "startFixedCheck")->click();
+    edit(dialog, "saveFolderEdit")->setText(QStringLiteral("/elsewhere"));
     if (closeBox)
         dialog.close();
     else
-        cmbCl0(dialog, 1)->click();
+        button(dialog, "cancelButton")->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(sameOptions(settings, customised()));
     QVERIFY(!settings.restoreListFocus);
@@ -226,17 +218,17 @@ void TestOptionsDialog::jpgUncheckedAloneIsStoredWithoutMessage()
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 1)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
-    cmbCl0(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::mouseClick(cmbCl0(dialog, 0), Qt::LeftButton);
+    check(dialog, "jpegCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Space);
+    button(dialog, "okButton")->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(int(settings.searchJpg.stored()), 0);
     QCOMPARE(int(settings.searchBmp.stored()), 1);
     QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
 
-// Leaving the picture types with both unchecked shows message 17, gives the box that was left
+// Leaving the picture types with both unchecked asks for at least one type, gives the box that was left
 // its value back and puts the focus on BMP.
 void TestOptionsDialog::leavingBothPictureTypesUncheckedIsRefused()
 {
@@ -244,21 +236,21 @@ void TestOptionsDialog::leavingBothPictureTypesUncheckedIsRefused()
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
-    QVERIFY(chkPic(dialog, 1)->hasFocus());
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
-    cmbCl0(dialog, 0)->setFocus(Qt::TabFocusReason);
+    check(dialog, "bmpCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Tab);
+    QVERIFY(check(dialog, "jpegCheck")->hasFocus());
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Space);
+    button(dialog, "okButton")->setFocus(Qt::TabFocusReason);
 
     QTRY_COMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
     const ScriptedInteraction::Call message = interaction.callsOf(QStringLiteral("message"))[0];
     QCOMPARE(message.text, QStringLiteral("最低一つを選択して下さい"));
     QCOMPARE(message.title, QStringLiteral("メッセージ"));
     QCOMPARE(message.style, MessageStyle::Exclamation);
-    QVERIFY(chkPic(dialog, 1)->isChecked());
-    QVERIFY(!chkPic(dialog, 0)->isChecked());
-    QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
+    QVERIFY(check(dialog, "jpegCheck")->isChecked());
+    QVERIFY(!check(dialog, "bmpCheck")->isChecked());
+    QTRY_VERIFY(check(dialog, "bmpCheck")->hasFocus());
     QVERIFY(dialog.isVisible());
 }
 
@@ -269,12 +261,12 @@ void TestOptionsDialog::movingBetweenPictureTypesAsksNothing()
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Backtab);
-    QVERIFY(chkPic(dialog, 0)->hasFocus());
+    check(dialog, "bmpCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Tab);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Backtab);
+    QVERIFY(check(dialog, "bmpCheck")->hasFocus());
     QCoreApplication::processEvents();
     QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
@@ -287,15 +279,15 @@ void TestOptionsDialog::okRefusesBothPictureTypesUnchecked()
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Return);
+    check(dialog, "bmpCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Tab);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Return);
 
     QCOMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
     QVERIFY(dialog.isVisible());
     QCOMPARE(int(settings.searchBmp.stored()), 1);
-    QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
+    QTRY_VERIFY(check(dialog, "bmpCheck")->hasFocus());
 }
 
 // Clicking OK straight from the unchecked box warns once, though two checks are pending.
@@ -305,17 +297,17 @@ void TestOptionsDialog::clickOnOkAfterUncheckingBothGivesOneMessage()
     ModalInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
-    QTest::mouseClick(cmbCl0(dialog, 0), Qt::LeftButton);
+    check(dialog, "bmpCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Tab);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Space);
+    QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
     QCoreApplication::processEvents();
 
     QCOMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
-    QVERIFY(chkPic(dialog, 1)->isChecked());
+    QVERIFY(check(dialog, "jpegCheck")->isChecked());
     QVERIFY(dialog.isVisible());
-    QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
+    QTRY_VERIFY(check(dialog, "bmpCheck")->hasFocus());
 }
 
 // "初期値に戻す" changes only the controls; Cancel afterwards leaves every setting as it was.
@@ -324,10 +316,10 @@ void TestOptionsDialog::resetThenCancelChangesNothing()
     Settings settings = customised();
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    cmbCl0(dialog, 2)->click();
-    QVERIFY(txtPs0(dialog, 0)->text().isEmpty());
+    button(dialog, "resetButton")->click();
+    QVERIFY(edit(dialog, "saveFolderEdit")->text().isEmpty());
     QCOMPARE(sampleColour(dialog), QColor(Qt::black));
-    cmbCl0(dialog, 1)->click();
+    button(dialog, "cancelButton")->click();
     QVERIFY(sameOptions(settings, customised()));
 }
 
@@ -337,8 +329,8 @@ void TestOptionsDialog::resetThenOkStoresTheDefaults()
     Settings settings = customised();
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    cmbCl0(dialog, 2)->click();
-    cmbCl0(dialog, 0)->click();
+    button(dialog, "resetButton")->click();
+    button(dialog, "okButton")->click();
     QVERIFY(sameOptions(settings, Settings()));
     QCOMPARE(settings.showBackColour, QColor(Qt::black));
 }
@@ -353,7 +345,7 @@ void TestOptionsDialog::colourChooserStartsFromItsLastAnswer()
     interaction.colours.enqueue(QColor(Qt::red));
     interaction.colours.enqueue(std::nullopt);
     OptionsDialog dialog(settings, interaction);
-    auto *browse = dialog.findChild<QPushButton *>(QStringLiteral("cmbcl"));
+    auto *browse = button(dialog, "colourBrowseButton");
 
     browse->click();
     QCOMPARE(sampleColour(dialog), QColor(0x00, 0x80, 0xFF));
@@ -367,7 +359,7 @@ void TestOptionsDialog::colourChooserStartsFromItsLastAnswer()
     QCOMPARE(asked[0].text, QStringLiteral("#000000"));
     QCOMPARE(asked[1].text, QStringLiteral("#000000"));
     QCOMPARE(asked[2].text, QStringLiteral("#ff0000"));
-    cmbCl0(dialog, 0)->click();
+    button(dialog, "okButton")->click();
     QCOMPARE(settings.showBackColour, QColor(Qt::red));
 }
 
@@ -379,12 +371,12 @@ void TestOptionsDialog::folderChooserFillsTheSaveFolder()
     interaction.fileNames.enqueue(QString());
     interaction.fileNames.enqueue(QStringLiteral("/srv/写真"));
     OptionsDialog dialog(settings, interaction);
-    auto *browse = control<QPushButton>(dialog, "cmbPs0", 0);
+    auto *browse = button(dialog, "saveFolderBrowseButton");
 
     browse->click();
-    QCOMPARE(txtPs0(dialog, 0)->text(), settings.listSaveFolder);
+    QCOMPARE(edit(dialog, "saveFolderEdit")->text(), settings.listSaveFolder);
     browse->click();
-    QCOMPARE(txtPs0(dialog, 0)->text(), QStringLiteral("/srv/写真"));
+    QCOMPARE(edit(dialog, "saveFolderEdit")->text(), QStringLiteral("/srv/写真"));
     QCOMPARE(interaction.callsOf(QStringLiteral("folder"))[0].text,
              QStringLiteral("リストの保存先指定"));
 }
@@ -410,7 +402,7 @@ void TestOptionsDialog::folderChooserStartsAtTheDesktop()
     Settings settings = customised();
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    control<QPushButton>(dialog, "cmbPs0", 0)->click();
+    button(dialog, "saveFolderBrowseButton")->click();
     const auto asked = interaction.callsOf(QStringLiteral("folder"));
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked[0].title, desktopExists ? desktop : home.path());
@@ -424,10 +416,10 @@ void TestOptionsDialog::fileChooserFillsTheStartupList()
     interaction.fileNames.enqueue(QString());
     interaction.fileNames.enqueue(QStringLiteral("/srv/夜.sml"));
     OptionsDialog dialog(settings, interaction);
-    auto *browse = control<QPushButton>(dialog, "cmbPs0", 1);
+    auto *browse = button(dialog, "startupListBrowseButton");
 
     browse->click();
-    QCOMPARE(txtPs0(dialog, 1)->text(), settings.startupList);
+    QCOMPARE(edit(dialog, "startupListEdit")->text(), settings.startupList);
     const ScriptedInteraction::Call asked = interaction.callsOf(QStringLiteral("open"))[0];
     QCOMPARE(asked.text, QStringLiteral("起動時に実行するリスト名"));
     QCOMPARE(asked.filters.size(), 2);
@@ -437,7 +429,7 @@ void TestOptionsDialog::fileChooserFillsTheStartupList()
     QVERIFY(asked.filters[1].endsWith(QStringLiteral("(*.sml)")));
 
     browse->click();
-    cmbCl0(dialog, 0)->click();
+    button(dialog, "okButton")->click();
     QCOMPARE(settings.startupList, QStringLiteral("/srv/夜.sml"));
 }
 

@@ -92,7 +92,7 @@ void TstGetPiece::fields()
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(QString, expected);
-    QCOMPARE(GetPiece(text, delimiter, from, to), expected);
+    QCOMPARE(getPiece(text, delimiter, from, to), expected);
 }
 
 void TstGetPiece::cutAtNul_data()
