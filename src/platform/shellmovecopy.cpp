@@ -2,6 +2,7 @@
 #include "platform/shellroutines.h"
 
 #include "core/common/interaction.h"
+#include "core/common/logcategories.h"
 #include "platform/platformtexts.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,8 +115,10 @@ private:
 ShellResult Transfer::mayReplace(const QString &source, const QString &target)
 {
     const QFileInfo targetInfo(target);
-    if (targetInfo.isDir() || sameFile(source, target))
+    if (targetInfo.isDir() || sameFile(source, target)) {
+        qCDebug(logPlatform) << "not replaced, a folder or the file itself:" << target;
         return ShellResult::Failed;
+    }
     if (m_replaceAll)
         return ShellResult::Done;
     const QString text = PlatformTexts::overwriteQuestion(targetInfo.fileName());
@@ -145,8 +149,10 @@ bool Transfer::moveFile(const QString &source, const QString &target, bool repla
 ShellResult Transfer::transferOne(const QString &path)
 {
     const QFileInfo source(path);
-    if (!source.isAbsolute() || !source.exists() || source.isDir())
+    if (!source.isAbsolute() || !source.exists() || source.isDir()) {
+        qCDebug(logPlatform) << "not transferred, no such file:" << path;
         return ShellResult::Failed;
+    }
     const QString target = m_destination + QLatin1Char('/') + source.fileName();
     const QFileInfo targetInfo(target);
     const bool replace = targetInfo.exists() || targetInfo.isSymLink();
@@ -155,8 +161,12 @@ ShellResult Transfer::transferOne(const QString &path)
         if (allowed != ShellResult::Done)
             return allowed;
     }
-    const bool ok = m_move ? moveFile(path, target, replace) : copyFile(path, target, replace);
-    return ok ? ShellResult::Done : ShellResult::Failed;
+    errno = 0;
+    if (m_move ? moveFile(path, target, replace) : copyFile(path, target, replace))
+        return ShellResult::Done;
+    qCDebug(logPlatform) << (m_move ? "not moved:" : "not copied:") << path << "to" << target
+                         << (errno != 0 ? std::strerror(errno) : "");
+    return ShellResult::Failed;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/shellroutines.h"
 
 #include "core/common/interaction.h"
+#include "core/common/logcategories.h"
 #include "platform/platformtexts.h"
 
 #include <QDir>
@@ -61,14 +62,23 @@ bool trashWouldHang(const QString &path)
 bool moveOneToTrash(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.isAbsolute() || !(info.exists() || info.isSymLink()) || trashWouldHang(path))
+    if (!info.isAbsolute() || !(info.exists() || info.isSymLink())) {
+        qCDebug(logPlatform) << "not moved to the trash, no such file:" << path;
         return false;
+    }
+    if (trashWouldHang(path)) {
+        qCDebug(logPlatform) << "not moved to the trash, a trash refuses new files:" << path;
+        return false;
+    }
     QString pathInTrash;
-    if (!QFile::moveToTrash(path, &pathInTrash))
+    if (!QFile::moveToTrash(path, &pathInTrash)) {
+        qCDebug(logPlatform) << "the trash refused" << path;
         return false;
+    }
     if (QFileInfo(pathInTrash).isAbsolute())
         return true;
     QFile::rename(pathInTrash, path);
+    qCDebug(logPlatform) << "the trash put" << path << "in the working folder; moved back";
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include "core/common/apptexts.h"
 #include "core/common/getpiece.h"
 #include "core/common/halfeven.h"
+#include "core/common/logcategories.h"
 #include "core/settings/profilefile.h"
 #include "core/settings/settings.h"
 
@@ -213,9 +214,12 @@ bool write(const Settings &settings)
                     QString::number(settings.showMaximized.stored())}
             .join(Separator);
     // One replacement of the file: a write cut off half-way never mixes old and new keys.
-    return ProfileFile::writeStrings(
+    const bool written = ProfileFile::writeStrings(
         settings.settingsPath, Section,
         {{MainFormKey, mainForm}, {SubFormKey, subForm}, {OptionKey, optionValue(settings)}});
+    if (!written)
+        qCDebug(logSettings) << "settings not saved to" << settings.settingsPath;
+    return written;
 }
 
 QString numberText(double value)
