@@ -66,8 +66,7 @@ void checkSame(const Settings &a, const Settings &b, bool optionWhole)
         FUZZ_CHECK(a.useFade == b.useFade && a.showBackColour == b.showBackColour);
         FUZZ_CHECK(a.searchBmp == b.searchBmp && a.searchJpg == b.searchJpg);
         const QString listPath = storable(a.currentListPath);
-        FUZZ_CHECK((listPath.isEmpty() ? AppTexts::unnamedList() : listPath) ==
-                   b.currentListPath);
+        FUZZ_CHECK((listPath.isEmpty() ? AppTexts::unnamedList() : listPath) == b.currentListPath);
         FUZZ_CHECK(storable(a.listSaveFolder) == b.listSaveFolder);
         // The last field ends the value, whose blanks at the end the file does not keep; a
         // list path ending in a blank has no list extension anyway.

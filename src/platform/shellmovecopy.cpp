@@ -19,7 +19,6 @@
 
 namespace {
 
-
 // Renames from to to. Without replace an existing target is never replaced, even when it
 // appears between the question and the rename. Sets errno on failure.
 bool renameFile(const QString &from, const QString &to, bool replace)
@@ -186,8 +185,8 @@ ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
     bool anyDone = false;
     for (int done = 0; done < total; ++done) {
         const ShellResult outcome = progress && !progress(done, total)
-                                    ? ShellResult::Cancelled
-                                    : transfer.transferOne(paths.at(done));
+                                        ? ShellResult::Cancelled
+                                        : transfer.transferOne(paths.at(done));
         if (outcome == ShellResult::Cancelled)
             return anyDone ? ShellResult::Failed : ShellResult::Cancelled;
         anyFailed = anyFailed || outcome == ShellResult::Failed;

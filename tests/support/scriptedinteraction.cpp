@@ -16,14 +16,13 @@ Interaction::Answer ScriptedInteraction::messageBox(const QString &text, Message
 {
     calls.append({QStringLiteral("message"), text, style, title, {}});
     const bool yesNo = style == MessageStyle::QuestionYesNo || style == MessageStyle::WarningYesNo;
-    const Answer fallback = yesNo                              ? Answer::No
+    const Answer fallback = yesNo                               ? Answer::No
                             : style == MessageStyle::ErrorRetry ? Answer::Cancel
                                                                 : Answer::Ok;
     return nextAnswer(fallback);
 }
 
-Interaction::Answer ScriptedInteraction::confirmOverwrite(const QString &text,
-                                                          const QString &title)
+Interaction::Answer ScriptedInteraction::confirmOverwrite(const QString &text, const QString &title)
 {
     calls.append({QStringLiteral("overwrite"), text, {}, title, {}});
     return nextAnswer(Answer::Cancel);

@@ -12,7 +12,7 @@ class ListDocument : public QObject {
 public:
     using QObject::QObject;
 
-    QString ListName = AppTexts::unnamedList(); // shown by the list-name label
+    QString ListName = AppTexts::unnamedList();   // shown by the list-name label
     QString ListPath;                             // empty for a list without a file
     bool ListModified = false;
     QString LastListFolder;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/application.h"
 
-#include "core/settings/settingsfile.h"
 #include "core/common/twips.h"
+#include "core/settings/settingsfile.h"
 #include "ui/mainwindow/mainwindow.h"
 
 #include <QGuiApplication>

@@ -72,7 +72,7 @@ Interaction::Answer answerFor(int button)
 } // namespace
 
 Interaction::Answer QtInteraction::messageBox(const QString &text, MessageStyle style,
-                                            const QString &title)
+                                              const QString &title)
 {
     const QString shownTitle = title.isEmpty() ? AppTexts::programTitle() : title;
     QMessageBox box(iconForStyle(style), shownTitle, text, buttonsForStyle(style), owner());

@@ -75,8 +75,8 @@ DirectoryListing FileListView::listPictures(const QString &folderPath)
 {
     for (;;) {
         m_hints.setHint(BrowserTexts::gatheringFiles());
-        DirectoryListing listing = m_lister->pictureFiles(folderPath, m_settings.searchesJpeg(),
-                                                          m_settings.searchesBmp());
+        DirectoryListing listing =
+            m_lister->pictureFiles(folderPath, m_settings.searchesJpeg(), m_settings.searchesBmp());
         if (listing.error == ListingError::None)
             return listing;
         setUpdatesEnabled(true);

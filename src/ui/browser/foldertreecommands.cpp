@@ -38,8 +38,8 @@ void FolderTreeCommands::CreateNewFolder(QTreeWidgetItem *parent, const QString 
 {
     const QString created = createFirstFree(path);
     if (created.isEmpty()) {
-        m_interaction.messageBox(BrowserTexts::createError(FolderOfPath(path)),
-                                 MessageStyle::Error, BrowserTexts::createErrorTitle());
+        m_interaction.messageBox(BrowserTexts::createError(FolderOfPath(path)), MessageStyle::Error,
+                                 BrowserTexts::createErrorTitle());
         return;
     }
     const QString key = ChildKey(FolderTreeView::keyOf(parent), created);

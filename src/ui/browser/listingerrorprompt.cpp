@@ -33,8 +33,7 @@ bool AskAgainAfterListingError(Interaction &interaction, const DirectoryLister &
     switch (listing.error) {
     case ListingError::NotReady:
         return interaction.messageBox(BrowserTexts::notAccessible(folder, listing.systemText),
-                                      MessageStyle::ErrorRetry,
-                                      BrowserTexts::deviceErrorTitle()) ==
+                                      MessageStyle::ErrorRetry, BrowserTexts::deviceErrorTitle()) ==
                Interaction::Answer::Retry;
     case ListingError::Unformatted:
         offerFormat(interaction, lister, folder, wording);

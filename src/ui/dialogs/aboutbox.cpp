@@ -115,9 +115,8 @@ void AboutBox::buildTitle()
         DialogGeometry::growToContents(label);
         shadows[index]->resize(label->size());
     }
-    centreOnDesign(
-        addLabel(QStringLiteral("versionLabel"), DialogsTexts::versionLine(), DarkText), 2160,
-        1020, 855);
+    centreOnDesign(addLabel(QStringLiteral("versionLabel"), DialogsTexts::versionLine(), DarkText),
+                   2160, 1020, 855);
 }
 
 void AboutBox::buildNotices()

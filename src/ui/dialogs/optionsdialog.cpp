@@ -2,8 +2,8 @@
 #include "ui/dialogs/optionsdialog.h"
 
 #include "core/common/interaction.h"
-#include "core/settings/settings.h"
 #include "core/common/showmessage.h"
+#include "core/settings/settings.h"
 #include "ui/dialogs/dialoggeometry.h"
 #include "ui/dialogs/dialogstexts.h"
 

@@ -26,8 +26,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QGroupBox *addGroup(const QString &name, const QString &caption, int left, int top,
-                        int width, int height);
+    QGroupBox *addGroup(const QString &name, const QString &caption, int left, int top, int width,
+                        int height);
     QLineEdit *addPathGroup(const QString &name, const QString &caption, int top,
                             void (OptionsDialog::*choose)());
     void buildPathGroups();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/commandbar.h"
 
+#include "core/mainwindow/mainwindowtexts.h"
 #include "core/settings/settings.h"
 #include "ui/mainwindow/maintoolbar.h"
-#include "core/mainwindow/mainwindowtexts.h"
 #include "ui/mainwindow/updowncontrol.h"
 
 #include <QBoxLayout>
@@ -74,7 +74,8 @@ QWidget *CommandBar::buildPicture5(QWidget *band)
     m_text2->setFixedWidth(34);
     m_text2->setAlignment(Qt::AlignRight);
     panel->addWidget(m_text2);
-    m_upDown1 = new UpDownControl(Settings::MinimumIntervalSeconds, Settings::MaximumIntervalSeconds, picture5);
+    m_upDown1 = new UpDownControl(Settings::MinimumIntervalSeconds,
+                                  Settings::MaximumIntervalSeconds, picture5);
     m_upDown1->setObjectName(QStringLiteral("UpDown1"));
     m_upDown1->setFixedSize(14, m_text2->sizeHint().height());
     panel->addWidget(m_upDown1);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/previewpane.h"
 
-
 #include "core/common/interaction.h"
 #include "core/mainwindow/mainwindowtexts.h"
 #include "core/mainwindow/previewfit.h"

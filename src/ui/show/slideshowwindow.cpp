@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/show/slideshowwindow.h"
 
-
 #include "core/settings/settings.h"
 #include "core/common/twips.h"
 #include "ui/show/picturesurface.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../mainwindow/mainwindowfixture.h"
 
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/browser/filelistview.h"
 #include "ui/mainwindow/previewpane.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QImage>
 #include <QItemSelectionModel>

@@ -66,16 +66,24 @@ void TstQtInteraction::styleMapping_data()
     QTest::addColumn<int>("answer");
     using B = QMessageBox;
     using A = Interaction::Answer;
-    QTest::newRow("plain OK") << MessageStyle::Plain << int(B::NoIcon) << int(B::Ok) << int(B::Ok) << int(A::Ok);
-    QTest::newRow("error OK") << MessageStyle::Error << int(B::Critical) << int(B::Ok)
-                              << int(B::Ok) << int(A::Ok);
-    QTest::newRow("error Retry/Cancel") << MessageStyle::ErrorRetry << int(B::Critical) << int(B::Retry | B::Cancel) << int(B::Retry) << int(A::Retry);
-    QTest::newRow("error Retry/Cancel cancelled") << MessageStyle::ErrorRetry << int(B::Critical) << int(B::Retry | B::Cancel)
-                                  << int(B::Cancel) << int(A::Cancel);
-    QTest::newRow("question Yes/No") << MessageStyle::QuestionYesNo << int(B::Question) << int(B::Yes | B::No) << int(B::Yes) << int(A::Yes);
-    QTest::newRow("exclamation OK") << MessageStyle::Exclamation << int(B::Warning) << int(B::Ok) << int(B::Ok) << int(A::Ok);
-    QTest::newRow("warning Yes/No") << MessageStyle::WarningYesNo << int(B::Warning) << int(B::Yes | B::No) << int(B::No) << int(A::No);
-    QTest::newRow("information OK") << MessageStyle::Information << int(B::Information) << int(B::Ok) << int(B::Ok) << int(A::Ok);
+    QTest::newRow("plain OK") << MessageStyle::Plain << int(B::NoIcon) << int(B::Ok) << int(B::Ok)
+                              << int(A::Ok);
+    QTest::newRow("error OK") << MessageStyle::Error << int(B::Critical) << int(B::Ok) << int(B::Ok)
+                              << int(A::Ok);
+    QTest::newRow("error Retry/Cancel")
+        << MessageStyle::ErrorRetry << int(B::Critical) << int(B::Retry | B::Cancel)
+        << int(B::Retry) << int(A::Retry);
+    QTest::newRow("error Retry/Cancel cancelled")
+        << MessageStyle::ErrorRetry << int(B::Critical) << int(B::Retry | B::Cancel)
+        << int(B::Cancel) << int(A::Cancel);
+    QTest::newRow("question Yes/No") << MessageStyle::QuestionYesNo << int(B::Question)
+                                     << int(B::Yes | B::No) << int(B::Yes) << int(A::Yes);
+    QTest::newRow("exclamation OK")
+        << MessageStyle::Exclamation << int(B::Warning) << int(B::Ok) << int(B::Ok) << int(A::Ok);
+    QTest::newRow("warning Yes/No") << MessageStyle::WarningYesNo << int(B::Warning)
+                                    << int(B::Yes | B::No) << int(B::No) << int(A::No);
+    QTest::newRow("information OK") << MessageStyle::Information << int(B::Information)
+                                    << int(B::Ok) << int(B::Ok) << int(A::Ok);
 }
 
 // Each message-box style shows its icon and buttons, and the pressed button is the answer.
@@ -110,10 +118,9 @@ void TstQtInteraction::buttonsSpeakJapanese()
     SeenBox seen;
     answerNextBox(seen, QMessageBox::No);
     QtInteraction interaction;
-    QCOMPARE(
-        int(interaction.messageBox(QStringLiteral("保存しますか？"), MessageStyle::QuestionYesNo,
-                               QStringLiteral("確認"))),
-        int(Interaction::Answer::No));
+    QCOMPARE(int(interaction.messageBox(QStringLiteral("保存しますか？"),
+                                        MessageStyle::QuestionYesNo, QStringLiteral("確認"))),
+             int(Interaction::Answer::No));
     QCOMPARE(seen.buttonTexts.size(), 2);
     const QString both = seen.buttonTexts.join(QLatin1Char(' '));
     QVERIFY2(both.contains(QStringLiteral("はい")) && both.contains(QStringLiteral("いいえ")),

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/app/application.h"
 #include "core/common/twips.h"
-#include "ui/mainwindow/mainwindow.h"
-#include "scriptedinteraction.h"
 #include "core/slidelist/listfileformat.h"
+#include "scriptedinteraction.h"
+#include "ui/app/application.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -277,9 +277,8 @@ void TestFileListView::unformattedOffersFormat_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<FormatResult>("formatResult");
     QTest::addColumn<QString>("report");
-    QTest::newRow("cannot format")
-        << int(Interaction::Answer::Yes) << FormatResult::NotPossible
-        << QStringLiteral("フォーマット出来ません");
+    QTest::newRow("cannot format") << int(Interaction::Answer::Yes) << FormatResult::NotPossible
+                                   << QStringLiteral("フォーマット出来ません");
     QTest::newRow("format error") << int(Interaction::Answer::Yes) << FormatResult::Failed
                                   << QStringLiteral("フォーマットエラー");
     QTest::newRow("formatted") << int(Interaction::Answer::Yes) << FormatResult::Formatted

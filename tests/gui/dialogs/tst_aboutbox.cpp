@@ -39,7 +39,8 @@ void TestAboutBox::showsNameVersionAndNotices()
 {
     AboutBox box;
     QCOMPARE(box.windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    QCOMPARE(label(box, QStringLiteral("programNameLabel"))->text(), QStringLiteral("Vellora  2000"));
+    QCOMPARE(label(box, QStringLiteral("programNameLabel"))->text(),
+             QStringLiteral("Vellora  2000"));
     QCOMPARE(label(box, QStringLiteral("platformLabel"))->text(), QStringLiteral("for Linux"));
     QCOMPARE(label(box, QStringLiteral("versionLabel"))->text(), QStringLiteral("Version 3.0"));
     for (const char *notice : {"copyrightNotice", "freeSoftwareNotice", "licenceNotice"})

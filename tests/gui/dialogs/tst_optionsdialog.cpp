@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings.h"
-#include "ui/dialogs/optionsdialog.h"
 #include "scriptedinteraction.h"
+#include "ui/dialogs/optionsdialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -228,8 +228,8 @@ void TestOptionsDialog::jpgUncheckedAloneIsStoredWithoutMessage()
     QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
 
-// Leaving the picture types with both unchecked asks for at least one type, gives the box that was left
-// its value back and puts the focus on BMP.
+// Leaving the picture types with both unchecked asks for at least one type, gives the box that was
+// left its value back and puts the focus on BMP.
 void TestOptionsDialog::leavingBothPictureTypesUncheckedIsRefused()
 {
     Settings settings;

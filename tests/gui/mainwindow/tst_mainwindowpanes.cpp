@@ -2,11 +2,11 @@
 #include "mainwindowfixture.h"
 
 #include "core/common/halfeven.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/mainwindow/panearranger.h"
 #include "ui/mainwindow/previewpane.h"
 #include "ui/mainwindow/splitterbar.h"
 #include "ui/mainwindow/updowncontrol.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -262,8 +262,8 @@ void TstSettingsFile::leadingNumberFields_data()
         << QByteArray("1x*0*65280abc*0*1;") << 1 << QColor(0, 255, 0) << 1;
     QTest::newRow("leading blanks skipped")
         << QByteArray("1*0*  42*0* 1") << 1 << QColor(42, 0, 0) << 1;
-    QTest::newRow("no number reads 0") << QByteArray("on*0*red*0*yes") << 0 << QColor(Qt::black)
-                                       << 0;
+    QTest::newRow("no number reads 0")
+        << QByteArray("on*0*red*0*yes") << 0 << QColor(Qt::black) << 0;
     QTest::newRow("halves round to even")
         << QByteArray("0.5*0*2.5*0*1.5") << 0 << QColor(2, 0, 0) << 2;
     QTest::newRow("colour is the low 24 bits of a 32-bit number")

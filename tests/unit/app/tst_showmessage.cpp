@@ -52,8 +52,8 @@ void TstShowMessage::shownText_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("a text that reads as a message number is shown as it stands")
         << QStringLiteral("1") << QStringLiteral("1");
-    QTest::newRow("blanks around a number are kept") << QStringLiteral(" 5 ")
-                                                     << QStringLiteral(" 5 ");
+    QTest::newRow("blanks around a number are kept")
+        << QStringLiteral(" 5 ") << QStringLiteral(" 5 ");
     QTest::newRow("an unknown number shows itself") << QStringLiteral("99") << QStringLiteral("99");
     QTest::newRow("a fraction shows itself") << QStringLiteral("16.5") << QStringLiteral("16.5");
     QTest::newRow("zero shows itself") << QStringLiteral("0") << QStringLiteral("0");

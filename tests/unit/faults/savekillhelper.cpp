@@ -8,11 +8,11 @@
 
 #include "core/common/interaction.h"
 #include "core/settings/settingsfile.h"
-#include "savekillcontent.h"
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/listdocument.h"
 #include "core/slidelist/listfilecommands.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "savekillcontent.h"
 
 #include <QCoreApplication>
 

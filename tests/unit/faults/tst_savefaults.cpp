@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings.h"
 #include "core/settings/settingsfile.h"
-#include "faultsupport.h"
-#include "scriptedinteraction.h"
 #include "core/slidelist/listdocument.h"
 #include "core/slidelist/listfilecommands.h"
 #include "core/slidelist/listfileformat.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "faultsupport.h"
+#include "scriptedinteraction.h"
 
 #include <QTemporaryDir>
 #include <QTest>

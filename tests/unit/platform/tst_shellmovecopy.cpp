@@ -180,7 +180,8 @@ void TestShellMoveCopy::progressCanStopTheWork()
         seen.append(done);
         return total == 3 && done < 1;
     };
-    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination(), Copy, progress) != ShellResult::Done);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination(), Copy, progress) !=
+            ShellResult::Done);
     QCOMPARE(seen, QVector<int>({0, 1}));
     QVERIFY(QFile::exists(target(QStringLiteral("a.jpg"))));
     QVERIFY(!QFile::exists(target(QStringLiteral("b.jpg"))));
@@ -189,9 +190,12 @@ void TestShellMoveCopy::progressCanStopTheWork()
 void TestShellMoveCopy::unusableDestinationFails()
 {
     const QStringList paths = sources({QStringLiteral("a.jpg")});
-    QVERIFY(moveOrCopyFiles(m_interaction, paths, source(QStringLiteral("a.jpg")), Move) != ShellResult::Done);
-    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination() + u"/none"_qs, Move) != ShellResult::Done);
-    QVERIFY(moveOrCopyFiles(m_interaction, paths, QStringLiteral("dst"), Move) != ShellResult::Done);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, source(QStringLiteral("a.jpg")), Move) !=
+            ShellResult::Done);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination() + u"/none"_qs, Move) !=
+            ShellResult::Done);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, QStringLiteral("dst"), Move) !=
+            ShellResult::Done);
     QVERIFY(QFile::exists(paths.first()));
 }
 
