@@ -67,7 +67,7 @@ const Photos &photos()
 // A window whose picture area is exactly the size of a full-HD screen.
 SlideShowWindow *openShow(Settings &settings, const QStringList &paths)
 {
-    settings.UseFade = 0;
+    settings.useFade = 0;
     auto *window = new SlideShowWindow(settings, paths, 30);
     window->show();
     auto *surface = window->findChild<PictureSurface *>(QStringLiteral("pictureSurface"));

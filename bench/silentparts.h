@@ -10,7 +10,10 @@
 // question is declined, and nothing is shown.
 class SilentInteraction : public Interaction {
 public:
-    Answer messageBox(const QString &, int, const QString &) override { return Answer::Ok; }
+    Answer messageBox(const QString &, MessageStyle, const QString &) override
+    {
+        return Answer::Ok;
+    }
     Answer confirmOverwrite(const QString &, const QString &) override { return Answer::Cancel; }
     QString openFileName(const QString &, const QString &, const QStringList &) override
     {
@@ -21,7 +24,7 @@ public:
         return {};
     }
     QString folderName(const QString &, const QString &) override { return {}; }
-    std::optional<quint32> colour(quint32) override { return std::nullopt; }
+    std::optional<QColor> colour(const QColor &) override { return std::nullopt; }
     void beep() override {}
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// GetPiece against a plain split of the text: fields from..to joined by the delimiter, the
+// getPiece against a plain split of the text: fields from..to joined by the delimiter, the
 // empty text for fields past the end, for any text, delimiter and field numbers.
 #include "fuzzcheck.h"
 
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString text = QString::fromUtf8(input.rest());
 
     const QString piece =
-        toOmitted ? GetPiece(text, delimiter, from) : GetPiece(text, delimiter, from, to);
+        toOmitted ? getPiece(text, delimiter, from) : getPiece(text, delimiter, from, to);
     FUZZ_CHECK(piece == splitPiece(text, delimiter, from, to));
     FUZZ_CHECK(piece.size() <= text.size());
 
@@ -46,10 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const qsizetype count = text.split(delimiter).size();
         QStringList fields;
         for (int k = 1; k <= count; ++k)
-            fields.append(GetPiece(text, delimiter, k));
+            fields.append(getPiece(text, delimiter, k));
         FUZZ_CHECK(fields.join(delimiter) == text);
-        FUZZ_CHECK(GetPiece(text, delimiter, 1, int(count) + 1) == text);
-        FUZZ_CHECK(GetPiece(text, delimiter, int(count) + 1).isEmpty());
+        FUZZ_CHECK(getPiece(text, delimiter, 1, int(count) + 1) == text);
+        FUZZ_CHECK(getPiece(text, delimiter, int(count) + 1).isEmpty());
     }
     return 0;
 }

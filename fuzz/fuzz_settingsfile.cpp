@@ -17,21 +17,22 @@ namespace {
 const QSizeF Screen(15360, 11520);
 
 // Seven significant digits is what the file keeps of a number.
-bool nearlySame(float a, float b)
+bool nearlySame(double a, double b)
 {
-    return std::fabs(double(a) - double(b)) <= 1e-6 * std::max(std::fabs(double(a)), 1.0);
+    return std::fabs(a - b) <= 1e-6 * std::max(std::fabs(a), 1.0);
 }
 
 void checkUsable(const Settings &s)
 {
-    for (float value : {s.MainLeft, s.MainTop, s.ShowHeight, s.ShowLeft, s.ShowTop, s.ShowWidth})
+    for (double value : {s.mainLeft, s.mainTop, s.showHeight, s.showLeft, s.showTop, s.showWidth})
         FUZZ_CHECK(std::isfinite(value));
-    FUZZ_CHECK(s.IntervalSeconds >= 1 && s.IntervalSeconds <= 30);
-    FUZZ_CHECK(!s.CurrentListPath.isEmpty());
+    FUZZ_CHECK(s.intervalSeconds >= Settings::MinimumIntervalSeconds &&
+               s.intervalSeconds <= Settings::MaximumIntervalSeconds);
+    FUZZ_CHECK(!s.currentListPath.isEmpty());
     // Text fields come out of a "*"-separated value, so none can hold the separator.
-    for (const QString &text : {s.CurrentListPath, s.ListSaveFolder, s.StartupList})
+    for (const QString &text : {s.currentListPath, s.listSaveFolder, s.startupList})
         FUZZ_CHECK(!text.contains(QLatin1Char('*')));
-    FUZZ_CHECK(!s.StartupList.contains(QChar(0)));
+    FUZZ_CHECK(!s.startupList.contains(QChar(0)));
 }
 
 qsizetype storedBytes(const QString &path, const QString &value)
@@ -53,27 +54,26 @@ QString storable(const QString &text)
 
 void checkSame(const Settings &a, const Settings &b, bool optionWhole)
 {
-    FUZZ_CHECK(nearlySame(a.MainLeft, b.MainLeft) && nearlySame(a.MainTop, b.MainTop));
-    FUZZ_CHECK(nearlySame(a.ShowHeight, b.ShowHeight) && nearlySame(a.ShowLeft, b.ShowLeft));
-    FUZZ_CHECK(nearlySame(a.ShowTop, b.ShowTop) && nearlySame(a.ShowWidth, b.ShowWidth));
-    FUZZ_CHECK(a.ShowMaximized == b.ShowMaximized);
+    FUZZ_CHECK(nearlySame(a.mainLeft, b.mainLeft) && nearlySame(a.mainTop, b.mainTop));
+    FUZZ_CHECK(nearlySame(a.showHeight, b.showHeight) && nearlySame(a.showLeft, b.showLeft));
+    FUZZ_CHECK(nearlySame(a.showTop, b.showTop) && nearlySame(a.showWidth, b.showWidth));
+    FUZZ_CHECK(a.showMaximized == b.showMaximized);
     // A value longer than the read limit is cut on reading, and the fields past the cut
     // take their defaults; only an Option value read whole must match.
     if (optionWhole) {
-        FUZZ_CHECK(a.AlwaysOnTop == b.AlwaysOnTop && a.IntervalSeconds == b.IntervalSeconds);
-        FUZZ_CHECK(a.FreeWindow == b.FreeWindow && a.RandomOrder == b.RandomOrder);
-        FUZZ_CHECK(a.UseFade == b.UseFade && a.ShowBackColor == b.ShowBackColor);
-        FUZZ_CHECK(a.SearchBmp == b.SearchBmp && a.SearchJpg == b.SearchJpg);
-        const QString listPath = storable(a.CurrentListPath);
-        FUZZ_CHECK((listPath.isEmpty() ? QStringLiteral("UnNamed") : listPath) ==
-                   b.CurrentListPath);
-        FUZZ_CHECK(storable(a.ListSaveFolder) == b.ListSaveFolder);
+        FUZZ_CHECK(a.alwaysOnTop == b.alwaysOnTop && a.intervalSeconds == b.intervalSeconds);
+        FUZZ_CHECK(a.freeWindow == b.freeWindow && a.randomOrder == b.randomOrder);
+        FUZZ_CHECK(a.useFade == b.useFade && a.showBackColour == b.showBackColour);
+        FUZZ_CHECK(a.searchBmp == b.searchBmp && a.searchJpg == b.searchJpg);
+        const QString listPath = storable(a.currentListPath);
+        FUZZ_CHECK((listPath.isEmpty() ? AppTexts::unnamedList() : listPath) == b.currentListPath);
+        FUZZ_CHECK(storable(a.listSaveFolder) == b.listSaveFolder);
         // The last field ends the value, whose blanks at the end the file does not keep; a
         // list path ending in a blank has no list extension anyway.
-        QString startup = storable(a.StartupList);
+        QString startup = storable(a.startupList);
         while (!startup.isEmpty() && startup.back().unicode() < 0x80 && startup.back().isSpace())
             startup.chop(1);
-        FUZZ_CHECK(startup == b.StartupList);
+        FUZZ_CHECK(startup == b.startupList);
     }
 }
 
@@ -86,13 +86,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
 
     Settings first;
-    first.SettingsPath = scratch.path();
+    first.settingsPath = scratch.path();
     SettingsFile::read(first, Screen);
     checkUsable(first);
 
     FUZZ_CHECK(SettingsFile::write(first));
     Settings second;
-    second.SettingsPath = scratch.path();
+    second.settingsPath = scratch.path();
     SettingsFile::read(second, Screen);
     checkUsable(second);
     const QString option =

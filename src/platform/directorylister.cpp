@@ -144,7 +144,7 @@ bool DirectoryLister::renameFolder(const QString &from, const QString &to) const
     return false;
 }
 
-int DirectoryLister::formatDrive(const QString &path) const
+FormatResult DirectoryLister::formatDrive(const QString &path) const
 {
-    return FormatDriveDialog(path);
+    return formatDriveDialog(path);
 }

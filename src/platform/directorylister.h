@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/shellroutines.h"
 #include "platform/volumes.h"
 
 #include <QString>
@@ -46,5 +47,5 @@ public:
     // Fails when to exists already (an empty folder is never replaced, even one made between a
     // check and the rename).
     virtual bool renameFolder(const QString &from, const QString &to) const;
-    virtual int formatDrive(const QString &path) const;
+    virtual FormatResult formatDrive(const QString &path) const;
 };

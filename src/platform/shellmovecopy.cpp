@@ -2,6 +2,7 @@
 #include "platform/shellroutines.h"
 
 #include "core/common/interaction.h"
+#include "core/common/logcategories.h"
 #include "platform/platformtexts.h"
 #include "platform/renamewithoutreplacing.h"
 
@@ -12,13 +13,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-enum class Outcome { Done, Failed, Cancelled };
 
 // Renames from to to. Without replace an existing target is never replaced, even when it
 // appears between the question and the rename. Sets errno on failure.
@@ -88,10 +88,10 @@ public:
     {
     }
 
-    Outcome transferOne(const QString &path);
+    ShellResult transferOne(const QString &path);
 
 private:
-    Outcome mayReplace(const QString &source, const QString &target);
+    ShellResult mayReplace(const QString &source, const QString &target);
     bool moveFile(const QString &source, const QString &target, bool replace);
 
     Interaction &m_interaction;
@@ -101,24 +101,26 @@ private:
 };
 
 // Whether the existing target may be replaced: Done to go ahead, Failed to skip this file.
-Outcome Transfer::mayReplace(const QString &source, const QString &target)
+ShellResult Transfer::mayReplace(const QString &source, const QString &target)
 {
     const QFileInfo targetInfo(target);
-    if (targetInfo.isDir() || sameFile(source, target))
-        return Outcome::Failed;
+    if (targetInfo.isDir() || sameFile(source, target)) {
+        qCDebug(logPlatform) << "not replaced, a folder or the file itself:" << target;
+        return ShellResult::Failed;
+    }
     if (m_replaceAll)
-        return Outcome::Done;
+        return ShellResult::Done;
     const QString text = PlatformTexts::overwriteQuestion(targetInfo.fileName());
     switch (m_interaction.confirmOverwrite(text, PlatformTexts::overwriteTitle())) {
     case Interaction::Answer::YesToAll:
         m_replaceAll = true;
-        return Outcome::Done;
+        return ShellResult::Done;
     case Interaction::Answer::Yes:
-        return Outcome::Done;
+        return ShellResult::Done;
     case Interaction::Answer::No:
-        return Outcome::Failed;
+        return ShellResult::Failed;
     default:
-        return Outcome::Cancelled;
+        return ShellResult::Cancelled;
     }
 }
 
@@ -133,47 +135,54 @@ bool Transfer::moveFile(const QString &source, const QString &target, bool repla
     return copyFile(source, target, replace) && QFile::remove(source);
 }
 
-Outcome Transfer::transferOne(const QString &path)
+ShellResult Transfer::transferOne(const QString &path)
 {
     const QFileInfo source(path);
-    if (!source.isAbsolute() || !source.exists() || source.isDir())
-        return Outcome::Failed;
+    if (!source.isAbsolute() || !source.exists() || source.isDir()) {
+        qCDebug(logPlatform) << "not transferred, no such file:" << path;
+        return ShellResult::Failed;
+    }
     const QString target = m_destination + QLatin1Char('/') + source.fileName();
     const QFileInfo targetInfo(target);
     const bool replace = targetInfo.exists() || targetInfo.isSymLink();
     if (replace) {
-        const Outcome allowed = mayReplace(path, target);
-        if (allowed != Outcome::Done)
+        const ShellResult allowed = mayReplace(path, target);
+        if (allowed != ShellResult::Done)
             return allowed;
     }
-    const bool ok = m_move ? moveFile(path, target, replace) : copyFile(path, target, replace);
-    return ok ? Outcome::Done : Outcome::Failed;
+    errno = 0;
+    if (m_move ? moveFile(path, target, replace) : copyFile(path, target, replace))
+        return ShellResult::Done;
+    qCDebug(logPlatform) << (m_move ? "not moved:" : "not copied:") << path << "to" << target
+                         << (errno != 0 ? std::strerror(errno) : "");
+    return ShellResult::Failed;
 }
 
 } // namespace
 
-int ShellMoveCopy(Interaction &interaction, const QStringList &paths, const QString &destination,
-                  int mode, const std::function<bool(int done, int total)> &progress)
+ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
+                            const QString &destination, TransferMode mode,
+                            const std::function<bool(int done, int total)> &progress)
 {
     if (paths.isEmpty())
-        return 0;
+        return ShellResult::Done;
     const QFileInfo folder(destination);
     if (!folder.isAbsolute() || !folder.isDir())
-        return ShellFailed;
-    Transfer transfer(interaction, QDir::cleanPath(destination), mode == 1);
+        return ShellResult::Failed;
+    Transfer transfer(interaction, QDir::cleanPath(destination), mode == TransferMode::Move);
     const int total = int(paths.size());
     bool anyFailed = false;
     bool anyDone = false;
     for (int done = 0; done < total; ++done) {
-        const Outcome outcome = progress && !progress(done, total)
-                                    ? Outcome::Cancelled
-                                    : transfer.transferOne(paths.at(done));
-        if (outcome == Outcome::Cancelled)
-            return anyDone ? ShellFailed : ShellCancelled;
-        anyFailed = anyFailed || outcome == Outcome::Failed;
-        anyDone = anyDone || outcome == Outcome::Done;
+        const ShellResult outcome = progress && !progress(done, total)
+                                        ? ShellResult::Cancelled
+                                        : transfer.transferOne(paths.at(done));
+        if (outcome == ShellResult::Cancelled)
+            return anyDone ? ShellResult::Failed : ShellResult::Cancelled;
+        anyFailed = anyFailed || outcome == ShellResult::Failed;
+        anyDone = anyDone || outcome == ShellResult::Done;
     }
     if (progress)
         progress(total, total);
-    return anyFailed ? ShellFailed : 0;
+    return anyFailed ? ShellResult::Failed : ShellResult::Done;
 }

@@ -37,14 +37,14 @@ QString mountNodeText(const QString &path)
 
 } // namespace
 
-QString ShellDisplayName(const QString &path)
+QString shellDisplayName(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    return ShellDisplayName(QFileInfo(QDir::cleanPath(path)));
+    return shellDisplayName(QFileInfo(QDir::cleanPath(path)));
 }
 
-QString ShellDisplayName(const QFileInfo &info)
+QString shellDisplayName(const QFileInfo &info)
 {
     if (!info.exists())
         return {};
@@ -57,11 +57,11 @@ QString ShellDisplayName(const QFileInfo &info)
     return info.fileName();
 }
 
-QString SpecialFolderPath(int csidl)
+QString specialFolderPath(SpecialFolder folder)
 {
-    if (csidl == SpecialFolderDocuments)
+    if (folder == SpecialFolder::Documents)
         return QDir::homePath();
-    if (csidl != SpecialFolderDesktop)
+    if (folder != SpecialFolder::Desktop)
         return {};
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     const QFileInfo info(desktop);
@@ -72,19 +72,13 @@ QString SpecialFolderPath(int csidl)
     return QDir::cleanPath(desktop);
 }
 
-QString CutAtNul(const QString &text)
-{
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    return nul < 0 ? text : text.left(nul);
-}
-
-int FormatDriveDialog(const QString &path)
+FormatResult formatDriveDialog(const QString &path)
 {
     Q_UNUSED(path);
-    return FormatNotPossible;
+    return FormatResult::NotPossible;
 }
 
-void OpenWithDesktop(const QString &path)
+void openWithDesktop(const QString &path)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -2,6 +2,7 @@
 #include "platform/shellroutines.h"
 
 #include "core/common/interaction.h"
+#include "core/common/logcategories.h"
 #include "platform/platformtexts.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ bool userConfirms(Interaction &interaction, const QStringList &paths)
 {
     const QString text = paths.size() == 1 ? PlatformTexts::deleteOne(itemName(paths.first()))
                                            : PlatformTexts::deleteMany(paths.size());
-    return interaction.messageBox(text, Interaction::StyleQuestionYesNo,
+    return interaction.messageBox(text, MessageStyle::QuestionYesNo,
                                   PlatformTexts::deleteTitle()) == Interaction::Answer::Yes;
 }
 
@@ -61,28 +62,37 @@ bool trashWouldHang(const QString &path)
 bool moveOneToTrash(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.isAbsolute() || !(info.exists() || info.isSymLink()) || trashWouldHang(path))
+    if (!info.isAbsolute() || !(info.exists() || info.isSymLink())) {
+        qCDebug(logPlatform) << "not moved to the trash, no such file:" << path;
         return false;
+    }
+    if (trashWouldHang(path)) {
+        qCDebug(logPlatform) << "not moved to the trash, a trash refuses new files:" << path;
+        return false;
+    }
     QString pathInTrash;
-    if (!QFile::moveToTrash(path, &pathInTrash))
+    if (!QFile::moveToTrash(path, &pathInTrash)) {
+        qCDebug(logPlatform) << "the trash refused" << path;
         return false;
+    }
     if (QFileInfo(pathInTrash).isAbsolute())
         return true;
     QFile::rename(pathInTrash, path);
+    qCDebug(logPlatform) << "the trash put" << path << "in the working folder; moved back";
     return false;
 }
 
 } // namespace
 
-int ShellDelete(Interaction &interaction, const QStringList &paths)
+ShellResult moveToTrash(Interaction &interaction, const QStringList &paths)
 {
     if (paths.isEmpty())
-        return 0;
+        return ShellResult::Done;
     if (!userConfirms(interaction, paths))
-        return ShellCancelled;
+        return ShellResult::Cancelled;
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     bool allMoved = true;
     for (const QString &path : paths)
         allMoved = moveOneToTrash(path) && allMoved;
-    return allMoved ? 0 : ShellFailed;
+    return allMoved ? ShellResult::Done : ShellResult::Failed;
 }

@@ -11,54 +11,52 @@ QString ScriptedInteraction::nextFileName()
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-Interaction::Answer ScriptedInteraction::messageBox(const QString &text, int style,
+Interaction::Answer ScriptedInteraction::messageBox(const QString &text, MessageStyle style,
                                                     const QString &title)
 {
     calls.append({QStringLiteral("message"), text, style, title, {}});
-    const int buttons = style & 0x0F;
-    const Answer fallback = buttons == 4   ? Answer::No
-                            : buttons == 5 ? Answer::Cancel
-                            : buttons == 1 ? Answer::Cancel
-                                           : Answer::Ok;
+    const bool yesNo = style == MessageStyle::QuestionYesNo || style == MessageStyle::WarningYesNo;
+    const Answer fallback = yesNo                               ? Answer::No
+                            : style == MessageStyle::ErrorRetry ? Answer::Cancel
+                                                                : Answer::Ok;
     return nextAnswer(fallback);
 }
 
-Interaction::Answer ScriptedInteraction::confirmOverwrite(const QString &text,
-                                                          const QString &title)
+Interaction::Answer ScriptedInteraction::confirmOverwrite(const QString &text, const QString &title)
 {
-    calls.append({QStringLiteral("overwrite"), text, -1, title, {}});
+    calls.append({QStringLiteral("overwrite"), text, {}, title, {}});
     return nextAnswer(Answer::Cancel);
 }
 
 QString ScriptedInteraction::openFileName(const QString &title, const QString &startFolder,
                                           const QStringList &filters)
 {
-    calls.append({QStringLiteral("open"), title, -1, startFolder, filters});
+    calls.append({QStringLiteral("open"), title, {}, startFolder, filters});
     return nextFileName();
 }
 
 QString ScriptedInteraction::saveFileName(const QString &title, const QString &startPath,
                                           const QStringList &filters)
 {
-    calls.append({QStringLiteral("save"), title, -1, startPath, filters});
+    calls.append({QStringLiteral("save"), title, {}, startPath, filters});
     return nextFileName();
 }
 
 QString ScriptedInteraction::folderName(const QString &title, const QString &startFolder)
 {
-    calls.append({QStringLiteral("folder"), title, -1, startFolder, {}});
+    calls.append({QStringLiteral("folder"), title, {}, startFolder, {}});
     return nextFileName();
 }
 
-std::optional<quint32> ScriptedInteraction::colour(quint32 initial)
+std::optional<QColor> ScriptedInteraction::colour(const QColor &initial)
 {
-    calls.append({QStringLiteral("colour"), QString::number(initial), -1, {}, {}});
+    calls.append({QStringLiteral("colour"), initial.name(), {}, {}, {}});
     return colours.isEmpty() ? std::nullopt : colours.dequeue();
 }
 
 void ScriptedInteraction::beep()
 {
-    calls.append({QStringLiteral("beep"), {}, -1, {}, {}});
+    calls.append({QStringLiteral("beep"), {}, {}, {}, {}});
 }
 
 QVector<ScriptedInteraction::Call> ScriptedInteraction::callsOf(const QString &kind) const

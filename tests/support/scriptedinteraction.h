@@ -12,9 +12,9 @@
 class ScriptedInteraction : public Interaction {
 public:
     struct Call {
-        QString kind;  // "message", "overwrite", "open", "save", "folder", "colour", "beep"
-        QString text;  // message text, or the chooser's title
-        int style = -1;
+        QString kind; // "message", "overwrite", "open", "save", "folder", "colour", "beep"
+        QString text; // message text, the chooser's title, or the colour chooser's "#rrggbb"
+        MessageStyle style = MessageStyle::Plain; // messages only
         QString title; // message title, or the chooser's start folder / path
         QStringList filters;
     };
@@ -23,17 +23,17 @@ public:
     // with a Cancel button, No for Yes/No, empty text and no colour for choosers.
     QQueue<Answer> answers;
     QQueue<QString> fileNames;
-    QQueue<std::optional<quint32>> colours;
+    QQueue<std::optional<QColor>> colours;
     QVector<Call> calls;
 
-    Answer messageBox(const QString &text, int style, const QString &title) override;
+    Answer messageBox(const QString &text, MessageStyle style, const QString &title) override;
     Answer confirmOverwrite(const QString &text, const QString &title) override;
     QString openFileName(const QString &title, const QString &startFolder,
                          const QStringList &filters) override;
     QString saveFileName(const QString &title, const QString &startPath,
                          const QStringList &filters) override;
     QString folderName(const QString &title, const QString &startFolder) override;
-    std::optional<quint32> colour(quint32 initial) override;
+    std::optional<QColor> colour(const QColor &initial) override;
     void beep() override;
 
     // Calls of one kind, e.g. messages("message").

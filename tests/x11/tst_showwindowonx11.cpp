@@ -64,7 +64,7 @@ void TstShowWindowOnX11::keepAboveLeavesTheNormalGeometry()
 {
     QFETCH(int, storedOnTop);
     const bool onAtLoad = storedOnTop == 1;
-    f->settings.AlwaysOnTop = qint16(storedOnTop);
+    f->settings.alwaysOnTop = qint16(storedOnTop);
     QVERIFY(openFramed());
     QTRY_COMPARE_WITH_TIMEOUT(keptAbove(), onAtLoad, X11Wait::Timeout);
     const QRect normal = f->window->frameGeometry();
@@ -98,12 +98,12 @@ void TstShowWindowOnX11::frameLiesOnTheScreen_data()
 void TstShowWindowOnX11::frameLiesOnTheScreen()
 {
     QFETCH(bool, stepAside);
-    f->settings.SettingsPath = f->dir.filePath(QStringLiteral("absent.ini"));
+    f->settings.settingsPath = f->dir.filePath(QStringLiteral("absent.ini"));
     SettingsFile::read(f->settings, screenSizeTwips());
-    f->settings.FreeWindow = stepAside ? 1 : 0;
+    f->settings.freeWindow = stepAside ? 1 : 0;
     QVERIFY(openFramed());
     const QRect screen = f->window->screen()->geometry();
-    const QSize size(twipsToPixels(f->settings.ShowWidth), twipsToPixels(f->settings.ShowHeight));
+    const QSize size(twipsToPixels(f->settings.showWidth), twipsToPixels(f->settings.showHeight));
     const QRect corner(screen.topRight() - QPoint(size.width() - 1, 0), size);
     QTRY_COMPARE_WITH_TIMEOUT(f->window->frameGeometry(), corner, X11Wait::Timeout);
     if (stepAside) {
@@ -125,7 +125,7 @@ void TstShowWindowOnX11::closingStoresTheFrameItOpenedWith_data()
 void TstShowWindowOnX11::closingStoresTheFrameItOpenedWith()
 {
     QFETCH(bool, maximised);
-    f->settings.ShowMaximized = maximised ? 1 : 0;
+    f->settings.showMaximized = maximised ? 1 : 0;
     QVERIFY(openFramed());
     if (maximised) {
         QTRY_VERIFY_WITH_TIMEOUT(f->window->isMaximized(), X11Wait::Timeout);
@@ -135,10 +135,10 @@ void TstShowWindowOnX11::closingStoresTheFrameItOpenedWith()
                        twipsToPixels(4500));
     QTRY_COMPARE_WITH_TIMEOUT(f->window->frameGeometry(), stored, X11Wait::Timeout);
     QVERIFY(f->window->close());
-    QCOMPARE(f->settings.ShowLeft, 1500.0f);
-    QCOMPARE(f->settings.ShowTop, 1200.0f);
-    QCOMPARE(f->settings.ShowWidth, 6000.0f);
-    QCOMPARE(f->settings.ShowHeight, 4500.0f);
+    QCOMPARE(f->settings.showLeft, 1500.0f);
+    QCOMPARE(f->settings.showTop, 1200.0f);
+    QCOMPARE(f->settings.showWidth, 6000.0f);
+    QCOMPARE(f->settings.showHeight, 4500.0f);
 }
 
 QTEST_MAIN(TstShowWindowOnX11)

@@ -13,7 +13,7 @@ qsizetype findFrom(const QString &text, const QString &delimiter, qsizetype star
 
 } // namespace
 
-QString GetPiece(const QString &text, const QString &delimiter, int from, int to)
+QString getPiece(const QString &text, const QString &delimiter, int from, int to)
 {
     if (to == -1)
         to = from;
@@ -51,4 +51,10 @@ QString GetPiece(const QString &text, const QString &delimiter, int from, int to
         start = 1;
     }
     return p < start ? QString() : text.mid(start - 1, p - start + 1);
+}
+
+QString cutAtNul(const QString &text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
 }

@@ -1,9 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+// The message boxes the program shows: an icon and a set of buttons.
+enum class MessageStyle {
+    Plain,         // OK, with the application's title when no title is given
+    Error,         // error icon, OK
+    ErrorRetry,    // error icon, Retry / Cancel
+    QuestionYesNo, // question icon, Yes / No
+    Exclamation,   // exclamation icon, OK
+    WarningYesNo,  // warning icon, Yes / No
+    Information,   // information icon, OK
+};
 
 // Every modal question the program asks goes through this interface, so that tests
 // can answer by script and check what was asked. Production code never opens a modal
@@ -12,18 +24,9 @@ class Interaction {
 public:
     enum class Answer { Ok, Cancel, Yes, No, Retry, YesToAll };
 
-    // Message box styles in use (icon + buttons, Windows values).
-    static constexpr int StylePlain = 0;           // OK, application title
-    static constexpr int StyleError = 16;          // error icon, OK
-    static constexpr int StyleErrorRetry = 21;     // error icon, Retry / Cancel
-    static constexpr int StyleQuestionYesNo = 36;  // question icon, Yes / No
-    static constexpr int StyleExclamation = 48;    // exclamation icon, OK
-    static constexpr int StyleWarningYesNo = 52;   // warning icon, Yes / No
-    static constexpr int StyleInformation = 64;    // information icon, OK
-
     virtual ~Interaction() = default;
 
-    virtual Answer messageBox(const QString &text, int style, const QString &title) = 0;
+    virtual Answer messageBox(const QString &text, MessageStyle style, const QString &title) = 0;
 
     // Overwrite question of move and copy: Yes, YesToAll, No or Cancel.
     virtual Answer confirmOverwrite(const QString &text, const QString &title) = 0;
@@ -36,8 +39,8 @@ public:
                                  const QStringList &filters) = 0;
     virtual QString folderName(const QString &title, const QString &startFolder) = 0;
 
-    // Colour chooser on Windows colour values 0x00BBGGRR; nothing when cancelled.
-    virtual std::optional<quint32> colour(quint32 initial) = 0;
+    // Colour chooser; nothing when cancelled.
+    virtual std::optional<QColor> colour(const QColor &initial) = 0;
 
     virtual void beep() = 0;
 };

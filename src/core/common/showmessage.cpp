@@ -8,30 +8,8 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QStringList>
-#include <optional>
 
 namespace {
-
-// The numeric value of message when it is a number or a text that reads as one.
-std::optional<double> numericValue(const QVariant &message)
-{
-    bool ok = false;
-    double value = 0;
-    if (message.typeId() == QMetaType::QString)
-        value = message.toString().trimmed().toDouble(&ok);
-    else
-        value = message.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
-
-QString codeText(double code)
-{
-    for (const AppTexts::MessageCodeText &entry : AppTexts::MessageCodes) {
-        if (entry.code == code)
-            return QString::fromUtf16(entry.text);
-    }
-    return {};
-}
 
 QObject *currentFocus()
 {
@@ -52,19 +30,18 @@ void restoreFocus(const QPointer<QObject> &control)
 
 } // namespace
 
-QString messageText(const QVariant &message)
+QString messageText(AppMessage message)
 {
-    QString text = message.toString();
-    if (const std::optional<double> code = numericValue(message)) {
-        const QString known = codeText(*code);
-        if (!known.isEmpty())
-            text = known;
-    }
+    return messageText(AppTexts::message(message));
+}
+
+QString messageText(const QString &text)
+{
     // Qt's message boxes break lines at "\n".
     QStringList lines;
     const QString separator = QStringLiteral(";");
     for (int field = 1;; ++field) {
-        const QString line = GetPiece(text, separator, field);
+        const QString line = getPiece(text, separator, field);
         if (line.isEmpty())
             break;
         lines.append(line);
@@ -72,11 +49,16 @@ QString messageText(const QVariant &message)
     return lines.join(QLatin1Char('\n'));
 }
 
-void ShowMessage(Interaction &interaction, const QVariant &message, int buttons)
+void showMessage(Interaction &interaction, AppMessage message, MessageStyle style)
 {
-    const QString text = messageText(message);
+    showMessage(interaction, AppTexts::message(message), style);
+}
+
+void showMessage(Interaction &interaction, const QString &text, MessageStyle style)
+{
+    const QString shown = messageText(text);
     interaction.beep();
     const QPointer<QObject> focused = currentFocus();
-    interaction.messageBox(text, buttons, AppTexts::messageTitle());
+    interaction.messageBox(shown, style, AppTexts::messageTitle());
     restoreFocus(focused);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/common/twips.h"
 
+#include "core/common/halfeven.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -22,19 +24,43 @@ QScreen *primaryScreen()
 
 } // namespace
 
-double twipsPerPixel()
+TwipScale TwipScale::ofPrimaryScreen()
 {
     const QScreen *screen = primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInch() : 0;
-    return dpi > 0 ? TwipsPerInch / dpi : FallbackTwipsPerPixel;
+    return TwipScale(dpi > 0 ? TwipsPerInch / dpi : FallbackTwipsPerPixel);
+}
+
+int TwipScale::toPixels(double twips) const
+{
+    const double pixels = twips / m_twipsPerPixel;
+    if (std::isnan(pixels))
+        return 0;
+    return roundHalfEven(std::clamp(pixels, -PixelLimit, PixelLimit));
+}
+
+int TwipScale::toTwips(double pixels) const
+{
+    return roundHalfEven(pixels * m_twipsPerPixel);
+}
+
+QRect TwipScale::toPixels(const QRect &twips) const
+{
+    const int left = toPixels(twips.left());
+    const int top = toPixels(twips.top());
+    const int right = toPixels(double(twips.left()) + twips.width());
+    const int bottom = toPixels(double(twips.top()) + twips.height());
+    return QRect(left, top, right - left, bottom - top);
+}
+
+double twipsPerPixel()
+{
+    return TwipScale::ofPrimaryScreen().twipsPerPixel();
 }
 
 int twipsToPixels(double twips)
 {
-    const double pixels = twips / twipsPerPixel();
-    if (std::isnan(pixels))
-        return 0;
-    return int(std::nearbyint(std::clamp(pixels, -PixelLimit, PixelLimit)));
+    return TwipScale::ofPrimaryScreen().toPixels(twips);
 }
 
 double pixelsToTwips(int pixels)

@@ -2,6 +2,7 @@
 #include "core/mainwindow/intervalrule.h"
 
 #include "core/common/halfeven.h"
+#include "core/settings/settings.h"
 
 #include <QRegularExpression>
 
@@ -21,7 +22,8 @@ std::optional<double> IntervalRule::numericValue(const QString &text)
 std::optional<int> IntervalRule::wholeSeconds(const QString &text)
 {
     const std::optional<double> value = numericValue(text);
-    if (!value || *value < Minimum || *value > Maximum)
+    if (!value || *value < Settings::MinimumIntervalSeconds ||
+        *value > Settings::MaximumIntervalSeconds)
         return std::nullopt;
     return roundHalfEven(*value);
 }

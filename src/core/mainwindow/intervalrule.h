@@ -7,13 +7,11 @@
 // The check made when the slide interval entry loses the focus.
 class IntervalRule {
 public:
-    static constexpr int Minimum = 1;
-    static constexpr int Maximum = 30;
-
     enum class Outcome {
         Unchanged, // the text is what it was on entry: nothing to do
         Accepted,  // seconds holds the new interval
-        Rejected,  // empty, not a number, or outside 1 to 30: the entry text comes back
+        Rejected,  // empty, not a number, or outside the settings' interval limits (1 to 30):
+                   // the entry text comes back
     };
     struct Verdict {
         Outcome outcome = Outcome::Unchanged;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settingsfile.h"
 
+#include "core/common/apptexts.h"
 #include "core/common/getpiece.h"
+#include "core/common/halfeven.h"
+#include "core/common/logcategories.h"
 #include "core/settings/profilefile.h"
 #include "core/settings/settings.h"
 
@@ -18,8 +21,7 @@ const QString MainFormKey = QStringLiteral("MainForm");
 const QString SubFormKey = QStringLiteral("SubForm");
 const QString OptionKey = QStringLiteral("Option");
 const QString Separator = QStringLiteral("*");
-const QString UnNamed = QStringLiteral("UnNamed");
-const QString DefaultOption = QStringLiteral("1*2*UnNamed*1*0*1*0*1*1**");
+const QString DefaultOption = QStringLiteral("1*2*%1*1*0*1*0*1*1**").arg(AppTexts::unnamedList());
 
 // The key's value, or nothing when it is missing, "NO_DATA" or has an empty first field.
 std::optional<QString> readKey(const QString &path, const QString &key)
@@ -27,24 +29,26 @@ std::optional<QString> readKey(const QString &path, const QString &key)
     const QString noData = QStringLiteral("NO_DATA");
     const QString value =
         ProfileFile::readString(path, Section, key, noData, SettingsFile::MaxValueBytes);
-    if (value.compare(noData, Qt::CaseInsensitive) == 0 || GetPiece(value, Separator, 1).isEmpty())
+    if (value.compare(noData, Qt::CaseInsensitive) == 0 || getPiece(value, Separator, 1).isEmpty())
         return std::nullopt;
     return value;
 }
 
 QString field(const QString &value, int number)
 {
-    return GetPiece(value, Separator, number);
+    return getPiece(value, Separator, number);
 }
 
-// A whole field read as a number; nothing when it is not one or is out of float range.
-std::optional<float> floatField(const QString &value, int number)
+// A whole field read as a twips number. The file has always held single-precision numbers: a
+// number that is not one (too large, too small or not finite) counts as no number.
+std::optional<double> twipsField(const QString &value, int number)
 {
+    const QString text = field(value, number).trimmed();
     bool ok = false;
-    const float result = field(value, number).trimmed().toFloat(&ok);
-    if (!ok || !std::isfinite(result))
+    const float single = text.toFloat(&ok);
+    if (!ok || !std::isfinite(single))
         return std::nullopt;
-    return result;
+    return text.toDouble();
 }
 
 // Nearest integer of T (halves to even), clamped to T's range.
@@ -52,15 +56,37 @@ template<typename T> T nearest(double value)
 {
     const double lowest = std::numeric_limits<T>::lowest();
     const double highest = std::numeric_limits<T>::max();
-    return T(std::clamp(std::nearbyint(value), lowest, highest));
+    return T(roundHalfEven(std::clamp(value, lowest, highest)));
+}
+
+// The number at the start of a field as a flag; any number fits, clamped to 16 bits.
+StoredFlag leadingFlag(const QString &value, int number)
+{
+    return nearest<qint16>(SettingsFile::leadingNumber(field(value, number)));
+}
+
+// Colours are stored as Windows colour values 0x00BBGGRR, so settings files stay
+// interchangeable; only the low 24 bits hold the colour.
+QColor colourFromWindows(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+quint32 windowsFromColour(const QColor &colour)
+{
+    return quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);
 }
 
 // A whole field read as a 16-bit integer; nothing when it is no number or out of range.
 std::optional<qint16> int16Field(const QString &value, int number)
 {
     bool ok = false;
-    const double result = std::nearbyint(field(value, number).trimmed().toDouble(&ok));
-    if (!ok || result < std::numeric_limits<qint16>::lowest() ||
+    const double parsed = field(value, number).trimmed().toDouble(&ok);
+    // Far out of range (or not a number at all) before it is rounded.
+    if (!ok || !(std::fabs(parsed) <= 1e6))
+        return std::nullopt;
+    const int result = roundHalfEven(parsed);
+    if (result < std::numeric_limits<qint16>::lowest() ||
         result > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return qint16(result);
@@ -69,40 +95,40 @@ std::optional<qint16> int16Field(const QString &value, int number)
 void readMainForm(Settings &settings, const QString &path, const QSizeF &screen)
 {
     if (const std::optional<QString> value = readKey(path, MainFormKey)) {
-        const std::optional<float> left = floatField(*value, 1);
-        const std::optional<float> top = floatField(*value, 2);
+        const std::optional<double> left = twipsField(*value, 1);
+        const std::optional<double> top = twipsField(*value, 2);
         if (left && top) {
-            settings.MainLeft = *left;
-            settings.MainTop = *top;
+            settings.mainLeft = *left;
+            settings.mainTop = *top;
             return;
         }
     }
-    settings.MainLeft = float((screen.width() - 10600) / 2);
-    settings.MainTop = float((screen.height() - 8200) / 2);
+    settings.mainLeft = (screen.width() - 10600) / 2;
+    settings.mainTop = (screen.height() - 8200) / 2;
 }
 
 void readSubForm(Settings &settings, const QString &path, const QSizeF &screen)
 {
     if (const std::optional<QString> value = readKey(path, SubFormKey)) {
-        const std::optional<float> height = floatField(*value, 1);
-        const std::optional<float> left = floatField(*value, 2);
-        const std::optional<float> top = floatField(*value, 3);
-        const std::optional<float> width = floatField(*value, 4);
+        const std::optional<double> height = twipsField(*value, 1);
+        const std::optional<double> left = twipsField(*value, 2);
+        const std::optional<double> top = twipsField(*value, 3);
+        const std::optional<double> width = twipsField(*value, 4);
         if (height && left && top && width) {
-            settings.ShowHeight = *height;
-            settings.ShowLeft = *left;
-            settings.ShowTop = *top;
-            settings.ShowWidth = *width;
-            settings.ShowMaximized = nearest<qint16>(SettingsFile::leadingNumber(field(*value, 5)));
+            settings.showHeight = *height;
+            settings.showLeft = *left;
+            settings.showTop = *top;
+            settings.showWidth = *width;
+            settings.showMaximized = leadingFlag(*value, 5);
             return;
         }
     }
     // A window 4515 wide and 4155 high in the top right-hand corner.
-    settings.ShowHeight = 4155;
-    settings.ShowLeft = float(screen.width() - 4515);
-    settings.ShowTop = 0;
-    settings.ShowWidth = 4515;
-    settings.ShowMaximized = 0;
+    settings.showHeight = 4155;
+    settings.showLeft = screen.width() - 4515;
+    settings.showTop = 0;
+    settings.showWidth = 4515;
+    settings.showMaximized = 0;
 }
 
 // Fills the option record from value; false when a field that must be a number is not one
@@ -112,25 +138,23 @@ bool parseOption(Settings &settings, const QString &value)
     const std::optional<qint16> alwaysOnTop = int16Field(value, 1);
     const std::optional<qint16> interval = int16Field(value, 2);
     const std::optional<qint16> freeWindow = int16Field(value, 4);
-    if (!alwaysOnTop || !interval || !freeWindow || *interval < 1 || *interval > 30)
+    if (!alwaysOnTop || !interval || !freeWindow || *interval < Settings::MinimumIntervalSeconds ||
+        *interval > Settings::MaximumIntervalSeconds)
         return false;
-    const auto flag = [&value](int number) {
-        return nearest<qint16>(SettingsFile::leadingNumber(field(value, number)));
-    };
-    settings.AlwaysOnTop = *alwaysOnTop;
-    settings.IntervalSeconds = *interval;
-    settings.CurrentListPath = field(value, 3);
-    if (settings.CurrentListPath.isEmpty())
-        settings.CurrentListPath = UnNamed;
-    settings.FreeWindow = *freeWindow;
-    settings.RandomOrder = flag(5);
-    settings.UseFade = flag(6);
-    settings.ShowBackColor = nearest<qint32>(SettingsFile::leadingNumber(field(value, 7)));
-    settings.SearchBmp = flag(8);
-    settings.SearchJpg = flag(9);
-    settings.ListSaveFolder = field(value, 10);
-    const QString startup = field(value, 11);
-    settings.StartupList = startup.left(startup.indexOf(QChar(u'\0')));
+    settings.alwaysOnTop = *alwaysOnTop;
+    settings.intervalSeconds = *interval;
+    settings.currentListPath = field(value, 3);
+    if (settings.currentListPath.isEmpty())
+        settings.currentListPath = AppTexts::unnamedList();
+    settings.freeWindow = *freeWindow;
+    settings.randomOrder = leadingFlag(value, 5);
+    settings.useFade = leadingFlag(value, 6);
+    const qint32 colour = nearest<qint32>(SettingsFile::leadingNumber(field(value, 7)));
+    settings.showBackColour = colourFromWindows(quint32(colour));
+    settings.searchBmp = leadingFlag(value, 8);
+    settings.searchJpg = leadingFlag(value, 9);
+    settings.listSaveFolder = field(value, 10);
+    settings.startupList = cutAtNul(field(value, 11));
     return true;
 }
 
@@ -155,17 +179,17 @@ QString optionValue(const Settings &s)
     const auto n = [](qint64 value) {
         return QString::number(value);
     };
-    return QStringList{n(s.AlwaysOnTop),
-                       n(s.IntervalSeconds),
-                       textField(s.CurrentListPath),
-                       n(s.FreeWindow),
-                       n(s.RandomOrder),
-                       n(s.UseFade),
-                       n(s.ShowBackColor),
-                       n(s.SearchBmp),
-                       n(s.SearchJpg),
-                       textField(s.ListSaveFolder),
-                       textField(s.StartupList)}
+    return QStringList{n(s.alwaysOnTop.stored()),
+                       n(s.intervalSeconds),
+                       textField(s.currentListPath),
+                       n(s.freeWindow.stored()),
+                       n(s.randomOrder.stored()),
+                       n(s.useFade.stored()),
+                       n(windowsFromColour(s.showBackColour)),
+                       n(s.searchBmp.stored()),
+                       n(s.searchJpg.stored()),
+                       textField(s.listSaveFolder),
+                       textField(s.startupList)}
         .join(Separator);
 }
 
@@ -175,24 +199,27 @@ namespace SettingsFile {
 
 void read(Settings &settings, const QSizeF &screenTwips)
 {
-    readMainForm(settings, settings.SettingsPath, screenTwips);
-    readSubForm(settings, settings.SettingsPath, screenTwips);
-    readOption(settings, settings.SettingsPath);
+    readMainForm(settings, settings.settingsPath, screenTwips);
+    readSubForm(settings, settings.settingsPath, screenTwips);
+    readOption(settings, settings.settingsPath);
 }
 
 bool write(const Settings &settings)
 {
     const QString mainForm =
-        numberText(settings.MainLeft) + Separator + numberText(settings.MainTop);
+        numberText(settings.mainLeft) + Separator + numberText(settings.mainTop);
     const QString subForm =
-        QStringList{numberText(settings.ShowHeight), numberText(settings.ShowLeft),
-                    numberText(settings.ShowTop), numberText(settings.ShowWidth),
-                    QString::number(settings.ShowMaximized)}
+        QStringList{numberText(settings.showHeight), numberText(settings.showLeft),
+                    numberText(settings.showTop), numberText(settings.showWidth),
+                    QString::number(settings.showMaximized.stored())}
             .join(Separator);
     // One replacement of the file: a write cut off half-way never mixes old and new keys.
-    return ProfileFile::writeStrings(
-        settings.SettingsPath, Section,
+    const bool written = ProfileFile::writeStrings(
+        settings.settingsPath, Section,
         {{MainFormKey, mainForm}, {SubFormKey, subForm}, {OptionKey, optionValue(settings)}});
+    if (!written)
+        qCDebug(logSettings) << "settings not saved to" << settings.settingsPath;
+    return written;
 }
 
 QString numberText(double value)

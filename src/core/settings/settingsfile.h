@@ -14,11 +14,11 @@ namespace SettingsFile {
 // and the usual 254-byte cut of a profile read would drop the fields after a long list path.
 inline constexpr int MaxValueBytes = 3 * 4096 + 64;
 
-// Fills settings from the file at settings.SettingsPath. A key that is missing, empty,
+// Fills settings from the file at settings.settingsPath. A key that is missing, empty,
 // "NO_DATA" or not well formed takes its defaults, some of which depend on the screen size.
 void read(Settings &settings, const QSizeF &screenTwips);
 
-// Writes the three keys to settings.SettingsPath; false when some key could not be written.
+// Writes the three keys to settings.settingsPath; false when some key could not be written.
 bool write(const Settings &settings);
 
 // A number as the file stores it: plain decimal, at most seven significant digits, no

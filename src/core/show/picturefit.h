@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 
+#include "core/common/halfeven.h"
 #include "core/show/pictureloader.h"
 
 // Whether a picture smaller than the area grows to fill it.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/common/apptexts.h"
+
 #include <QObject>
 #include <QString>
 
@@ -10,7 +12,7 @@ class ListDocument : public QObject {
 public:
     using QObject::QObject;
 
-    QString ListName = QStringLiteral("UnNamed"); // shown by the list-name label
+    QString ListName = AppTexts::unnamedList();   // shown by the list-name label
     QString ListPath;                             // empty for a list without a file
     bool ListModified = false;
     QString LastListFolder;
@@ -19,7 +21,7 @@ public:
     // names compare without regard to case.
     static bool isUnnamed(const QString &name)
     {
-        return name.compare(QStringLiteral("UnNamed"), Qt::CaseInsensitive) == 0;
+        return name.compare(AppTexts::unnamedList(), Qt::CaseInsensitive) == 0;
     }
 
     // Sets ListName and ListPath together and tells the list-name label.

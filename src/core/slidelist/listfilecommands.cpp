@@ -51,7 +51,7 @@ void ListFileCommands::openListFile(const QString &path)
     const ListReadResult result = readListFile(listPath, format);
     switch (result.status) {
     case ListReadResult::Status::WrongMagic:
-        m_interaction.messageBox(SlideListTexts::readErrorText(), Interaction::StyleError,
+        m_interaction.messageBox(SlideListTexts::readErrorText(), MessageStyle::Error,
                                  SlideListTexts::readErrorTitle());
         return;
     case ListReadResult::Status::Unreadable:
@@ -86,7 +86,7 @@ void ListFileCommands::saveListFile(bool useCurrentPath)
     }
     // Saving is the user's only safeguard for the list, so a failure must not pass unnoticed.
     if (!writeListFile(target, format, m_model.paths())) {
-        m_interaction.messageBox(SlideListTexts::writeErrorText(), Interaction::StyleError,
+        m_interaction.messageBox(SlideListTexts::writeErrorText(), MessageStyle::Error,
                                  SlideListTexts::writeErrorTitle());
         return;
     }
@@ -99,7 +99,7 @@ void ListFileCommands::openList()
 {
     if (m_document.ListModified &&
         m_interaction.messageBox(SlideListTexts::modifiedQuestion(),
-                                 Interaction::StyleQuestionYesNo,
+                                 MessageStyle::QuestionYesNo,
                                  SlideListTexts::modifiedTitle()) == Interaction::Answer::Yes)
         saveList();
     openListFile(QString());
@@ -107,8 +107,8 @@ void ListFileCommands::openList()
 
 QString ListFileCommands::startFolder() const
 {
-    if (!m_settings.ListSaveFolder.isEmpty())
-        return m_settings.ListSaveFolder;
+    if (!m_settings.listSaveFolder.isEmpty())
+        return m_settings.listSaveFolder;
     if (!m_document.LastListFolder.isEmpty())
         return m_document.LastListFolder;
     return QDir::homePath();

@@ -32,10 +32,6 @@ inline QString addingEntries()
     return QStringLiteral("リストに追加中です。しばらくお待ち下さい。");
 }
 
-inline QString unnamedList()
-{
-    return QStringLiteral("UnNamed");
-}
 inline QString untitledFileName()
 {
     return QStringLiteral("名称未設定");

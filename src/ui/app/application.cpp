@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/application.h"
 
-#include "core/settings/settingsfile.h"
 #include "core/common/twips.h"
+#include "core/settings/settingsfile.h"
 #include "ui/mainwindow/mainwindow.h"
 
 #include <QGuiApplication>
@@ -37,7 +37,7 @@ Application::~Application() = default;
 
 void Application::start(const QString &settingsPath)
 {
-    m_settings.SettingsPath = settingsPath;
+    m_settings.settingsPath = settingsPath;
     SettingsFile::read(m_settings, screenSizeTwips());
     placeOnScreen();
     m_window = std::make_unique<MainWindow>(m_settings, m_interaction);
@@ -49,17 +49,17 @@ void Application::start(const QString &settingsPath)
 // where nobody can see it: it is centred instead.
 void Application::placeOnScreen()
 {
-    const QRect window(twipsToPixels(m_settings.MainLeft), twipsToPixels(m_settings.MainTop),
+    const QRect window(twipsToPixels(m_settings.mainLeft), twipsToPixels(m_settings.mainTop),
                        twipsToPixels(MainWidth), twipsToPixels(MainHeight));
     if (QGuiApplication::screens().isEmpty() || meetsSomeScreen(window))
         return;
     const QSizeF screen = screenSizeTwips();
-    m_settings.MainLeft = float((screen.width() - MainWidth) / 2);
-    m_settings.MainTop = float((screen.height() - MainHeight) / 2);
+    m_settings.mainLeft = (screen.width() - MainWidth) / 2;
+    m_settings.mainTop = (screen.height() - MainHeight) / 2;
 }
 
 void Application::saveSettings()
 {
-    m_settings.CurrentListPath = m_window->listPath();
+    m_settings.currentListPath = m_window->listPath();
     SettingsFile::write(m_settings);
 }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/qtinteraction.h"
 
-#include "core/common/windowscolour.h"
-
 #include "core/common/apptexts.h"
 
 #include <QApplication>
@@ -17,34 +15,40 @@ QWidget *owner()
     return QApplication::activeWindow();
 }
 
-QMessageBox::Icon iconForStyle(int style)
+QMessageBox::Icon iconForStyle(MessageStyle style)
 {
-    switch (style & 0xF0) {
-    case 16:
+    switch (style) {
+    case MessageStyle::Error:
+    case MessageStyle::ErrorRetry:
         return QMessageBox::Critical;
-    case 32:
+    case MessageStyle::QuestionYesNo:
         return QMessageBox::Question;
-    case 48:
+    case MessageStyle::Exclamation:
+    case MessageStyle::WarningYesNo:
         return QMessageBox::Warning;
-    case 64:
+    case MessageStyle::Information:
         return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case MessageStyle::Plain:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons buttonsForStyle(int style)
+QMessageBox::StandardButtons buttonsForStyle(MessageStyle style)
 {
-    switch (style & 0x0F) {
-    case 1:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case 4:
+    switch (style) {
+    case MessageStyle::QuestionYesNo:
+    case MessageStyle::WarningYesNo:
         return QMessageBox::Yes | QMessageBox::No;
-    case 5:
+    case MessageStyle::ErrorRetry:
         return QMessageBox::Retry | QMessageBox::Cancel;
-    default:
-        return QMessageBox::Ok;
+    case MessageStyle::Plain:
+    case MessageStyle::Error:
+    case MessageStyle::Exclamation:
+    case MessageStyle::Information:
+        break;
     }
+    return QMessageBox::Ok;
 }
 
 Interaction::Answer answerFor(int button)
@@ -67,7 +71,8 @@ Interaction::Answer answerFor(int button)
 
 } // namespace
 
-Interaction::Answer QtInteraction::messageBox(const QString &text, int style, const QString &title)
+Interaction::Answer QtInteraction::messageBox(const QString &text, MessageStyle style,
+                                              const QString &title)
 {
     const QString shownTitle = title.isEmpty() ? AppTexts::programTitle() : title;
     QMessageBox box(iconForStyle(style), shownTitle, text, buttonsForStyle(style), owner());
@@ -101,12 +106,12 @@ QString QtInteraction::folderName(const QString &title, const QString &startFold
     return QFileDialog::getExistingDirectory(owner(), title, startFolder);
 }
 
-std::optional<quint32> QtInteraction::colour(quint32 initial)
+std::optional<QColor> QtInteraction::colour(const QColor &initial)
 {
-    const QColor chosen = QColorDialog::getColor(colourFromWindows(initial), owner());
+    const QColor chosen = QColorDialog::getColor(initial, owner());
     if (!chosen.isValid())
         return std::nullopt;
-    return windowsFromColour(chosen);
+    return chosen;
 }
 
 void QtInteraction::beep()

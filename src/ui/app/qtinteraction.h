@@ -6,13 +6,13 @@
 // The real dialogs behind the interaction seam.
 class QtInteraction : public Interaction {
 public:
-    Answer messageBox(const QString &text, int style, const QString &title) override;
+    Answer messageBox(const QString &text, MessageStyle style, const QString &title) override;
     Answer confirmOverwrite(const QString &text, const QString &title) override;
     QString openFileName(const QString &title, const QString &startFolder,
                          const QStringList &filters) override;
     QString saveFileName(const QString &title, const QString &startPath,
                          const QStringList &filters) override;
     QString folderName(const QString &title, const QString &startFolder) override;
-    std::optional<quint32> colour(quint32 initial) override;
+    std::optional<QColor> colour(const QColor &initial) override;
     void beep() override;
 };

@@ -76,8 +76,8 @@ DirectoryListing FileListView::listPictures(const QString &folderPath)
 {
     for (;;) {
         m_hints.setHint(BrowserTexts::gatheringFiles());
-        DirectoryListing listing = m_lister->pictureFiles(folderPath, m_settings.SearchJpg == 1,
-                                                          m_settings.SearchBmp == 1);
+        DirectoryListing listing =
+            m_lister->pictureFiles(folderPath, m_settings.searchesJpeg(), m_settings.searchesBmp());
         if (listing.error == ListingError::None)
             return listing;
         setUpdatesEnabled(true);
@@ -95,7 +95,7 @@ QVector<FileListEntry> FileListView::entriesFor(const QStringList &sortedPaths)
     entries.reserve(sortedPaths.size());
     for (int i = 0; i < sortedPaths.size(); ++i) {
         const QString &path = sortedPaths.at(i);
-        const QString name = ShellDisplayName(path);
+        const QString name = shellDisplayName(path);
         if (!name.isEmpty()) {
             const qint64 size = QFileInfo(path).size();
             entries.append({path, name, SizeText(size), size, IconForName(name)});

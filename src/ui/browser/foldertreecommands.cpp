@@ -38,8 +38,8 @@ void FolderTreeCommands::createNewFolder(QTreeWidgetItem *parent, const QString 
 {
     const QString created = createFirstFree(path);
     if (created.isEmpty()) {
-        m_interaction.messageBox(BrowserTexts::createError(FolderOfPath(path)),
-                                 Interaction::StyleError, BrowserTexts::createErrorTitle());
+        m_interaction.messageBox(BrowserTexts::createError(FolderOfPath(path)), MessageStyle::Error,
+                                 BrowserTexts::createErrorTitle());
         return;
     }
     const QString key = ChildKey(FolderTreeView::keyOf(parent), created);
@@ -121,18 +121,18 @@ void FolderTreeCommands::renameNewFolder(const QString &newLabel)
         return;
     }
     node->setText(0, LastComponent(from));
-    m_interaction.messageBox(BrowserTexts::renameError(), Interaction::StyleError,
+    m_interaction.messageBox(BrowserTexts::renameError(), MessageStyle::Error,
                              BrowserTexts::renameErrorTitle());
     startLabelEditLater();
 }
 
 bool FolderTreeCommands::deleteFolder(const QString &path, QTreeWidgetItem *node)
 {
-    const int result = ShellDelete(m_interaction, QStringList{path});
-    if (result == ShellCancelled)
+    const ShellResult result = moveToTrash(m_interaction, QStringList{path});
+    if (result == ShellResult::Cancelled)
         return false;
-    if (result != 0) {
-        m_interaction.messageBox(BrowserTexts::deleteFailed(), Interaction::StyleError,
+    if (result != ShellResult::Done) {
+        m_interaction.messageBox(BrowserTexts::deleteFailed(), MessageStyle::Error,
                                  BrowserTexts::deleteFolderErrorTitle());
         return false;
     }

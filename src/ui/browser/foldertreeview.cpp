@@ -88,13 +88,13 @@ void FolderTreeView::buildFolderTree(const QString &expandKey)
             addNode(computer, NodeKey(ComputerSection(), volume.path), volume.nodeText, icon),
             VolumePlaceholderKey(volume.path));
     }
-    const QString home = SpecialFolderPath(SpecialFolderDocuments);
-    const QString homeName = ShellDisplayName(home);
+    const QString home = specialFolderPath(SpecialFolder::Documents);
+    const QString homeName = shellDisplayName(home);
     if (!homeName.isEmpty()) {
         const QString homeKey = NodeKey(DesktopSection(), home);
         addPlaceholder(addNode(root, homeKey, homeName, m_icons.home), PlaceholderKey(homeKey));
     }
-    const QString desktop = SpecialFolderPath(SpecialFolderDesktop);
+    const QString desktop = specialFolderPath(SpecialFolder::Desktop);
     if (!desktop.isEmpty())
         fillNode(root, desktop);
     root->setExpanded(true);
@@ -127,7 +127,7 @@ void FolderTreeView::fillNode(QTreeWidgetItem *node, const QString &folderPath)
     for (const QString &path : std::as_const(paths)) {
         if (!pending.isEmpty() && path == pending)
             continue;
-        const QString name = ShellDisplayName(path);
+        const QString name = shellDisplayName(path);
         if (name.isEmpty()) {
             qCDebug(logBrowser) << "folder gone since the listing, left out:" << path;
             continue;

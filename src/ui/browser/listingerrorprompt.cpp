@@ -8,24 +8,21 @@
 
 namespace {
 
-constexpr int FormatFailed = -1;
-constexpr int FormatImpossible = -3;
-
 void offerFormat(Interaction &interaction, const DirectoryLister &lister, const QString &folder,
                  FormatWording wording)
 {
     const auto answer =
-        interaction.messageBox(BrowserTexts::notFormatted(folder), Interaction::StyleWarningYesNo,
+        interaction.messageBox(BrowserTexts::notFormatted(folder), MessageStyle::WarningYesNo,
                                BrowserTexts::deviceErrorTitle());
     if (answer != Interaction::Answer::Yes)
         return;
     const QString suffix =
         wording == FormatWording::FolderTree ? BrowserTexts::treeFormatSuffix() : QString();
-    const int result = lister.formatDrive(folder);
-    if (result == FormatImpossible)
-        interaction.messageBox(BrowserTexts::cannotFormat() + suffix, Interaction::StylePlain, {});
-    else if (result == FormatFailed)
-        interaction.messageBox(BrowserTexts::formatError() + suffix, Interaction::StylePlain, {});
+    const FormatResult result = lister.formatDrive(folder);
+    if (result == FormatResult::NotPossible)
+        interaction.messageBox(BrowserTexts::cannotFormat() + suffix, MessageStyle::Plain, {});
+    else if (result == FormatResult::Failed)
+        interaction.messageBox(BrowserTexts::formatError() + suffix, MessageStyle::Plain, {});
 }
 
 } // namespace
@@ -37,8 +34,7 @@ bool askAgainAfterListingError(Interaction &interaction, const DirectoryLister &
     switch (listing.error) {
     case ListingError::NotReady:
         return interaction.messageBox(BrowserTexts::notAccessible(folder, listing.systemText),
-                                      Interaction::StyleErrorRetry,
-                                      BrowserTexts::deviceErrorTitle()) ==
+                                      MessageStyle::ErrorRetry, BrowserTexts::deviceErrorTitle()) ==
                Interaction::Answer::Retry;
     case ListingError::Unformatted:
         offerFormat(interaction, lister, folder, wording);

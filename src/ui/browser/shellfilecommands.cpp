@@ -23,19 +23,19 @@ ShellFileCommands::ShellFileCommands(SlideListModel &model, FileListView &fileLi
 
 void ShellFileCommands::moveFiles(const QStringList &paths)
 {
-    transfer(paths, BrowserTexts::moveTarget(), Transfer::Move);
+    transfer(paths, BrowserTexts::moveTarget(), TransferMode::Move);
 }
 
 void ShellFileCommands::copyFiles(const QStringList &paths)
 {
-    transfer(paths, BrowserTexts::copyTarget(), Transfer::Copy);
+    transfer(paths, BrowserTexts::copyTarget(), TransferMode::Copy);
 }
 
 // The folder browser has no folder of its own: it opens at the desktop, the top of the
 // user's folders (the home folder when there is no desktop folder).
-void ShellFileCommands::transfer(const QStringList &paths, const QString &title, Transfer mode)
+void ShellFileCommands::transfer(const QStringList &paths, const QString &title, TransferMode mode)
 {
-    QString start = SpecialFolderPath(SpecialFolderDesktop);
+    QString start = specialFolderPath(SpecialFolder::Desktop);
     if (start.isEmpty())
         start = QDir::homePath();
     const QString destination = m_interaction.folderName(title, start);
@@ -47,16 +47,16 @@ void ShellFileCommands::transfer(const QStringList &paths, const QString &title,
 // Files that left their folder leave both lists, whatever the result says: a move stopped
 // half-way has moved some of them.
 void ShellFileCommands::transferTo(const QStringList &paths, const QString &destination,
-                                   Transfer mode)
+                                   TransferMode mode)
 {
     auto progress = [this](int done, int total) {
         m_hints.setProgressMaximum(qMax(1, total));
         m_hints.setProgressValue(done);
         return true;
     };
-    ShellMoveCopy(m_interaction, paths, destination, int(mode), progress);
+    moveOrCopyFiles(m_interaction, paths, destination, mode, progress);
     m_hints.setProgressValue(0);
-    if (mode == Transfer::Move) {
+    if (mode == TransferMode::Move) {
         removeVanished(paths);
         Q_EMIT listsReconciled();
     }
@@ -67,14 +67,14 @@ void ShellFileCommands::deleteFiles(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
-    const int result = ShellDelete(m_interaction, paths);
-    if (result == ShellCancelled)
+    const ShellResult result = moveToTrash(m_interaction, paths);
+    if (result == ShellResult::Cancelled)
         return;
-    if (result == 0) {
+    if (result == ShellResult::Done) {
         removeFromLists(paths);
     } else {
         removeVanished(paths);
-        m_interaction.messageBox(BrowserTexts::deleteFailed(), Interaction::StyleError,
+        m_interaction.messageBox(BrowserTexts::deleteFailed(), MessageStyle::Error,
                                  BrowserTexts::deleteFileErrorTitle());
     }
     Q_EMIT listsReconciled();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/shellroutines.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -31,9 +33,8 @@ Q_SIGNALS:
     void listsReconciled();
 
 private:
-    enum class Transfer { Move = 1, Copy = 2 };
-    void transfer(const QStringList &paths, const QString &title, Transfer mode);
-    void transferTo(const QStringList &paths, const QString &destination, Transfer mode);
+    void transfer(const QStringList &paths, const QString &title, TransferMode mode);
+    void transferTo(const QStringList &paths, const QString &destination, TransferMode mode);
     void removeFromLists(const QStringList &paths);
     void removeVanished(const QStringList &paths);
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/aboutbox.h"
 
-#include "ui/dialogs/controlarray.h"
 #include "ui/dialogs/dialoggeometry.h"
 #include "ui/dialogs/dialogstexts.h"
 
@@ -57,11 +56,10 @@ AboutBox::AboutBox(QWidget *parent)
     buildRuleAndButton();
 }
 
-QLabel *AboutBox::addLabel(const QString &name, int index, const QString &text,
-                           const QColor &colour)
+QLabel *AboutBox::addLabel(const QString &name, const QString &text, const QColor &colour)
 {
     auto *label = new QLabel(text, this);
-    ControlArray::setMember(label, name, index);
+    label->setObjectName(name);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -72,7 +70,7 @@ void AboutBox::buildPicture()
 {
     // The shadow first, so that the picture lies on top of it.
     auto *shadow = new QLabel(this);
-    shadow->setObjectName(QStringLiteral("Picture2"));
+    shadow->setObjectName(QStringLiteral("programIconShadow"));
     shadow->setAutoFillBackground(true);
     QPalette grey = shadow->palette();
     grey.setColor(QPalette::Window, Shadow);
@@ -80,7 +78,7 @@ void AboutBox::buildPicture()
     placeTwips(shadow, 840, 300, 480, 480);
 
     auto *picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setObjectName(QStringLiteral("programIcon"));
     placeTwips(picture, 780, 240, 480, 480);
     picture->setPixmap(QPixmap(QStringLiteral(":/icons/vellora-32.png"))
                            .scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -90,33 +88,34 @@ void AboutBox::buildPicture()
 void AboutBox::buildTitle()
 {
     struct Line {
+        QString name;
         QString text;
         double pointSize;
         int top;
         int width;
         int height;
     };
-    const Line lines[] = {{DialogsTexts::programName(), 18, 150, 3075, 345},
-                          {DialogsTexts::platformLine(), 11.25, 510, 2175, 225}};
-    // Shadows (indexes 3 and 4) are made first and lie 60 twips right of and below their
-    // white twins (0 and 1).
-    for (int white : {0, 1}) {
-        const Line &line = lines[white];
-        QLabel *shadow = addLabel(QStringLiteral("Label1"), white + 3, line.text, Shadow);
-        shadow->setFont(titleFont(line.pointSize));
-        placeTwips(shadow, 1440, line.top + 60, line.width, line.height);
-        DialogGeometry::growToContents(shadow);
+    const Line lines[] = {
+        {QStringLiteral("programName"), DialogsTexts::programName(), 18, 150, 3075, 345},
+        {QStringLiteral("platform"), DialogsTexts::platformLine(), 11.25, 510, 2175, 225}};
+    // The grey shadows are made first and lie 60 twips right of and below their white twins.
+    QLabel *shadows[2] = {};
+    for (int index : {0, 1}) {
+        const Line &line = lines[index];
+        shadows[index] = addLabel(line.name + QStringLiteral("Shadow"), line.text, Shadow);
+        shadows[index]->setFont(titleFont(line.pointSize));
+        placeTwips(shadows[index], 1440, line.top + 60, line.width, line.height);
+        DialogGeometry::growToContents(shadows[index]);
     }
-    for (int white : {0, 1}) {
-        const Line &line = lines[white];
-        QLabel *label = addLabel(QStringLiteral("Label1"), white, line.text, Qt::white);
+    for (int index : {0, 1}) {
+        const Line &line = lines[index];
+        QLabel *label = addLabel(line.name + QStringLiteral("Label"), line.text, Qt::white);
         label->setFont(titleFont(line.pointSize));
         placeTwips(label, 1380, line.top, line.width, line.height);
         DialogGeometry::growToContents(label);
-        ControlArray::member<QLabel>(this, QStringLiteral("Label1"), white + 3)
-            ->resize(label->size());
+        shadows[index]->resize(label->size());
     }
-    centreOnDesign(addLabel(QStringLiteral("Label1"), 2, DialogsTexts::versionLine(), DarkText),
+    centreOnDesign(addLabel(QStringLiteral("versionLabel"), DialogsTexts::versionLine(), DarkText),
                    2160, 1020, 855);
 }
 
@@ -128,20 +127,24 @@ void AboutBox::buildNotices()
         int width;
     };
     const Design designs[] = {{990, 1410, 3165}, {1410, 1680, 2325}, {900, 1920, 3465}};
+    const QString names[] = {QStringLiteral("copyrightNotice"),
+                             QStringLiteral("freeSoftwareNotice"), QStringLiteral("licenceNotice")};
     const QStringList notices = DialogsTexts::noticeLines();
     for (int index = 0; index < 3; ++index) {
-        QLabel *label = addLabel(QStringLiteral("Label2"), index, notices[index], DarkText);
+        QLabel *label = addLabel(names[index], notices[index], DarkText);
         centreOnDesign(label, designs[index].left, designs[index].top, designs[index].width);
     }
 }
 
 void AboutBox::buildRuleAndButton()
 {
+    // An etched rule: a grey line with a white one just below it.
+    const QString names[] = {QStringLiteral("ruleShadow"), QStringLiteral("ruleHighlight")};
     const QColor colours[] = {Shadow, Qt::white};
     const int tops[] = {2205, 2220};
     for (int index : {0, 1}) {
         auto *line = new QFrame(this);
-        ControlArray::setMember(line, QStringLiteral("Line1"), index);
+        line->setObjectName(names[index]);
         line->setAutoFillBackground(true);
         QPalette palette = line->palette();
         palette.setColor(QPalette::Window, colours[index]);
@@ -149,13 +152,13 @@ void AboutBox::buildRuleAndButton()
         placeTwips(line, 30, tops[index], 5100, 15);
     }
     auto *ok = new QPushButton(DialogsTexts::ok(), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     placeTwips(ok, 3930, 2370, 1035, 375);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     // The box and its pictures pass any focus they receive on to the button.
     setFocusProxy(ok);
-    for (const char *name : {"Picture1", "Picture2"}) {
+    for (const char *name : {"programIcon", "programIconShadow"}) {
         auto *picture = findChild<QLabel *>(QLatin1String(name));
         picture->setFocusPolicy(Qt::ClickFocus);
         picture->setFocusProxy(ok);

@@ -31,6 +31,14 @@ inline QString browse()
 {
     return QStringLiteral("参照");
 }
+inline QString bmpType()
+{
+    return QStringLiteral("BMP");
+}
+inline QString jpegType()
+{
+    return QStringLiteral("JPG");
+}
 inline QString fixedWindow()
 {
     return QStringLiteral("スライド画面を固定で起動");
@@ -64,9 +72,6 @@ inline QStringList startupListFilters()
     return {QStringLiteral("Velloraリストファイル(*.vrl) (*.vrl)"),
             QStringLiteral("Somnelリストファイル(*.sml) (*.sml)")};
 }
-
-// Message code of the rule that at least one picture type stays selected.
-inline constexpr int PictureTypeMessage = 17;
 
 inline QString aboutCaption()
 {

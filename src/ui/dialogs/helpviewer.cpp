@@ -26,7 +26,7 @@ QString missingFile(const QString &collectionFile)
 
 } // namespace
 
-QString HelpCollectionFor(const QString &programFolder)
+QString helpCollectionFor(const QString &programFolder)
 {
     const QDir program(programFolder);
     const QString beside = program.filePath(QStringLiteral("VEL_Help.qhc"));
@@ -35,13 +35,13 @@ QString HelpCollectionFor(const QString &programFolder)
     return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
 }
 
-QString OpenHelp(QWidget *owner, int command)
+QString openHelp(QWidget *owner, int command)
 {
-    return OpenHelpCollection(owner, command,
-                              HelpCollectionFor(QCoreApplication::applicationDirPath()));
+    return openHelpCollection(owner, command,
+                              helpCollectionFor(QCoreApplication::applicationDirPath()));
 }
 
-QString OpenHelpCollection(QWidget *owner, int command, const QString &collectionFile)
+QString openHelpCollection(QWidget *owner, int command, const QString &collectionFile)
 {
     const QString missing = missingFile(collectionFile);
     if (!missing.isEmpty())

@@ -9,11 +9,11 @@ class QWidget;
 // help window owned by owner: command 1 shows the contents, command 2 the keyword index. A
 // help window already open for owner is reused. Returns the description of a failure, empty
 // on success.
-QString OpenHelp(QWidget *owner, int command);
+QString openHelp(QWidget *owner, int command);
 
 // The same for a help collection at a given path.
-QString OpenHelpCollection(QWidget *owner, int command, const QString &collectionFile);
+QString openHelpCollection(QWidget *owner, int command, const QString &collectionFile);
 
 // Where the help collection of a program in programFolder is: beside the program, as a build
 // tree or a portable copy keeps it, else in the data folder of an installed program.
-QString HelpCollectionFor(const QString &programFolder);
+QString helpCollectionFor(const QString &programFolder);

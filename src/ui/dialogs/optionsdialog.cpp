@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/optionsdialog.h"
 
-#include "core/common/windowscolour.h"
-
 #include "core/common/interaction.h"
-#include "core/settings/settings.h"
 #include "core/common/showmessage.h"
-#include "ui/dialogs/controlarray.h"
+#include "core/settings/settings.h"
 #include "ui/dialogs/dialoggeometry.h"
 #include "ui/dialogs/dialogstexts.h"
 
@@ -23,35 +20,6 @@
 
 using DialogGeometry::growToContents;
 using DialogGeometry::placeTwips;
-
-namespace {
-
-enum Frame { SaveFolderFrame, StartupListFrame, ColourFrame, PictureTypeFrame };
-enum PathBox { SaveFolderPath, StartupListPath };
-enum PictureType { Bmp, Jpg };
-enum OptionBox { FadeBox, FixedBox, RandomBox };
-enum Button { OkButton, CancelButton, ResetButton };
-
-const QString ChkPic = QStringLiteral("chkPic");
-
-// A stored 0/1 flag onto a box: 1 checks it, 0 clears it, anything else leaves it as designed.
-void showFlag(QCheckBox *box, qint16 value, qint16 checkedValue = 1)
-{
-    if (value == 0 || value == 1)
-        box->setChecked(value == checkedValue);
-}
-
-qint16 flagOf(const QCheckBox *box)
-{
-    return box->isChecked() ? 1 : 0;
-}
-
-QString tagOf(const QCheckBox *box)
-{
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-} // namespace
 
 OptionsDialog::OptionsDialog(Settings &settings, Interaction &interaction, QWidget *parent)
     : QDialog(parent)
@@ -70,133 +38,132 @@ OptionsDialog::OptionsDialog(Settings &settings, Interaction &interaction, QWidg
     loadSettings();
 }
 
-QGroupBox *OptionsDialog::addFrame(int index, const QString &caption, int left, int top, int width,
-                                   int height)
+QGroupBox *OptionsDialog::addGroup(const QString &name, const QString &caption, int left, int top,
+                                   int width, int height)
 {
-    auto *frame = new QGroupBox(caption, this);
-    ControlArray::setMember(frame, QStringLiteral("Frame1"), index);
-    placeTwips(frame, left, top, width, height);
-    m_frames[index] = frame;
-    return frame;
+    auto *group = new QGroupBox(caption, this);
+    group->setObjectName(name);
+    placeTwips(group, left, top, width, height);
+    return group;
 }
 
-QPushButton *OptionsDialog::addButton(QWidget *parent, const QString &name, int index,
-                                      const QString &caption)
+QPushButton *OptionsDialog::addButton(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *button = new QPushButton(caption, parent);
-    if (index >= 0)
-        ControlArray::setMember(button, name, index);
-    else
-        button->setObjectName(name);
+    button->setObjectName(name);
     return button;
+}
+
+QCheckBox *OptionsDialog::addCheck(QWidget *parent, const QString &name, const QString &caption,
+                                   int left, int top, int width, int height)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    placeTwips(box, left, top, width, height);
+    growToContents(box);
+    return box;
+}
+
+// A group with a path entry and its browse button; name is the group's, e.g. "saveFolder".
+QLineEdit *OptionsDialog::addPathGroup(const QString &name, const QString &caption, int top,
+                                       void (OptionsDialog::*choose)())
+{
+    QGroupBox *group = addGroup(name + QStringLiteral("Group"), caption, 0, top, 5625, 645);
+    auto *path = new QLineEdit(group);
+    path->setObjectName(name + QStringLiteral("Edit"));
+    placeTwips(path, 90, 210, 4575, 285);
+    QPushButton *browse =
+        addButton(group, name + QStringLiteral("BrowseButton"), DialogsTexts::browse());
+    placeTwips(browse, 4710, 210, 675, 285);
+    connect(browse, &QPushButton::clicked, this, choose);
+    return path;
 }
 
 void OptionsDialog::buildPathGroups()
 {
-    const QString captions[] = {DialogsTexts::saveFolderGroup(), DialogsTexts::startupListGroup()};
-    for (int index : {SaveFolderPath, StartupListPath}) {
-        QGroupBox *frame = addFrame(index, captions[index], 0, 60 + 720 * index, 5625, 645);
-        auto *path = new QLineEdit(frame);
-        ControlArray::setMember(path, QStringLiteral("txtPs0"), index);
-        placeTwips(path, 90, 210, 4575, 285);
-        m_txtPs0[index] = path;
-        QPushButton *browse =
-            addButton(frame, QStringLiteral("cmbPs0"), index, DialogsTexts::browse());
-        placeTwips(browse, 4710, 210, 675, 285);
-    }
-    connect(ControlArray::member<QPushButton>(this, QStringLiteral("cmbPs0"), SaveFolderPath),
-            &QPushButton::clicked, this, &OptionsDialog::chooseSaveFolder);
-    connect(ControlArray::member<QPushButton>(this, QStringLiteral("cmbPs0"), StartupListPath),
-            &QPushButton::clicked, this, &OptionsDialog::chooseStartupList);
+    m_saveFolderEdit = addPathGroup(QStringLiteral("saveFolder"), DialogsTexts::saveFolderGroup(),
+                                    60, &OptionsDialog::chooseSaveFolder);
+    m_startupListEdit =
+        addPathGroup(QStringLiteral("startupList"), DialogsTexts::startupListGroup(), 780,
+                     &OptionsDialog::chooseStartupList);
 }
 
 void OptionsDialog::buildColourGroup()
 {
-    QGroupBox *frame = addFrame(ColourFrame, DialogsTexts::backColorGroup(), 0, 1500, 2715, 1155);
-    m_lblBackColor = new QLabel(frame);
-    m_lblBackColor->setObjectName(QStringLiteral("lblBackColor"));
-    m_lblBackColor->setAutoFillBackground(true);
-    m_lblBackColor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    placeTwips(m_lblBackColor, 150, 330, 1665, 315);
-    QPushButton *browse = addButton(frame, QStringLiteral("cmbcl"), -1, DialogsTexts::browse());
+    QGroupBox *group = addGroup(QStringLiteral("colourGroup"), DialogsTexts::backColorGroup(), 0,
+                                1500, 2715, 1155);
+    m_backColourSample = new QLabel(group);
+    m_backColourSample->setObjectName(QStringLiteral("backColourSample"));
+    m_backColourSample->setAutoFillBackground(true);
+    m_backColourSample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    placeTwips(m_backColourSample, 150, 330, 1665, 315);
+    QPushButton *browse =
+        addButton(group, QStringLiteral("colourBrowseButton"), DialogsTexts::browse());
     placeTwips(browse, 1860, 360, 675, 285);
     connect(browse, &QPushButton::clicked, this, &OptionsDialog::chooseColour);
 }
 
 void OptionsDialog::buildPictureTypeGroup()
 {
-    QGroupBox *frame =
-        addFrame(PictureTypeFrame, DialogsTexts::pictureTypeGroup(), 2760, 1500, 2865, 1155);
-    const QString captions[] = {QStringLiteral("BMP"), QStringLiteral("JPG")};
-    for (int index : {Bmp, Jpg}) {
-        auto *box = new QCheckBox(captions[index], frame);
-        ControlArray::setMember(box, ChkPic, index);
-        placeTwips(box, 180, 330 + 360 * index, 675, 255);
-        growToContents(box);
-        box->installEventFilter(this);
-        m_chkPic[index] = box;
-    }
+    QGroupBox *group = addGroup(QStringLiteral("pictureTypeGroup"),
+                                DialogsTexts::pictureTypeGroup(), 2760, 1500, 2865, 1155);
+    m_bmpCheck =
+        addCheck(group, QStringLiteral("bmpCheck"), DialogsTexts::bmpType(), 180, 330, 675, 255);
+    m_jpegCheck =
+        addCheck(group, QStringLiteral("jpegCheck"), DialogsTexts::jpegType(), 180, 690, 675, 255);
+    m_bmpCheck->installEventFilter(this);
+    m_jpegCheck->installEventFilter(this);
 }
 
 void OptionsDialog::buildOptionBoxes()
 {
-    struct Design {
-        OptionBox index;
-        QString caption;
-        int top;
-        int width;
-    };
-    const Design designs[] = {{FixedBox, DialogsTexts::fixedWindow(), 2790, 2295},
-                              {FadeBox, DialogsTexts::useFade(), 3090, 4245},
-                              {RandomBox, DialogsTexts::randomOrder(), 3390, 2295}};
-    for (const Design &design : designs) {
-        auto *box = new QCheckBox(design.caption, this);
-        ControlArray::setMember(box, QStringLiteral("Chk0"), design.index);
-        placeTwips(box, 120, design.top, design.width, 210);
-        growToContents(box);
-        m_chk0[design.index] = box;
-    }
+    m_startFixedCheck = addCheck(this, QStringLiteral("startFixedCheck"),
+                                 DialogsTexts::fixedWindow(), 120, 2790, 2295, 210);
+    m_fadeCheck =
+        addCheck(this, QStringLiteral("fadeCheck"), DialogsTexts::useFade(), 120, 3090, 4245, 210);
+    m_randomOrderCheck = addCheck(this, QStringLiteral("randomOrderCheck"),
+                                  DialogsTexts::randomOrder(), 120, 3390, 2295, 210);
 }
 
 void OptionsDialog::buildButtons()
 {
-    const QString captions[] = {DialogsTexts::ok(), DialogsTexts::cancel(),
-                                DialogsTexts::resetDefaults()};
-    const int lefts[] = {870, 2370, 3990};
-    for (int index : {OkButton, CancelButton, ResetButton}) {
-        m_cmbCl0[index] = addButton(this, QStringLiteral("cmbCl0"), index, captions[index]);
-        placeTwips(m_cmbCl0[index], lefts[index], 3840, 1455, 345);
-    }
+    QPushButton *ok = addButton(this, QStringLiteral("okButton"), DialogsTexts::ok());
+    QPushButton *cancel = addButton(this, QStringLiteral("cancelButton"), DialogsTexts::cancel());
+    QPushButton *reset =
+        addButton(this, QStringLiteral("resetButton"), DialogsTexts::resetDefaults());
+    placeTwips(ok, 870, 3840, 1455, 345);
+    placeTwips(cancel, 2370, 3840, 1455, 345);
+    placeTwips(reset, 3990, 3840, 1455, 345);
     // Enter anywhere in the dialog means OK, not the nearest browse button.
-    m_cmbCl0[OkButton]->setDefault(true);
-    connect(m_cmbCl0[OkButton], &QPushButton::clicked, this, &OptionsDialog::confirm);
-    connect(m_cmbCl0[CancelButton], &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_cmbCl0[ResetButton], &QPushButton::clicked, this, &OptionsDialog::resetDefaults);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::confirm);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(reset, &QPushButton::clicked, this, &OptionsDialog::resetDefaults);
 }
 
 void OptionsDialog::loadSettings()
 {
-    m_settings.RestoreListFocus = false;
-    m_txtPs0[SaveFolderPath]->setText(m_settings.ListSaveFolder);
-    m_txtPs0[StartupListPath]->setText(m_settings.StartupList);
-    showColour(quint32(m_settings.ShowBackColor));
-    showFlag(m_chk0[FixedBox], m_settings.FreeWindow, 0);
-    showFlag(m_chk0[FadeBox], m_settings.UseFade);
-    showFlag(m_chkPic[Bmp], m_settings.SearchBmp);
-    showFlag(m_chkPic[Jpg], m_settings.SearchJpg);
-    showFlag(m_chk0[RandomBox], m_settings.RandomOrder);
+    m_settings.restoreListFocus = false;
+    m_saveFolderEdit->setText(m_settings.listSaveFolder);
+    m_startupListEdit->setText(m_settings.startupList);
+    showColour(m_settings.showBackColour);
+    m_startFixedCheck->setChecked(m_settings.startsFixed());
+    m_fadeCheck->setChecked(m_settings.fadeOptionChecked());
+    m_bmpCheck->setChecked(m_settings.searchesBmp());
+    m_jpegCheck->setChecked(m_settings.searchesJpeg());
+    m_randomOrderCheck->setChecked(m_settings.playsRandomly());
 }
 
 void OptionsDialog::resetDefaults()
 {
-    m_chk0[FixedBox]->setChecked(false);
-    m_chk0[FadeBox]->setChecked(true);
-    m_chk0[RandomBox]->setChecked(false);
-    showColour(0);
-    m_chkPic[Bmp]->setChecked(true);
-    m_chkPic[Jpg]->setChecked(true);
-    m_txtPs0[SaveFolderPath]->clear();
-    m_txtPs0[StartupListPath]->clear();
+    m_startFixedCheck->setChecked(false);
+    m_fadeCheck->setChecked(true);
+    m_randomOrderCheck->setChecked(false);
+    showColour(Qt::black);
+    m_bmpCheck->setChecked(true);
+    m_jpegCheck->setChecked(true);
+    m_saveFolderEdit->clear();
+    m_startupListEdit->clear();
 }
 
 void OptionsDialog::confirm()
@@ -204,29 +171,29 @@ void OptionsDialog::confirm()
     // Enter can press OK without the picture-type box losing its focus first.
     if (!keepOnePictureType(m_lastPictureBox))
         return;
-    m_settings.FreeWindow = m_chk0[FixedBox]->isChecked() ? 0 : 1;
-    m_settings.UseFade = flagOf(m_chk0[FadeBox]);
-    m_settings.RandomOrder = flagOf(m_chk0[RandomBox]);
-    m_settings.ShowBackColor = qint32(m_backColour);
-    m_settings.SearchBmp = flagOf(m_chkPic[Bmp]);
-    m_settings.SearchJpg = flagOf(m_chkPic[Jpg]);
-    m_settings.ListSaveFolder = m_txtPs0[SaveFolderPath]->text();
-    m_settings.StartupList = m_txtPs0[StartupListPath]->text();
-    m_settings.RestoreListFocus = true;
+    m_settings.freeWindow.set(!m_startFixedCheck->isChecked());
+    m_settings.useFade.set(m_fadeCheck->isChecked());
+    m_settings.randomOrder.set(m_randomOrderCheck->isChecked());
+    m_settings.showBackColour = m_backColour;
+    m_settings.searchBmp.set(m_bmpCheck->isChecked());
+    m_settings.searchJpg.set(m_jpegCheck->isChecked());
+    m_settings.listSaveFolder = m_saveFolderEdit->text();
+    m_settings.startupList = m_startupListEdit->text();
+    m_settings.restoreListFocus = true;
     accept();
 }
 
-void OptionsDialog::showColour(quint32 colour)
+void OptionsDialog::showColour(const QColor &colour)
 {
     m_backColour = colour;
-    QPalette palette = m_lblBackColor->palette();
-    palette.setColor(QPalette::Window, colourFromWindows(colour));
-    m_lblBackColor->setPalette(palette);
+    QPalette palette = m_backColourSample->palette();
+    palette.setColor(QPalette::Window, colour);
+    m_backColourSample->setPalette(palette);
 }
 
 void OptionsDialog::chooseColour()
 {
-    const std::optional<quint32> chosen = m_interaction.colour(m_chooserColour);
+    const std::optional<QColor> chosen = m_interaction.colour(m_chooserColour);
     if (!chosen)
         return;
     m_chooserColour = *chosen;
@@ -242,34 +209,42 @@ void OptionsDialog::chooseSaveFolder()
         start = QDir::homePath();
     const QString folder = m_interaction.folderName(DialogsTexts::saveFolderGroup(), start);
     if (!folder.isEmpty())
-        m_txtPs0[SaveFolderPath]->setText(folder);
+        m_saveFolderEdit->setText(folder);
 }
 
 void OptionsDialog::chooseStartupList()
 {
-    const QString current = m_txtPs0[StartupListPath]->text();
+    const QString current = m_startupListEdit->text();
     const QString start = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
     const QString file = m_interaction.openFileName(DialogsTexts::startupListChooser(), start,
                                                     DialogsTexts::startupListFilters());
     if (!file.isEmpty())
-        m_txtPs0[StartupListPath]->setText(file);
+        m_startupListEdit->setText(file);
+}
+
+bool OptionsDialog::isPictureType(const QObject *control) const
+{
+    return control && (control == m_bmpCheck || control == m_jpegCheck);
+}
+
+bool &OptionsDialog::checkedOnEntry(const QCheckBox *pictureType)
+{
+    return pictureType == m_bmpCheck ? m_bmpCheckedOnEntry : m_jpegCheckedOnEntry;
 }
 
 bool OptionsDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *box = qobject_cast<QCheckBox *>(watched);
-    const int index = box ? ControlArray::indexOf(box) : -1;
-    if (index < 0 || box != m_chkPic[size_t(index)])
+    if (!isPictureType(watched))
         return QDialog::eventFilter(watched, event);
+    auto *box = static_cast<QCheckBox *>(watched);
     if (event->type() == QEvent::FocusIn) {
-        m_chkPicTags[size_t(index)] = tagOf(box);
+        checkedOnEntry(box) = box->isChecked();
         m_lastPictureBox = box;
     } else if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         // Switching to another window or opening a menu does not leave the box.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            const QWidget *next = QApplication::focusWidget();
-            const bool toPictureType = next && next->objectName() == ChkPic;
+            const bool toPictureType = isPictureType(QApplication::focusWidget());
             // Checked once the focus has settled, never in the middle of its move.
             QMetaObject::invokeMethod(
                 this, [this, box, toPictureType] { pictureTypeLeft(box, toPictureType); },
@@ -281,7 +256,7 @@ bool OptionsDialog::eventFilter(QObject *watched, QEvent *event)
 
 void OptionsDialog::pictureTypeLeft(QCheckBox *box, bool toPictureType)
 {
-    if (tagOf(box) == m_chkPicTags[size_t(ControlArray::indexOf(box))])
+    if (box->isChecked() == checkedOnEntry(box))
         return;
     if (toPictureType)
         return;
@@ -290,17 +265,17 @@ void OptionsDialog::pictureTypeLeft(QCheckBox *box, bool toPictureType)
 
 bool OptionsDialog::keepOnePictureType(QCheckBox *left)
 {
-    if (m_chkPic[Bmp]->isChecked() || m_chkPic[Jpg]->isChecked())
+    if (m_bmpCheck->isChecked() || m_jpegCheck->isChecked())
         return true;
     // The message box runs its own event loop, where a pending check of the same boxes may
     // come due; one message is enough.
     if (m_askingPictureType)
         return false;
     m_askingPictureType = true;
-    ShowMessage(m_interaction, DialogsTexts::PictureTypeMessage);
+    showMessage(m_interaction, AppMessage::SelectAtLeastOne);
     m_askingPictureType = false;
     if (left)
-        left->setChecked(m_chkPicTags[size_t(ControlArray::indexOf(left))] == QStringLiteral("1"));
-    m_chkPic[Bmp]->setFocus(Qt::OtherFocusReason);
+        left->setChecked(checkedOnEntry(left));
+    m_bmpCheck->setFocus(Qt::OtherFocusReason);
     return false;
 }

@@ -2,6 +2,7 @@
 #include "ui/mainwindow/commandbar.h"
 
 #include "core/mainwindow/intervalrule.h"
+#include "core/settings/settings.h"
 #include "core/mainwindow/mainwindowtexts.h"
 #include "ui/mainwindow/maintoolbar.h"
 #include "ui/mainwindow/updowncontrol.h"
@@ -75,7 +76,8 @@ QWidget *CommandBar::buildListPanel(QWidget *band)
     m_intervalEdit->setFixedWidth(34);
     m_intervalEdit->setAlignment(Qt::AlignRight);
     panel->addWidget(m_intervalEdit);
-    m_intervalUpDown = new UpDownControl(IntervalRule::Minimum, IntervalRule::Maximum, listPanel);
+    m_intervalUpDown = new UpDownControl(Settings::MinimumIntervalSeconds,
+                                        Settings::MaximumIntervalSeconds, listPanel);
     m_intervalUpDown->setObjectName(QStringLiteral("intervalUpDown"));
     m_intervalUpDown->setFixedSize(14, m_intervalEdit->sizeHint().height());
     panel->addWidget(m_intervalUpDown);

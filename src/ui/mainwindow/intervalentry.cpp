@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int OutOfRangeMessage = 16; // "1～30の数値を指定して下さい"
 
 } // namespace
 
@@ -64,7 +63,7 @@ void IntervalEntry::entryTextChanged(const QString &text)
 void IntervalEntry::upDownChanged(int value)
 {
     m_edit.setText(QString::number(value));
-    m_settings.IntervalSeconds = qint16(value);
+    m_settings.intervalSeconds = qint16(value);
     if (m_window.isEnabled())
         m_focusSink.setFocus(Qt::OtherFocusReason);
 }
@@ -133,13 +132,13 @@ void IntervalEntry::checkEntry()
     }
     m_edit.setText(QString::number(verdict.seconds));
     m_tag = m_edit.text();
-    m_settings.IntervalSeconds = qint16(verdict.seconds);
+    m_settings.intervalSeconds = qint16(verdict.seconds);
     m_hints.setHint({});
 }
 
 void IntervalEntry::reject()
 {
-    ShowMessage(m_interaction, OutOfRangeMessage);
+    showMessage(m_interaction, AppMessage::IntervalOutOfRange);
     m_edit.setText(m_tag);
     m_edit.setFocus(Qt::OtherFocusReason);
 }

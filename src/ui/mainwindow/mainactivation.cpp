@@ -41,7 +41,7 @@ void MainActivation::activated()
 {
     if (!m_mainInitialised)
         firstActivation();
-    if (m_settings.RestoreListFocus)
+    if (m_settings.restoreListFocus)
         restoreListFocus();
 }
 
@@ -58,7 +58,7 @@ void MainActivation::firstActivation()
     const QPointer<QWidget> focused = m_window.focusWidget();
     m_window.setEnabled(false);
     m_parts.arranger->paintBarsAtRest();
-    m_parts.interval->placeInterval(m_settings.IntervalSeconds);
+    m_parts.interval->placeInterval(m_settings.intervalSeconds);
     m_parts.checks->placeSettings();
     showListName();
     m_parts.folderTree->loadTreeIcons();
@@ -74,11 +74,11 @@ void MainActivation::firstActivation()
 
 void MainActivation::showListName()
 {
-    const QString &path = m_settings.CurrentListPath;
+    const QString &path = m_settings.currentListPath;
     if (path.isEmpty())
         return;
     if (ListDocument::isUnnamed(path))
-        m_parts.document->setNameAndPath(SlideListTexts::unnamedList(), QString());
+        m_parts.document->setNameAndPath(AppTexts::unnamedList(), QString());
     else
         m_parts.document->setNameAndPath(listNameOf(path), path);
 }
@@ -87,12 +87,12 @@ void MainActivation::showListName()
 // had it before.
 void MainActivation::openStartList(QWidget *focused)
 {
-    if (!m_settings.StartupList.isEmpty()) {
-        m_parts.files->openListFile(m_settings.StartupList);
+    if (!m_settings.startupList.isEmpty()) {
+        m_parts.files->openListFile(m_settings.startupList);
         m_parts.commands->startSlideShow(focused);
-    } else if (!m_settings.CurrentListPath.isEmpty() &&
-               !ListDocument::isUnnamed(m_settings.CurrentListPath)) {
-        m_parts.files->openListFile(m_settings.CurrentListPath);
+    } else if (!m_settings.currentListPath.isEmpty() &&
+               !ListDocument::isUnnamed(m_settings.currentListPath)) {
+        m_parts.files->openListFile(m_settings.currentListPath);
     }
 }
 
@@ -100,7 +100,7 @@ void MainActivation::restoreListFocus()
 {
     if (!restoreFileListFocus())
         restoreSlideListFocus();
-    m_settings.RestoreListFocus = false;
+    m_settings.restoreListFocus = false;
 }
 
 // Selects the file list's item again and, when the file list had the focus, shows its
@@ -119,7 +119,7 @@ bool MainActivation::restoreFileListFocus()
     QItemSelectionModel &selection = *list.selectionModel();
     selection.select(item, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
     selection.setCurrentIndex(item, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    if (!sameName(m_settings.LastFocusList, list.objectName()))
+    if (!sameName(m_settings.lastFocusList, list.objectName()))
         return false;
     m_parts.preview->showPreview(key);
     list.setFocus(Qt::OtherFocusReason);
@@ -129,7 +129,7 @@ bool MainActivation::restoreFileListFocus()
 void MainActivation::restoreSlideListFocus()
 {
     if (m_parts.model->EntryCount() == 0 ||
-        !sameName(m_settings.LastFocusList, m_parts.slideList->objectName()))
+        !sameName(m_settings.lastFocusList, m_parts.slideList->objectName()))
         return;
     SlideListView &list = *m_parts.slideList;
     const int position = list.currentEntry();

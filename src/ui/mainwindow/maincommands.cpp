@@ -96,7 +96,7 @@ void MainCommands::clearList()
     const bool focused = state().slideListFocused;
     m_parts.edits->clearList();
     if (focused)
-        m_parts.preview->setBackColor(quint32(m_settings.ShowBackColor));
+        m_parts.preview->setBackColor(m_settings.showBackColour);
 }
 
 void MainCommands::addSelectedPictures()
@@ -150,7 +150,7 @@ void MainCommands::rememberFocus()
     QWidget *control = m_window.focusWidget();
     while (control && control != &m_window && control->objectName().isEmpty())
         control = control->parentWidget();
-    m_settings.LastFocusList = control && control != &m_window ? control->objectName() : QString();
+    m_settings.lastFocusList = control && control != &m_window ? control->objectName() : QString();
 }
 
 void MainCommands::openOptions()
@@ -158,7 +158,7 @@ void MainCommands::openOptions()
     rememberFocus();
     OptionsDialog dialog(m_settings, m_interaction, &m_window);
     if (dialog.exec() == QDialog::Accepted)
-        m_parts.preview->setBackColor(quint32(m_settings.ShowBackColor));
+        m_parts.preview->setBackColor(m_settings.showBackColour);
 }
 
 void MainCommands::openHelpContents()
@@ -173,9 +173,9 @@ void MainCommands::openHelpIndex()
 
 void MainCommands::openHelp(int command)
 {
-    const QString failure = OpenHelp(&m_window, command);
+    const QString failure = ::openHelp(&m_window, command);
     if (!failure.isEmpty())
-        m_interaction.messageBox(failure, Interaction::StyleError, QString());
+        m_interaction.messageBox(failure, MessageStyle::Error, QString());
 }
 
 void MainCommands::openAbout()

@@ -137,10 +137,10 @@ void MainWindow::placeWindow()
     const QSize client(scale.toPixels(PaneLayout::DesignedClientWidth),
                        scale.toPixels(PaneLayout::DesignedClientHeight));
     resize(client.width(), client.height() + menuHeight);
-    move(twipsToPixels(m_settings.MainLeft), twipsToPixels(m_settings.MainTop));
+    move(twipsToPixels(m_settings.mainLeft), twipsToPixels(m_settings.mainTop));
     centralWidget()->resize(client);
     m_arranger->applyInitialLayout();
-    m_preview->setBackColor(quint32(m_settings.ShowBackColor));
+    m_preview->setBackColor(m_settings.showBackColour);
     m_folderTree->setFocus(); // the control the window starts in
 }
 

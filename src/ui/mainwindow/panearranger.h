@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/common/twips.h"
 #include "core/mainwindow/panelayout.h"
 #include "core/mainwindow/splitterrules.h"
-#include "core/mainwindow/twipscale.h"
 
 #include <QObject>
 

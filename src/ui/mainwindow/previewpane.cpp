@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/previewpane.h"
 
-#include "core/common/windowscolour.h"
-
 #include "core/common/interaction.h"
 #include "core/common/logcategories.h"
 #include "core/mainwindow/mainwindowtexts.h"
@@ -32,7 +30,7 @@ void PreviewPane::showPreview(const QString &path)
         image = loadPicture(path, target.size(), &error);
     }
     if (error == PictureError::NotFound) {
-        m_interaction.messageBox(MainText::FileNotFound, Interaction::StyleInformation,
+        m_interaction.messageBox(MainText::FileNotFound, MessageStyle::Information,
                                  MainText::DataErrorTitle);
     }
     if (image.isNull()) {
@@ -51,9 +49,9 @@ void PreviewPane::clearPicture()
     m_tag.clear();
 }
 
-void PreviewPane::setBackColor(quint32 windowsColour)
+void PreviewPane::setBackColor(const QColor &colour)
 {
-    m_backColor = colourFromWindows(windowsColour);
+    m_backColor = colour;
     clearImage();
 }
 

@@ -18,7 +18,7 @@ public:
     // shown before.
     void showPreview(const QString &path);
     void clearPicture();                      // clears the pane and empties the tag
-    void setBackColor(quint32 windowsColour); // 0x00BBGGRR; clears the picture, keeps the tag
+    void setBackColor(const QColor &colour);  // clears the picture, keeps the tag
     QString tag() const { return m_tag; }     // path of the picture shown last
 
     // Where the picture lies inside the pane; empty while nothing is drawn.

@@ -27,20 +27,20 @@ ShowOptionChecks::ShowOptionChecks(QCheckBox &onTopCheck, QCheckBox &maximizedCh
 
 void ShowOptionChecks::placeSettings()
 {
-    m_onTopCheck.setChecked(m_settings.AlwaysOnTop != 0);
+    m_onTopCheck.setChecked(m_settings.staysOnTop());
     const QSignalBlocker blocker(m_maximizedCheck);
-    m_maximizedCheck.setChecked(m_settings.ShowMaximized != 0);
+    m_maximizedCheck.setChecked(m_settings.opensMaximized());
 }
 
 void ShowOptionChecks::onTopToggled(bool checked)
 {
-    m_settings.AlwaysOnTop = checked ? 1 : 0;
+    m_settings.alwaysOnTop.set(checked);
     m_hints.setHint(hintFor(m_onTopCheck));
 }
 
 void ShowOptionChecks::maximizedToggled(bool checked)
 {
-    m_settings.ShowMaximized = checked ? 1 : 0;
+    m_settings.showMaximized.set(checked);
     m_hints.setHint(hintFor(m_maximizedCheck));
 }
 

@@ -2,7 +2,6 @@
 #include "ui/show/slideshowwindow.h"
 
 #include "core/common/twips.h"
-#include "core/common/windowscolour.h"
 #include "core/settings/settings.h"
 #include "core/show/showgeometry.h"
 #include "platform/keepabove.h"
@@ -31,8 +30,8 @@ SlideShowOptions showOptions(const Settings &settings, int intervalSeconds)
 {
     SlideShowOptions options;
     options.intervalSeconds = intervalSeconds;
-    options.randomOrder = settings.RandomOrder == 1;
-    options.fade = settings.UseFade != 0;
+    options.randomOrder = settings.playsRandomly();
+    options.fade = settings.fades();
     return options;
 }
 
@@ -68,8 +67,8 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
     , m_settings(settings)
     , m_controller(new SlideShowController(paths, showOptions(settings, intervalSeconds), this))
     , m_actions(this)
-    , m_pin(settings.FreeWindow != 0)
-    , m_back(colourFromWindows(settings.ShowBackColor))
+    , m_pin(!settings.startsFixed())
+    , m_back(settings.showBackColour)
 {
     setObjectName(QStringLiteral("slideShowWindow"));
     setWindowTitle(SlideShowTexts::title());
@@ -192,11 +191,11 @@ void SlideShowWindow::connectCommands()
 
 void SlideShowWindow::loadSettings()
 {
-    setTopmost(m_settings.AlwaysOnTop == 1);
+    setTopmost(m_settings.staysOnTop());
     // The check marks show the order that is played.
     markOrder(m_controller->isRandomOrder());
     placeWindow();
-    if (m_settings.ShowMaximized == 1)
+    if (m_settings.opensMaximized())
         setWindowState(windowState() | Qt::WindowMaximized);
     updatePin();
 }
@@ -217,8 +216,8 @@ void SlideShowWindow::setTopmost(bool on)
 // taken for the window, and the size is set again when the margins are known.
 void SlideShowWindow::placeWindow()
 {
-    const QRectF stored(m_settings.ShowLeft, m_settings.ShowTop, m_settings.ShowWidth,
-                        m_settings.ShowHeight);
+    const QRectF stored(m_settings.showLeft, m_settings.showTop, m_settings.showWidth,
+                        m_settings.showHeight);
     const QRect frame =
         openingShowFrame(pixelRect(stored), minimumSize(),
                          pixelRect(defaultShowFrame(screenSizeTwips())), screenRects());
@@ -294,10 +293,10 @@ void SlideShowWindow::closeEvent(QCloseEvent *event)
     }
     if (!isMaximized()) {
         const QRect frame = frameGeometry();
-        m_settings.ShowTop = float(pixelsToTwips(frame.y()));
-        m_settings.ShowLeft = float(pixelsToTwips(frame.x()));
-        m_settings.ShowHeight = float(pixelsToTwips(frame.height()));
-        m_settings.ShowWidth = float(pixelsToTwips(frame.width()));
+        m_settings.showTop = float(pixelsToTwips(frame.y()));
+        m_settings.showLeft = float(pixelsToTwips(frame.x()));
+        m_settings.showHeight = float(pixelsToTwips(frame.height()));
+        m_settings.showWidth = float(pixelsToTwips(frame.width()));
     }
     Q_EMIT closed();
     event->accept();

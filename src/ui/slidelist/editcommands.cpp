@@ -3,6 +3,7 @@
 
 #include "core/browser/filelistmodel.h"
 #include "core/common/statushints.h"
+#include "core/settings/settings.h"
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/listdocument.h"
 #include "core/slidelist/slidelistmodel.h"
@@ -48,7 +49,7 @@ void EditCommands::deleteSelectedEntries()
 void EditCommands::clearList()
 {
     m_model.ClearEntries();
-    m_document.setNameAndPath(SlideListTexts::unnamedList(), QString());
+    m_document.setNameAndPath(AppTexts::unnamedList(), QString());
     m_document.ListModified = false;
 }
 

@@ -65,7 +65,7 @@ QVector<SlideEntry> FolderPictures::folderEntries(const QString &folder, bool jp
     entries.reserve(paths.size());
     for (const QString &path : std::as_const(paths)) {
         const QFileInfo info(path);
-        const QString name = ShellDisplayName(info);
+        const QString name = shellDisplayName(info);
         if (name.isEmpty()) {
             qCDebug(logSlideList) << "picture gone since the listing, left out:" << path;
             continue;

@@ -222,7 +222,7 @@ void SlideListDrop::addFolderTree(const QString &folder)
 void SlideListDrop::addFolderPictures(const QString &folder)
 {
     m_model.AddEntries(
-        m_pictures.folderEntries(folder, m_settings.SearchJpg == 1, m_settings.SearchBmp == 1));
+        m_pictures.folderEntries(folder, m_settings.searchesJpeg(), m_settings.searchesBmp()));
     m_document.ListModified = true;
 }
 

@@ -155,7 +155,7 @@ void SlideListView::mouseDoubleClickEvent(QMouseEvent *event)
     QTreeView::mouseDoubleClickEvent(event);
     const QString path = currentPath();
     if (!path.isEmpty())
-        OpenWithDesktop(path);
+        openWithDesktop(path);
 }
 
 void SlideListView::resizeEvent(QResizeEvent *event)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../mainwindow/mainwindowfixture.h"
 
+#include "core/slidelist/slidelistmodel.h"
 #include "ui/browser/filelistview.h"
 #include "ui/mainwindow/previewpane.h"
-#include "core/slidelist/slidelistmodel.h"
 
 #include <QImage>
 #include <QItemSelectionModel>
@@ -74,8 +74,8 @@ void TstListFocusRestore::multipleFileSelectionSurvives()
     auto *model = static_cast<SlideListModel *>(slides->model());
     QVERIFY(model->AddEntry(files->fileModel().entryAt(1).key, QStringLiteral("b.jpg"),
                             QStringLiteral("1")));
-    m_f->settings.LastFocusList = lastFocus;
-    m_f->settings.RestoreListFocus = true;
+    m_f->settings.lastFocusList = lastFocus;
+    m_f->settings.restoreListFocus = true;
 
     QWidget other;
     other.show();
@@ -90,7 +90,7 @@ void TstListFocusRestore::multipleFileSelectionSurvives()
     if (fileList)
         QCOMPARE(m_f->find<PreviewPane>(QStringLiteral("previewPane"))->tag(),
                  files->fileModel().entryAt(2).key);
-    QVERIFY(!m_f->settings.RestoreListFocus);
+    QVERIFY(!m_f->settings.restoreListFocus);
 }
 
 QTEST_MAIN(TstListFocusRestore)

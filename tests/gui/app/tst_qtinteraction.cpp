@@ -59,34 +59,37 @@ void TstQtInteraction::initTestCase()
 
 void TstQtInteraction::styleMapping_data()
 {
-    QTest::addColumn<int>("style");
+    QTest::addColumn<MessageStyle>("style");
     QTest::addColumn<int>("icon");
     QTest::addColumn<int>("buttons");
     QTest::addColumn<int>("pressed");
     QTest::addColumn<int>("answer");
     using B = QMessageBox;
     using A = Interaction::Answer;
-    QTest::newRow("0 plain OK") << 0 << int(B::NoIcon) << int(B::Ok) << int(B::Ok) << int(A::Ok);
-    QTest::newRow("16 error OK") << 16 << int(B::Critical) << int(B::Ok) << int(B::Ok)
-                                 << int(A::Ok);
-    QTest::newRow("21 error Retry/Cancel")
-        << 21 << int(B::Critical) << int(B::Retry | B::Cancel) << int(B::Retry) << int(A::Retry);
-    QTest::newRow("21 cancelled") << 21 << int(B::Critical) << int(B::Retry | B::Cancel)
-                                  << int(B::Cancel) << int(A::Cancel);
-    QTest::newRow("36 question Yes/No")
-        << 36 << int(B::Question) << int(B::Yes | B::No) << int(B::Yes) << int(A::Yes);
-    QTest::newRow("48 exclamation OK")
-        << 48 << int(B::Warning) << int(B::Ok) << int(B::Ok) << int(A::Ok);
-    QTest::newRow("52 warning Yes/No")
-        << 52 << int(B::Warning) << int(B::Yes | B::No) << int(B::No) << int(A::No);
-    QTest::newRow("64 information OK")
-        << 64 << int(B::Information) << int(B::Ok) << int(B::Ok) << int(A::Ok);
+    QTest::newRow("plain OK") << MessageStyle::Plain << int(B::NoIcon) << int(B::Ok) << int(B::Ok)
+                              << int(A::Ok);
+    QTest::newRow("error OK") << MessageStyle::Error << int(B::Critical) << int(B::Ok) << int(B::Ok)
+                              << int(A::Ok);
+    QTest::newRow("error Retry/Cancel")
+        << MessageStyle::ErrorRetry << int(B::Critical) << int(B::Retry | B::Cancel)
+        << int(B::Retry) << int(A::Retry);
+    QTest::newRow("error Retry/Cancel cancelled")
+        << MessageStyle::ErrorRetry << int(B::Critical) << int(B::Retry | B::Cancel)
+        << int(B::Cancel) << int(A::Cancel);
+    QTest::newRow("question Yes/No") << MessageStyle::QuestionYesNo << int(B::Question)
+                                     << int(B::Yes | B::No) << int(B::Yes) << int(A::Yes);
+    QTest::newRow("exclamation OK")
+        << MessageStyle::Exclamation << int(B::Warning) << int(B::Ok) << int(B::Ok) << int(A::Ok);
+    QTest::newRow("warning Yes/No") << MessageStyle::WarningYesNo << int(B::Warning)
+                                    << int(B::Yes | B::No) << int(B::No) << int(A::No);
+    QTest::newRow("information OK") << MessageStyle::Information << int(B::Information)
+                                    << int(B::Ok) << int(B::Ok) << int(A::Ok);
 }
 
 // Each message-box style shows its icon and buttons, and the pressed button is the answer.
 void TstQtInteraction::styleMapping()
 {
-    QFETCH(int, style);
+    QFETCH(MessageStyle, style);
     QFETCH(int, icon);
     QFETCH(int, buttons);
     QFETCH(int, pressed);
@@ -94,12 +97,12 @@ void TstQtInteraction::styleMapping()
     SeenBox seen;
     answerNextBox(seen, QMessageBox::StandardButton(pressed));
     QtInteraction interaction;
-    const QString title = style == 0 ? QString() : QStringLiteral("メッセージ");
+    const QString title = style == MessageStyle::Plain ? QString() : QStringLiteral("メッセージ");
     const Interaction::Answer given =
         interaction.messageBox(QStringLiteral("一行目\n二行目"), style, title);
     QCOMPARE(int(seen.icon), icon);
     QCOMPARE(int(seen.buttons), buttons);
-    QCOMPARE(seen.title, style == 0 ? QStringLiteral("Vellora 2000") : title);
+    QCOMPARE(seen.title, style == MessageStyle::Plain ? QStringLiteral("Vellora 2000") : title);
     QCOMPARE(seen.text, QStringLiteral("一行目\n二行目"));
     QCOMPARE(int(given), answer);
 }
@@ -115,9 +118,9 @@ void TstQtInteraction::buttonsSpeakJapanese()
     SeenBox seen;
     answerNextBox(seen, QMessageBox::No);
     QtInteraction interaction;
-    QCOMPARE(
-        int(interaction.messageBox(QStringLiteral("保存しますか？"), 36, QStringLiteral("確認"))),
-        int(Interaction::Answer::No));
+    QCOMPARE(int(interaction.messageBox(QStringLiteral("保存しますか？"),
+                                        MessageStyle::QuestionYesNo, QStringLiteral("確認"))),
+             int(Interaction::Answer::No));
     QCOMPARE(seen.buttonTexts.size(), 2);
     const QString both = seen.buttonTexts.join(QLatin1Char(' '));
     QVERIFY2(both.contains(QStringLiteral("はい")) && both.contains(QStringLiteral("いいえ")),

@@ -15,7 +15,7 @@ class FocusStealingInteraction : public ScriptedInteraction {
 public:
     QPointer<QWidget> thief;
     bool deleteThief = false;
-    Answer messageBox(const QString &text, int style, const QString &title) override
+    Answer messageBox(const QString &text, MessageStyle style, const QString &title) override
     {
         if (thief)
             thief->setFocus();
@@ -50,7 +50,7 @@ void TstShowMessageFocus::focusReturns()
 
     FocusStealingInteraction interaction;
     interaction.thief = other;
-    ShowMessage(interaction, 16);
+    showMessage(interaction, AppMessage::IntervalOutOfRange);
     QCOMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
     QTRY_VERIFY(entry->hasFocus());
 }
@@ -70,7 +70,7 @@ void TstShowMessageFocus::vanishedControlIsIgnored()
     FocusStealingInteraction interaction;
     interaction.thief = entry;
     interaction.deleteThief = true;
-    ShowMessage(interaction, QStringLiteral("a;b"));
+    showMessage(interaction, QStringLiteral("a;b"));
     QCOMPARE(interaction.callsOf(QStringLiteral("message")).first().text, QStringLiteral("a\nb"));
 }
 

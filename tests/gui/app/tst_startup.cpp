@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/app/application.h"
 #include "core/common/twips.h"
-#include "ui/mainwindow/mainwindow.h"
-#include "scriptedinteraction.h"
 #include "core/slidelist/listfileformat.h"
+#include "scriptedinteraction.h"
+#include "ui/app/application.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void firstRunWritesDefaultsAtClose();
     void storedPositionIsKeptAndWrittenBack();
     void positionOffEveryScreenIsCentred();
+    void showBoxesCheckedForOneOnly_data();
+    void showBoxesCheckedForOneOnly();
     void storedListAtFirstActivation_data();
     void storedListAtFirstActivation();
     void startupListPlaysAndHidesMainWindow();
@@ -127,8 +130,8 @@ void TstStartup::firstRunWritesDefaultsAtClose()
     ScriptedInteraction interaction;
     Application application(interaction);
     const QByteArray written = runAndClose(application);
-    QCOMPARE(application.settings().MainLeft, 700.0f);
-    QCOMPARE(application.settings().MainTop, 1900.0f);
+    QCOMPARE(application.settings().mainLeft, 700.0);
+    QCOMPARE(application.settings().mainTop, 1900.0);
     QCOMPARE(written, QByteArray("[Section]\nMainForm=700*1900\nSubForm=4155*7485*0*4515*0\n"
                                  "Option=1*2**1*0*1*0*1*1**\n"));
     QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
@@ -143,8 +146,8 @@ void TstStartup::storedPositionIsKeptAndWrittenBack()
     ScriptedInteraction interaction;
     Application application(interaction);
     const QByteArray written = runAndClose(application);
-    QCOMPARE(application.settings().MainLeft, 100.5f);
-    QCOMPARE(application.settings().MainTop, -300.0f);
+    QCOMPARE(application.settings().mainLeft, 100.5);
+    QCOMPARE(application.settings().mainTop, -300.0);
     QCOMPARE(written, QByteArray("; kept\n[Section]\nMainForm=100.5*-300\n"
                                  "SubForm=5000*20*30*6000*1\n"
                                  "Option=0*5**0*1*0*255*1*0*/tmp*\n[Other]\nx=y\n"));
@@ -160,6 +163,35 @@ void TstStartup::positionOffEveryScreenIsCentred()
     QVERIFY(written.startsWith("[Section]\nMainForm=700*1900\n"));
     QVERIFY(QGuiApplication::primaryScreen()->geometry().intersects(
         application.mainWindow()->geometry()));
+}
+
+void TstStartup::showBoxesCheckedForOneOnly_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("1 checks on-top and maximised") << QByteArray("1") << true;
+    QTest::newRow("0 leaves them unchecked") << QByteArray("0") << false;
+    QTest::newRow("2 leaves them unchecked, as the show is not on top") << QByteArray("2") << false;
+    QTest::newRow("-1 leaves them unchecked") << QByteArray("-1") << false;
+}
+
+// The main window's on-top and maximised boxes read the stored number as the slide show does:
+// on for 1 only. An untouched number is written back as it was.
+void TstStartup::showBoxesCheckedForOneOnly()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, checked);
+    const QByteArray file = "[Section]\nMainForm=700*1900\nSubForm=4155*7485*0*4515*" + stored +
+                            "\nOption=" + stored + "*2**1*0*1*0*1*1**\n";
+    writeAll(m_path, file);
+    ScriptedInteraction interaction;
+    Application application(interaction);
+    QVERIFY(startAndActivate(application, m_path));
+    MainWindow &window = *application.mainWindow();
+    QCOMPARE(window.findChild<QCheckBox *>(QStringLiteral("onTopCheck"))->isChecked(), checked);
+    QCOMPARE(window.findChild<QCheckBox *>(QStringLiteral("maximizedCheck"))->isChecked(), checked);
+    window.close();
+    QCOMPARE(readAll(m_path), file);
 }
 
 // The list edited last comes back at start-up; "UnNamed" in any letter case names no list, so
@@ -212,7 +244,7 @@ void TstStartup::startupListPlaysAndHidesMainWindow()
     Application application(interaction);
     QVERIFY(startAndActivate(application, m_path));
     MainWindow &window = *application.mainWindow();
-    QCOMPARE(application.settings().StartupList, list);
+    QCOMPARE(application.settings().startupList, list);
     QCOMPARE(entryCount(window), 1);
     QWidget *show = visibleSlideShow();
     QVERIFY(show);

@@ -37,7 +37,7 @@ public:
     mutable QHash<QString, int> failuresLeft; // folder -> how many more readings fail
     ListingError failure = ListingError::NotReady;
     QSet<QString> unwritable; // folders where no new folder can be made
-    int formatResult = FormatNotPossible;
+    FormatResult formatResult = FormatResult::NotPossible;
     mutable QHash<QString, int> readings;
     mutable int formatCalls = 0;
 
@@ -59,7 +59,7 @@ public:
             return MakeFolderResult::Failed;
         return DirectoryLister::makeFolder(path);
     }
-    int formatDrive(const QString &) const override
+    FormatResult formatDrive(const QString &) const override
     {
         ++formatCalls;
         return formatResult;

@@ -93,8 +93,8 @@ void TestFileListView::searchOptions()
 {
     QFETCH(int, jpeg);
     QFETCH(int, bitmap);
-    m_settings.SearchJpg = qint16(jpeg);
-    m_settings.SearchBmp = qint16(bitmap);
+    m_settings.searchJpg = qint16(jpeg);
+    m_settings.searchBmp = qint16(bitmap);
     m_view->showFolderFiles(m_dir->path());
     QFETCH(QStringList, names);
     QCOMPARE(shownNames(), names);
@@ -147,8 +147,8 @@ void TestFileListView::waitHintProgressAndPreviewReset()
     QVERIFY(m_hints.progressSteps >= 6);
     QCOMPARE(cleared.count(), 1);
 
-    m_settings.SearchJpg = 0;
-    m_settings.SearchBmp = 0;
+    m_settings.searchJpg = 0;
+    m_settings.searchBmp = 0;
     m_view->showFolderFiles(m_dir->path());
     QCOMPARE(m_hints.progressMaximum, 1);
 }
@@ -264,7 +264,7 @@ void TestFileListView::notReadyAsksRetryOrCancel()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().text,
              m_dir->path() + QStringLiteral("/ にアクセスできません。\n\nNo medium found"));
-    QCOMPARE(messages.first().style, 21);
+    QCOMPARE(messages.first().style, MessageStyle::ErrorRetry);
     QCOMPARE(messages.first().title, QStringLiteral("デバイスエラー"));
     QCOMPARE(m_view->entryCount(), retry ? 4 : 0);
     QCOMPARE(m_lister.readings.value(m_dir->path()), retry ? 2 : 1);
@@ -275,14 +275,16 @@ void TestFileListView::notReadyAsksRetryOrCancel()
 void TestFileListView::unformattedOffersFormat_data()
 {
     QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("formatResult");
+    QTest::addColumn<FormatResult>("formatResult");
     QTest::addColumn<QString>("report");
-    QTest::newRow("cannot format")
-        << int(Interaction::Answer::Yes) << -3 << QStringLiteral("フォーマット出来ません");
-    QTest::newRow("format error") << int(Interaction::Answer::Yes) << -1
+    QTest::newRow("cannot format") << int(Interaction::Answer::Yes) << FormatResult::NotPossible
+                                   << QStringLiteral("フォーマット出来ません");
+    QTest::newRow("format error") << int(Interaction::Answer::Yes) << FormatResult::Failed
                                   << QStringLiteral("フォーマットエラー");
-    QTest::newRow("formatted") << int(Interaction::Answer::Yes) << 0 << QString();
-    QTest::newRow("declined") << int(Interaction::Answer::No) << -3 << QString();
+    QTest::newRow("formatted") << int(Interaction::Answer::Yes) << FormatResult::Formatted
+                               << QString();
+    QTest::newRow("declined") << int(Interaction::Answer::No) << FormatResult::NotPossible
+                              << QString();
 }
 
 void TestFileListView::unformattedOffersFormat()
@@ -291,7 +293,7 @@ void TestFileListView::unformattedOffersFormat()
     QFETCH(QString, report);
     m_lister.failure = ListingError::Unformatted;
     m_lister.failuresLeft[m_dir->path()] = 1;
-    QFETCH(int, formatResult);
+    QFETCH(FormatResult, formatResult);
     m_lister.formatResult = formatResult;
     m_interaction.answers.enqueue(Interaction::Answer(answer));
     m_view->showFolderFiles(m_dir->path());
@@ -300,12 +302,12 @@ void TestFileListView::unformattedOffersFormat()
              QStringLiteral("ドライブ %1 のディスクはフォーマットされていません。\n\n"
                             "今すぐフォーマットしますか？")
                  .arg(m_dir->path()));
-    QCOMPARE(messages.first().style, 52);
+    QCOMPARE(messages.first().style, MessageStyle::WarningYesNo);
     QCOMPARE(m_lister.formatCalls, answer == int(Interaction::Answer::Yes) ? 1 : 0);
     QCOMPARE(messages.size(), report.isEmpty() ? 1 : 2);
     if (!report.isEmpty()) {
         QCOMPARE(messages.last().text, report);
-        QCOMPARE(messages.last().style, 0);
+        QCOMPARE(messages.last().style, MessageStyle::Plain);
     }
     QCOMPARE(m_view->entryCount(), 0);
 }

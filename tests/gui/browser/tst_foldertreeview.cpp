@@ -310,7 +310,7 @@ void TestFolderTreeView::renameToTakenNameRetries()
     QCOMPARE(message.text, QStringLiteral("新しいフォルダの名前を変更できません。指定された"
                                           "フォルダ名は既に存在します。別の名前を指定して"
                                           "ください。"));
-    QCOMPARE(message.style, 16);
+    QCOMPARE(message.style, MessageStyle::Error);
     QCOMPARE(message.title, QStringLiteral("フォルダ名の変更エラー"));
     QVERIFY(!m_tree->commands().pendingRenameKey().isEmpty());
     QCOMPARE(m_tree->currentItem()->text(0), QStringLiteral("新しいフォルダ"));
@@ -342,7 +342,7 @@ void TestFolderTreeView::newFolderImpossible()
     choose(node("vol"), 0);
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages.first().style, 16);
+    QCOMPARE(messages.first().style, MessageStyle::Error);
     QCOMPARE(node("vol")->childCount(), before);
     QVERIFY(m_tree->commands().pendingRenameKey().isEmpty());
 }
@@ -391,7 +391,7 @@ void TestFolderTreeView::deleteDeclinedOrFailed()
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.last().text, QStringLiteral("削除に失敗しました。"));
     QCOMPARE(messages.last().title, QStringLiteral("フォルダの削除エラー"));
-    QCOMPARE(messages.last().style, 16);
+    QCOMPARE(messages.last().style, MessageStyle::Error);
     QVERIFY(node("vol/C"));
     QVERIFY(node("vol/C")->data(0, Qt::BackgroundRole).isNull());
 }
@@ -415,7 +415,7 @@ void TestFolderTreeView::notReadyVolume()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().text,
              path("usb") + QStringLiteral("/ にアクセスできません。\n\nNo medium found"));
-    QCOMPARE(messages.first().style, 21);
+    QCOMPARE(messages.first().style, MessageStyle::ErrorRetry);
     QCOMPARE(messages.first().title, QStringLiteral("デバイスエラー"));
     QCOMPARE(childTexts(usb), retry ? QStringList{"photos"} : QStringList());
 }
@@ -430,7 +430,7 @@ void TestFolderTreeView::unformattedVolume()
     usb->setExpanded(true);
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 2);
-    QCOMPARE(messages.first().style, 52);
+    QCOMPARE(messages.first().style, MessageStyle::WarningYesNo);
     QCOMPARE(messages.last().text, QStringLiteral("フォーマット出来ません (ToT)"));
     QCOMPARE(m_lister.formatCalls, 1);
     QCOMPARE(usb->childCount(), 0);

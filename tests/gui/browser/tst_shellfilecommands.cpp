@@ -152,7 +152,7 @@ void TestShellFileCommands::deleteFailedPartly()
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.last().text, QStringLiteral("削除に失敗しました。"));
     QCOMPARE(messages.last().title, QStringLiteral("ファイルの削除エラー"));
-    QCOMPARE(messages.last().style, 16);
+    QCOMPARE(messages.last().style, MessageStyle::Error);
     QVERIFY(!QFileInfo::exists(path("src/a.jpg")));
     QCOMPARE(m_slides->FindEntry(path("src/a.jpg")), 0);
     QVERIFY(m_slides->FindEntry(path("other/a.jpg")) > 0);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/aboutbox.h"
-#include "ui/dialogs/controlarray.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,17 +8,17 @@
 
 namespace {
 
-QLabel *label(const QWidget &box, const char *name, int index)
+QLabel *label(const QWidget &box, const QString &name)
 {
-    QLabel *found = ControlArray::member<QLabel>(&box, QLatin1String(name), index);
+    auto *found = box.findChild<QLabel *>(name);
     if (!found)
-        qFatal("no label %s %d", name, index);
+        qFatal("no label %s", qPrintable(name));
     return found;
 }
 
 QPushButton *okButton(const QWidget &box)
 {
-    return box.findChild<QPushButton *>(QStringLiteral("Command1"));
+    return box.findChild<QPushButton *>(QStringLiteral("okButton"));
 }
 
 } // namespace
@@ -40,12 +39,13 @@ void TestAboutBox::showsNameVersionAndNotices()
 {
     AboutBox box;
     QCOMPARE(box.windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    QCOMPARE(label(box, "Label1", 0)->text(), QStringLiteral("Vellora  2000"));
-    QCOMPARE(label(box, "Label1", 1)->text(), QStringLiteral("for Linux"));
-    QCOMPARE(label(box, "Label1", 2)->text(), QStringLiteral("Version 3.0"));
-    for (int index = 0; index < 3; ++index)
-        QVERIFY(!label(box, "Label2", index)->text().isEmpty());
-    const auto *picture = box.findChild<QLabel *>(QStringLiteral("Picture1"));
+    QCOMPARE(label(box, QStringLiteral("programNameLabel"))->text(),
+             QStringLiteral("Vellora  2000"));
+    QCOMPARE(label(box, QStringLiteral("platformLabel"))->text(), QStringLiteral("for Linux"));
+    QCOMPARE(label(box, QStringLiteral("versionLabel"))->text(), QStringLiteral("Version 3.0"));
+    for (const char *notice : {"copyrightNotice", "freeSoftwareNotice", "licenceNotice"})
+        QVERIFY(!label(box, QLatin1String(notice))->text().isEmpty());
+    const auto *picture = label(box, QStringLiteral("programIcon"));
     QVERIFY(!picture->pixmap().isNull());
     for (QLabel *text : box.findChildren<QLabel *>()) {
         QVERIFY2(box.rect().contains(text->geometry()), qPrintable(text->text()));
@@ -54,18 +54,18 @@ void TestAboutBox::showsNameVersionAndNotices()
 
 void TestAboutBox::shadowsLieBelowRightOfTheirTwins_data()
 {
-    QTest::addColumn<int>("white");
-    QTest::newRow("program name") << 0;
-    QTest::newRow("platform line") << 1;
+    QTest::addColumn<QString>("line");
+    QTest::newRow("program name") << QStringLiteral("programName");
+    QTest::newRow("platform line") << QStringLiteral("platform");
 }
 
 // Each grey shadow has its white twin's text and size, shifted right and down by the same step.
 void TestAboutBox::shadowsLieBelowRightOfTheirTwins()
 {
-    QFETCH(int, white);
+    QFETCH(QString, line);
     AboutBox box;
-    const QLabel *twin = label(box, "Label1", white);
-    const QLabel *shadow = label(box, "Label1", white + 3);
+    const QLabel *twin = label(box, line + QStringLiteral("Label"));
+    const QLabel *shadow = label(box, line + QStringLiteral("Shadow"));
     QCOMPARE(shadow->text(), twin->text());
     QCOMPARE(shadow->size(), twin->size());
     const QPoint offset = shadow->pos() - twin->pos();
@@ -80,8 +80,8 @@ void TestAboutBox::okButtonAlwaysHoldsTheFocus_data()
     QTest::addColumn<QString>("target");
     QTest::newRow("box opened") << QString();
     QTest::newRow("box itself focused") << QStringLiteral("box");
-    QTest::newRow("picture clicked") << QStringLiteral("Picture1");
-    QTest::newRow("shadow clicked") << QStringLiteral("Picture2");
+    QTest::newRow("picture clicked") << QStringLiteral("programIcon");
+    QTest::newRow("shadow clicked") << QStringLiteral("programIconShadow");
     QTest::newRow("tab pressed") << QStringLiteral("tab");
 }
 

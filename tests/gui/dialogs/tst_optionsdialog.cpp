@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings.h"
-#include "ui/dialogs/controlarray.h"
-#include "ui/dialogs/optionsdialog.h"
 #include "scriptedinteraction.h"
+#include "ui/dialogs/optionsdialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,39 +12,32 @@
 
 namespace {
 
-template<class T> T *control(const QWidget &dialog, const char *name, int index)
+template<class T> T *control(const QWidget &dialog, const char *name)
 {
-    T *found = ControlArray::member<T>(&dialog, QLatin1String(name), index);
+    T *found = dialog.findChild<T *>(QLatin1String(name));
     if (!found)
-        qFatal("no control %s %d", name, index);
+        qFatal("no control %s", name);
     return found;
 }
 
-QCheckBox *chkPic(const QWidget &dialog, int index)
+QCheckBox *check(const QWidget &dialog, const char *name)
 {
-    return control<QCheckBox>(dialog, "chkPic", index);
+    return control<QCheckBox>(dialog, name);
 }
 
-QCheckBox *chk0(const QWidget &dialog, int index)
+QLineEdit *edit(const QWidget &dialog, const char *name)
 {
-    return control<QCheckBox>(dialog, "Chk0", index);
+    return control<QLineEdit>(dialog, name);
 }
 
-QLineEdit *txtPs0(const QWidget &dialog, int index)
+QPushButton *button(const QWidget &dialog, const char *name)
 {
-    return control<QLineEdit>(dialog, "txtPs0", index);
-}
-
-QPushButton *cmbCl0(const QWidget &dialog, int index)
-{
-    return control<QPushButton>(dialog, "cmbCl0", index);
+    return control<QPushButton>(dialog, name);
 }
 
 QColor sampleColour(const QWidget &dialog)
 {
-    return dialog.findChild<QLabel *>(QStringLiteral("lblBackColor"))
-        ->palette()
-        .color(QPalette::Window);
+    return control<QLabel>(dialog, "backColourSample")->palette().color(QPalette::Window);
 }
 
 void showActive(QWidget &dialog)
@@ -58,7 +50,7 @@ void showActive(QWidget &dialog)
 // Answers like a real modal box: events queued meanwhile are handled while it is open.
 class ModalInteraction : public ScriptedInteraction {
 public:
-    Answer messageBox(const QString &text, int style, const QString &title) override
+    Answer messageBox(const QString &text, MessageStyle style, const QString &title) override
     {
         QCoreApplication::processEvents();
         return ScriptedInteraction::messageBox(text, style, title);
@@ -69,23 +61,23 @@ public:
 Settings customised()
 {
     Settings settings;
-    settings.FreeWindow = 0;
-    settings.RandomOrder = 1;
-    settings.UseFade = 0;
-    settings.ShowBackColor = 0x00FF8000;
-    settings.SearchBmp = 0;
-    settings.SearchJpg = 1;
-    settings.ListSaveFolder = QStringLiteral("/data/リスト");
-    settings.StartupList = QStringLiteral("/data/リスト/朝.vrl");
+    settings.freeWindow = 0;
+    settings.randomOrder = 1;
+    settings.useFade = 0;
+    settings.showBackColour = QColor(0x00, 0x80, 0xFF);
+    settings.searchBmp = 0;
+    settings.searchJpg = 1;
+    settings.listSaveFolder = QStringLiteral("/data/リスト");
+    settings.startupList = QStringLiteral("/data/リスト/朝.vrl");
     return settings;
 }
 
 bool sameOptions(const Settings &a, const Settings &b)
 {
-    return a.FreeWindow == b.FreeWindow && a.RandomOrder == b.RandomOrder &&
-           a.UseFade == b.UseFade && a.ShowBackColor == b.ShowBackColor &&
-           a.SearchBmp == b.SearchBmp && a.SearchJpg == b.SearchJpg &&
-           a.ListSaveFolder == b.ListSaveFolder && a.StartupList == b.StartupList;
+    return a.freeWindow == b.freeWindow && a.randomOrder == b.randomOrder &&
+           a.useFade == b.useFade && a.showBackColour == b.showBackColour &&
+           a.searchBmp == b.searchBmp && a.searchJpg == b.searchJpg &&
+           a.listSaveFolder == b.listSaveFolder && a.startupList == b.startupList;
 }
 
 } // namespace
@@ -128,47 +120,47 @@ void TestOptionsDialog::fixedWindowIsTheInverseOfFreeWindow()
     QFETCH(int, stored);
     QFETCH(bool, shownChecked);
     Settings settings;
-    settings.FreeWindow = qint16(stored);
+    settings.freeWindow = qint16(stored);
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    QCOMPARE(chk0(dialog, 1)->text(), QStringLiteral("スライド画面を固定で起動"));
-    QCOMPARE(chk0(dialog, 1)->isChecked(), shownChecked);
+    QCOMPARE(check(dialog, "startFixedCheck")->text(), QStringLiteral("スライド画面を固定で起動"));
+    QCOMPARE(check(dialog, "startFixedCheck")->isChecked(), shownChecked);
 
-    chk0(dialog, 1)->click();
-    cmbCl0(dialog, 0)->click();
+    check(dialog, "startFixedCheck")->click();
+    button(dialog, "okButton")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(int(settings.FreeWindow), 1 - stored);
+    QCOMPARE(int(settings.freeWindow.stored()), 1 - stored);
 }
 
-// Opening fills the controls from the settings, the colour as a Windows BGR value.
+// Opening fills the controls from the settings.
 void TestOptionsDialog::loadShowsEveryStoredOption()
 {
     Settings settings = customised();
-    settings.RestoreListFocus = true;
+    settings.restoreListFocus = true;
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("オプション"));
-    QCOMPARE(txtPs0(dialog, 0)->text(), settings.ListSaveFolder);
-    QCOMPARE(txtPs0(dialog, 1)->text(), settings.StartupList);
+    QCOMPARE(edit(dialog, "saveFolderEdit")->text(), settings.listSaveFolder);
+    QCOMPARE(edit(dialog, "startupListEdit")->text(), settings.startupList);
     QCOMPARE(sampleColour(dialog), QColor(0x00, 0x80, 0xFF));
-    QVERIFY(chk0(dialog, 1)->isChecked());
-    QVERIFY(!chk0(dialog, 0)->isChecked());
-    QVERIFY(chk0(dialog, 2)->isChecked());
-    QVERIFY(!chkPic(dialog, 0)->isChecked());
-    QVERIFY(chkPic(dialog, 1)->isChecked());
-    QVERIFY(!settings.RestoreListFocus);
+    QVERIFY(check(dialog, "startFixedCheck")->isChecked());
+    QVERIFY(!check(dialog, "fadeCheck")->isChecked());
+    QVERIFY(check(dialog, "randomOrderCheck")->isChecked());
+    QVERIFY(!check(dialog, "bmpCheck")->isChecked());
+    QVERIFY(check(dialog, "jpegCheck")->isChecked());
+    QVERIFY(!settings.restoreListFocus);
 }
 
 // A stored flag other than 0 or 1 leaves its box as designed: unchecked.
 void TestOptionsDialog::storedValueOutsideZeroAndOneLeavesBoxUnchecked()
 {
     Settings settings;
-    settings.UseFade = 2;
-    settings.FreeWindow = -1;
+    settings.useFade = 2;
+    settings.freeWindow = -1;
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    QVERIFY(!chk0(dialog, 0)->isChecked());
-    QVERIFY(!chk0(dialog, 1)->isChecked());
+    QVERIFY(!check(dialog, "fadeCheck")->isChecked());
+    QVERIFY(!check(dialog, "startFixedCheck")->isChecked());
 }
 
 // OK writes the eight options from the controls and asks the main window to restore its focus.
@@ -176,20 +168,20 @@ void TestOptionsDialog::okWritesEveryOptionAndAsksForTheListFocus()
 {
     Settings settings;
     ScriptedInteraction interaction;
-    interaction.colours.enqueue(0x00FF8000u);
+    interaction.colours.enqueue(QColor(0x00, 0x80, 0xFF));
     OptionsDialog dialog(settings, interaction);
-    chk0(dialog, 1)->click();
-    chk0(dialog, 0)->click();
-    chk0(dialog, 2)->click();
-    chkPic(dialog, 0)->click();
-    txtPs0(dialog, 0)->setText(QStringLiteral("/data/リスト"));
-    txtPs0(dialog, 1)->setText(QStringLiteral("/data/リスト/朝.vrl"));
-    dialog.findChild<QPushButton *>(QStringLiteral("cmbcl"))->click();
-    cmbCl0(dialog, 0)->click();
+    check(dialog, "startFixedCheck")->click();
+    check(dialog, "fadeCheck")->click();
+    check(dialog, "randomOrderCheck")->click();
+    check(dialog, "bmpCheck")->click();
+    edit(dialog, "saveFolderEdit")->setText(QStringLiteral("/data/リスト"));
+    edit(dialog, "startupListEdit")->setText(QStringLiteral("/data/リスト/朝.vrl"));
+    button(dialog, "colourBrowseButton")->click();
+    button(dialog, "okButton")->click();
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(sameOptions(settings, customised()));
-    QVERIFY(settings.RestoreListFocus);
+    QVERIFY(settings.restoreListFocus);
     QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
 
@@ -208,15 +200,15 @@ void TestOptionsDialog::cancelAndCloseBoxWriteNothing()
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chk0(dialog, 1)->click();
-    txtPs0(dialog, 0)->setText(QStringLiteral("/elsewhere"));
+    check(dialog, "startFixedCheck")->click();
+    edit(dialog, "saveFolderEdit")->setText(QStringLiteral("/elsewhere"));
     if (closeBox)
         dialog.close();
     else
-        cmbCl0(dialog, 1)->click();
+        button(dialog, "cancelButton")->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(sameOptions(settings, customised()));
-    QVERIFY(!settings.RestoreListFocus);
+    QVERIFY(!settings.restoreListFocus);
 }
 
 // Unchecking JPG while BMP stays checked is stored without a message.
@@ -226,39 +218,39 @@ void TestOptionsDialog::jpgUncheckedAloneIsStoredWithoutMessage()
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 1)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
-    cmbCl0(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::mouseClick(cmbCl0(dialog, 0), Qt::LeftButton);
+    check(dialog, "jpegCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Space);
+    button(dialog, "okButton")->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(int(settings.SearchJpg), 0);
-    QCOMPARE(int(settings.SearchBmp), 1);
+    QCOMPARE(int(settings.searchJpg.stored()), 0);
+    QCOMPARE(int(settings.searchBmp.stored()), 1);
     QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
 
-// Leaving the picture types with both unchecked shows message 17, gives the box that was left
-// its value back and puts the focus on BMP.
+// Leaving the picture types with both unchecked asks for at least one type, gives the box that was
+// left its value back and puts the focus on BMP.
 void TestOptionsDialog::leavingBothPictureTypesUncheckedIsRefused()
 {
     Settings settings;
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
-    QVERIFY(chkPic(dialog, 1)->hasFocus());
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
-    cmbCl0(dialog, 0)->setFocus(Qt::TabFocusReason);
+    check(dialog, "bmpCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Tab);
+    QVERIFY(check(dialog, "jpegCheck")->hasFocus());
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Space);
+    button(dialog, "okButton")->setFocus(Qt::TabFocusReason);
 
     QTRY_COMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
     const ScriptedInteraction::Call message = interaction.callsOf(QStringLiteral("message"))[0];
     QCOMPARE(message.text, QStringLiteral("最低一つを選択して下さい"));
     QCOMPARE(message.title, QStringLiteral("メッセージ"));
-    QCOMPARE(message.style, 48);
-    QVERIFY(chkPic(dialog, 1)->isChecked());
-    QVERIFY(!chkPic(dialog, 0)->isChecked());
-    QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
+    QCOMPARE(message.style, MessageStyle::Exclamation);
+    QVERIFY(check(dialog, "jpegCheck")->isChecked());
+    QVERIFY(!check(dialog, "bmpCheck")->isChecked());
+    QTRY_VERIFY(check(dialog, "bmpCheck")->hasFocus());
     QVERIFY(dialog.isVisible());
 }
 
@@ -269,12 +261,12 @@ void TestOptionsDialog::movingBetweenPictureTypesAsksNothing()
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Backtab);
-    QVERIFY(chkPic(dialog, 0)->hasFocus());
+    check(dialog, "bmpCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Tab);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Backtab);
+    QVERIFY(check(dialog, "bmpCheck")->hasFocus());
     QCoreApplication::processEvents();
     QVERIFY(interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
@@ -283,19 +275,19 @@ void TestOptionsDialog::movingBetweenPictureTypesAsksNothing()
 void TestOptionsDialog::okRefusesBothPictureTypesUnchecked()
 {
     Settings settings;
-    settings.SearchJpg = 0;
+    settings.searchJpg = 0;
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Return);
+    check(dialog, "bmpCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Tab);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Return);
 
     QCOMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(int(settings.SearchBmp), 1);
-    QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
+    QCOMPARE(int(settings.searchBmp.stored()), 1);
+    QTRY_VERIFY(check(dialog, "bmpCheck")->hasFocus());
 }
 
 // Clicking OK straight from the unchecked box warns once, though two checks are pending.
@@ -305,17 +297,17 @@ void TestOptionsDialog::clickOnOkAfterUncheckingBothGivesOneMessage()
     ModalInteraction interaction;
     OptionsDialog dialog(settings, interaction);
     showActive(dialog);
-    chkPic(dialog, 0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Space);
-    QTest::keyClick(chkPic(dialog, 0), Qt::Key_Tab);
-    QTest::keyClick(chkPic(dialog, 1), Qt::Key_Space);
-    QTest::mouseClick(cmbCl0(dialog, 0), Qt::LeftButton);
+    check(dialog, "bmpCheck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Space);
+    QTest::keyClick(check(dialog, "bmpCheck"), Qt::Key_Tab);
+    QTest::keyClick(check(dialog, "jpegCheck"), Qt::Key_Space);
+    QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
     QCoreApplication::processEvents();
 
     QCOMPARE(interaction.callsOf(QStringLiteral("message")).size(), 1);
-    QVERIFY(chkPic(dialog, 1)->isChecked());
+    QVERIFY(check(dialog, "jpegCheck")->isChecked());
     QVERIFY(dialog.isVisible());
-    QTRY_VERIFY(chkPic(dialog, 0)->hasFocus());
+    QTRY_VERIFY(check(dialog, "bmpCheck")->hasFocus());
 }
 
 // "初期値に戻す" changes only the controls; Cancel afterwards leaves every setting as it was.
@@ -324,10 +316,10 @@ void TestOptionsDialog::resetThenCancelChangesNothing()
     Settings settings = customised();
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    cmbCl0(dialog, 2)->click();
-    QVERIFY(txtPs0(dialog, 0)->text().isEmpty());
+    button(dialog, "resetButton")->click();
+    QVERIFY(edit(dialog, "saveFolderEdit")->text().isEmpty());
     QCOMPARE(sampleColour(dialog), QColor(Qt::black));
-    cmbCl0(dialog, 1)->click();
+    button(dialog, "cancelButton")->click();
     QVERIFY(sameOptions(settings, customised()));
 }
 
@@ -337,10 +329,10 @@ void TestOptionsDialog::resetThenOkStoresTheDefaults()
     Settings settings = customised();
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    cmbCl0(dialog, 2)->click();
-    cmbCl0(dialog, 0)->click();
+    button(dialog, "resetButton")->click();
+    button(dialog, "okButton")->click();
     QVERIFY(sameOptions(settings, Settings()));
-    QCOMPARE(settings.ShowBackColor, 0);
+    QCOMPARE(settings.showBackColour, QColor(Qt::black));
 }
 
 // The colour chooser starts from black, then from the colour it returned last; a cancelled
@@ -350,10 +342,10 @@ void TestOptionsDialog::colourChooserStartsFromItsLastAnswer()
     Settings settings = customised();
     ScriptedInteraction interaction;
     interaction.colours.enqueue(std::nullopt);
-    interaction.colours.enqueue(0x000000FFu);
+    interaction.colours.enqueue(QColor(Qt::red));
     interaction.colours.enqueue(std::nullopt);
     OptionsDialog dialog(settings, interaction);
-    auto *browse = dialog.findChild<QPushButton *>(QStringLiteral("cmbcl"));
+    auto *browse = button(dialog, "colourBrowseButton");
 
     browse->click();
     QCOMPARE(sampleColour(dialog), QColor(0x00, 0x80, 0xFF));
@@ -364,11 +356,11 @@ void TestOptionsDialog::colourChooserStartsFromItsLastAnswer()
 
     const auto asked = interaction.callsOf(QStringLiteral("colour"));
     QCOMPARE(asked.size(), 3);
-    QCOMPARE(asked[0].text, QStringLiteral("0"));
-    QCOMPARE(asked[1].text, QStringLiteral("0"));
-    QCOMPARE(asked[2].text, QString::number(0xFF));
-    cmbCl0(dialog, 0)->click();
-    QCOMPARE(settings.ShowBackColor, 0x000000FF);
+    QCOMPARE(asked[0].text, QStringLiteral("#000000"));
+    QCOMPARE(asked[1].text, QStringLiteral("#000000"));
+    QCOMPARE(asked[2].text, QStringLiteral("#ff0000"));
+    button(dialog, "okButton")->click();
+    QCOMPARE(settings.showBackColour, QColor(Qt::red));
 }
 
 // The folder browser fills the save folder; cancelled, it keeps the text.
@@ -379,12 +371,12 @@ void TestOptionsDialog::folderChooserFillsTheSaveFolder()
     interaction.fileNames.enqueue(QString());
     interaction.fileNames.enqueue(QStringLiteral("/srv/写真"));
     OptionsDialog dialog(settings, interaction);
-    auto *browse = control<QPushButton>(dialog, "cmbPs0", 0);
+    auto *browse = button(dialog, "saveFolderBrowseButton");
 
     browse->click();
-    QCOMPARE(txtPs0(dialog, 0)->text(), settings.ListSaveFolder);
+    QCOMPARE(edit(dialog, "saveFolderEdit")->text(), settings.listSaveFolder);
     browse->click();
-    QCOMPARE(txtPs0(dialog, 0)->text(), QStringLiteral("/srv/写真"));
+    QCOMPARE(edit(dialog, "saveFolderEdit")->text(), QStringLiteral("/srv/写真"));
     QCOMPARE(interaction.callsOf(QStringLiteral("folder"))[0].text,
              QStringLiteral("リストの保存先指定"));
 }
@@ -410,7 +402,7 @@ void TestOptionsDialog::folderChooserStartsAtTheDesktop()
     Settings settings = customised();
     ScriptedInteraction interaction;
     OptionsDialog dialog(settings, interaction);
-    control<QPushButton>(dialog, "cmbPs0", 0)->click();
+    button(dialog, "saveFolderBrowseButton")->click();
     const auto asked = interaction.callsOf(QStringLiteral("folder"));
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked[0].title, desktopExists ? desktop : home.path());
@@ -424,10 +416,10 @@ void TestOptionsDialog::fileChooserFillsTheStartupList()
     interaction.fileNames.enqueue(QString());
     interaction.fileNames.enqueue(QStringLiteral("/srv/夜.sml"));
     OptionsDialog dialog(settings, interaction);
-    auto *browse = control<QPushButton>(dialog, "cmbPs0", 1);
+    auto *browse = button(dialog, "startupListBrowseButton");
 
     browse->click();
-    QCOMPARE(txtPs0(dialog, 1)->text(), settings.StartupList);
+    QCOMPARE(edit(dialog, "startupListEdit")->text(), settings.startupList);
     const ScriptedInteraction::Call asked = interaction.callsOf(QStringLiteral("open"))[0];
     QCOMPARE(asked.text, QStringLiteral("起動時に実行するリスト名"));
     QCOMPARE(asked.filters.size(), 2);
@@ -437,8 +429,8 @@ void TestOptionsDialog::fileChooserFillsTheStartupList()
     QVERIFY(asked.filters[1].endsWith(QStringLiteral("(*.sml)")));
 
     browse->click();
-    cmbCl0(dialog, 0)->click();
-    QCOMPARE(settings.StartupList, QStringLiteral("/srv/夜.sml"));
+    button(dialog, "okButton")->click();
+    QCOMPARE(settings.startupList, QStringLiteral("/srv/夜.sml"));
 }
 
 QTEST_MAIN(TestOptionsDialog)

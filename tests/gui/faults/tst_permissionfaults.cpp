@@ -201,7 +201,7 @@ void TestPermissionFaults::popUpCommandsOnLockedFolders()
     if (messages > 0) {
         QCOMPARE(told.last().text, QStringLiteral("削除に失敗しました。"));
         QCOMPARE(told.last().title, QStringLiteral("ファイルの削除エラー"));
-        QCOMPARE(told.last().style, Interaction::StyleError);
+        QCOMPARE(told.last().style, MessageStyle::Error);
     }
 }
 

@@ -89,7 +89,7 @@ void TestVanishedFiles::previewOfRemovedPicture()
     const QVector<ScriptedInteraction::Call> told =
         m_window->interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(told.size(), 1);
-    QCOMPARE(told.first().style, Interaction::StyleInformation);
+    QCOMPARE(told.first().style, MessageStyle::Information);
     QVERIFY(m_window->preview->pictureRect().isEmpty());
     QVERIFY(m_window->preview->tag().isEmpty());
 }

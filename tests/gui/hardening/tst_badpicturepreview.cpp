@@ -97,7 +97,7 @@ void TstBadPicturePreview::missingFileIsTheOnlyMessage()
     const ScriptedInteraction::Call call = m_interaction.calls.at(0);
     QCOMPARE(call.text, MainText::FileNotFound);
     QCOMPARE(call.title, MainText::DataErrorTitle);
-    QCOMPARE(call.style, Interaction::StyleInformation);
+    QCOMPARE(call.style, MessageStyle::Information);
     QVERIFY(m_pane->pictureRect().isEmpty());
     QCOMPARE(m_pane->tag(), before);
 }

@@ -51,13 +51,13 @@ void TstBadPictureShow::initTestCase()
 void TstBadPictureShow::init()
 {
     m_settings = Settings();
-    m_settings.ShowBackColor = 0x00204060;
-    m_settings.ShowLeft = 1500;
-    m_settings.ShowTop = 1200;
-    m_settings.ShowWidth = 6000;
-    m_settings.ShowHeight = 4500;
-    m_settings.AlwaysOnTop = 0;
-    m_settings.RandomOrder = 0;
+    m_settings.showBackColour = QColor(0x60, 0x40, 0x20);
+    m_settings.showLeft = 1500;
+    m_settings.showTop = 1200;
+    m_settings.showWidth = 6000;
+    m_settings.showHeight = 4500;
+    m_settings.alwaysOnTop = 0;
+    m_settings.randomOrder = 0;
 }
 
 void TstBadPictureShow::cleanup()
@@ -85,7 +85,7 @@ void TstBadPictureShow::nextThroughEveryFile_data()
 void TstBadPictureShow::nextThroughEveryFile()
 {
     QFETCH(int, useFade);
-    m_settings.UseFade = qint16(useFade);
+    m_settings.useFade = qint16(useFade);
     const int limit = QImageReader::allocationLimit();
     m_window = new SlideShowWindow(m_settings, m_paths, 30);
     m_window->show();

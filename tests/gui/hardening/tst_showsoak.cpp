@@ -101,8 +101,8 @@ void TstShowSoak::thousandChangesKeepMemoryFlat()
     QFETCH(bool, fade);
     QFETCH(bool, random);
     ShowFixture fixture;
-    fixture.settings.UseFade = fade ? 1 : 0;
-    fixture.settings.RandomOrder = random ? 1 : 0;
+    fixture.settings.useFade = fade ? 1 : 0;
+    fixture.settings.randomOrder = random ? 1 : 0;
     const QStringList paths = soakPictures(fixture);
     QVERIFY(!paths.isEmpty());
     QVERIFY(fixture.open(paths));

@@ -24,8 +24,8 @@ struct MainWindowFixture {
         qputenv("HOME", home.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
         qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-        settings.SettingsPath = home.filePath(QStringLiteral("vel20.ini"));
-        settings.CurrentListPath = QStringLiteral("UnNamed");
+        settings.settingsPath = home.filePath(QStringLiteral("vel20.ini"));
+        settings.currentListPath = QStringLiteral("UnNamed");
     }
 
     // Builds and shows the window and waits until its first activation has run.

@@ -81,7 +81,7 @@ private:
 void TestMainWindowCommands::init()
 {
     m_f = std::make_unique<MainWindowFixture>();
-    m_f->settings.IntervalSeconds = 2;
+    m_f->settings.intervalSeconds = 2;
     QVERIFY(m_f->open());
 }
 
@@ -148,7 +148,7 @@ void TestMainWindowCommands::optionsCommand()
     closeNextDialog(&opened);
     trigger(how);
     QCOMPARE(opened, QStringLiteral("OptionsDialog"));
-    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("onTopCheck"));
+    QCOMPARE(m_f->settings.lastFocusList, QStringLiteral("onTopCheck"));
 }
 
 // The version item remembers the focused control before opening the about box.
@@ -159,7 +159,7 @@ void TestMainWindowCommands::aboutRemembersFocus()
     closeNextDialog(&opened);
     trigger(QStringLiteral("menu:helpMenu/aboutAction"));
     QCOMPARE(opened, QStringLiteral("AboutBox"));
-    QCOMPARE(m_f->settings.LastFocusList, QStringLiteral("intervalEdit"));
+    QCOMPARE(m_f->settings.lastFocusList, QStringLiteral("intervalEdit"));
 }
 
 // The toolbar holds the ten commands and five separators; a separator runs nothing.
@@ -201,7 +201,7 @@ void TestMainWindowCommands::helpFailureIsShown()
     const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
     QVERIFY(!messages[0].text.isEmpty());
-    QCOMPARE(messages[0].style, 16);
+    QCOMPARE(messages[0].style, MessageStyle::Error);
     QCOMPARE(messages[0].title, QString());
     QVERIFY(m_f->window->isVisible());
 }
@@ -233,7 +233,7 @@ void TestMainWindowCommands::clearFromFocusedListPaintsPreview()
                 ->AddEntry(QStringLiteral("/p/a.jpg"), QStringLiteral("jpg"), QStringLiteral("1")));
     auto *preview = m_f->find<PreviewPane>(QStringLiteral("previewPane"));
     const QColor before = preview->backColor();
-    m_f->settings.ShowBackColor = 0x0000ff; // red, as 0x00BBGGRR
+    m_f->settings.showBackColour = QColor(Qt::red);
     MainWindowFixture::focus(listFocused ? static_cast<QWidget *>(list)
                                          : m_f->find<QCheckBox>(QStringLiteral("onTopCheck")));
     trigger(QStringLiteral("menu:editMenu/clearListAction"));
@@ -302,7 +302,7 @@ void TestMainWindowCommands::rejectedInterval()
     QCOMPARE(intervalEdit->text(), QStringLiteral("2"));
     QCOMPARE(QApplication::focusWidget(), intervalEdit);
     QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(2));
+    QCOMPARE(m_f->settings.intervalSeconds, 2);
 }
 
 // A number from 1 to 30 becomes the interval in whole seconds and the hint is cleared.
@@ -321,7 +321,7 @@ void TestMainWindowCommands::acceptedInterval()
     QFETCH(int, seconds);
     QLineEdit *intervalEdit = enterInterval(text);
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(seconds));
+    QCOMPARE(m_f->settings.intervalSeconds, qint16(seconds));
     QCOMPARE(intervalEdit->text(), QString::number(seconds));
     QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("intervalUpDown"))->value(), seconds);
     QCOMPARE(m_f->hint(), QString());
@@ -366,12 +366,12 @@ void TestMainWindowCommands::arrowsMoveFocusToTheSink()
     QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
     QCoreApplication::processEvents();
     QCOMPARE(intervalEdit->text(), QStringLiteral("3"));
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(3));
+    QCOMPARE(m_f->settings.intervalSeconds, qint16(3));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("focusSink"));
     QCOMPARE(FocusColours::background(*intervalEdit), LightBlue);
     for (int i = 0; i < 40; ++i)
         QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(30));
+    QCOMPARE(m_f->settings.intervalSeconds, 30);
 }
 
 // The arrows and the entry follow each other: a number typed in is where the arrows step from.
@@ -386,7 +386,7 @@ void TestMainWindowCommands::arrowsStepOnFromTypedNumber()
     QCoreApplication::processEvents();
     QCOMPARE(intervalEdit->text(), QStringLiteral("21"));
     QCOMPARE(upDown->value(), 21);
-    QCOMPARE(m_f->settings.IntervalSeconds, qint16(21));
+    QCOMPARE(m_f->settings.intervalSeconds, 21);
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
 }
 
@@ -397,16 +397,16 @@ void TestMainWindowCommands::checkBoxesWriteSettings()
     auto *maximizedCheck = m_f->find<QCheckBox>(QStringLiteral("maximizedCheck"));
     QVERIFY(onTopCheck->isChecked()); // from AlwaysOnTop = 1
     QTest::mouseClick(onTopCheck, Qt::LeftButton, {}, onTopCheck->rect().center());
-    QCOMPARE(m_f->settings.AlwaysOnTop, qint16(0));
+    QCOMPARE(m_f->settings.alwaysOnTop, qint16(0));
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面は別ウィンドウで隠れます。"));
     QTest::mouseClick(onTopCheck, Qt::LeftButton, {}, onTopCheck->rect().center());
-    QCOMPARE(m_f->settings.AlwaysOnTop, qint16(1));
+    QCOMPARE(m_f->settings.alwaysOnTop, qint16(1));
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を常時手前に表示します。"));
     QTest::mouseClick(maximizedCheck, Qt::LeftButton, {}, maximizedCheck->rect().center());
-    QCOMPARE(m_f->settings.ShowMaximized, qint16(1));
+    QCOMPARE(m_f->settings.showMaximized, qint16(1));
     QCOMPARE(m_f->hint(), QStringLiteral("スライド画面を最大で表示します。"));
     QTest::mouseClick(maximizedCheck, Qt::LeftButton, {}, maximizedCheck->rect().center());
-    QCOMPARE(m_f->settings.ShowMaximized, qint16(0));
+    QCOMPARE(m_f->settings.showMaximized, qint16(0));
     QCOMPARE(m_f->hint(), QString());
 }
 

@@ -290,7 +290,7 @@ void TestMainWindowPanes::previewMissingFile()
     const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].text, QStringLiteral("ファイルが見つかりません"));
-    QCOMPARE(messages[0].style, 64);
+    QCOMPARE(messages[0].style, MessageStyle::Information);
     QCOMPARE(messages[0].title, QStringLiteral("データエラー"));
     QVERIFY(preview()->pictureRect().isEmpty());
     QCOMPARE(preview()->tag(), shown);
@@ -316,11 +316,11 @@ void TestMainWindowPanes::previewNotAPicture()
 // command bar.
 void TestMainWindowPanes::firstActivationFromSettings()
 {
-    m_f->settings.IntervalSeconds = 7;
-    m_f->settings.AlwaysOnTop = 1;
-    m_f->settings.ShowMaximized = 1;
-    m_f->settings.ShowBackColor = 0x00FF8000; // blue 255, green 128, red 0
-    m_f->settings.CurrentListPath = m_f->home.filePath(QStringLiteral("holiday.2024.vrl"));
+    m_f->settings.intervalSeconds = 7;
+    m_f->settings.alwaysOnTop = 1;
+    m_f->settings.showMaximized = 1;
+    m_f->settings.showBackColour = QColor(0, 128, 255);
+    m_f->settings.currentListPath = m_f->home.filePath(QStringLiteral("holiday.2024.vrl"));
     QVERIFY(m_f->open());
     QCOMPARE(m_f->find<QLineEdit>(QStringLiteral("intervalEdit"))->text(), QStringLiteral("7"));
     QCOMPARE(m_f->find<UpDownControl>(QStringLiteral("intervalUpDown"))->value(), 7);
@@ -328,7 +328,7 @@ void TestMainWindowPanes::firstActivationFromSettings()
     QVERIFY(m_f->find<QCheckBox>(QStringLiteral("maximizedCheck"))->isChecked());
     QCOMPARE(m_f->find<QLabel>(QStringLiteral("listNameLabel"))->text(),
              QStringLiteral("holiday.2024"));
-    QCOMPARE(m_f->window->listPath(), m_f->settings.CurrentListPath);
+    QCOMPARE(m_f->window->listPath(), m_f->settings.currentListPath);
     QCOMPARE(preview()->backColor(), QColor(0, 128, 255));
     QVERIFY(m_f->window->isEnabled());
 }
@@ -343,8 +343,8 @@ void TestMainWindowPanes::focusReturnsToSlideList()
     QVERIFY(static_cast<SlideListModel *>(list->model())
                 ->AddEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
     list->setCurrentIndex(list->model()->index(0, 0));
-    m_f->settings.LastFocusList = QStringLiteral("slideList");
-    m_f->settings.RestoreListFocus = true;
+    m_f->settings.lastFocusList = QStringLiteral("slideList");
+    m_f->settings.restoreListFocus = true;
     QWidget other;
     other.show();
     QVERIFY(QTest::qWaitForWindowActive(&other));
@@ -352,7 +352,7 @@ void TestMainWindowPanes::focusReturnsToSlideList()
     QVERIFY(QTest::qWaitForWindowActive(m_f->window.get()));
     QCOMPARE(preview()->tag(), path);
     QCOMPARE(QApplication::focusWidget(), list);
-    QVERIFY(!m_f->settings.RestoreListFocus);
+    QVERIFY(!m_f->settings.restoreListFocus);
 }
 
 QTEST_MAIN(TestMainWindowPanes)

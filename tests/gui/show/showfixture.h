@@ -22,13 +22,13 @@ public:
 
     ShowFixture()
     {
-        settings.ShowBackColor = 0x00204060;
-        settings.ShowLeft = 1500;
-        settings.ShowTop = 1200;
-        settings.ShowWidth = 6000;
-        settings.ShowHeight = 4500;
-        settings.FreeWindow = 0;
-        settings.AlwaysOnTop = 0;
+        settings.showBackColour = QColor(0x60, 0x40, 0x20);
+        settings.showLeft = 1500;
+        settings.showTop = 1200;
+        settings.showWidth = 6000;
+        settings.showHeight = 4500;
+        settings.freeWindow = 0;
+        settings.alwaysOnTop = 0;
     }
 
     QString picture(const QString &name, const QColor &colour)

@@ -60,10 +60,10 @@ void TstSlideShowFrame::closeStoresTheGeometry()
     const QRect frame = f->window->frameGeometry();
     QVERIFY(frame.width() >= 500 && frame.height() >= 400);
     QVERIFY(f->window->close());
-    QCOMPARE(f->settings.ShowLeft, float(pixelsToTwips(frame.x())));
-    QCOMPARE(f->settings.ShowTop, float(pixelsToTwips(frame.y())));
-    QCOMPARE(f->settings.ShowWidth, float(pixelsToTwips(frame.width())));
-    QCOMPARE(f->settings.ShowHeight, float(pixelsToTwips(frame.height())));
+    QCOMPARE(f->settings.showLeft, float(pixelsToTwips(frame.x())));
+    QCOMPARE(f->settings.showTop, float(pixelsToTwips(frame.y())));
+    QCOMPARE(f->settings.showWidth, float(pixelsToTwips(frame.width())));
+    QCOMPARE(f->settings.showHeight, float(pixelsToTwips(frame.height())));
 }
 
 void TstSlideShowFrame::storedGeometryIsMadeUsable_data()
@@ -83,10 +83,10 @@ void TstSlideShowFrame::storedGeometryIsMadeUsable()
 {
     QFETCH(QRectF, stored);
     QFETCH(bool, givesDefault);
-    f->settings.ShowLeft = float(stored.x());
-    f->settings.ShowTop = float(stored.y());
-    f->settings.ShowWidth = float(stored.width());
-    f->settings.ShowHeight = float(stored.height());
+    f->settings.showLeft = float(stored.x());
+    f->settings.showTop = float(stored.y());
+    f->settings.showWidth = float(stored.width());
+    f->settings.showHeight = float(stored.height());
     QVERIFY(f->open(f->redGreenBlue()));
     auto *toolbar = f->child<QToolBar>("showToolbar");
     QVERIFY(toolbar->width() >= toolbar->sizeHint().width());
@@ -101,21 +101,21 @@ void TstSlideShowFrame::storedGeometryIsMadeUsable()
 // A maximised window leaves the stored geometry and the maximised flag as they were.
 void TstSlideShowFrame::maximisedCloseKeepsTheStoredGeometry()
 {
-    f->settings.ShowMaximized = 1;
+    f->settings.showMaximized = 1;
     QVERIFY(f->open(f->redGreenBlue()));
     QVERIFY(f->window->isMaximized());
     QVERIFY(f->window->close());
-    QCOMPARE(f->settings.ShowLeft, 1500.0f);
-    QCOMPARE(f->settings.ShowTop, 1200.0f);
-    QCOMPARE(f->settings.ShowWidth, 6000.0f);
-    QCOMPARE(f->settings.ShowHeight, 4500.0f);
-    QCOMPARE(f->settings.ShowMaximized, qint16(1));
+    QCOMPARE(f->settings.showLeft, 1500.0);
+    QCOMPARE(f->settings.showTop, 1200.0);
+    QCOMPARE(f->settings.showWidth, 6000.0);
+    QCOMPARE(f->settings.showHeight, 4500.0);
+    QCOMPARE(f->settings.showMaximized.stored(), qint16(1));
 }
 
 // "常に手前に表示" follows the setting at load and toggles the window, not the setting.
 void TstSlideShowFrame::topmostMenuIsForThisShowOnly()
 {
-    f->settings.AlwaysOnTop = 1;
+    f->settings.alwaysOnTop = 1;
     QVERIFY(f->open(f->redGreenBlue()));
     QAction *item = f->child<QAction>("alwaysOnTopAction");
     QCOMPARE(item->text(), QStringLiteral("常に手前に表示"));
@@ -128,7 +128,7 @@ void TstSlideShowFrame::topmostMenuIsForThisShowOnly()
     item->trigger();
     QVERIFY(item->isChecked());
     QVERIFY(f->window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(f->settings.AlwaysOnTop, qint16(1));
+    QCOMPARE(f->settings.alwaysOnTop, qint16(1));
 }
 
 // The right button over the toolbar opens the context menu; the left one does not.
@@ -167,7 +167,7 @@ void TstSlideShowFrame::orderMenuSwitches()
     QFETCH(QByteArray, chosen);
     QFETCH(bool, randomAfter);
 
-    f->settings.RandomOrder = qint16(stored);
+    f->settings.randomOrder = qint16(stored);
     QStringList paths;
     for (int i = 0; i < 12; ++i)
         paths << f->dir.filePath(QStringLiteral("%1.jpg").arg(i));
@@ -180,7 +180,7 @@ void TstSlideShowFrame::orderMenuSwitches()
     f->child<QAction>(chosen.constData())->trigger();
     QCOMPARE(random->isChecked(), randomAfter);
     QCOMPARE(listOrder->isChecked(), !randomAfter);
-    QCOMPARE(f->settings.RandomOrder, qint16(stored));
+    QCOMPARE(f->settings.randomOrder, qint16(stored));
     QCOMPARE(f->window->controller().playState().position(), 1);
     const QStringList order = f->window->controller().playState().order();
     if (randomAfter) {
@@ -207,7 +207,7 @@ void TstSlideShowFrame::fixedWindowStaysPinned()
 // a click on the pin frees it again.
 void TstSlideShowFrame::freeWindowStepsAsideUntilPinned()
 {
-    f->settings.FreeWindow = 1;
+    f->settings.freeWindow = 1;
     QVERIFY(f->open(f->redGreenBlue()));
     QVERIFY(!pin()->isVisible());
     const QRect frame = f->window->frameGeometry();
@@ -231,7 +231,7 @@ void TstSlideShowFrame::freeWindowStepsAsideUntilPinned()
 // Maximised the window is pinned; restored it is free again if it was before.
 void TstSlideShowFrame::maximisingPinsAndRestoringUnpins()
 {
-    f->settings.FreeWindow = 1;
+    f->settings.freeWindow = 1;
     QVERIFY(f->open(f->redGreenBlue()));
     const QSize normal = f->window->size();
     f->window->showMaximized();

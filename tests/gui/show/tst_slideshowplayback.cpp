@@ -46,7 +46,7 @@ void TstSlideShowPlayback::cleanup()
 // Without the fade the first picture goes straight on screen and the interval starts.
 void TstSlideShowPlayback::firstPictureWithoutFade()
 {
-    f->settings.UseFade = 0;
+    f->settings.useFade = 0;
     const QStringList paths = f->redGreenBlue();
     QVERIFY(f->open(paths));
     QVERIFY(isNear(f->shown(), Qt::red));
@@ -69,7 +69,7 @@ void TstSlideShowPlayback::firstPictureWithFadeIsOneFrame()
 // Each tick shows the next picture; after the last comes the first.
 void TstSlideShowPlayback::ticksWrapAround()
 {
-    f->settings.UseFade = 0;
+    f->settings.useFade = 0;
     QVERIFY(f->open(f->redGreenBlue()));
     const QList<QColor> expected{Qt::green, Qt::blue, Qt::red, Qt::green};
     for (const QColor &colour : expected) {
@@ -182,7 +182,7 @@ void TstSlideShowPlayback::keysReachTheButtons()
     QFETCH(int, position);
     QFETCH(bool, paused);
 
-    f->settings.UseFade = 0;
+    f->settings.useFade = 0;
     QVERIFY(f->open(f->redGreenBlue()));
     QApplication::setActiveWindow(f->window);
     QVERIFY(QTest::qWaitForWindowActive(f->window));
@@ -196,7 +196,7 @@ void TstSlideShowPlayback::keysReachTheButtons()
 // and the next interval moves on.
 void TstSlideShowPlayback::unreadablePictureLeavesTheAreaBlankAndGoesOn()
 {
-    f->settings.UseFade = 0;
+    f->settings.useFade = 0;
     QStringList paths = f->redGreenBlue();
     paths[1] = f->dir.filePath(QStringLiteral("gone.jpg"));
     QVERIFY(f->open(paths));
@@ -214,7 +214,7 @@ void TstSlideShowPlayback::unreadablePictureLeavesTheAreaBlankAndGoesOn()
 // A photo turned by its EXIF orientation is shown upright, fitted and centred.
 void TstSlideShowPlayback::exifRotatedPictureShownUpright()
 {
-    f->settings.UseFade = 0;
+    f->settings.useFade = 0;
     const QString path = f->dir.filePath(QStringLiteral("turned.jpg"));
     QVERIFY(TestPictures::writeFile(path, TestPictures::jpeg(TestPictures::twoColours(80, 40), 6)));
     QVERIFY(f->open({path}));

@@ -98,7 +98,7 @@ void TestSlideListDrop::topNodeDropAddsNothing()
 // "." in the name or not) are walked with the options; a file without "." is a file.
 void TestSlideListDrop::desktopDropAddsAnyFileAndWalksFolders()
 {
-    m_f->settings.SearchBmp = 0;
+    m_f->settings.searchBmp = 0;
     const QString text = make(QStringLiteral("note.txt"), 3);
     const QString bitmap = make(QStringLiteral("pic.bmp"));
     const QString plain = make(QStringLiteral("README"));

@@ -249,7 +249,7 @@ void TestSlideListFlows::saveNamesTheListAndOpenAsksOnlyWhenModified()
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked[0].text, QStringLiteral("リストは更新されています。保存しますか？"));
     QCOMPARE(asked[0].title, QStringLiteral("リストの新規作成"));
-    QCOMPARE(asked[0].style, Interaction::StyleQuestionYesNo);
+    QCOMPARE(asked[0].style, MessageStyle::QuestionYesNo);
     QCOMPARE(m_f->interaction.callsOf(QStringLiteral("save")).size(), 0);
     QCOMPARE(m_f->interaction.callsOf(QStringLiteral("open")).size(), 1);
     QFile saved(listFile);

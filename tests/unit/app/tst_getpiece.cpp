@@ -8,7 +8,18 @@ class TstGetPiece : public QObject {
 private Q_SLOTS:
     void fields_data();
     void fields();
+    void cutAtNul_data();
+    void cutAtNul();
 };
+
+namespace {
+
+QString withNul(const QString &before, const QString &after)
+{
+    return before + QChar(u'\0') + after;
+}
+
+} // namespace
 
 void TstGetPiece::fields_data()
 {
@@ -81,7 +92,27 @@ void TstGetPiece::fields()
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(QString, expected);
-    QCOMPARE(GetPiece(text, delimiter, from, to), expected);
+    QCOMPARE(getPiece(text, delimiter, from, to), expected);
+}
+
+void TstGetPiece::cutAtNul_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no NUL keeps the whole text") << QStringLiteral("abc") << QStringLiteral("abc");
+    QTest::newRow("leading NUL gives empty text")
+        << withNul({}, QStringLiteral("abc")) << QString();
+    QTest::newRow("cut at the first of several NULs")
+        << withNul(QStringLiteral("ab"), withNul(QStringLiteral("cd"), {})) << QStringLiteral("ab");
+    QTest::newRow("empty stays empty") << QString() << QString();
+}
+
+// The text ends at its first NUL.
+void TstGetPiece::cutAtNul()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(::cutAtNul(text), expected);
 }
 
 QTEST_APPLESS_MAIN(TstGetPiece)

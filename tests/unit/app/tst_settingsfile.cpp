@@ -3,6 +3,7 @@
 #include "core/settings/settings.h"
 #include "core/settings/settingsfile.h"
 
+#include <QColor>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void optionFields();
     void leadingNumberFields_data();
     void leadingNumberFields();
+    void storedFilesStayByteIdentical_data();
+    void storedFilesStayByteIdentical();
     void textFieldsThatCannotBeStored();
     void numberText_data();
     void numberText();
@@ -68,7 +71,7 @@ void TstSettingsFile::init()
 Settings TstSettingsFile::readBack()
 {
     Settings settings;
-    settings.SettingsPath = m_path;
+    settings.settingsPath = m_path;
     SettingsFile::read(settings, Screen1024);
     return settings;
 }
@@ -77,31 +80,31 @@ Settings TstSettingsFile::readBack()
 void TstSettingsFile::firstRunDefaults()
 {
     const Settings s = readBack();
-    QCOMPARE(s.MainLeft, 2380.0f);
-    QCOMPARE(s.MainTop, 1660.0f);
-    QCOMPARE(s.ShowHeight, 4155.0f);
-    QCOMPARE(s.ShowLeft, 10845.0f);
-    QCOMPARE(s.ShowTop, 0.0f);
-    QCOMPARE(s.ShowWidth, 4515.0f);
-    QCOMPARE(s.ShowMaximized, qint16(0));
-    QCOMPARE(s.AlwaysOnTop, qint16(1));
-    QCOMPARE(s.IntervalSeconds, qint16(2));
-    QCOMPARE(s.CurrentListPath, QStringLiteral("UnNamed"));
-    QCOMPARE(s.FreeWindow, qint16(1));
-    QCOMPARE(s.RandomOrder, qint16(0));
-    QCOMPARE(s.UseFade, qint16(1));
-    QCOMPARE(s.ShowBackColor, 0);
-    QCOMPARE(s.SearchBmp, qint16(1));
-    QCOMPARE(s.SearchJpg, qint16(1));
-    QVERIFY(s.ListSaveFolder.isEmpty());
-    QVERIFY(s.StartupList.isEmpty());
+    QCOMPARE(s.mainLeft, 2380.0);
+    QCOMPARE(s.mainTop, 1660.0);
+    QCOMPARE(s.showHeight, 4155.0);
+    QCOMPARE(s.showLeft, 10845.0);
+    QCOMPARE(s.showTop, 0.0);
+    QCOMPARE(s.showWidth, 4515.0);
+    QCOMPARE(s.showMaximized.stored(), qint16(0));
+    QCOMPARE(s.alwaysOnTop.stored(), qint16(1));
+    QCOMPARE(s.intervalSeconds, 2);
+    QCOMPARE(s.currentListPath, QStringLiteral("UnNamed"));
+    QCOMPARE(s.freeWindow.stored(), qint16(1));
+    QCOMPARE(s.randomOrder.stored(), qint16(0));
+    QCOMPARE(s.useFade.stored(), qint16(1));
+    QCOMPARE(s.showBackColour, QColor(Qt::black));
+    QCOMPARE(s.searchBmp.stored(), qint16(1));
+    QCOMPARE(s.searchJpg.stored(), qint16(1));
+    QVERIFY(s.listSaveFolder.isEmpty());
+    QVERIFY(s.startupList.isEmpty());
 }
 
 // A first run without a list writes the defaults with an empty list path.
 void TstSettingsFile::firstRunWritesDefaults()
 {
     Settings s = readBack();
-    s.CurrentListPath.clear();
+    s.currentListPath.clear();
     QVERIFY(SettingsFile::write(s));
     QCOMPARE(readAll(m_path), section("2380*1660", "4155*10845*0*4515*0", "1*2**1*0*1*0*1*1**"));
 }
@@ -113,24 +116,24 @@ void TstSettingsFile::storedValuesRoundTrip()
                                         "0*30*/home/u/写真/a.vrl*0*1*0*16777215*0*1*/home/u/リスト*"
                                         "/home/u/b.vrl");
     Settings s = readBack();
-    s.MainLeft = 100.5f;
-    s.MainTop = -300;
-    s.ShowHeight = 5000.25f;
-    s.ShowLeft = -20;
-    s.ShowTop = 30;
-    s.ShowWidth = 6000;
-    s.ShowMaximized = 1;
-    s.AlwaysOnTop = 0;
-    s.IntervalSeconds = 30;
-    s.CurrentListPath = QStringLiteral("/home/u/写真/a.vrl");
-    s.FreeWindow = 0;
-    s.RandomOrder = 1;
-    s.UseFade = 0;
-    s.ShowBackColor = 0xFFFFFF;
-    s.SearchBmp = 0;
-    s.SearchJpg = 1;
-    s.ListSaveFolder = QStringLiteral("/home/u/リスト");
-    s.StartupList = QStringLiteral("/home/u/b.vrl");
+    s.mainLeft = 100.5;
+    s.mainTop = -300;
+    s.showHeight = 5000.25;
+    s.showLeft = -20;
+    s.showTop = 30;
+    s.showWidth = 6000;
+    s.showMaximized = 1;
+    s.alwaysOnTop = 0;
+    s.intervalSeconds = 30;
+    s.currentListPath = QStringLiteral("/home/u/写真/a.vrl");
+    s.freeWindow = 0;
+    s.randomOrder = 1;
+    s.useFade = 0;
+    s.showBackColour = QColor(Qt::white);
+    s.searchBmp = 0;
+    s.searchJpg = 1;
+    s.listSaveFolder = QStringLiteral("/home/u/リスト");
+    s.startupList = QStringLiteral("/home/u/b.vrl");
     QVERIFY(SettingsFile::write(s));
     const QByteArray written = readAll(m_path);
     QCOMPARE(written, Cp932::encodeText(QString::fromUtf8(expected)));
@@ -138,15 +141,15 @@ void TstSettingsFile::storedValuesRoundTrip()
     Settings again = readBack();
     QVERIFY(SettingsFile::write(again));
     QCOMPARE(readAll(m_path), written);
-    QCOMPARE(again.MainLeft, 100.5f);
-    QCOMPARE(again.MainTop, -300.0f);
-    QCOMPARE(again.ShowHeight, 5000.25f);
-    QCOMPARE(again.ShowMaximized, qint16(1));
-    QCOMPARE(again.IntervalSeconds, qint16(30));
-    QCOMPARE(again.CurrentListPath, s.CurrentListPath);
-    QCOMPARE(again.ShowBackColor, 0xFFFFFF);
-    QCOMPARE(again.ListSaveFolder, s.ListSaveFolder);
-    QCOMPARE(again.StartupList, s.StartupList);
+    QCOMPARE(again.mainLeft, 100.5);
+    QCOMPARE(again.mainTop, -300.0);
+    QCOMPARE(again.showHeight, 5000.25);
+    QCOMPARE(again.showMaximized.stored(), qint16(1));
+    QCOMPARE(again.intervalSeconds, 30);
+    QCOMPARE(again.currentListPath, s.currentListPath);
+    QCOMPARE(again.showBackColour, QColor(Qt::white));
+    QCOMPARE(again.listSaveFolder, s.listSaveFolder);
+    QCOMPARE(again.startupList, s.startupList);
 }
 
 void TstSettingsFile::mainFormFallsBack_data()
@@ -169,8 +172,8 @@ void TstSettingsFile::mainFormFallsBack()
     QFETCH(QByteArray, mainForm);
     writeAll(m_path, "[Section]\nMainForm=" + mainForm + "\n");
     const Settings s = readBack();
-    QCOMPARE(s.MainLeft, 2380.0f);
-    QCOMPARE(s.MainTop, 1660.0f);
+    QCOMPARE(s.mainLeft, 2380.0);
+    QCOMPARE(s.mainTop, 1660.0);
 }
 
 void TstSettingsFile::subFormFallsBack_data()
@@ -189,11 +192,11 @@ void TstSettingsFile::subFormFallsBack()
     QFETCH(QByteArray, subForm);
     writeAll(m_path, "[Section]\nSubForm=" + subForm + "\n");
     const Settings s = readBack();
-    QCOMPARE(s.ShowHeight, 4155.0f);
-    QCOMPARE(s.ShowLeft, 10845.0f);
-    QCOMPARE(s.ShowTop, 0.0f);
-    QCOMPARE(s.ShowWidth, 4515.0f);
-    QCOMPARE(s.ShowMaximized, qint16(0));
+    QCOMPARE(s.showHeight, 4155.0);
+    QCOMPARE(s.showLeft, 10845.0);
+    QCOMPARE(s.showTop, 0.0);
+    QCOMPARE(s.showWidth, 4515.0);
+    QCOMPARE(s.showMaximized.stored(), qint16(0));
 }
 
 void TstSettingsFile::optionFallsBack_data()
@@ -217,17 +220,17 @@ void TstSettingsFile::optionFallsBack()
     QFETCH(QByteArray, option);
     writeAll(m_path, "[Section]\nOption=" + option + "\n");
     const Settings s = readBack();
-    QCOMPARE(s.AlwaysOnTop, qint16(1));
-    QCOMPARE(s.IntervalSeconds, qint16(2));
-    QCOMPARE(s.CurrentListPath, QStringLiteral("UnNamed"));
-    QCOMPARE(s.FreeWindow, qint16(1));
-    QCOMPARE(s.RandomOrder, qint16(0));
-    QCOMPARE(s.UseFade, qint16(1));
-    QCOMPARE(s.ShowBackColor, 0);
-    QCOMPARE(s.SearchBmp, qint16(1));
-    QCOMPARE(s.SearchJpg, qint16(1));
-    QVERIFY(s.ListSaveFolder.isEmpty());
-    QVERIFY(s.StartupList.isEmpty());
+    QCOMPARE(s.alwaysOnTop.stored(), qint16(1));
+    QCOMPARE(s.intervalSeconds, 2);
+    QCOMPARE(s.currentListPath, QStringLiteral("UnNamed"));
+    QCOMPARE(s.freeWindow.stored(), qint16(1));
+    QCOMPARE(s.randomOrder.stored(), qint16(0));
+    QCOMPARE(s.useFade.stored(), qint16(1));
+    QCOMPARE(s.showBackColour, QColor(Qt::black));
+    QCOMPARE(s.searchBmp.stored(), qint16(1));
+    QCOMPARE(s.searchJpg.stored(), qint16(1));
+    QVERIFY(s.listSaveFolder.isEmpty());
+    QVERIFY(s.startupList.isEmpty());
 }
 
 // Option fields: the list path, an empty path as "UnNamed", and the start-up list cut at NUL.
@@ -235,35 +238,38 @@ void TstSettingsFile::optionFields()
 {
     writeAll(m_path, "[Section]\nOption=1*5*/pic/a.vrl*1*0*1*0*1*1**\n");
     Settings s = readBack();
-    QCOMPARE(s.IntervalSeconds, qint16(5));
-    QCOMPARE(s.CurrentListPath, QStringLiteral("/pic/a.vrl"));
+    QCOMPARE(s.intervalSeconds, 5);
+    QCOMPARE(s.currentListPath, QStringLiteral("/pic/a.vrl"));
 
     writeAll(m_path, "[Section]\nOption=1*2**1*0*1*0*1*1**/pic/b.vrl\n");
     s = readBack();
-    QCOMPARE(s.CurrentListPath, QStringLiteral("UnNamed"));
-    QCOMPARE(s.StartupList, QStringLiteral("/pic/b.vrl"));
+    QCOMPARE(s.currentListPath, QStringLiteral("UnNamed"));
+    QCOMPARE(s.startupList, QStringLiteral("/pic/b.vrl"));
 
     writeAll(m_path, QByteArray("[Section]\nOption=1*2**1*0*1*0*1*1**/pic/c.vrl\0junk\n", 48));
-    QCOMPARE(readBack().StartupList, QStringLiteral("/pic/c.vrl"));
+    QCOMPARE(readBack().startupList, QStringLiteral("/pic/c.vrl"));
 }
 
 void TstSettingsFile::leadingNumberFields_data()
 {
     QTest::addColumn<QByteArray>("fields"); // fields 5 to 9
     QTest::addColumn<int>("random");
-    QTest::addColumn<int>("colour");
+    QTest::addColumn<QColor>("colour");
     QTest::addColumn<int>("jpg");
-    QTest::newRow("plain numbers") << QByteArray("1*1*255*0*1") << 1 << 255 << 1;
-    QTest::newRow("empty fields read 0") << QByteArray("****") << 0 << 0 << 0;
+    QTest::newRow("plain numbers") << QByteArray("1*1*255*0*1") << 1 << QColor(255, 0, 0) << 1;
+    QTest::newRow("empty fields read 0") << QByteArray("****") << 0 << QColor(Qt::black) << 0;
     QTest::newRow("text after the number is ignored")
-        << QByteArray("1x*0*65280abc*0*1;") << 1 << 65280 << 1;
-    QTest::newRow("leading blanks skipped") << QByteArray("1*0*  42*0* 1") << 1 << 42 << 1;
-    QTest::newRow("no number reads 0") << QByteArray("on*0*red*0*yes") << 0 << 0 << 0;
-    QTest::newRow("halves round to even") << QByteArray("0.5*0*2.5*0*1.5") << 0 << 2 << 2;
-    QTest::newRow("colour takes 32 bits")
-        << QByteArray("0*0*2147483647*0*1") << 0 << 2147483647 << 1;
+        << QByteArray("1x*0*65280abc*0*1;") << 1 << QColor(0, 255, 0) << 1;
+    QTest::newRow("leading blanks skipped")
+        << QByteArray("1*0*  42*0* 1") << 1 << QColor(42, 0, 0) << 1;
+    QTest::newRow("no number reads 0")
+        << QByteArray("on*0*red*0*yes") << 0 << QColor(Qt::black) << 0;
+    QTest::newRow("halves round to even")
+        << QByteArray("0.5*0*2.5*0*1.5") << 0 << QColor(2, 0, 0) << 2;
+    QTest::newRow("colour is the low 24 bits of a 32-bit number")
+        << QByteArray("0*0*2147483647*0*1") << 0 << QColor(Qt::white) << 1;
     QTest::newRow("out of range is clamped")
-        << QByteArray("99999*0*-9999999999*0*-70000") << 32767 << int(-2147483647 - 1) << -32768;
+        << QByteArray("99999*0*-9999999999*0*-70000") << 32767 << QColor(Qt::black) << -32768;
 }
 
 // Option fields 5 to 9 read the number at their start and never fail.
@@ -271,14 +277,37 @@ void TstSettingsFile::leadingNumberFields()
 {
     QFETCH(QByteArray, fields);
     QFETCH(int, random);
-    QFETCH(int, colour);
+    QFETCH(QColor, colour);
     QFETCH(int, jpg);
     writeAll(m_path, "[Section]\nOption=1*2*/a.vrl*1*" + fields + "*/f*/s\n");
     const Settings s = readBack();
-    QCOMPARE(int(s.RandomOrder), random);
-    QCOMPARE(s.ShowBackColor, colour);
-    QCOMPARE(int(s.SearchJpg), jpg);
-    QCOMPARE(s.CurrentListPath, QStringLiteral("/a.vrl"));
+    QCOMPARE(int(s.randomOrder.stored()), random);
+    QCOMPARE(s.showBackColour, colour);
+    QCOMPARE(int(s.searchJpg.stored()), jpg);
+    QCOMPARE(s.currentListPath, QStringLiteral("/a.vrl"));
+}
+
+void TstSettingsFile::storedFilesStayByteIdentical_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("half twips and a negative position")
+        << section("100.5*-300", "5000.25*-20*30*6000*1", "0*30*/a.vrl*0*1*0*16777215*0*1*/s*/t");
+    QTest::newRow("the first-run position 2380")
+        << section("2380*1660", "4155*10845*0*4515*0", "1*2*UnNamed*1*0*1*0*1*1**");
+    QTest::newRow("flags other than 0 and 1 keep their numbers")
+        << section("0*0", "4155*10845*0*4515*2", "2*5*/a.vrl*-1*7*2*255*3*-4**");
+    QTest::newRow("a colour in all three channels")
+        << section("15*-15", "1*2*3*4*0", "1*2*/a.vrl*1*0*1*8421631*1*1**");
+}
+
+// A file the program wrote is read and written back to the same bytes, numbers that are no
+// plain 0/1 flag included.
+void TstSettingsFile::storedFilesStayByteIdentical()
+{
+    QFETCH(QByteArray, file);
+    writeAll(m_path, file);
+    QVERIFY(SettingsFile::write(readBack()));
+    QCOMPARE(readAll(m_path), file);
 }
 
 // A path holding the field separator or a line break is stored empty, so the other fields
@@ -286,16 +315,16 @@ void TstSettingsFile::leadingNumberFields()
 void TstSettingsFile::textFieldsThatCannotBeStored()
 {
     Settings s = readBack();
-    s.CurrentListPath = QStringLiteral("/pic/a*b.vrl");
-    s.ListSaveFolder = QStringLiteral("/pic/new\nline");
-    s.StartupList = QStringLiteral("/pic/é.vrl");
-    s.IntervalSeconds = 7;
+    s.currentListPath = QStringLiteral("/pic/a*b.vrl");
+    s.listSaveFolder = QStringLiteral("/pic/new\nline");
+    s.startupList = QStringLiteral("/pic/é.vrl");
+    s.intervalSeconds = 7;
     QVERIFY(SettingsFile::write(s));
     const Settings again = readBack();
-    QCOMPARE(again.IntervalSeconds, qint16(7));
-    QCOMPARE(again.CurrentListPath, QStringLiteral("UnNamed"));
-    QVERIFY(again.ListSaveFolder.isEmpty());
-    QCOMPARE(again.StartupList, QStringLiteral("/pic/é.vrl"));
+    QCOMPARE(again.intervalSeconds, 7);
+    QCOMPARE(again.currentListPath, QStringLiteral("UnNamed"));
+    QVERIFY(again.listSaveFolder.isEmpty());
+    QCOMPARE(again.startupList, QStringLiteral("/pic/é.vrl"));
 }
 
 void TstSettingsFile::numberText_data()

@@ -31,17 +31,17 @@ inline QStringList listPaths(char version, int count)
 inline Settings settingsVersion(char version, const QString &path)
 {
     Settings settings;
-    settings.SettingsPath = path;
+    settings.settingsPath = path;
     const bool b = version == 'b';
-    settings.MainLeft = b ? 1500 : 300;
-    settings.MainTop = b ? 2250 : 450;
-    settings.ShowLeft = b ? 6000 : 120;
-    settings.ShowWidth = b ? 9000 : 4515;
-    settings.ShowMaximized = b ? 1 : 0;
-    settings.IntervalSeconds = b ? 9 : 2;
-    settings.CurrentListPath = b ? QStringLiteral("/写真/旅行.vrl") : QStringLiteral("UnNamed");
-    settings.ShowBackColor = b ? 0x00FF8000 : 0;
-    settings.ListSaveFolder = b ? QStringLiteral("/写真") : QString();
+    settings.mainLeft = b ? 1500 : 300;
+    settings.mainTop = b ? 2250 : 450;
+    settings.showLeft = b ? 6000 : 120;
+    settings.showWidth = b ? 9000 : 4515;
+    settings.showMaximized = b ? 1 : 0;
+    settings.intervalSeconds = b ? 9 : 2;
+    settings.currentListPath = b ? QStringLiteral("/写真/旅行.vrl") : QStringLiteral("UnNamed");
+    settings.showBackColour = b ? QColor(0x00, 0x80, 0xFF) : QColor(0, 0, 0);
+    settings.listSaveFolder = b ? QStringLiteral("/写真") : QString();
     return settings;
 }
 

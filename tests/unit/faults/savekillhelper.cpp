@@ -8,11 +8,11 @@
 
 #include "core/common/interaction.h"
 #include "core/settings/settingsfile.h"
-#include "savekillcontent.h"
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/listdocument.h"
 #include "core/slidelist/listfilecommands.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "savekillcontent.h"
 
 #include <QCoreApplication>
 
@@ -24,7 +24,7 @@ namespace {
 // A save to ListPath asks nothing; a failure would be told here, and is printed instead.
 class NoQuestions : public Interaction {
 public:
-    Answer messageBox(const QString &text, int, const QString &) override
+    Answer messageBox(const QString &text, MessageStyle, const QString &) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return Answer::Ok;
@@ -39,7 +39,7 @@ public:
         return {};
     }
     QString folderName(const QString &, const QString &) override { return {}; }
-    std::optional<quint32> colour(quint32) override { return std::nullopt; }
+    std::optional<QColor> colour(const QColor &) override { return std::nullopt; }
     void beep() override {}
 };
 

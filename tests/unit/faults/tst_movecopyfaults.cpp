@@ -12,8 +12,8 @@ using Answer = Interaction::Answer;
 
 namespace {
 
-constexpr int Move = 1;
-constexpr int Copy = 2;
+constexpr TransferMode Move = TransferMode::Move;
+constexpr TransferMode Copy = TransferMode::Copy;
 
 QByteArray contentOf(const QString &name, int size)
 {
@@ -90,7 +90,7 @@ bool TestMoveCopyFaults::mountDestination(int kilobytes)
 
 void TestMoveCopyFaults::lockedFolderKeepsEverything_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<TransferMode>("mode");
     QTest::addColumn<QString>("locked");
     QTest::newRow("copy into a read-only folder") << Copy << QStringLiteral("dst");
     QTest::newRow("move into a read-only folder") << Move << QStringLiteral("dst");
@@ -100,7 +100,7 @@ void TestMoveCopyFaults::lockedFolderKeepsEverything_data()
 // A folder the user may not change: the work fails, both folders stay exactly as they were.
 void TestMoveCopyFaults::lockedFolderKeepsEverything()
 {
-    QFETCH(int, mode);
+    QFETCH(TransferMode, mode);
     QFETCH(QString, locked);
     const QStringList paths{source(QStringLiteral("a.jpg"), 3000),
                             source(QStringLiteral("b.bmp"), 70)};
@@ -109,8 +109,8 @@ void TestMoveCopyFaults::lockedFolderKeepsEverything()
     const QString destination = path("dst");
     const std::optional<int> failed = Faults::runUnprivileged([&] {
         ScriptedInteraction interaction;
-        const int result = ShellMoveCopy(interaction, paths, destination, mode);
-        return result != 0 && result != ShellCancelled && interaction.calls.isEmpty() ? 1 : 0;
+        const ShellResult result = moveOrCopyFiles(interaction, paths, destination, mode);
+        return result == ShellResult::Failed && interaction.calls.isEmpty() ? 1 : 0;
     });
     if (!failed)
         QSKIP("cannot work as an ordinary user here");
@@ -122,7 +122,7 @@ void TestMoveCopyFaults::lockedFolderKeepsEverything()
 
 void TestMoveCopyFaults::fullDiskLeavesNoPartialFile_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<TransferMode>("mode");
     QTest::addColumn<bool>("replacing");
     QTest::newRow("copy onto a full disk") << Copy << false;
     QTest::newRow("move onto a full disk keeps the source") << Move << false;
@@ -133,7 +133,7 @@ void TestMoveCopyFaults::fullDiskLeavesNoPartialFile_data()
 // A file larger than the room left never arrives in part, and a file it was to replace stays.
 void TestMoveCopyFaults::fullDiskLeavesNoPartialFile()
 {
-    QFETCH(int, mode);
+    QFETCH(TransferMode, mode);
     QFETCH(bool, replacing);
     if (!mountDestination(64))
         QSKIP("needs root to mount a small file system");
@@ -143,7 +143,7 @@ void TestMoveCopyFaults::fullDiskLeavesNoPartialFile()
         QVERIFY(Faults::writeAll(target, "old picture"));
     ScriptedInteraction interaction;
     interaction.answers << Answer::Yes;
-    QCOMPARE(ShellMoveCopy(interaction, {big}, path("dst"), mode), ShellFailed);
+    QCOMPARE(moveOrCopyFiles(interaction, {big}, path("dst"), mode), ShellResult::Failed);
     QCOMPARE(Faults::readAll(big), contentOf(QStringLiteral("big.jpg"), 256 * 1024));
     QCOMPARE(interaction.callsOf(QStringLiteral("overwrite")).size(), replacing ? 1 : 0);
     if (replacing) {
@@ -156,7 +156,7 @@ void TestMoveCopyFaults::fullDiskLeavesNoPartialFile()
 
 void TestMoveCopyFaults::fullDiskStopsPerFile_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<TransferMode>("mode");
     QTest::newRow("copy: the file that fits arrives whole") << Copy;
     QTest::newRow("move: the file that fits leaves, the other stays") << Move;
 }
@@ -164,13 +164,13 @@ void TestMoveCopyFaults::fullDiskStopsPerFile_data()
 // Running out of room fails that file alone: the files before it arrived complete.
 void TestMoveCopyFaults::fullDiskStopsPerFile()
 {
-    QFETCH(int, mode);
+    QFETCH(TransferMode, mode);
     if (!mountDestination(64))
         QSKIP("needs root to mount a small file system");
     const QString small = source(QStringLiteral("a-small.jpg"), 16 * 1024);
     const QString big = source(QStringLiteral("b-big.jpg"), 200 * 1024);
     ScriptedInteraction interaction;
-    QCOMPARE(ShellMoveCopy(interaction, {small, big}, path("dst"), mode), ShellFailed);
+    QCOMPARE(moveOrCopyFiles(interaction, {small, big}, path("dst"), mode), ShellResult::Failed);
     QCOMPARE(entriesOf(path("dst")), QStringList{QStringLiteral("a-small.jpg")});
     QCOMPARE(Faults::readAll(path("dst/a-small.jpg")),
              contentOf(QStringLiteral("a-small.jpg"), 16 * 1024));
@@ -180,28 +180,28 @@ void TestMoveCopyFaults::fullDiskStopsPerFile()
 
 void TestMoveCopyFaults::nothingReplacedWithoutYes_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<TransferMode>("mode");
     QTest::addColumn<QString>("occupant");
     QTest::addColumn<Answer>("answer");
-    QTest::addColumn<int>("result");
+    QTest::addColumn<ShellResult>("result");
     QTest::addColumn<int>("questions");
     QTest::newRow("move cancelled at the question")
-        << Move << "file" << Answer::Cancel << ShellCancelled << 1;
+        << Move << "file" << Answer::Cancel << ShellResult::Cancelled << 1;
     QTest::newRow("copy cancelled at the question")
-        << Copy << "file" << Answer::Cancel << ShellCancelled << 1;
+        << Copy << "file" << Answer::Cancel << ShellResult::Cancelled << 1;
     QTest::newRow("link of the same name declined")
-        << Move << "link" << Answer::No << ShellFailed << 1;
+        << Move << "link" << Answer::No << ShellResult::Failed << 1;
     QTest::newRow("folder of the same name is never replaced")
-        << Move << "folder" << Answer::Yes << ShellFailed << 0;
+        << Move << "folder" << Answer::Yes << ShellResult::Failed << 0;
 }
 
 // Whatever holds the name in the destination stays there unless the user said Yes.
 void TestMoveCopyFaults::nothingReplacedWithoutYes()
 {
-    QFETCH(int, mode);
+    QFETCH(TransferMode, mode);
     QFETCH(QString, occupant);
     QFETCH(Answer, answer);
-    QFETCH(int, result);
+    QFETCH(ShellResult, result);
     QFETCH(int, questions);
     const QString file = source(QStringLiteral("a.jpg"), 500);
     const QString target = path("dst/a.jpg");
@@ -215,7 +215,7 @@ void TestMoveCopyFaults::nothingReplacedWithoutYes()
         QVERIFY(QDir().mkpath(target + QStringLiteral("/inside")));
     ScriptedInteraction interaction;
     interaction.answers << answer;
-    QCOMPARE(ShellMoveCopy(interaction, {file}, path("dst"), mode), result);
+    QCOMPARE(moveOrCopyFiles(interaction, {file}, path("dst"), mode), result);
     QCOMPARE(interaction.callsOf(QStringLiteral("overwrite")).size(), questions);
     QCOMPARE(Faults::readAll(file), contentOf(QStringLiteral("a.jpg"), 500));
     QCOMPARE(entriesOf(path("dst")), QStringList{QStringLiteral("a.jpg")});

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings.h"
 #include "core/settings/settingsfile.h"
-#include "faultsupport.h"
-#include "scriptedinteraction.h"
 #include "core/slidelist/listdocument.h"
 #include "core/slidelist/listfilecommands.h"
 #include "core/slidelist/listfileformat.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "faultsupport.h"
+#include "scriptedinteraction.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,7 +100,7 @@ SaveOutcome TestSaveFaults::saveOver(const QString &list, int entries)
     ListFileCommands commands(model, document, settings, interaction);
     commands.saveList();
     const QVector<ScriptedInteraction::Call> told = interaction.callsOf(QStringLiteral("message"));
-    const bool writeError = told.size() == 1 && told.first().style == Interaction::StyleError &&
+    const bool writeError = told.size() == 1 && told.first().style == MessageStyle::Error &&
                             told.first().title == QStringLiteral("書き込みエラー");
     return {Faults::readAll(list), document.ListPath, document.ListModified, writeError};
 }
@@ -168,14 +168,14 @@ void TestSaveFaults::settingsOnFullDisk()
     if (!mountDisk())
         QSKIP("needs root to mount a small file system");
     Settings settings;
-    settings.SettingsPath = path("disk/vel20.ini");
+    settings.settingsPath = path("disk/vel20.ini");
     QVERIFY(SettingsFile::write(settings));
-    const QByteArray before = Faults::readAll(settings.SettingsPath);
+    const QByteArray before = Faults::readAll(settings.settingsPath);
     fillDisk();
-    settings.MainLeft = 1500;
-    settings.CurrentListPath = QStringLiteral("/写真/旅行.vrl");
+    settings.mainLeft = 1500;
+    settings.currentListPath = QStringLiteral("/写真/旅行.vrl");
     QVERIFY(!SettingsFile::write(settings));
-    QCOMPARE(Faults::readAll(settings.SettingsPath), before);
+    QCOMPARE(Faults::readAll(settings.settingsPath), before);
     QCOMPARE(QDir(path("disk")).entryList(QDir::Files | QDir::Hidden),
              (QStringList{QStringLiteral("filler"), QStringLiteral("vel20.ini")}));
 }

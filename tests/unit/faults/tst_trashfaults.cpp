@@ -98,7 +98,7 @@ void TestTrashFaults::trashedFileKeepsItsDataAndOrigin()
     const ino_t inode = inodeOf(file);
     ScriptedInteraction interaction;
     interaction.answers << Answer::Yes;
-    QCOMPARE(ShellDelete(interaction, {file}), 0);
+    QCOMPARE(moveToTrash(interaction, {file}), ShellResult::Done);
     QVERIFY(!QFileInfo::exists(file));
     const QString inTrash = trash(QStringLiteral("files/夏 1.jpg"));
     QCOMPARE(Faults::readAll(inTrash), QByteArray("summer"));
@@ -115,7 +115,7 @@ void TestTrashFaults::sameNamesFromTwoFoldersBothKept()
                             picture(QStringLiteral("y/a.jpg"), "from y")};
     ScriptedInteraction interaction;
     interaction.answers << Answer::Yes;
-    QCOMPARE(ShellDelete(interaction, files), 0);
+    QCOMPARE(moveToTrash(interaction, files), ShellResult::Done);
     const QStringList trashed = QDir(trash(QStringLiteral("files"))).entryList(QDir::Files);
     QCOMPARE(trashed.size(), 2);
     QStringList contents;
@@ -165,7 +165,7 @@ void TestTrashFaults::refusedTrashKeepsTheFile()
     const std::optional<int> outcome = Faults::runUnprivileged([&] {
         ScriptedInteraction interaction;
         interaction.answers << Answer::Yes;
-        return ShellDelete(interaction, {file}) == ShellFailed ? 1 : 0;
+        return moveToTrash(interaction, {file}) == ShellResult::Failed ? 1 : 0;
     });
     if (!outcome)
         QSKIP("cannot work as an ordinary user here");
@@ -185,8 +185,8 @@ void TestTrashFaults::fileOnAnotherDiskIsNeverLost()
     QVERIFY(Faults::writeAll(file, "far away"));
     ScriptedInteraction interaction;
     interaction.answers << Answer::Yes;
-    const int result = ShellDelete(interaction, {file});
-    if (result != 0) {
+    const ShellResult result = moveToTrash(interaction, {file});
+    if (result != ShellResult::Done) {
         QCOMPARE(Faults::readAll(file), QByteArray("far away"));
         return;
     }

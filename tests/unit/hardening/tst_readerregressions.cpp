@@ -172,23 +172,23 @@ void TstReaderRegressions::droppedFileNamesArriveUnchanged()
 void TstReaderRegressions::longListPathKeepsTheOtherOptions()
 {
     Settings written;
-    written.SettingsPath = iniPath();
-    written.ShowBackColor = 0x00FF8000;
-    written.CurrentListPath =
+    written.settingsPath = iniPath();
+    written.showBackColour = QColor(0x00, 0x80, 0xFF);
+    written.currentListPath =
         QLatin1Char('/') + QString(240, QLatin1Char('a')) + QStringLiteral(".vrl");
-    written.ListSaveFolder = QLatin1Char('/') + QString(1500, QChar(0x5199));
-    written.StartupList =
+    written.listSaveFolder = QLatin1Char('/') + QString(1500, QChar(0x5199));
+    written.startupList =
         QLatin1Char('/') + QString(4000, QLatin1Char('b')) + QStringLiteral(".txt");
     QVERIFY(SettingsFile::write(written));
     Settings read;
-    read.SettingsPath = iniPath();
+    read.settingsPath = iniPath();
     SettingsFile::read(read, QSizeF(15360, 11520));
-    QCOMPARE(read.CurrentListPath, written.CurrentListPath);
-    QCOMPARE(read.ShowBackColor, written.ShowBackColor);
-    QCOMPARE(read.SearchJpg, written.SearchJpg);
-    QCOMPARE(read.SearchBmp, written.SearchBmp);
-    QCOMPARE(read.ListSaveFolder, written.ListSaveFolder);
-    QCOMPARE(read.StartupList, written.StartupList);
+    QCOMPARE(read.currentListPath, written.currentListPath);
+    QCOMPARE(read.showBackColour, written.showBackColour);
+    QCOMPARE(read.searchJpg.stored(), written.searchJpg.stored());
+    QCOMPARE(read.searchBmp.stored(), written.searchBmp.stored());
+    QCOMPARE(read.listSaveFolder, written.listSaveFolder);
+    QCOMPARE(read.startupList, written.startupList);
 }
 
 QTEST_GUILESS_MAIN(TstReaderRegressions)

@@ -15,8 +15,8 @@ using Answer = Interaction::Answer;
 
 namespace {
 
-constexpr int Move = 1;
-constexpr int Copy = 2;
+constexpr TransferMode Move = TransferMode::Move;
+constexpr TransferMode Copy = TransferMode::Copy;
 
 bool writeFile(const QString &path, const QByteArray &data)
 {
@@ -92,7 +92,7 @@ QStringList TestShellMoveCopy::sources(const QStringList &names)
 void TestShellMoveCopy::copyKeepsTheSources()
 {
     const QStringList paths = sources({QStringLiteral("a.jpg"), QStringLiteral("海.bmp")});
-    QCOMPARE(ShellMoveCopy(m_interaction, paths, destination(), Copy), 0);
+    QCOMPARE(moveOrCopyFiles(m_interaction, paths, destination(), Copy), ShellResult::Done);
     QCOMPARE(readFile(target(QStringLiteral("海.bmp"))), QByteArray("new 海.bmp"));
     QCOMPARE(readFile(target(QStringLiteral("a.jpg"))), QByteArray("new a.jpg"));
     QVERIFY(QFile::exists(paths.at(0)) && QFile::exists(paths.at(1)));
@@ -102,14 +102,14 @@ void TestShellMoveCopy::copyKeepsTheSources()
 void TestShellMoveCopy::moveTakesTheSources()
 {
     const QStringList paths = sources({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
-    QCOMPARE(ShellMoveCopy(m_interaction, paths, destination(), Move), 0);
+    QCOMPARE(moveOrCopyFiles(m_interaction, paths, destination(), Move), ShellResult::Done);
     QVERIFY(!QFile::exists(paths.at(0)) && !QFile::exists(paths.at(1)));
     QCOMPARE(readFile(target(QStringLiteral("b.jpg"))), QByteArray("new b.jpg"));
 }
 
 void TestShellMoveCopy::declinedOverwriteKeepsTheDestination_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<TransferMode>("mode");
     QTest::newRow("copy answered No") << Copy;
     QTest::newRow("move answered No") << Move;
 }
@@ -117,11 +117,11 @@ void TestShellMoveCopy::declinedOverwriteKeepsTheDestination_data()
 // Nothing is replaced without a Yes; a skipped file makes the result a failure.
 void TestShellMoveCopy::declinedOverwriteKeepsTheDestination()
 {
-    QFETCH(int, mode);
+    QFETCH(TransferMode, mode);
     QVERIFY(writeFile(target(QStringLiteral("a.jpg")), "old"));
     const QStringList paths = sources({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
     m_interaction.answers << Answer::No;
-    QVERIFY(ShellMoveCopy(m_interaction, paths, destination(), mode) != 0);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination(), mode) != ShellResult::Done);
     QCOMPARE(readFile(target(QStringLiteral("a.jpg"))), QByteArray("old"));
     QVERIFY(QFile::exists(paths.at(0)));
     QVERIFY(QFile::exists(target(QStringLiteral("b.jpg"))));
@@ -137,7 +137,7 @@ void TestShellMoveCopy::yesReplacesOneFile()
     QVERIFY(writeFile(target(QStringLiteral("a.jpg")), "old"));
     m_interaction.answers << Answer::Yes;
     const QStringList paths = sources({QStringLiteral("a.jpg")});
-    QCOMPARE(ShellMoveCopy(m_interaction, paths, destination(), Move), 0);
+    QCOMPARE(moveOrCopyFiles(m_interaction, paths, destination(), Move), ShellResult::Done);
     QCOMPARE(readFile(target(QStringLiteral("a.jpg"))), QByteArray("new a.jpg"));
     QVERIFY(!QFile::exists(paths.first()));
 }
@@ -148,25 +148,25 @@ void TestShellMoveCopy::yesToAllAsksOnce()
     QVERIFY(writeFile(target(QStringLiteral("b.jpg")), "old"));
     m_interaction.answers << Answer::YesToAll;
     const QStringList paths = sources({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
-    QCOMPARE(ShellMoveCopy(m_interaction, paths, destination(), Copy), 0);
+    QCOMPARE(moveOrCopyFiles(m_interaction, paths, destination(), Copy), ShellResult::Done);
     QCOMPARE(m_interaction.calls.size(), 1);
     QCOMPARE(readFile(target(QStringLiteral("b.jpg"))), QByteArray("new b.jpg"));
 }
 
-// Cancel stops at once: ShellCancelled when nothing was done yet, a failure otherwise.
+// Cancel stops at once: Cancelled when nothing was done yet, a failure otherwise.
 void TestShellMoveCopy::cancelStopsTheWork()
 {
     QVERIFY(writeFile(target(QStringLiteral("b.jpg")), "old"));
     QVERIFY(writeFile(target(QStringLiteral("c.jpg")), "old"));
     const QStringList paths = sources({"b.jpg", "c.jpg", "d.jpg"});
     m_interaction.answers << Answer::Cancel;
-    QCOMPARE(ShellMoveCopy(m_interaction, paths, destination(), Move), ShellCancelled);
+    QCOMPARE(moveOrCopyFiles(m_interaction, paths, destination(), Move), ShellResult::Cancelled);
     QVERIFY(QFile::exists(paths.at(0)) && QFile::exists(paths.at(2)));
     QVERIFY(!QFile::exists(target(QStringLiteral("d.jpg"))));
 
     m_interaction.answers << Answer::Yes << Answer::Cancel;
-    const int result = ShellMoveCopy(m_interaction, paths, destination(), Move);
-    QVERIFY(result != 0 && result != ShellCancelled);
+    const ShellResult result = moveOrCopyFiles(m_interaction, paths, destination(), Move);
+    QVERIFY(result == ShellResult::Failed);
     QVERIFY(!QFile::exists(paths.at(0)));
     QCOMPARE(readFile(target(QStringLiteral("c.jpg"))), QByteArray("old"));
     QVERIFY(QFile::exists(paths.at(2)));
@@ -180,7 +180,8 @@ void TestShellMoveCopy::progressCanStopTheWork()
         seen.append(done);
         return total == 3 && done < 1;
     };
-    QVERIFY(ShellMoveCopy(m_interaction, paths, destination(), Copy, progress) != 0);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination(), Copy, progress) !=
+            ShellResult::Done);
     QCOMPARE(seen, QVector<int>({0, 1}));
     QVERIFY(QFile::exists(target(QStringLiteral("a.jpg"))));
     QVERIFY(!QFile::exists(target(QStringLiteral("b.jpg"))));
@@ -189,9 +190,12 @@ void TestShellMoveCopy::progressCanStopTheWork()
 void TestShellMoveCopy::unusableDestinationFails()
 {
     const QStringList paths = sources({QStringLiteral("a.jpg")});
-    QVERIFY(ShellMoveCopy(m_interaction, paths, source(QStringLiteral("a.jpg")), Move) != 0);
-    QVERIFY(ShellMoveCopy(m_interaction, paths, destination() + u"/none"_qs, Move) != 0);
-    QVERIFY(ShellMoveCopy(m_interaction, paths, QStringLiteral("dst"), Move) != 0);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, source(QStringLiteral("a.jpg")), Move) !=
+            ShellResult::Done);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination() + u"/none"_qs, Move) !=
+            ShellResult::Done);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, QStringLiteral("dst"), Move) !=
+            ShellResult::Done);
     QVERIFY(QFile::exists(paths.first()));
 }
 
@@ -201,7 +205,7 @@ void TestShellMoveCopy::readOnlyDestinationKeepsTheSources()
         QSKIP("the superuser may write into read-only folders");
     QVERIFY(QFile::setPermissions(destination(), QFile::ReadOwner | QFile::ExeOwner));
     const QStringList paths = sources({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
-    QVERIFY(ShellMoveCopy(m_interaction, paths, destination(), Move) != 0);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination(), Move) != ShellResult::Done);
     QVERIFY(QFile::exists(paths.at(0)) && QFile::exists(paths.at(1)));
 }
 
@@ -210,8 +214,8 @@ void TestShellMoveCopy::fileIntoItsOwnFolderStaysIntact()
 {
     const QStringList paths = sources({QStringLiteral("a.jpg")});
     const QString folder = m_dir->filePath(QStringLiteral("src"));
-    QVERIFY(ShellMoveCopy(m_interaction, paths, folder, Copy) != 0);
-    QVERIFY(ShellMoveCopy(m_interaction, paths, folder + u"/"_qs, Move) != 0);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, folder, Copy) != ShellResult::Done);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, folder + u"/"_qs, Move) != ShellResult::Done);
     QCOMPARE(readFile(paths.first()), QByteArray("new a.jpg"));
     QVERIFY(m_interaction.calls.isEmpty());
 }
@@ -221,7 +225,7 @@ void TestShellMoveCopy::missingAndFolderSourcesFail()
     QStringList paths = sources({QStringLiteral("a.jpg")});
     paths.prepend(source(QStringLiteral("missing.jpg")));
     paths.append(m_dir->path());
-    QVERIFY(ShellMoveCopy(m_interaction, paths, destination(), Move) != 0);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination(), Move) != ShellResult::Done);
     QVERIFY(QFile::exists(target(QStringLiteral("a.jpg"))));
     QVERIFY(QFileInfo(m_dir->path()).isDir());
 }
@@ -234,7 +238,7 @@ void TestShellMoveCopy::failedCopyLeavesNoPartialFile()
     const QString unreliable = QStringLiteral("/proc/self/status");
     if (QFileInfo(unreliable).size() != 0)
         QSKIP("needs a file whose reported size differs from its contents");
-    QVERIFY(ShellMoveCopy(m_interaction, {unreliable}, destination(), Copy) != 0);
+    QVERIFY(moveOrCopyFiles(m_interaction, {unreliable}, destination(), Copy) != ShellResult::Done);
     QCOMPARE(readFile(target(QStringLiteral("status"))), QByteArray("old"));
     QCOMPARE(QDir(destination()).entryList(QDir::Files | QDir::Hidden),
              QStringList({QStringLiteral("status")}));
@@ -247,7 +251,7 @@ void TestShellMoveCopy::moveAcrossFileSystems()
         QSKIP("needs a second file system");
     const QString path = other.filePath(QStringLiteral("far.jpg"));
     QVERIFY(writeFile(path, QByteArray(3 << 20, 'x')));
-    QCOMPARE(ShellMoveCopy(m_interaction, {path}, destination(), Move), 0);
+    QCOMPARE(moveOrCopyFiles(m_interaction, {path}, destination(), Move), ShellResult::Done);
     QVERIFY(!QFile::exists(path));
     QCOMPARE(readFile(target(QStringLiteral("far.jpg"))), QByteArray(3 << 20, 'x'));
     QCOMPARE(QDir(destination()).entryList(QDir::Files | QDir::Hidden).size(), 1);
@@ -259,7 +263,7 @@ void TestShellMoveCopy::emptyListDoesNothing()
     const auto progress = [&](int, int) {
         return called = true;
     };
-    QCOMPARE(ShellMoveCopy(m_interaction, {}, QString(), Move, progress), 0);
+    QCOMPARE(moveOrCopyFiles(m_interaction, {}, QString(), Move, progress), ShellResult::Done);
     QVERIFY(m_interaction.calls.isEmpty());
     QVERIFY(!called);
 }

@@ -7,21 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QString withNul(const QString &before, const QString &after)
-{
-    return before + QChar(u'\0') + after;
-}
-
-} // namespace
-
 class TestShellRoutines : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void cutAtNul_data();
-    void cutAtNul();
     void displayName_data();
     void displayName();
     void displayNameOfRootIsItsNodeText();
@@ -48,25 +37,6 @@ void TestShellRoutines::initTestCase()
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
-void TestShellRoutines::cutAtNul_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("no NUL keeps the whole text") << QStringLiteral("abc") << QStringLiteral("abc");
-    QTest::newRow("leading NUL gives empty text")
-        << withNul({}, QStringLiteral("abc")) << QString();
-    QTest::newRow("cut at the first of several NULs")
-        << withNul(QStringLiteral("ab"), withNul(QStringLiteral("cd"), {})) << QStringLiteral("ab");
-    QTest::newRow("empty stays empty") << QString() << QString();
-}
-
-void TestShellRoutines::cutAtNul()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(CutAtNul(text), expected);
-}
-
 void TestShellRoutines::displayName_data()
 {
     QTest::addColumn<QString>("relativePath");
@@ -87,39 +57,40 @@ void TestShellRoutines::displayName()
 {
     QFETCH(QString, relativePath);
     QFETCH(QString, expected);
-    QCOMPARE(ShellDisplayName(m_home.path() + QLatin1Char('/') + relativePath), expected);
+    QCOMPARE(shellDisplayName(m_home.path() + QLatin1Char('/') + relativePath), expected);
 }
 
 void TestShellRoutines::displayNameOfRootIsItsNodeText()
 {
-    QCOMPARE(ShellDisplayName(QStringLiteral("/")), QStringLiteral("ルート (/)"));
-    QCOMPARE(ShellDisplayName(QString()), QString());
+    QCOMPARE(shellDisplayName(QStringLiteral("/")), QStringLiteral("ルート (/)"));
+    QCOMPARE(shellDisplayName(QString()), QString());
 }
 
 void TestShellRoutines::documentsFolderIsHome()
 {
-    QCOMPARE(SpecialFolderPath(SpecialFolderDocuments), m_home.path());
+    QCOMPARE(specialFolderPath(SpecialFolder::Documents), m_home.path());
 }
 
 // The desktop adds folders only when it exists and is not the home folder itself.
 void TestShellRoutines::desktopFolder()
 {
-    QCOMPARE(SpecialFolderPath(SpecialFolderDesktop), QString());
+    QCOMPARE(specialFolderPath(SpecialFolder::Desktop), QString());
     QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Desktop")));
-    QCOMPARE(SpecialFolderPath(SpecialFolderDesktop), m_home.filePath(QStringLiteral("Desktop")));
+    QCOMPARE(specialFolderPath(SpecialFolder::Desktop), m_home.filePath(QStringLiteral("Desktop")));
 
     QFile dirs(m_config.filePath(QStringLiteral("user-dirs.dirs")));
     QVERIFY(dirs.open(QIODevice::WriteOnly));
     dirs.write("XDG_DESKTOP_DIR=\"$HOME/\"\n");
     dirs.close();
-    QCOMPARE(SpecialFolderPath(SpecialFolderDesktop), QString());
+    QCOMPARE(specialFolderPath(SpecialFolder::Desktop), QString());
     QVERIFY(dirs.remove());
 }
 
+// A value outside the enumeration (as a cast may give) names no folder.
 void TestShellRoutines::unknownSpecialFolderIsEmpty()
 {
-    QCOMPARE(SpecialFolderPath(6), QString());
-    QCOMPARE(SpecialFolderPath(-1), QString());
+    QCOMPARE(specialFolderPath(static_cast<SpecialFolder>(6)), QString());
+    QCOMPARE(specialFolderPath(static_cast<SpecialFolder>(-1)), QString());
 }
 
 void TestShellRoutines::rootVolumeComesFirst()

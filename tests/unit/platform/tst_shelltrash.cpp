@@ -75,14 +75,14 @@ void TestShellTrash::declinedKeepsEveryFile()
     ScriptedInteraction interaction;
     interaction.answers << Answer::No;
     const QString path = makeFile(QStringLiteral("夏.jpg"));
-    QCOMPARE(ShellDelete(interaction, {path}), ShellCancelled);
+    QCOMPARE(moveToTrash(interaction, {path}), ShellResult::Cancelled);
     QVERIFY(QFile::exists(path));
     QCOMPARE(interaction.calls.size(), 1);
     const ScriptedInteraction::Call &call = interaction.calls.first();
     QCOMPARE(call.kind, QStringLiteral("message"));
     QCOMPARE(call.text, QStringLiteral("'夏.jpg' をごみ箱に移動しますか?"));
     QCOMPARE(call.title, QStringLiteral("ファイルの削除の確認"));
-    QCOMPARE(call.style & 0x0F, 4);
+    QCOMPARE(call.style, MessageStyle::QuestionYesNo);
 }
 
 void TestShellTrash::severalItemsAreCountedInTheQuestion()
@@ -90,7 +90,7 @@ void TestShellTrash::severalItemsAreCountedInTheQuestion()
     ScriptedInteraction interaction;
     const QStringList paths = {makeFile(QStringLiteral("a.jpg")),
                                makeFile(QStringLiteral("b.jpg"))};
-    QCOMPARE(ShellDelete(interaction, paths), ShellCancelled);
+    QCOMPARE(moveToTrash(interaction, paths), ShellResult::Cancelled);
     QCOMPARE(interaction.calls.first().text,
              QStringLiteral("これらの 2 個の項目をごみ箱に移動しますか?"));
 }
@@ -103,7 +103,7 @@ void TestShellTrash::acceptedFilesLandInTheUsersTrash()
     interaction.answers << Answer::Yes;
     const QStringList paths = {makeFile(QStringLiteral("a.jpg")),
                                makeFile(QStringLiteral("b.bmp"))};
-    QCOMPARE(ShellDelete(interaction, paths), 0);
+    QCOMPARE(moveToTrash(interaction, paths), ShellResult::Done);
     for (const QString &path : paths)
         QVERIFY(!QFile::exists(path));
     QVERIFY(QFile::exists(trashed(QStringLiteral("a.jpg"))));
@@ -117,7 +117,7 @@ void TestShellTrash::folderGoesToTheTrashWhole()
     interaction.answers << Answer::Yes;
     makeFile(QStringLiteral("inside.jpg"));
     const QString folder = m_root->filePath(QStringLiteral("pictures"));
-    QCOMPARE(ShellDelete(interaction, {folder}), 0);
+    QCOMPARE(moveToTrash(interaction, {folder}), ShellResult::Done);
     QVERIFY(!QFileInfo::exists(folder));
     QVERIFY(QFile::exists(trashed(QStringLiteral("pictures/inside.jpg"))));
 }
@@ -128,16 +128,16 @@ void TestShellTrash::missingOrRelativePathsFail()
     ScriptedInteraction interaction;
     interaction.answers << Answer::Yes << Answer::Yes;
     const QString kept = makeFile(QStringLiteral("kept.jpg"));
-    QVERIFY(ShellDelete(interaction, {kept + QStringLiteral(".missing")}) != 0);
+    QVERIFY(moveToTrash(interaction, {kept + QStringLiteral(".missing")}) != ShellResult::Done);
     QVERIFY(QDir::setCurrent(m_root->filePath(QStringLiteral("pictures"))));
-    QVERIFY(ShellDelete(interaction, {QStringLiteral("kept.jpg")}) != 0);
+    QVERIFY(moveToTrash(interaction, {QStringLiteral("kept.jpg")}) != ShellResult::Done);
     QVERIFY(QFile::exists(kept));
 }
 
 void TestShellTrash::emptyListAsksNothing()
 {
     ScriptedInteraction interaction;
-    QCOMPARE(ShellDelete(interaction, {}), 0);
+    QCOMPARE(moveToTrash(interaction, {}), ShellResult::Done);
     QVERIFY(interaction.calls.isEmpty());
 }
 

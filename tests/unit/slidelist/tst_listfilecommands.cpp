@@ -208,7 +208,7 @@ void TestListFileCommands::onlyRegularFilesBecomeEntries()
     const QString kept = picture(QStringLiteral("kept.jpg"));
     const QString listPath = m_dir->filePath(QStringLiteral("l.vrl"));
     QVERIFY(writeListFile(listPath, ListFormat::Vrl, {named, kept}));
-    m_commands->OpenListFile(listPath);
+    m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), added ? (QStringList{named, kept}) : QStringList{kept});
     QVERIFY(m_interaction.calls.isEmpty());
 }
@@ -233,7 +233,7 @@ void TestListFileCommands::handWrittenUtf8ListOfJapaneseNames()
     QFile list(listPath);
     QVERIFY(list.open(QIODevice::WriteOnly) && list.write(bytes) == bytes.size());
     list.close();
-    m_commands->OpenListFile(listPath);
+    m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), expected);
     QCOMPARE(m_model->EntryAt(3).icon, 2);
     QCOMPARE(m_document->ListName, QStringLiteral("写真リスト"));
@@ -251,7 +251,7 @@ void TestListFileCommands::wrongMagicShowsMessageAndChangesNothing()
     QCOMPARE(m_interaction.calls.size(), 1);
     QCOMPARE(m_interaction.calls.at(0).text,
              QStringLiteral("ファイル読み込みエラー。（ファイルを確認して下さい）"));
-    QCOMPARE(m_interaction.calls.at(0).style, 16);
+    QCOMPARE(m_interaction.calls.at(0).style, MessageStyle::Error);
     QCOMPARE(m_interaction.calls.at(0).title, QStringLiteral("読み込みエラー"));
     QCOMPARE(m_model->EntryCount(), 1);
     QCOMPARE(m_document->ListName, UnNamed);
@@ -291,7 +291,7 @@ void TestListFileCommands::openDialogStartsInListFolder()
     QFETCH(QString, saveFolder);
     QFETCH(QString, lastFolder);
     QFETCH(QString, expected);
-    m_settings.ListSaveFolder = saveFolder;
+    m_settings.listSaveFolder = saveFolder;
     m_document->LastListFolder = lastFolder;
     m_commands->openListFile(QString());
     const ScriptedInteraction::Call call = m_interaction.calls.value(0);
@@ -370,7 +370,7 @@ void TestListFileCommands::modifiedPromptBeforeOpen()
     if (modified) {
         QCOMPARE(m_interaction.calls.at(0).text,
                  QStringLiteral("リストは更新されています。保存しますか？"));
-        QCOMPARE(m_interaction.calls.at(0).style, 36);
+        QCOMPARE(m_interaction.calls.at(0).style, MessageStyle::QuestionYesNo);
         QCOMPARE(m_interaction.calls.at(0).title, QStringLiteral("リストの新規作成"));
     }
 }
@@ -434,7 +434,7 @@ void TestListFileCommands::failedSaveKeepsOldFileAndState()
     const QVector<ScriptedInteraction::Call> errors =
         m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(errors.size(), 2);
-    QCOMPARE(errors.at(0).style, 16);
+    QCOMPARE(errors.at(0).style, MessageStyle::Error);
 }
 
 QTEST_MAIN(TestListFileCommands)
