@@ -77,9 +77,9 @@ void BM_ExpandFolderOf2000Subfolders(benchmark::State &state)
         FolderTreeView tree(settings, interaction, hints);
         tree.setDirectoryLister(&lister);
         tree.loadTreeIcons();
-        tree.buildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), data.start()));
+        tree.buildFolderTree(FolderKeys::nodeKey(FolderKeys::computerSection(), data.start()));
         QTreeWidgetItem *node =
-            tree.nodeForKey(FolderKeys::NodeKey(FolderKeys::ComputerSection(), data.folders()));
+            tree.nodeForKey(FolderKeys::nodeKey(FolderKeys::computerSection(), data.folders()));
         state.ResumeTiming();
         node->setExpanded(true);
         benchmark::DoNotOptimize(node->childCount());

@@ -74,12 +74,12 @@ void dropFolder(benchmark::State &state, const QString &folder)
                  (QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ*") + folder).toUtf8());
     for (auto _ : state) {
         state.PauseTiming();
-        model.ClearEntries();
+        model.clearEntries();
         state.ResumeTiming();
         drop.receive(mime, nullptr);
-        benchmark::DoNotOptimize(model.EntryCount());
+        benchmark::DoNotOptimize(model.entryCount());
     }
-    state.counters["entries"] = model.EntryCount();
+    state.counters["entries"] = model.entryCount();
 }
 
 void BM_DropFolderOf10000Pictures(benchmark::State &state)

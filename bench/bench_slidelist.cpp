@@ -75,17 +75,17 @@ long heapBytes()
 #endif
 }
 
-// AddEntry one path at a time, as the adding commands do; argument: number of paths.
+// addEntry one path at a time, as the adding commands do; argument: number of paths.
 void BM_AddEntry(benchmark::State &state)
 {
     const QStringList paths = BenchData::picturePaths(int(state.range(0)));
     for (auto _ : state) {
         SlideListModel model;
         for (const QString &path : paths)
-            model.AddEntry(path, path, SizeTenBytes);
-        benchmark::DoNotOptimize(model.EntryCount());
+            model.addEntry(path, path, SizeTenBytes);
+        benchmark::DoNotOptimize(model.entryCount());
         state.PauseTiming();
-        model.ClearEntries();
+        model.clearEntries();
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -102,12 +102,12 @@ void BM_RemoveEveryOtherEntry(benchmark::State &state)
         state.PauseTiming();
         SlideListModel model;
         for (const QString &path : paths)
-            model.AddEntry(path, path, SizeTenBytes);
+            model.addEntry(path, path, SizeTenBytes);
         state.ResumeTiming();
-        model.RemoveEntriesAt(positions);
-        benchmark::DoNotOptimize(model.EntryCount());
+        model.removeEntriesAt(positions);
+        benchmark::DoNotOptimize(model.entryCount());
         state.PauseTiming();
-        model.ClearEntries();
+        model.clearEntries();
         state.ResumeTiming();
     }
 }
@@ -143,10 +143,10 @@ void BM_OpenList(benchmark::State &state)
         ListDocument document;
         ListFileCommands commands(model, document, settings, interaction);
         commands.openListFile(listPath);
-        if (model.EntryCount() != tree.paths.size())
+        if (model.entryCount() != tree.paths.size())
             state.SkipWithError("entries missing");
         state.PauseTiming();
-        model.ClearEntries();
+        model.clearEntries();
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * tree.paths.size());
@@ -180,7 +180,7 @@ void BM_MemoryOf100kEntries(benchmark::State &state)
         const long rssBefore = residentBytes();
         const long heapBefore = heapBytes();
         for (const QString &path : paths)
-            model->AddEntry(path, path, QStringLiteral("%1").arg(path.size(), 10));
+            model->addEntry(path, path, QStringLiteral("%1").arg(path.size(), 10));
         state.counters["rss_delta_MB"] = double(residentBytes() - rssBefore) / (1 << 20);
         state.counters["heap_delta_MB"] = double(heapBytes() - heapBefore) / (1 << 20);
     }

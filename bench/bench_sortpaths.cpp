@@ -21,7 +21,7 @@ QStringList inputFor(const benchmark::State &state)
 {
     QStringList paths = BenchData::picturePaths(pathCount);
     if (state.range(0) == 1)
-        SortPaths(paths, 0, int(paths.size()) - 1, localeFor(state));
+        sortPaths(paths, 0, int(paths.size()) - 1, localeFor(state));
     return paths;
 }
 
@@ -34,7 +34,7 @@ void BM_SortPaths(benchmark::State &state)
         QStringList paths = input;
         paths.detach();
         state.ResumeTiming();
-        SortPaths(paths, 0, int(paths.size()) - 1, locale);
+        sortPaths(paths, 0, int(paths.size()) - 1, locale);
         benchmark::DoNotOptimize(paths.constData());
     }
     state.SetItemsProcessed(state.iterations() * pathCount);

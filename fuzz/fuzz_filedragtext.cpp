@@ -41,7 +41,7 @@ std::optional<FileDragRecord> rowShaped(const FileDragRecord &read)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(Fuzz::wholeInput(data, size));
-    const QVector<FileDragRecord> records = ReadFileDragText(text);
+    const QVector<FileDragRecord> records = readFileDragText(text);
     const qsizetype bar = text.indexOf(QLatin1Char('|'));
     FUZZ_CHECK(bar >= 0 || records.isEmpty());
     if (bar >= 0) {
@@ -52,14 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!record.path.isEmpty() && !record.path.contains(QLatin1Char('\t')));
 
     // Written again, the records read back as they are.
-    FUZZ_CHECK(sameRecords(ReadFileDragText(FileDragText(records)), records));
+    FUZZ_CHECK(sameRecords(readFileDragText(fileDragText(records)), records));
 
     QVector<FileDragRecord> rows;
     for (const FileDragRecord &record : records) {
         if (const std::optional<FileDragRecord> row = rowShaped(record))
             rows.append(*row);
     }
-    FUZZ_CHECK(sameRecords(ReadFileDragText(FileDragText(rows)), rows));
+    FUZZ_CHECK(sameRecords(readFileDragText(fileDragText(rows)), rows));
 
     // The input's lines as rows: folder, name and size text separated by TABs.
     QVector<FileDragRecord> lineRows;
@@ -69,6 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (const std::optional<FileDragRecord> row = rowShaped(shape))
             lineRows.append(*row);
     }
-    FUZZ_CHECK(sameRecords(ReadFileDragText(FileDragText(lineRows)), lineRows));
+    FUZZ_CHECK(sameRecords(readFileDragText(fileDragText(lineRows)), lineRows));
     return 0;
 }

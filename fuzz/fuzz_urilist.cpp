@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = Fuzz::wholeInput(data, size);
-    const QStringList paths = LocalPathsFromUriList(bytes);
+    const QStringList paths = localPathsFromUriList(bytes);
     FUZZ_CHECK(paths.size() <= bytes.count('\n') + 1);
     for (const QString &path : paths) {
         FUZZ_CHECK(path.startsWith(QLatin1Char('/')));
@@ -28,6 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         sent.append(path);
         uriList += "file://" + path.toUtf8().toPercentEncoding("/") + "\r\n";
     }
-    FUZZ_CHECK(LocalPathsFromUriList(uriList) == sent);
+    FUZZ_CHECK(localPathsFromUriList(uriList) == sent);
     return 0;
 }

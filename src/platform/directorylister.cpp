@@ -43,7 +43,7 @@ EntryKind kindOf(DIR *dir, const dirent *entry)
 DirectoryListing failure(const QString &folder, int error)
 {
     DirectoryListing listing;
-    listing.error = ListingErrorOf(error);
+    listing.error = listingErrorOf(error);
     listing.systemText = QString::fromLocal8Bit(std::strerror(error));
     qCDebug(logPlatform) << "cannot list" << folder << listing.systemText;
     return listing;
@@ -76,7 +76,7 @@ bool isPictureName(const QString &name, bool jpeg, bool bitmap)
 
 } // namespace
 
-ListingError ListingErrorOf(int error)
+ListingError listingErrorOf(int error)
 {
     switch (error) {
     case ENOMEDIUM: // a drive without its medium
@@ -94,14 +94,14 @@ ListingError ListingErrorOf(int error)
 
 QVector<Volume> DirectoryLister::volumes() const
 {
-    return MountedVolumes();
+    return mountedVolumes();
 }
 
 DirectoryListing DirectoryLister::subfolders(const QString &folder) const
 {
     return scan(folder, [&](DirectoryListing &listing, const QString &name, EntryKind kind) {
         if (kind == EntryKind::Folder)
-            listing.paths.append(FolderKeys::ChildPath(folder, name));
+            listing.paths.append(FolderKeys::childPath(folder, name));
         return true;
     });
 }
@@ -122,7 +122,7 @@ DirectoryListing DirectoryLister::pictureFiles(const QString &folder, bool jpeg,
         return {};
     return scan(folder, [&](DirectoryListing &listing, const QString &name, EntryKind kind) {
         if (kind == EntryKind::File && isPictureName(name, jpeg, bitmap))
-            listing.paths.append(FolderKeys::ChildPath(folder, name));
+            listing.paths.append(FolderKeys::childPath(folder, name));
         return true;
     });
 }
@@ -138,7 +138,7 @@ bool DirectoryLister::renameFolder(const QString &from, const QString &to) const
 {
     if (from == to)
         return QFileInfo(from).isDir();
-    if (RenameWithoutReplacing(from, to))
+    if (renameWithoutReplacing(from, to))
         return true;
     qCDebug(logPlatform) << "cannot rename" << from << "to" << to << std::strerror(errno);
     return false;

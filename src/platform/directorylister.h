@@ -17,7 +17,7 @@ enum class ListingError {
 };
 
 // What a listing that failed with the system error (errno) tells the user.
-ListingError ListingErrorOf(int error);
+ListingError listingErrorOf(int error);
 
 struct DirectoryListing {
     QStringList paths; // full paths, in the order the file system gives them

@@ -5,7 +5,7 @@
 
 #include <sys/stat.h>
 
-std::optional<FolderIdentity> FolderIdentityOf(const QString &path)
+std::optional<FolderIdentity> folderIdentityOf(const QString &path)
 {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode))

@@ -22,4 +22,4 @@ inline size_t qHash(const FolderIdentity &id, size_t seed = 0) noexcept
 
 // The identity of the folder a path names, following links; none when the path cannot be
 // examined or is not a folder.
-std::optional<FolderIdentity> FolderIdentityOf(const QString &path);
+std::optional<FolderIdentity> folderIdentityOf(const QString &path);

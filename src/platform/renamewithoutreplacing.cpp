@@ -8,7 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-bool RenameWithoutReplacing(const QString &from, const QString &to)
+bool renameWithoutReplacing(const QString &from, const QString &to)
 {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);

@@ -7,4 +7,4 @@
 // already called to. The test and the rename are one step where the file system allows it,
 // so a name taken between a check and the rename is never replaced. Sets errno on failure
 // (EEXIST for a taken name).
-bool RenameWithoutReplacing(const QString &from, const QString &to);
+bool renameWithoutReplacing(const QString &from, const QString &to);

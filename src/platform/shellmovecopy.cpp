@@ -28,7 +28,7 @@ bool renameFile(const QString &from, const QString &to, bool replace)
     const QByteArray target = QFile::encodeName(to);
     if (replace)
         return ::rename(source.constData(), target.constData()) == 0;
-    return RenameWithoutReplacing(from, to);
+    return renameWithoutReplacing(from, to);
 }
 
 bool sameFile(const QString &a, const QString &b)

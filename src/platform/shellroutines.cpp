@@ -27,7 +27,7 @@ bool isMountPoint(const QString &path)
 
 QString mountNodeText(const QString &path)
 {
-    const QVector<Volume> volumes = MountedVolumes();
+    const QVector<Volume> volumes = mountedVolumes();
     for (const Volume &volume : volumes) {
         if (volume.path == path)
             return volume.nodeText;

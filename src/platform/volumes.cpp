@@ -67,7 +67,7 @@ QVector<Volume> volumesFromMounts(const QVector<MountEntry> &mounts)
     return result;
 }
 
-QVector<Volume> MountedVolumes()
+QVector<Volume> mountedVolumes()
 {
     QVector<MountEntry> mounts;
     const QList<QStorageInfo> infos = QStorageInfo::mountedVolumes();

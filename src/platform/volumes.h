@@ -21,9 +21,9 @@ struct MountEntry {
 };
 
 // The root "/" first, then the real mounts under /home, /media, /mnt and /run/media.
-QVector<Volume> MountedVolumes();
+QVector<Volume> mountedVolumes();
 
-// The choice MountedVolumes makes, on a given mount table.
+// The choice mountedVolumes makes, on a given mount table.
 QVector<Volume> volumesFromMounts(const QVector<MountEntry> &mounts);
 
 // "LABEL (PATH)"; the label falls back to the last path component, "ルート" for "/".

@@ -46,7 +46,7 @@ FileDragRecord readRecord(const QString &text)
 
 } // namespace
 
-QString FileDragText(const QVector<FileDragRecord> &records)
+QString fileDragText(const QVector<FileDragRecord> &records)
 {
     QString text = QString::number(records.size()) + countEnd;
     for (const FileDragRecord &record : records) {
@@ -56,7 +56,7 @@ QString FileDragText(const QVector<FileDragRecord> &records)
     return text;
 }
 
-QVector<FileDragRecord> ReadFileDragText(const QString &text)
+QVector<FileDragRecord> readFileDragText(const QString &text)
 {
     const qsizetype countAt = text.indexOf(countEnd);
     if (countAt < 0)

@@ -13,8 +13,8 @@ struct FileDragRecord {
 
 // The text a drag from the file list carries: the count, "|", then one record
 // "path*name*sizeText" followed by a TAB for each file, in list order.
-QString FileDragText(const QVector<FileDragRecord> &records);
+QString fileDragText(const QVector<FileDragRecord> &records);
 
 // The records of a drag text. Records beyond the text, or without a path, are skipped;
 // a path holding "*" or "|" is read back whole.
-QVector<FileDragRecord> ReadFileDragText(const QString &text);
+QVector<FileDragRecord> readFileDragText(const QString &text);

@@ -155,7 +155,7 @@ QMimeData *FileListModel::mimeData(const QModelIndexList &indexes) const
         records.append({entry.key, entry.name, entry.sizeText});
     }
     auto *mime = new QMimeData;
-    mime->setText(FileDragText(records));
+    mime->setText(fileDragText(records));
     return mime;
 }
 

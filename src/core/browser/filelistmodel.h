@@ -27,7 +27,7 @@ public:
 
     void setEntries(QVector<FileListEntry> entries);
     void clear();
-    int EntryCount() const { return int(m_entries.size()); }
+    int entryCount() const { return int(m_entries.size()); }
     const FileListEntry &entryAt(int row) const { return m_entries.at(row); }
     // Row of the entry whose key is exactly path, or -1.
     int rowOfKey(const QString &key) const;

@@ -13,59 +13,59 @@ const QChar separator = QLatin1Char('/');
 
 namespace FolderKeys {
 
-QString DesktopSection()
+QString desktopSection()
 {
     return BrowserTexts::desktopSection();
 }
 
-QString ComputerSection()
+QString computerSection()
 {
     return BrowserTexts::computerSection();
 }
 
-QString NodeKey(const QString &section, const QString &path)
+QString nodeKey(const QString &section, const QString &path)
 {
     return section + keyDelimiter + path;
 }
 
-QString KeySection(const QString &key)
+QString keySection(const QString &key)
 {
     return key.section(keyDelimiter, 0, 0);
 }
 
-QString KeyPath(const QString &key)
+QString keyPath(const QString &key)
 {
     const qsizetype at = key.indexOf(keyDelimiter);
     return at < 0 ? QString() : key.mid(at + 1);
 }
 
-bool IsPlaceholderKey(const QString &key)
+bool isPlaceholderKey(const QString &key)
 {
-    return KeySection(key).compare(BrowserTexts::placeholderSection(), Qt::CaseInsensitive) == 0;
+    return keySection(key).compare(BrowserTexts::placeholderSection(), Qt::CaseInsensitive) == 0;
 }
 
-QString VolumePlaceholderKey(const QString &volumePath)
+QString volumePlaceholderKey(const QString &volumePath)
 {
     const QString path = volumePath.endsWith(separator) ? volumePath : volumePath + separator;
-    return PlaceholderKey(NodeKey(ComputerSection(), path));
+    return placeholderKey(nodeKey(computerSection(), path));
 }
 
-QString PlaceholderKey(const QString &nodeKey)
+QString placeholderKey(const QString &parentKey)
 {
-    return NodeKey(BrowserTexts::placeholderSection(), nodeKey);
+    return nodeKey(BrowserTexts::placeholderSection(), parentKey);
 }
 
-QString ChildKey(const QString &parentKey, const QString &childPath)
+QString childKey(const QString &parentKey, const QString &childPath)
 {
-    return NodeKey(KeySection(parentKey), childPath);
+    return nodeKey(keySection(parentKey), childPath);
 }
 
-QString ChildPath(const QString &folder, const QString &name)
+QString childPath(const QString &folder, const QString &name)
 {
     return folder.endsWith(separator) ? folder + name : folder + separator + name;
 }
 
-QString FolderOfPath(const QString &path)
+QString folderOfPath(const QString &path)
 {
     const qsizetype at = path.lastIndexOf(separator);
     if (at < 0)
@@ -73,12 +73,12 @@ QString FolderOfPath(const QString &path)
     return at == 0 ? QString(separator) : path.left(at);
 }
 
-QString LastComponent(const QString &path)
+QString lastComponent(const QString &path)
 {
     return path.mid(path.lastIndexOf(separator) + 1);
 }
 
-bool IsSameOrBelow(const QString &path, const QString &folder)
+bool isSameOrBelow(const QString &path, const QString &folder)
 {
     if (folder.isEmpty())
         return false;
@@ -88,22 +88,22 @@ bool IsSameOrBelow(const QString &path, const QString &folder)
     return path.startsWith(prefix);
 }
 
-QString NewFolderPath(const QString &basePath, int attempt)
+QString newFolderPath(const QString &basePath, int attempt)
 {
     if (attempt <= 1)
         return basePath;
     return QStringLiteral("%1 (%2)").arg(basePath).arg(attempt);
 }
 
-int SortedInsertPosition(const QStringList &siblingKeys, const QString &newKey)
+int sortedInsertPosition(const QStringList &siblingKeys, const QString &newKey)
 {
     // Siblings share their section, so their paths order them as the folder listing did.
     const PathOrder order;
-    const QString newPath = KeyPath(newKey);
+    const QString newPath = keyPath(newKey);
     for (int i = 0; i < siblingKeys.size(); ++i) {
-        if (IsPlaceholderKey(siblingKeys.at(i)))
+        if (isPlaceholderKey(siblingKeys.at(i)))
             continue;
-        if (order.sortsBefore(newPath, KeyPath(siblingKeys.at(i))))
+        if (order.sortsBefore(newPath, keyPath(siblingKeys.at(i))))
             return i;
     }
     return int(siblingKeys.size());

@@ -9,39 +9,39 @@
 // Placeholder children ("dummy*...") give an unread folder its expand button.
 namespace FolderKeys {
 
-QString DesktopSection();
-QString ComputerSection();
+QString desktopSection();
+QString computerSection();
 
-QString NodeKey(const QString &section, const QString &path);
-QString KeySection(const QString &key);
+QString nodeKey(const QString &section, const QString &path);
+QString keySection(const QString &key);
 
 // The folder path of a node: everything after the first "*" (paths may hold "*" themselves).
 // Empty for the two top nodes.
-QString KeyPath(const QString &key);
+QString keyPath(const QString &key);
 
-bool IsPlaceholderKey(const QString &key);
+bool isPlaceholderKey(const QString &key);
 
 // A volume's placeholder carries the path with a trailing separator so that it never equals
 // the placeholder of a folder node with the same path.
-QString VolumePlaceholderKey(const QString &volumePath);
-QString PlaceholderKey(const QString &nodeKey);
+QString volumePlaceholderKey(const QString &volumePath);
+QString placeholderKey(const QString &parentKey);
 
 // Key of a folder below the node parentKey: the parent's section with the folder's path.
-QString ChildKey(const QString &parentKey, const QString &childPath);
+QString childKey(const QString &parentKey, const QString &childPath);
 
-QString ChildPath(const QString &folder, const QString &name);
+QString childPath(const QString &folder, const QString &name);
 // The folder part of a path (without the trailing separator; "/" for the root).
-QString FolderOfPath(const QString &path);
-QString LastComponent(const QString &path);
+QString folderOfPath(const QString &path);
+QString lastComponent(const QString &path);
 
 // True when path is folder itself or lies anywhere below it; letter case counts.
-bool IsSameOrBelow(const QString &path, const QString &folder);
+bool isSameOrBelow(const QString &path, const QString &folder);
 
 // Try number n of the new-folder series: base, "base (2)", "base (3)", ...
-QString NewFolderPath(const QString &basePath, int attempt);
+QString newFolderPath(const QString &basePath, int attempt);
 
 // Where a node with newKey goes among siblings already in order: before the first sibling
 // that sorts after it, never before a placeholder.
-int SortedInsertPosition(const QStringList &siblingKeys, const QString &newKey);
+int sortedInsertPosition(const QStringList &siblingKeys, const QString &newKey);
 
 } // namespace FolderKeys

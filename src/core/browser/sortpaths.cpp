@@ -56,7 +56,7 @@ PathOrder::PathOrder(const QLocale &locale)
 
 // The collator compares two paths about as fast as two sort keys compare (it skips a common
 // start quickly), so computing keys first would only add time.
-void SortPaths(QStringList &paths, int first, int last, const QLocale &locale)
+void sortPaths(QStringList &paths, int first, int last, const QLocale &locale)
 {
     const qsizetype from = qMax<qsizetype>(first, 0);
     const qsizetype to = qMin<qsizetype>(last, paths.size() - 1);

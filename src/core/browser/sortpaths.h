@@ -29,5 +29,5 @@ private:
 // listings, the tree's sorted inserts and list files rely on getting the same order every time.
 //
 // Indexes outside the list are clamped; an empty or one-element range is left unchanged.
-void SortPaths(QStringList &paths, int first, int last,
+void sortPaths(QStringList &paths, int first, int last,
                const QLocale &locale = QLocale().collation());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/slidelist/entryrules.h"
 
-QString SizeText(qint64 bytes)
+QString sizeText(qint64 bytes)
 {
     QString digits = QString::number(bytes < 0 ? -bytes : bytes);
     for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
@@ -11,7 +11,7 @@ QString SizeText(qint64 bytes)
     return digits.rightJustified(10, QLatin1Char(' '));
 }
 
-int IconForName(const QString &name)
+int iconForName(const QString &name)
 {
     const qsizetype first = name.indexOf(QLatin1Char('.'));
     if (first < 0)

@@ -7,7 +7,7 @@
 // Rules every way of adding a picture shares.
 
 // File length as "##,##0", padded on the left with blanks to ten characters.
-QString SizeText(qint64 bytes);
+QString sizeText(qint64 bytes);
 
 // 2 (bitmap icon) when the text between the first and second "." is "bmp", else 1.
-int IconForName(const QString &name);
+int iconForName(const QString &name);

@@ -12,10 +12,10 @@ class ListDocument : public QObject {
 public:
     using QObject::QObject;
 
-    QString ListName = AppTexts::unnamedList();   // shown by the list-name label
-    QString ListPath;                             // empty for a list without a file
-    bool ListModified = false;
-    QString LastListFolder;
+    QString listName = AppTexts::unnamedList();   // shown by the list-name label
+    QString listPath;                             // empty for a list without a file
+    bool listModified = false;
+    QString lastListFolder;
 
     // Whether a list name or stored list path stands for a list without a file ("UnNamed");
     // names compare without regard to case.
@@ -24,12 +24,12 @@ public:
         return name.compare(AppTexts::unnamedList(), Qt::CaseInsensitive) == 0;
     }
 
-    // Sets ListName and ListPath together and tells the list-name label.
+    // Sets listName and listPath together and tells the list-name label.
     void setNameAndPath(const QString &name, const QString &path)
     {
-        ListName = name;
-        ListPath = path;
-        Q_EMIT nameChanged(ListName);
+        listName = name;
+        listPath = path;
+        Q_EMIT nameChanged(listName);
     }
 
 Q_SIGNALS:

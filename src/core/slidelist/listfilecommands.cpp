@@ -69,10 +69,10 @@ void ListFileCommands::openListFile(const QString &path)
 
 void ListFileCommands::saveListFile(bool useCurrentPath)
 {
-    QString target = m_document.ListPath;
+    QString target = m_document.listPath;
     if (!useCurrentPath) {
-        const QString proposed = m_document.ListPath.isEmpty() ? SlideListTexts::untitledFileName()
-                                                               : fileNamePart(m_document.ListPath);
+        const QString proposed = m_document.listPath.isEmpty() ? SlideListTexts::untitledFileName()
+                                                               : fileNamePart(m_document.listPath);
         target = m_interaction.saveFileName(SlideListTexts::saveTitle(),
                                             QDir(startFolder()).filePath(proposed),
                                             SlideListTexts::saveFilters());
@@ -90,14 +90,14 @@ void ListFileCommands::saveListFile(bool useCurrentPath)
                                  SlideListTexts::writeErrorTitle());
         return;
     }
-    m_document.ListModified = false;
+    m_document.listModified = false;
     adoptListPath(target);
 }
 
 // A modified list is offered for saving first; the chosen file's pictures are then added.
 void ListFileCommands::openList()
 {
-    if (m_document.ListModified &&
+    if (m_document.listModified &&
         m_interaction.messageBox(SlideListTexts::modifiedQuestion(),
                                  MessageStyle::QuestionYesNo,
                                  SlideListTexts::modifiedTitle()) == Interaction::Answer::Yes)
@@ -109,8 +109,8 @@ QString ListFileCommands::startFolder() const
 {
     if (!m_settings.listSaveFolder.isEmpty())
         return m_settings.listSaveFolder;
-    if (!m_document.LastListFolder.isEmpty())
-        return m_document.LastListFolder;
+    if (!m_document.lastListFolder.isEmpty())
+        return m_document.lastListFolder;
     return QDir::homePath();
 }
 
@@ -119,7 +119,7 @@ void ListFileCommands::appendExisting(const QStringList &paths)
 {
     QStringList candidates;
     for (const QString &path : paths) {
-        if (m_model.FindEntry(path) == 0 && !fileNamePart(path).isEmpty())
+        if (m_model.findEntry(path) == 0 && !fileNamePart(path).isEmpty())
             candidates.append(path);
     }
     const QVector<qint64> lengths = FileLengths(candidates);
@@ -131,14 +131,14 @@ void ListFileCommands::appendExisting(const QStringList &paths)
             qCDebug(logSlideList) << "listed picture is gone, left out:" << path;
             continue;
         }
-        found.append(SlideEntry{path, SizeText(lengths.at(i)), IconForName(fileNamePart(path))});
+        found.append(SlideEntry{path, sizeText(lengths.at(i)), iconForName(fileNamePart(path))});
     }
-    m_model.AddEntries(found);
+    m_model.addEntries(found);
 }
 
 void ListFileCommands::saveList()
 {
-    saveListFile(!ListDocument::isUnnamed(m_document.ListName));
+    saveListFile(!ListDocument::isUnnamed(m_document.listName));
 }
 
 void ListFileCommands::adoptListPath(const QString &path)
@@ -146,6 +146,6 @@ void ListFileCommands::adoptListPath(const QString &path)
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const QString fileName = path.mid(slash + 1);
     m_document.setNameAndPath(fileName.left(fileName.lastIndexOf(QLatin1Char('.'))), path);
-    m_document.LastListFolder =
+    m_document.lastListFolder =
         slash > 0 ? path.left(slash) : (slash == 0 ? QStringLiteral("/") : QString());
 }

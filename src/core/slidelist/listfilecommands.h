@@ -18,7 +18,7 @@ public:
     // Appends the pictures of a list file (asks for one when path is empty), skipping paths
     // already listed and files that no longer exist.
     void openListFile(const QString &path);
-    // Writes the list to ListPath, or to a name asked for when useCurrentPath is false.
+    // Writes the list to listPath, or to a name asked for when useCurrentPath is false.
     void saveListFile(bool useCurrentPath);
 
     // The Open command: offers to save a modified list first, then asks for a list file.

@@ -227,5 +227,5 @@ bool writeListFile(const QString &path, ListFormat format, const QStringList &pa
     const QByteArray bytes = encodeList(format, paths, &ok);
     if (!ok)
         return false;
-    return SaveFileContents(path, bytes);
+    return saveFileContents(path, bytes);
 }

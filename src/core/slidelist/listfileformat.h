@@ -37,6 +37,6 @@ ListReadResult decodeList(ListFormat format, const QByteArray &bytes);
 
 ListReadResult readListFile(const QString &path, ListFormat format);
 
-// Writes the list with SaveFileContents: a failed save leaves the previous file as it was.
+// Writes the list with saveFileContents: a failed save leaves the previous file as it was.
 // False when the list was not saved.
 bool writeListFile(const QString &path, ListFormat format, const QStringList &paths);

@@ -57,7 +57,7 @@ bool writeInPlace(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-bool SaveFileContents(const QString &path, const QByteArray &bytes)
+bool saveFileContents(const QString &path, const QByteArray &bytes)
 {
     // Unbuffered, so that a write the disk refuses fails here: Qt 6.4 commits a buffered file
     // whose last flush failed, replacing the old file with a cut-off one.

@@ -12,4 +12,4 @@
 // not), the file is written in place; a copy of its old content is kept in the user's cache
 // folder first and put back if the write fails (a full disk), and without room for that copy
 // nothing is written.
-bool SaveFileContents(const QString &path, const QByteArray &bytes);
+bool saveFileContents(const QString &path, const QByteArray &bytes);

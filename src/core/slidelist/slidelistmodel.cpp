@@ -18,18 +18,18 @@ SlideListModel::SlideListModel(QObject *parent)
 {
 }
 
-int SlideListModel::FindEntry(const QString &path) const
+int SlideListModel::findEntry(const QString &path) const
 {
     const auto it = m_rowByKey.constFind(path);
     return it == m_rowByKey.constEnd() ? 0 : it.value() + 1;
 }
 
-bool SlideListModel::AddEntry(const QString &path, const QString &iconName, const QString &sizeText)
+bool SlideListModel::addEntry(const QString &path, const QString &iconName, const QString &sizeText)
 {
-    return AddEntries({SlideEntry{path, sizeText, IconForName(iconName)}}) == 1;
+    return addEntries({SlideEntry{path, sizeText, iconForName(iconName)}}) == 1;
 }
 
-int SlideListModel::AddEntries(const QVector<SlideEntry> &candidates)
+int SlideListModel::addEntries(const QVector<SlideEntry> &candidates)
 {
     // The index learns each new row before the rows go in, in one insertion at the end; so
     // one lookup per candidate also catches a path repeated within the batch.
@@ -50,19 +50,19 @@ int SlideListModel::AddEntries(const QVector<SlideEntry> &candidates)
     return int(m_entries.size()) - first;
 }
 
-void SlideListModel::RemoveEntry(const QString &path)
+void SlideListModel::removeEntry(const QString &path)
 {
-    const int position = FindEntry(path);
+    const int position = findEntry(path);
     if (position > 0)
-        RemoveEntryAt(position);
+        removeEntryAt(position);
 }
 
-void SlideListModel::RemoveEntryAt(int position)
+void SlideListModel::removeEntryAt(int position)
 {
-    RemoveEntriesAt({position});
+    removeEntriesAt({position});
 }
 
-void SlideListModel::RemoveEntriesAt(const QList<int> &positions)
+void SlideListModel::removeEntriesAt(const QList<int> &positions)
 {
     QList<int> rows;
     rows.reserve(positions.size());
@@ -120,7 +120,7 @@ void SlideListModel::removeRange(int first, int last)
     endRemoveRows();
 }
 
-void SlideListModel::ClearEntries()
+void SlideListModel::clearEntries()
 {
     beginResetModel();
     m_entries.clear();

@@ -11,7 +11,7 @@
 // One row of the slide list.
 struct SlideEntry {
     QString path;     // full path, the entry's key, shown in column 1
-    QString sizeText; // SizeText at the time of adding, column 2
+    QString sizeText; // sizeText at the time of adding, column 2
     int icon = 1;     // 1 = JPEG picture icon, 2 = bitmap icon
 };
 
@@ -24,19 +24,19 @@ public:
     explicit SlideListModel(QObject *parent = nullptr);
 
     // Finds the entry whose path is exactly the text: 1-based position or 0.
-    int FindEntry(const QString &path) const;
-    bool AddEntry(const QString &path, const QString &iconName, const QString &sizeText);
+    int findEntry(const QString &path) const;
+    bool addEntry(const QString &path, const QString &iconName, const QString &sizeText);
     // Appends the candidates (icons already chosen) that are not in the list yet, in one
     // insertion; a path repeated within the batch counts once. Returns how many were added.
-    int AddEntries(const QVector<SlideEntry> &candidates);
-    void RemoveEntry(const QString &path);
-    void RemoveEntryAt(int position);
+    int addEntries(const QVector<SlideEntry> &candidates);
+    void removeEntry(const QString &path);
+    void removeEntryAt(int position);
     // Removes the entries at the given 1-based positions (any order, repeats and positions
     // out of range ignored); the others keep their order.
-    void RemoveEntriesAt(const QList<int> &positions);
-    void ClearEntries();
-    int EntryCount() const { return int(m_entries.size()); }
-    const SlideEntry &EntryAt(int position) const { return m_entries.at(position - 1); }
+    void removeEntriesAt(const QList<int> &positions);
+    void clearEntries();
+    int entryCount() const { return int(m_entries.size()); }
+    const SlideEntry &entryAt(int position) const { return m_entries.at(position - 1); }
     QStringList paths() const;
 
     // Icons shown beside the paths: the JPEG picture icon and the bitmap icon.

@@ -12,7 +12,7 @@ bool isThisMachine(const QString &host)
 
 } // namespace
 
-QStringList LocalPathsFromUriList(const QByteArray &uriList)
+QStringList localPathsFromUriList(const QByteArray &uriList)
 {
     QStringList paths;
     for (QByteArray line : uriList.split('\n')) {

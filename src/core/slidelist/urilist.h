@@ -7,4 +7,4 @@
 // Local paths of a text/uri-list drop (RFC 2483): one URI per line, lines ended by CR LF or
 // LF, "#" lines are comments. Only file: URIs of this machine give paths; anything else is
 // skipped, in the order given.
-QStringList LocalPathsFromUriList(const QByteArray &uriList);
+QStringList localPathsFromUriList(const QByteArray &uriList);

@@ -63,7 +63,7 @@ void FileListView::showFolderFiles(const QString &folderPath)
     QStringList paths = listPictures(folderPath).paths;
     m_hints.setProgressMaximum(qMax(1, int(paths.size())));
     m_hints.setProgressValue(0);
-    SortPaths(paths, 0, int(paths.size()) - 1);
+    sortPaths(paths, 0, int(paths.size()) - 1);
     m_model.setEntries(entriesFor(paths));
     setUpdatesEnabled(true);
     m_hints.setProgressValue(0);
@@ -98,7 +98,7 @@ QVector<FileListEntry> FileListView::entriesFor(const QStringList &sortedPaths)
         const QString name = shellDisplayName(path);
         if (!name.isEmpty()) {
             const qint64 size = QFileInfo(path).size();
-            entries.append({path, name, SizeText(size), size, IconForName(name)});
+            entries.append({path, name, sizeText(size), size, iconForName(name)});
         } else {
             qCDebug(logBrowser) << "picture gone since the listing, left out:" << path;
         }
@@ -121,7 +121,7 @@ QVector<FileListEntry> FileListView::selectedEntries() const
 QVector<FileListEntry> FileListView::allEntries() const
 {
     QVector<FileListEntry> entries;
-    for (int row = 0; row < m_model.EntryCount(); ++row)
+    for (int row = 0; row < m_model.entryCount(); ++row)
         entries.append(m_model.entryAt(row));
     return entries;
 }
@@ -155,8 +155,8 @@ void FileListView::headerClicked(int column)
 void FileListView::focusInEvent(QFocusEvent *event)
 {
     QTreeView::focusInEvent(event);
-    if (m_model.EntryCount() > 0)
-        m_hints.setHint(BrowserTexts::pictureCount(m_model.EntryCount()));
+    if (m_model.entryCount() > 0)
+        m_hints.setHint(BrowserTexts::pictureCount(m_model.entryCount()));
 }
 
 void FileListView::focusOutEvent(QFocusEvent *event)
@@ -205,7 +205,7 @@ void FileListView::placeColumns()
 // Shift alone extends a selection: the picture stays as it is.
 void FileListView::previewAfterRelease(Qt::KeyboardModifiers modifiers)
 {
-    if (isShiftAlone(modifiers) || m_model.EntryCount() == 0)
+    if (isShiftAlone(modifiers) || m_model.entryCount() == 0)
         return;
     const QString key = currentKey();
     if (!key.isEmpty())

@@ -33,7 +33,7 @@ public:
     QString folder() const { return m_folder; }
 
     const FileListModel &fileModel() const { return m_model; }
-    int entryCount() const { return m_model.EntryCount(); }
+    int entryCount() const { return m_model.entryCount(); }
     // Entries in list order: the selected ones, or all.
     QVector<FileListEntry> selectedEntries() const;
     QVector<FileListEntry> allEntries() const;

@@ -38,17 +38,17 @@ void FolderTreeCommands::createNewFolder(QTreeWidgetItem *parent, const QString 
 {
     const QString created = createFirstFree(path);
     if (created.isEmpty()) {
-        m_interaction.messageBox(BrowserTexts::createError(FolderOfPath(path)), MessageStyle::Error,
+        m_interaction.messageBox(BrowserTexts::createError(folderOfPath(path)), MessageStyle::Error,
                                  BrowserTexts::createErrorTitle());
         return;
     }
-    const QString key = ChildKey(FolderTreeView::keyOf(parent), created);
+    const QString key = childKey(FolderTreeView::keyOf(parent), created);
     QStringList siblings;
     for (int i = 0; i < parent->childCount(); ++i)
         siblings.append(FolderTreeView::keyOf(parent->child(i)));
-    QTreeWidgetItem *node = m_tree.newFolderNode(key, LastComponent(created));
+    QTreeWidgetItem *node = m_tree.newFolderNode(key, lastComponent(created));
     node->setFlags(node->flags() | Qt::ItemIsEditable);
-    parent->insertChild(SortedInsertPosition(siblings, key), node);
+    parent->insertChild(sortedInsertPosition(siblings, key), node);
 
     // Pending before the parent opens, so that reading the parent skips the new folder.
     m_pendingKey = key;
@@ -62,7 +62,7 @@ void FolderTreeCommands::createNewFolder(QTreeWidgetItem *parent, const QString 
 QString FolderTreeCommands::createFirstFree(const QString &path)
 {
     for (int attempt = 1; attempt <= MaxNewFolderTries; ++attempt) {
-        const QString candidate = NewFolderPath(path, attempt);
+        const QString candidate = newFolderPath(path, attempt);
         switch (m_tree.lister().makeFolder(candidate)) {
         case MakeFolderResult::Created:
             return candidate;
@@ -108,11 +108,11 @@ void FolderTreeCommands::renameNewFolder(const QString &newLabel)
         m_pendingKey.clear();
         return;
     }
-    const QString from = KeyPath(m_pendingKey);
+    const QString from = keyPath(m_pendingKey);
     const QString targetKey =
         m_pendingKey.left(m_pendingKey.lastIndexOf(QLatin1Char('/')) + 1) + newLabel;
     const bool usable = !newLabel.isEmpty() && !newLabel.contains(QLatin1Char('/'));
-    if (usable && m_tree.lister().renameFolder(from, KeyPath(targetKey))) {
+    if (usable && m_tree.lister().renameFolder(from, keyPath(targetKey))) {
         node->setData(0, Qt::UserRole, targetKey);
         node->setText(0, newLabel);
         node->setFlags(node->flags() & ~Qt::ItemIsEditable);
@@ -120,7 +120,7 @@ void FolderTreeCommands::renameNewFolder(const QString &newLabel)
         m_pendingNode = QPersistentModelIndex();
         return;
     }
-    node->setText(0, LastComponent(from));
+    node->setText(0, lastComponent(from));
     m_interaction.messageBox(BrowserTexts::renameError(), MessageStyle::Error,
                              BrowserTexts::renameErrorTitle());
     startLabelEditLater();
@@ -148,10 +148,10 @@ bool FolderTreeCommands::deleteFolder(const QString &path, QTreeWidgetItem *node
 // its subfolders, whose files are gone as well).
 void FolderTreeCommands::refreshFileList(const QString &deletedPath)
 {
-    if (!m_fileList || !IsSameOrBelow(m_fileList->folder(), deletedPath))
+    if (!m_fileList || !isSameOrBelow(m_fileList->folder(), deletedPath))
         return;
     m_fileList->clearEntries();
-    const QString selected = KeyPath(FolderTreeView::keyOf(m_tree.currentItem()));
+    const QString selected = keyPath(FolderTreeView::keyOf(m_tree.currentItem()));
     if (!selected.isEmpty())
         m_fileList->showFolderFiles(selected);
 }
@@ -163,10 +163,10 @@ void FolderTreeCommands::removeSlideEntries(const QString &deletedPath)
     if (!m_slideList)
         return;
     int position = 1;
-    while (position <= m_slideList->EntryCount()) {
-        const QString path = m_slideList->EntryAt(position).path;
-        if (FolderOfPath(path) == deletedPath && !QFileInfo::exists(path))
-            m_slideList->RemoveEntryAt(position);
+    while (position <= m_slideList->entryCount()) {
+        const QString path = m_slideList->entryAt(position).path;
+        if (folderOfPath(path) == deletedPath && !QFileInfo::exists(path))
+            m_slideList->removeEntryAt(position);
         else
             ++position;
     }

@@ -78,21 +78,21 @@ void FolderTreeView::loadTreeIcons()
 void FolderTreeView::buildFolderTree(const QString &expandKey)
 {
     clear();
-    QTreeWidgetItem *root = addNode(nullptr, DesktopSection(), DesktopSection(), m_icons.desktop);
+    QTreeWidgetItem *root = addNode(nullptr, desktopSection(), desktopSection(), m_icons.desktop);
     QTreeWidgetItem *computer =
-        addNode(root, ComputerSection(), ComputerSection(), m_icons.computer);
+        addNode(root, computerSection(), computerSection(), m_icons.computer);
     const QVector<Volume> volumes = m_lister->volumes();
     for (const Volume &volume : volumes) {
         const QIcon &icon = volume.removable ? m_icons.removable : m_icons.harddisk;
         addPlaceholder(
-            addNode(computer, NodeKey(ComputerSection(), volume.path), volume.nodeText, icon),
-            VolumePlaceholderKey(volume.path));
+            addNode(computer, nodeKey(computerSection(), volume.path), volume.nodeText, icon),
+            volumePlaceholderKey(volume.path));
     }
     const QString home = specialFolderPath(SpecialFolder::Documents);
     const QString homeName = shellDisplayName(home);
     if (!homeName.isEmpty()) {
-        const QString homeKey = NodeKey(DesktopSection(), home);
-        addPlaceholder(addNode(root, homeKey, homeName, m_icons.home), PlaceholderKey(homeKey));
+        const QString homeKey = nodeKey(desktopSection(), home);
+        addPlaceholder(addNode(root, homeKey, homeName, m_icons.home), placeholderKey(homeKey));
     }
     const QString desktop = specialFolderPath(SpecialFolder::Desktop);
     if (!desktop.isEmpty())
@@ -101,9 +101,9 @@ void FolderTreeView::buildFolderTree(const QString &expandKey)
     computer->setExpanded(true);
 
     if (QTreeWidgetItem *start = nodeForKey(expandKey)) {
-        if (start->childCount() > 0 && IsPlaceholderKey(keyOf(start->child(0))))
+        if (start->childCount() > 0 && isPlaceholderKey(keyOf(start->child(0))))
             delete start->takeChild(0);
-        fillNode(start, KeyPath(expandKey));
+        fillNode(start, keyPath(expandKey));
         setCurrentItem(start);
         start->setExpanded(true);
     }
@@ -119,8 +119,8 @@ void FolderTreeView::fillFolderNode(const QString &nodeKey, const QString &folde
 void FolderTreeView::fillNode(QTreeWidgetItem *node, const QString &folderPath)
 {
     QStringList paths = listSubfolders(folderPath).paths;
-    SortPaths(paths, 0, int(paths.size()) - 1);
-    const QString pending = KeyPath(m_commands.pendingRenameKey());
+    sortPaths(paths, 0, int(paths.size()) - 1);
+    const QString pending = keyPath(m_commands.pendingRenameKey());
     const QString nodeKey = keyOf(node);
     QList<QTreeWidgetItem *> children;
     children.reserve(paths.size());
@@ -132,10 +132,10 @@ void FolderTreeView::fillNode(QTreeWidgetItem *node, const QString &folderPath)
             qCDebug(logBrowser) << "folder gone since the listing, left out:" << path;
             continue;
         }
-        const QString key = ChildKey(nodeKey, path);
+        const QString key = childKey(nodeKey, path);
         QTreeWidgetItem *child = newFolderNode(key, name);
         if (m_lister->hasSubfolder(path))
-            addPlaceholder(child, PlaceholderKey(key));
+            addPlaceholder(child, placeholderKey(key));
         children.append(child);
     }
     node->addChildren(children);
@@ -156,18 +156,18 @@ DirectoryListing FolderTreeView::listSubfolders(const QString &folderPath)
 void FolderTreeView::nodeExpanded(QTreeWidgetItem *node)
 {
     if (node->childCount() > 0) {
-        if (!IsPlaceholderKey(keyOf(node->child(0))))
+        if (!isPlaceholderKey(keyOf(node->child(0))))
             return;
         delete node->takeChild(0);
     }
-    const QString path = KeyPath(keyOf(node));
+    const QString path = keyPath(keyOf(node));
     if (m_mainInitialised && !path.isEmpty())
         fillNode(node, path);
 }
 
 void FolderTreeView::nodeClicked(QTreeWidgetItem *node)
 {
-    const QString path = KeyPath(keyOf(node));
+    const QString path = keyPath(keyOf(node));
     if (!path.isEmpty())
         Q_EMIT folderClicked(path);
 }
@@ -235,7 +235,7 @@ void FolderTreeView::addPlaceholder(QTreeWidgetItem *node, const QString &placeh
 void FolderTreeView::focusInEvent(QFocusEvent *event)
 {
     QTreeWidget::focusInEvent(event);
-    m_hints.setHint(KeyPath(keyOf(currentItem())));
+    m_hints.setHint(keyPath(keyOf(currentItem())));
 }
 
 void FolderTreeView::focusOutEvent(QFocusEvent *event)
@@ -272,7 +272,7 @@ void FolderTreeView::contextMenuEvent(QContextMenuEvent *event)
     const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
     QTreeWidgetItem *node = byMouse ? itemAt(event->pos()) : currentItem();
     event->accept();
-    if (!node || KeyPath(keyOf(node)).isEmpty())
+    if (!node || keyPath(keyOf(node)).isEmpty())
         return;
     const QPoint at =
         byMouse ? event->globalPos() : viewport()->mapToGlobal(visualItemRect(node).center());
@@ -303,16 +303,16 @@ void FolderTreeView::setPopUpActions(QAction *newFolder, QAction *deleteFolder)
 void FolderTreeView::newFolderAtPopUpNode()
 {
     QTreeWidgetItem *node = nodeAt(m_popupNode);
-    const QString path = KeyPath(m_popupKey);
+    const QString path = keyPath(m_popupKey);
     if (node && !path.isEmpty())
-        m_commands.createNewFolder(node, ChildPath(path, BrowserTexts::newFolderName()));
+        m_commands.createNewFolder(node, childPath(path, BrowserTexts::newFolderName()));
     m_popupKey.clear();
 }
 
 void FolderTreeView::deleteFolderAtPopUpNode()
 {
     QTreeWidgetItem *node = nodeAt(m_popupNode);
-    const QString path = KeyPath(m_popupKey);
+    const QString path = keyPath(m_popupKey);
     if (node && !path.isEmpty())
         m_commands.deleteFolder(path, node);
     m_popupKey.clear();
@@ -337,7 +337,7 @@ QStringList FolderTreeView::mimeTypes() const
 // Only folders can be dragged; the two top nodes have no path.
 QMimeData *FolderTreeView::mimeData(const QList<QTreeWidgetItem *> &items) const
 {
-    if (items.isEmpty() || KeyPath(keyOf(items.first())).isEmpty())
+    if (items.isEmpty() || keyPath(keyOf(items.first())).isEmpty())
         return nullptr;
     auto *mime = new QMimeData;
     mime->setData(folderDragMimeType(), keyOf(items.first()).toUtf8());

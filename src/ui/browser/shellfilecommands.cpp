@@ -83,7 +83,7 @@ void ShellFileCommands::deleteFiles(const QStringList &paths)
 void ShellFileCommands::removeFromLists(const QStringList &paths)
 {
     for (const QString &path : paths) {
-        m_model.RemoveEntry(path);
+        m_model.removeEntry(path);
         m_fileList.removeEntry(path);
     }
 }

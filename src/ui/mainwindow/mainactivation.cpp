@@ -64,7 +64,7 @@ void MainActivation::firstActivation()
     m_parts.folderTree->loadTreeIcons();
     // The tree opens at the root volume.
     m_parts.folderTree->buildFolderTree(
-        FolderKeys::NodeKey(FolderKeys::ComputerSection(), QStringLiteral("/")));
+        FolderKeys::nodeKey(FolderKeys::computerSection(), QStringLiteral("/")));
     m_mainInitialised = true;
     openStartList(focused);
     m_window.setEnabled(true);
@@ -128,12 +128,12 @@ bool MainActivation::restoreFileListFocus()
 
 void MainActivation::restoreSlideListFocus()
 {
-    if (m_parts.model->EntryCount() == 0 ||
+    if (m_parts.model->entryCount() == 0 ||
         !sameName(m_settings.lastFocusList, m_parts.slideList->objectName()))
         return;
     SlideListView &list = *m_parts.slideList;
     const int position = list.currentEntry();
     if (position > 0 && list.selectionModel()->isRowSelected(position - 1, QModelIndex()))
-        m_parts.preview->showPreview(m_parts.model->EntryAt(position).path);
+        m_parts.preview->showPreview(m_parts.model->entryAt(position).path);
     list.setFocus(Qt::OtherFocusReason);
 }

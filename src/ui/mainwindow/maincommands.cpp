@@ -66,7 +66,7 @@ void MainCommands::bind(QAction *action, Command command)
 CommandState MainCommands::state() const
 {
     const QWidget *focused = m_window.focusWidget();
-    return {m_parts.model->EntryCount(), m_parts.fileList->entryCount(),
+    return {m_parts.model->entryCount(), m_parts.fileList->entryCount(),
             focused == m_parts.slideList, focused == m_parts.fileList};
 }
 
@@ -118,7 +118,7 @@ void MainCommands::startShowHere()
 
 void MainCommands::startSlideShow(QWidget *returnFocus)
 {
-    if (m_parts.model->EntryCount() == 0)
+    if (m_parts.model->entryCount() == 0)
         return;
     if (!m_slideShow) {
         m_slideShow = new SlideShowWindow(m_settings, m_parts.model->paths(),

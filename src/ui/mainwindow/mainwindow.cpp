@@ -146,7 +146,7 @@ void MainWindow::placeWindow()
 
 QString MainWindow::listPath() const
 {
-    return m_document->ListPath;
+    return m_document->listPath;
 }
 
 bool MainWindow::isInitialised() const

@@ -34,9 +34,9 @@ void EditCommands::deleteSelectedEntries()
         positions.reserve(rows.size());
         for (const QModelIndex &row : rows)
             positions.append(row.row() + 1);
-        m_model.RemoveEntriesAt(positions);
+        m_model.removeEntriesAt(positions);
     }
-    if (const int count = m_model.EntryCount(); count > 0) {
+    if (const int count = m_model.entryCount(); count > 0) {
         const QModelIndex last = m_model.index(count - 1, 0);
         m_slideView.selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect |
                                                                 QItemSelectionModel::Rows);
@@ -48,9 +48,9 @@ void EditCommands::deleteSelectedEntries()
 
 void EditCommands::clearList()
 {
-    m_model.ClearEntries();
+    m_model.clearEntries();
     m_document.setNameAndPath(AppTexts::unnamedList(), QString());
-    m_document.ListModified = false;
+    m_document.listModified = false;
 }
 
 // The pictures are not examined again.
@@ -64,13 +64,13 @@ void EditCommands::addFileListEntries(const QList<FileListEntry> &entries, int l
         QVector<SlideEntry> candidates;
         candidates.reserve(entries.size());
         for (const FileListEntry &entry : entries) {
-            candidates.append({entry.key, entry.sizeText, IconForName(entry.key)});
+            candidates.append({entry.key, entry.sizeText, iconForName(entry.key)});
             m_hints.setProgressValue(int(candidates.size()));
         }
-        m_model.AddEntries(candidates);
+        m_model.addEntries(candidates);
     }
     m_slideView.setFocus(Qt::OtherFocusReason);
     m_hints.setHint(QString());
     m_hints.setProgressValue(0);
-    m_document.ListModified = true;
+    m_document.listModified = true;
 }

@@ -22,7 +22,7 @@ QStringList FolderPictures::folderPaths(const QString &folder) const
     QSet<FolderIdentity> seen;
     // The dropped folder always counts; below it, a folder that cannot be examined is passed.
     const auto firstVisit = [&](const QString &path) {
-        const std::optional<FolderIdentity> id = FolderIdentityOf(path);
+        const std::optional<FolderIdentity> id = folderIdentityOf(path);
         if (!id) {
             if (path != folder)
                 qCDebug(logSlideList) << "folder cannot be examined, passed over:" << path;
@@ -45,11 +45,11 @@ QStringList FolderPictures::folderPaths(const QString &folder) const
         if (listing.error != ListingError::None)
             qCDebug(logSlideList) << "folder cannot be read, no subfolders:" << current;
         QStringList children = listing.paths;
-        SortPaths(children, 0, int(children.size()) - 1);
+        sortPaths(children, 0, int(children.size()) - 1);
         for (auto child = children.crbegin(); child != children.crend(); ++child)
             pending.append(*child);
     }
-    SortPaths(folders, 0, int(folders.size()) - 1);
+    sortPaths(folders, 0, int(folders.size()) - 1);
     return folders;
 }
 
@@ -60,7 +60,7 @@ QVector<SlideEntry> FolderPictures::folderEntries(const QString &folder, bool jp
     if (listing.error != ListingError::None)
         qCDebug(logSlideList) << "folder cannot be read, no pictures:" << folder;
     QStringList paths = listing.paths;
-    SortPaths(paths, 0, int(paths.size()) - 1);
+    sortPaths(paths, 0, int(paths.size()) - 1);
     QVector<SlideEntry> entries;
     entries.reserve(paths.size());
     for (const QString &path : std::as_const(paths)) {
@@ -70,7 +70,7 @@ QVector<SlideEntry> FolderPictures::folderEntries(const QString &folder, bool jp
             qCDebug(logSlideList) << "picture gone since the listing, left out:" << path;
             continue;
         }
-        entries.append({path, SizeText(info.size()), IconForName(name)});
+        entries.append({path, sizeText(info.size()), iconForName(name)});
     }
     return entries;
 }

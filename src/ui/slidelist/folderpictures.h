@@ -14,13 +14,13 @@ class FolderPictures {
 public:
     explicit FolderPictures(const DirectoryLister &lister);
 
-    // The folder and all its subfolders at any depth, sorted by SortPaths. Folders whose names
+    // The folder and all its subfolders at any depth, sorted by sortPaths. Folders whose names
     // begin with "." are not walked; a folder reached a second time (through a link, even one
     // pointing back up the walk) is left out, so every walk ends. A folder that cannot be read
     // simply has no subfolders.
     QStringList folderPaths(const QString &folder) const;
 
-    // The picture files of one folder (not of its subfolders), sorted by SortPaths, as slide
+    // The picture files of one folder (not of its subfolders), sorted by sortPaths, as slide
     // entries: icon by the display name, size as it is now. Files gone since the listing are
     // left out.
     QVector<SlideEntry> folderEntries(const QString &folder, bool jpeg, bool bitmap) const;

@@ -31,7 +31,7 @@ bool isWithin(const QObject *source, const QWidget &widget)
 
 QString draggedFolder(const QMimeData &mime)
 {
-    return FolderKeys::KeyPath(QString::fromUtf8(mime.data(folderDragMimeType())));
+    return FolderKeys::keyPath(QString::fromUtf8(mime.data(folderDragMimeType())));
 }
 
 } // namespace
@@ -46,7 +46,7 @@ SlideListDrop::Kind SlideListDrop::kindOf(const QMimeData &mime, const QObject *
     if (isWithin(source, fileList))
         return mime.hasText() ? Kind::FileList : Kind::None;
     // Links to other machines or to things that are not files give nothing to add.
-    const bool localFiles = !LocalPathsFromUriList(mime.data(UriListType)).isEmpty();
+    const bool localFiles = !localPathsFromUriList(mime.data(UriListType)).isEmpty();
     return localFiles ? Kind::Desktop : Kind::None;
 }
 
@@ -115,7 +115,7 @@ void SlideListDrop::receive(const QMimeData &mime, const QObject *source)
         storeFileListDrop(mime.text());
         break;
     case Kind::Desktop:
-        dropFiles(LocalPathsFromUriList(mime.data(UriListType)));
+        dropFiles(localPathsFromUriList(mime.data(UriListType)));
         break;
     case Kind::None:
         break;
@@ -144,17 +144,17 @@ void SlideListDrop::dropFiles(const QStringList &paths)
             const QString &path = paths.at(i);
             const QFileInfo info(path);
             if (info.isDir()) {
-                m_model.AddEntries(files);
+                m_model.addEntries(files);
                 files.clear();
                 addFolderTree(path);
             } else if (info.isFile()) {
-                files.append({path, SizeText(info.size()), IconForName(path)});
+                files.append({path, sizeText(info.size()), iconForName(path)});
             } else {
                 qCDebug(logSlideList) << "dropped path gone, left out:" << path;
             }
             m_hints.setProgressValue(i + 1);
         }
-        m_model.AddEntries(files);
+        m_model.addEntries(files);
     }
     finishDrop();
 }
@@ -163,7 +163,7 @@ void SlideListDrop::storeFileListDrop(const QString &text)
 {
     m_pendingDropText = text;
     m_pendingDrop = true;
-    m_document.ListModified = true;
+    m_document.listModified = true;
     // The adding belongs to the focus handling, after the drop itself has finished.
     QMetaObject::invokeMethod(this, &SlideListDrop::focusSlideList, Qt::QueuedConnection);
 }
@@ -176,13 +176,13 @@ void SlideListDrop::focusSlideList()
     }
     if (m_pendingDrop)
         addPendingDrop();
-    if (m_model.EntryCount() > 0)
+    if (m_model.entryCount() > 0)
         m_view.showListCount();
 }
 
 void SlideListDrop::addPendingDrop()
 {
-    const QVector<FileDragRecord> records = ReadFileDragText(m_pendingDropText);
+    const QVector<FileDragRecord> records = readFileDragText(m_pendingDropText);
     {
         const PaintPause pause(m_view);
         m_hints.setHint(SlideListTexts::addingEntries());
@@ -191,16 +191,16 @@ void SlideListDrop::addPendingDrop()
         QVector<SlideEntry> candidates;
         candidates.reserve(records.size());
         for (const FileDragRecord &record : records) {
-            candidates.append({record.path, record.sizeText, IconForName(record.path)});
+            candidates.append({record.path, record.sizeText, iconForName(record.path)});
             m_hints.setProgressValue(int(candidates.size()));
         }
-        m_model.AddEntries(candidates);
+        m_model.addEntries(candidates);
     }
     m_pendingDrop = false;
     m_pendingDropText.clear();
     m_hints.setProgressValue(0);
     m_hints.setHint(QString());
-    m_document.ListModified = true;
+    m_document.listModified = true;
 }
 
 // The folder and every folder below it, in sorted order; the progress counts folders.
@@ -221,9 +221,9 @@ void SlideListDrop::addFolderTree(const QString &folder)
 
 void SlideListDrop::addFolderPictures(const QString &folder)
 {
-    m_model.AddEntries(
+    m_model.addEntries(
         m_pictures.folderEntries(folder, m_settings.searchesJpeg(), m_settings.searchesBmp()));
-    m_document.ListModified = true;
+    m_document.listModified = true;
 }
 
 void SlideListDrop::finishDrop()
@@ -232,6 +232,6 @@ void SlideListDrop::finishDrop()
     m_pendingDropText.clear();
     m_hints.setProgressValue(0);
     m_hints.setHint(QString());
-    m_document.ListModified = true;
+    m_document.listModified = true;
     focusSlideList();
 }

@@ -59,7 +59,7 @@ QStringList SlideListView::selectedEntries() const
     QStringList paths;
     paths.reserve(rows.size());
     for (const QModelIndex &row : std::as_const(rows))
-        paths.append(m_model.EntryAt(row.row() + 1).path);
+        paths.append(m_model.entryAt(row.row() + 1).path);
     return paths;
 }
 
@@ -72,12 +72,12 @@ int SlideListView::currentEntry() const
 QString SlideListView::currentPath() const
 {
     const int position = currentEntry();
-    return position > 0 ? m_model.EntryAt(position).path : QString();
+    return position > 0 ? m_model.entryAt(position).path : QString();
 }
 
 void SlideListView::showListCount()
 {
-    m_hints.setHint(SlideListTexts::countMessage(m_model.EntryCount()));
+    m_hints.setHint(SlideListTexts::countMessage(m_model.entryCount()));
 }
 
 void SlideListView::previewCurrentEntry()
@@ -90,7 +90,7 @@ void SlideListView::previewCurrentEntry()
 void SlideListView::focusInEvent(QFocusEvent *event)
 {
     QTreeView::focusInEvent(event);
-    if (m_model.EntryCount() > 0)
+    if (m_model.entryCount() > 0)
         showListCount();
 }
 
@@ -104,7 +104,7 @@ void SlideListView::keyReleaseEvent(QKeyEvent *event)
 {
     QTreeView::keyReleaseEvent(event);
     const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (arrow && !isShiftAlone(event->modifiers()) && m_model.EntryCount() > 0)
+    if (arrow && !isShiftAlone(event->modifiers()) && m_model.entryCount() > 0)
         previewCurrentEntry();
 }
 
@@ -138,7 +138,7 @@ void SlideListView::mousePressEvent(QMouseEvent *event)
 {
     QTreeView::mousePressEvent(event);
     const bool overEntry = indexAt(event->position().toPoint()).isValid();
-    if (event->button() == Qt::RightButton && m_model.EntryCount() > 0 && overEntry)
+    if (event->button() == Qt::RightButton && m_model.entryCount() > 0 && overEntry)
         m_popUp->popup(event->globalPosition().toPoint());
 }
 
@@ -146,7 +146,7 @@ void SlideListView::mouseReleaseEvent(QMouseEvent *event)
 {
     QTreeView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && !isShiftAlone(event->modifiers()) &&
-        m_model.EntryCount() > 0)
+        m_model.entryCount() > 0)
         previewCurrentEntry();
 }
 

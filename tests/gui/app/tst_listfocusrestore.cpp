@@ -72,7 +72,7 @@ void TstListFocusRestore::multipleFileSelectionSurvives()
         files->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     auto *slides = m_f->find<QTreeView>(QStringLiteral("slideList"));
     auto *model = static_cast<SlideListModel *>(slides->model());
-    QVERIFY(model->AddEntry(files->fileModel().entryAt(1).key, QStringLiteral("b.jpg"),
+    QVERIFY(model->addEntry(files->fileModel().entryAt(1).key, QStringLiteral("b.jpg"),
                             QStringLiteral("1")));
     m_f->settings.lastFocusList = lastFocus;
     m_f->settings.restoreListFocus = true;

@@ -45,7 +45,7 @@ private Q_SLOTS:
 
 private:
     QString path(const QString &relative) const { return m_dir->filePath(relative); }
-    QString volumeKey() const { return NodeKey(ComputerSection(), path("vol")); }
+    QString volumeKey() const { return nodeKey(computerSection(), path("vol")); }
     QTreeWidgetItem *node(const QString &relative) const;
     QStringList childTexts(const QTreeWidgetItem *item) const;
     // Opens the pop-up menu on item and chooses entry index; returns the menu's entries.
@@ -92,7 +92,7 @@ void TestFolderTreeView::cleanup()
 
 QTreeWidgetItem *TestFolderTreeView::node(const QString &relative) const
 {
-    return m_tree->nodeForKey(NodeKey(ComputerSection(), path(relative)));
+    return m_tree->nodeForKey(nodeKey(computerSection(), path(relative)));
 }
 
 QStringList TestFolderTreeView::childTexts(const QTreeWidgetItem *item) const
@@ -152,10 +152,10 @@ void TestFolderTreeView::startTree()
     QCOMPARE(FolderTreeView::keyOf(root), QStringLiteral("デスクトップ"));
     QCOMPARE(root->childCount(), 3);
     QCOMPARE(FolderTreeView::keyOf(root->child(0)), QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ"));
-    QCOMPARE(FolderTreeView::keyOf(root->child(1)), NodeKey(DesktopSection(), path("home")));
+    QCOMPARE(FolderTreeView::keyOf(root->child(1)), nodeKey(desktopSection(), path("home")));
     QCOMPARE(root->child(1)->text(0), QStringLiteral("home"));
     QCOMPARE(FolderTreeView::keyOf(root->child(2)),
-             NodeKey(DesktopSection(), path("home/Desktop/DeskFolder")));
+             nodeKey(desktopSection(), path("home/Desktop/DeskFolder")));
     QTreeWidgetItem *computer = root->child(0);
     QCOMPARE(childTexts(computer),
              (QStringList{QStringLiteral("vol (%1)").arg(path("vol")), QStringLiteral("USB")}));
@@ -163,7 +163,7 @@ void TestFolderTreeView::startTree()
     QCOMPARE(m_tree->currentItem(), volume);
     QVERIFY(volume->isExpanded());
     QCOMPARE(childTexts(volume), (QStringList{"A", "b", "C"}));
-    QCOMPARE(FolderTreeView::keyOf(volume->child(0)), NodeKey(ComputerSection(), path("vol/A")));
+    QCOMPARE(FolderTreeView::keyOf(volume->child(0)), nodeKey(computerSection(), path("vol/A")));
 }
 
 // Volumes and home always get one; a folder only when it holds a folder.
@@ -187,7 +187,7 @@ void TestFolderTreeView::expandingFillsOnce()
     QTreeWidgetItem *a = node("vol/A");
     a->setExpanded(true);
     QCOMPARE(childTexts(a), QStringList{"inner"});
-    QCOMPARE(FolderTreeView::keyOf(a->child(0)), NodeKey(ComputerSection(), path("vol/A/inner")));
+    QCOMPARE(FolderTreeView::keyOf(a->child(0)), nodeKey(computerSection(), path("vol/A/inner")));
     a->setExpanded(false);
     QVERIFY(QDir().mkpath(path("vol/A/later")));
     a->setExpanded(true);
@@ -198,7 +198,7 @@ void TestFolderTreeView::expandingFillsOnce()
     home->setExpanded(true);
     QCOMPARE(childTexts(home), (QStringList{"Desktop", "Pictures"}));
     QCOMPARE(FolderTreeView::keyOf(home->child(1)),
-             NodeKey(DesktopSection(), path("home/Pictures")));
+             nodeKey(desktopSection(), path("home/Pictures")));
 }
 
 // A click on a folder lists it; the two top nodes list nothing.
@@ -264,7 +264,7 @@ void TestFolderTreeView::newFolderTakesNextFreeName()
     QVERIFY(QFileInfo(third).isDir());
     QTreeWidgetItem *current = m_tree->currentItem();
     QCOMPARE(current->text(0), QStringLiteral("新しいフォルダ (3)"));
-    QCOMPARE(FolderTreeView::keyOf(current), NodeKey(ComputerSection(), third));
+    QCOMPARE(FolderTreeView::keyOf(current), nodeKey(computerSection(), third));
     QCOMPARE(m_tree->commands().pendingRenameKey(), FolderTreeView::keyOf(current));
     QVERIFY(m_tree->popUpNodeKey().isEmpty());
     QTRY_VERIFY(editor());
@@ -275,7 +275,7 @@ void TestFolderTreeView::newFolderSortedAndKeepsPlaceAfterRename()
 {
     QVERIFY(QDir().mkpath(path("vol/b/A")));
     QVERIFY(QDir().mkpath(path("vol/b/日記")));
-    QTreeWidgetItem *b = m_tree->nodeForKey(NodeKey(ComputerSection(), path("vol/b")));
+    QTreeWidgetItem *b = m_tree->nodeForKey(nodeKey(computerSection(), path("vol/b")));
     b->setExpanded(true);
     QCOMPARE(childTexts(b), (QStringList{"A", QStringLiteral("日記")}));
     choose(b, 0);
@@ -284,7 +284,7 @@ void TestFolderTreeView::newFolderSortedAndKeepsPlaceAfterRename()
     name(QStringLiteral("Z"));
     QTRY_VERIFY(m_tree->commands().pendingRenameKey().isEmpty());
     QCOMPARE(childTexts(b), (QStringList{"A", "Z", QStringLiteral("日記")}));
-    QCOMPARE(FolderTreeView::keyOf(b->child(1)), NodeKey(ComputerSection(), path("vol/b/Z")));
+    QCOMPARE(FolderTreeView::keyOf(b->child(1)), nodeKey(computerSection(), path("vol/b/Z")));
     QVERIFY(QFileInfo(path("vol/b/Z")).isDir());
     QVERIFY(!QFileInfo::exists(path("vol/b/新しいフォルダ")));
     QVERIFY(m_interaction.calls.isEmpty());
@@ -297,7 +297,7 @@ void TestFolderTreeView::newFolderInUnreadParentAppearsOnce()
     choose(a, 0);
     QVERIFY(a->isExpanded());
     QCOMPARE(childTexts(a), (QStringList{QStringLiteral("新しいフォルダ"), "inner"}));
-    QVERIFY(!IsPlaceholderKey(FolderTreeView::keyOf(a->child(0))));
+    QVERIFY(!isPlaceholderKey(FolderTreeView::keyOf(a->child(0))));
 }
 
 // A taken name is refused with the rename message and the naming starts again.
@@ -356,7 +356,7 @@ void TestFolderTreeView::deleteFolderFollowUps()
     writeFile(path("vol/b/y.jpg"), 10);
     SlideListModel slides;
     for (const char *file : {"vol/A/a.jpg", "vol/A/inner/x.jpg", "vol/b/y.jpg"})
-        slides.AddEntry(path(QString::fromLatin1(file)), QStringLiteral("x.jpg"),
+        slides.addEntry(path(QString::fromLatin1(file)), QStringLiteral("x.jpg"),
                         QStringLiteral("        10"));
     FileListView files(m_settings, m_interaction, m_hints);
     m_tree->setSlideList(&slides);
@@ -369,7 +369,7 @@ void TestFolderTreeView::deleteFolderFollowUps()
     choose(node("vol/A"), 1);
     QVERIFY(!QFileInfo::exists(path("vol/A")));
     QVERIFY(!node("vol/A"));
-    const QString selected = KeyPath(FolderTreeView::keyOf(m_tree->currentItem()));
+    const QString selected = keyPath(FolderTreeView::keyOf(m_tree->currentItem()));
     QCOMPARE(files.folder(), selected);
     QVERIFY(selected != path("vol/A"));
     QCOMPARE(slides.paths(), (QStringList{path("vol/A/inner/x.jpg"), path("vol/b/y.jpg")}));
@@ -443,7 +443,7 @@ void TestFolderTreeView::dragCarriesTheKey()
     std::unique_ptr<QMimeData> mime(model->mimeData({m_tree->nodeIndex(node("vol/b"))}));
     QVERIFY(mime);
     QCOMPARE(QString::fromUtf8(mime->data(folderDragMimeType())),
-             NodeKey(ComputerSection(), path("vol/b")));
+             nodeKey(computerSection(), path("vol/b")));
     QVERIFY(!mime->hasText());
     QVERIFY(!model->mimeData({m_tree->nodeIndex(m_tree->topLevelItem(0))}));
     QCOMPARE(model->supportedDragActions(), Qt::CopyAction);

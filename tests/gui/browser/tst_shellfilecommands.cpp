@@ -54,7 +54,7 @@ void TestShellFileCommands::init()
     for (const char *name : {"a.jpg", "b.jpg", "c.bmp", "d.jpg", "e.jpg"}) {
         const QString file = path(QStringLiteral("src/") + QString::fromLatin1(name));
         writeFile(file, 100);
-        m_slides->AddEntry(file, file, QStringLiteral("       100"));
+        m_slides->addEntry(file, file, QStringLiteral("       100"));
     }
     writeFile(path("other/a.jpg"), 5);
     m_window = std::make_unique<QWidget>();
@@ -134,7 +134,7 @@ void TestShellFileCommands::deleteDeclined()
     m_interaction.answers.enqueue(Interaction::Answer::No);
     run("delete");
     QVERIFY(QFileInfo::exists(path("src/a.jpg")));
-    QCOMPARE(m_slides->EntryCount(), 5);
+    QCOMPARE(m_slides->entryCount(), 5);
     QCOMPARE(m_files->entryCount(), 5);
     QCOMPARE(m_interaction.callsOf(QStringLiteral("message")).size(), 1);
 }
@@ -144,7 +144,7 @@ void TestShellFileCommands::deleteDeclined()
 void TestShellFileCommands::deleteFailedPartly()
 {
     m_files->showFolderFiles(path("other"));
-    m_slides->AddEntry(path("other/a.jpg"), QStringLiteral("a.jpg"), QStringLiteral("5"));
+    m_slides->addEntry(path("other/a.jpg"), QStringLiteral("a.jpg"), QStringLiteral("5"));
     QVERIFY(QFile::remove(path("src/c.bmp")));
     select({0, 2});
     m_interaction.answers.enqueue(Interaction::Answer::Yes);
@@ -154,8 +154,8 @@ void TestShellFileCommands::deleteFailedPartly()
     QCOMPARE(messages.last().title, QStringLiteral("ファイルの削除エラー"));
     QCOMPARE(messages.last().style, MessageStyle::Error);
     QVERIFY(!QFileInfo::exists(path("src/a.jpg")));
-    QCOMPARE(m_slides->FindEntry(path("src/a.jpg")), 0);
-    QVERIFY(m_slides->FindEntry(path("other/a.jpg")) > 0);
+    QCOMPARE(m_slides->findEntry(path("src/a.jpg")), 0);
+    QVERIFY(m_slides->findEntry(path("other/a.jpg")) > 0);
     QCOMPARE(fileKeys(), QStringList{path("other/a.jpg")});
 }
 
@@ -186,11 +186,11 @@ void TestShellFileCommands::moveWithOverwriteDeclined()
     run("move");
     QCOMPARE(m_interaction.callsOf(QStringLiteral("overwrite")).size(), 1);
     QCOMPARE(QFileInfo(path("dest/b.jpg")).size(), 7);
-    QCOMPARE(m_slides->FindEntry(path("src/a.jpg")), 0);
-    QVERIFY(m_slides->FindEntry(path("src/b.jpg")) > 0);
+    QCOMPARE(m_slides->findEntry(path("src/a.jpg")), 0);
+    QVERIFY(m_slides->findEntry(path("src/b.jpg")) > 0);
     QCOMPARE(m_files->fileModel().rowOfKey(path("src/a.jpg")), -1);
     QVERIFY(m_files->fileModel().rowOfKey(path("src/b.jpg")) >= 0);
-    QCOMPARE(m_slides->EntryCount(), 4);
+    QCOMPARE(m_slides->entryCount(), 4);
 }
 
 // Copies arrive; neither list changes.
@@ -205,7 +205,7 @@ void TestShellFileCommands::copyLeavesListsAlone()
         QVERIFY(QFileInfo::exists(path(QStringLiteral("dest/") + QString::fromLatin1(name))));
         QVERIFY(QFileInfo::exists(path(QStringLiteral("src/") + QString::fromLatin1(name))));
     }
-    QCOMPARE(m_slides->EntryCount(), 5);
+    QCOMPARE(m_slides->entryCount(), 5);
     QCOMPARE(m_files->entryCount(), 5);
     QTRY_VERIFY(m_slideView->hasFocus());
 }
@@ -220,7 +220,7 @@ void TestShellFileCommands::nothingSelected()
     run("delete");
     QCOMPARE(m_interaction.calls.size(), 1);
     QVERIFY(QDir(path("dest")).isEmpty());
-    QCOMPARE(m_slides->EntryCount(), 5);
+    QCOMPARE(m_slides->entryCount(), 5);
 }
 
 // Cancelling the picker changes nothing but still returns the focus to the slide list.
@@ -230,7 +230,7 @@ void TestShellFileCommands::pickerCancelled()
     run("move");
     QCOMPARE(m_interaction.callsOf(QStringLiteral("folder")).size(), 1);
     QVERIFY(QFileInfo::exists(path("src/a.jpg")));
-    QCOMPARE(m_slides->EntryCount(), 5);
+    QCOMPARE(m_slides->entryCount(), 5);
     QTRY_VERIFY(m_slideView->hasFocus());
 }
 

@@ -57,7 +57,7 @@ public:
         window.resize(1000, 500);
         window.show();
         tree->loadTreeIcons();
-        tree->buildFolderTree(FolderKeys::NodeKey(FolderKeys::ComputerSection(), volume));
+        tree->buildFolderTree(FolderKeys::nodeKey(FolderKeys::computerSection(), volume));
     }
 
     // The slide list's pop-up commands on its selected entries: "move", "copy" or "delete".
@@ -81,7 +81,7 @@ public:
 
     QString key(const QString &folder) const
     {
-        return FolderKeys::NodeKey(FolderKeys::ComputerSection(), folder);
+        return FolderKeys::nodeKey(FolderKeys::computerSection(), folder);
     }
     QTreeWidgetItem *node(const QString &folder) const { return tree->nodeForKey(key(folder)); }
     QStringList childTexts(const QTreeWidgetItem *item) const

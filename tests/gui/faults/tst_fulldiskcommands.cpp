@@ -52,7 +52,7 @@ void TestFullDiskCommands::init()
     m_window = std::make_unique<FaultWindow>(path("vol"));
     QVERIFY(QTest::qWaitForWindowExposed(&m_window->window));
     for (const char *name : {"vol/src/a-small.jpg", "vol/src/b-big.jpg"})
-        m_window->model.AddEntry(path(name), path(name), QStringLiteral("    16,384"));
+        m_window->model.addEntry(path(name), path(name), QStringLiteral("    16,384"));
     m_window->slides->selectAll();
     m_window->files->showFolderFiles(path("vol/src"));
 }

@@ -158,7 +158,7 @@ void TestPermissionFaults::folderDropSkipsLockedFolder()
         m_window->dropTreeFolder(path("vol"));
     QCOMPARE(m_window->model.paths(), (QStringList{path("vol/top.jpg"), path("vol/open/out.jpg"),
                                                    path("vol/open/inner/deeper.bmp")}));
-    QVERIFY(m_window->document.ListModified);
+    QVERIFY(m_window->document.listModified);
     QVERIFY(m_window->interaction.calls.isEmpty());
 }
 
@@ -183,7 +183,7 @@ void TestPermissionFaults::popUpCommandsOnLockedFolders()
     picture(QStringLiteral("vol/open/two.jpg"));
     const QStringList pictures{path("vol/open/out.jpg"), path("vol/open/two.jpg")};
     for (const QString &each : pictures)
-        m_window->model.AddEntry(each, each, QStringLiteral("       100"));
+        m_window->model.addEntry(each, each, QStringLiteral("       100"));
     m_window->slides->selectAll();
     m_window->files->showFolderFiles(path("vol/open"));
     lock(locked, 0555);

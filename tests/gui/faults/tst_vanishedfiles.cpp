@@ -124,9 +124,9 @@ void TestVanishedFiles::addingListedRows()
         m_window->dragFileListSelection();
     QTRY_VERIFY(!m_window->edit->drop().hasPendingDrop());
     QCOMPARE(m_window->model.paths(), listed());
-    QCOMPARE(m_window->model.EntryAt(1).sizeText, ListedSize);
-    QCOMPARE(m_window->model.EntryAt(2).sizeText, ListedSize);
-    QVERIFY(m_window->document.ListModified);
+    QCOMPARE(m_window->model.entryAt(1).sizeText, ListedSize);
+    QCOMPARE(m_window->model.entryAt(2).sizeText, ListedSize);
+    QVERIFY(m_window->document.listModified);
     QVERIFY(m_window->interaction.calls.isEmpty());
 }
 

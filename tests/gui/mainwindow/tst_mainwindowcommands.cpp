@@ -230,7 +230,7 @@ void TestMainWindowCommands::clearFromFocusedListPaintsPreview()
     QFETCH(bool, listFocused);
     auto *list = m_f->find<QAbstractItemView>(QStringLiteral("slideList"));
     QVERIFY(static_cast<SlideListModel *>(list->model())
-                ->AddEntry(QStringLiteral("/p/a.jpg"), QStringLiteral("jpg"), QStringLiteral("1")));
+                ->addEntry(QStringLiteral("/p/a.jpg"), QStringLiteral("jpg"), QStringLiteral("1")));
     auto *preview = m_f->find<PreviewPane>(QStringLiteral("previewPane"));
     const QColor before = preview->backColor();
     m_f->settings.showBackColour = QColor(Qt::red);
@@ -251,7 +251,7 @@ void TestMainWindowCommands::showHidesMainWindowUntilClosed()
     QVERIFY(image.save(path, "PNG"));
     auto *list = m_f->find<QAbstractItemView>(QStringLiteral("slideList"));
     QVERIFY(static_cast<SlideListModel *>(list->model())
-                ->AddEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
+                ->addEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
     MainWindowFixture::focus(list);
     trigger(QStringLiteral("button:startShowAction"));
     QWidget *show = nullptr;

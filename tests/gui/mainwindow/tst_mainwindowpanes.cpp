@@ -341,7 +341,7 @@ void TestMainWindowPanes::focusReturnsToSlideList()
     const QString path = picture(QStringLiteral("slide.png"), QSize(20, 20));
     auto *list = m_f->find<QTreeView>(QStringLiteral("slideList"));
     QVERIFY(static_cast<SlideListModel *>(list->model())
-                ->AddEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
+                ->addEntry(path, QStringLiteral("jpg"), QStringLiteral("1")));
     list->setCurrentIndex(list->model()->index(0, 0));
     m_f->settings.lastFocusList = QStringLiteral("slideList");
     m_f->settings.restoreListFocus = true;

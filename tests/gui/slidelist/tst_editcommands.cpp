@@ -116,7 +116,7 @@ void TestEditCommands::cleanup()
 void TestEditCommands::fillSlideList(int count)
 {
     for (int i = 1; i <= count; ++i)
-        m_model->AddEntry(QStringLiteral("/p/%1.jpg").arg(i), QStringLiteral("%1.jpg").arg(i),
+        m_model->addEntry(QStringLiteral("/p/%1.jpg").arg(i), QStringLiteral("%1.jpg").arg(i),
                           QStringLiteral("         1"));
 }
 
@@ -161,13 +161,13 @@ void TestEditCommands::deleteWithNothingSelectedSelectsLast()
 {
     fillSlideList(5);
     m_slideView->setFocus();
-    m_document->ListModified = true;
+    m_document->listModified = true;
     m_edits->deleteSelectedEntries();
-    QCOMPARE(m_model->EntryCount(), 5);
+    QCOMPARE(m_model->entryCount(), 5);
     QCOMPARE(selectedSlideRows(), QList<int>{4});
     QVERIFY(m_slideView->hasFocus());
     QCOMPARE(m_hints.text, QString());
-    QVERIFY(m_document->ListModified);
+    QVERIFY(m_document->listModified);
 }
 
 // Deleting entries 2 and 3 of five leaves 1, 4 and 5, with 5 selected; not a modification.
@@ -181,7 +181,7 @@ void TestEditCommands::deleteLeavesTheOthersInOrder()
              (QStringList{QStringLiteral("/p/1.jpg"), QStringLiteral("/p/4.jpg"),
                           QStringLiteral("/p/5.jpg")}));
     QCOMPARE(selectedSlideRows(), QList<int>{2});
-    QVERIFY(!m_document->ListModified);
+    QVERIFY(!m_document->listModified);
 }
 
 void TestEditCommands::clearAsksNothingAndStartsANewList_data()
@@ -197,16 +197,16 @@ void TestEditCommands::clearAsksNothingAndStartsANewList()
     QFETCH(bool, listFocused);
     fillSlideList(3);
     m_document->setNameAndPath(QStringLiteral("holiday"), QStringLiteral("/l/holiday.vrl"));
-    m_document->ListModified = true;
+    m_document->listModified = true;
     (listFocused ? static_cast<QWidget *>(m_slideView) : m_other)->setFocus();
     QSignalSpy label(m_document.get(), &ListDocument::nameChanged);
 
     m_edits->clearList();
-    QCOMPARE(m_model->EntryCount(), 0);
+    QCOMPARE(m_model->entryCount(), 0);
     QVERIFY(m_interaction.calls.isEmpty());
-    QCOMPARE(m_document->ListName, QStringLiteral("UnNamed"));
-    QCOMPARE(m_document->ListPath, QString());
-    QVERIFY(!m_document->ListModified);
+    QCOMPARE(m_document->listName, QStringLiteral("UnNamed"));
+    QCOMPARE(m_document->listPath, QString());
+    QVERIFY(!m_document->listModified);
     QCOMPARE(label.count(), 1);
 }
 
@@ -219,8 +219,8 @@ void TestEditCommands::addSelectedInFileListOrder()
     m_edits->addFileListEntries(m_fileList->selectedEntries(), m_fileList->entryCount());
     QCOMPARE(listedPaths(*m_model),
              (QStringList{picture(QStringLiteral("a.jpg")), picture(QStringLiteral("c.jpg"))}));
-    QCOMPARE(m_model->EntryAt(1).sizeText, QStringLiteral("     1,234"));
-    QVERIFY(m_document->ListModified);
+    QCOMPARE(m_model->entryAt(1).sizeText, QStringLiteral("     1,234"));
+    QVERIFY(m_document->listModified);
     QVERIFY(m_slideView->hasFocus());
     QCOMPARE(m_hints.text, QString());
     QCOMPARE(m_hints.maximum, 3);
@@ -231,17 +231,17 @@ void TestEditCommands::addSelectedInFileListOrder()
 void TestEditCommands::addAllSkipsDuplicatesAndMarksModified()
 {
     fillFileList();
-    m_model->AddEntry(picture(QStringLiteral("b.bmp")), QString(), QString());
+    m_model->addEntry(picture(QStringLiteral("b.bmp")), QString(), QString());
     m_other->setFocus();
     m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->entryCount());
     QCOMPARE(listedPaths(*m_model),
              (QStringList{picture(QStringLiteral("b.bmp")), picture(QStringLiteral("a.jpg")),
                           picture(QStringLiteral("c.jpg"))}));
-    QCOMPARE(m_model->EntryAt(2).icon, 1);
-    m_document->ListModified = false;
+    QCOMPARE(m_model->entryAt(2).icon, 1);
+    m_document->listModified = false;
     m_edits->addFileListEntries(m_fileList->allEntries(), m_fileList->entryCount());
-    QCOMPARE(m_model->EntryCount(), 3);
-    QVERIFY(m_document->ListModified);
+    QCOMPARE(m_model->entryCount(), 3);
+    QVERIFY(m_document->listModified);
 }
 
 // A file-list drop is only stored; the list adds it when it gains the focus after the drop.
@@ -252,21 +252,21 @@ void TestEditCommands::fileListDropIsAddedOnFocus()
         {picture(QStringLiteral("a.jpg")), QStringLiteral("a.jpg"), QStringLiteral("     1,234")},
         {picture(QStringLiteral("b.bmp")), QStringLiteral("b.bmp"), QStringLiteral("        10")}};
     QMimeData mime;
-    mime.setText(FileDragText(records));
+    mime.setText(fileDragText(records));
     SlideListDrop &drop = m_edits->drop();
     for (int round = 0; round < 2; ++round) {
         m_other->setFocus();
-        m_document->ListModified = false;
+        m_document->listModified = false;
         drop.receive(mime, m_fileList);
         QVERIFY(drop.hasPendingDrop());
-        QVERIFY(m_document->ListModified);
-        QCOMPARE(m_model->EntryCount(), round == 0 ? 0 : 2);
+        QVERIFY(m_document->listModified);
+        QCOMPARE(m_model->entryCount(), round == 0 ? 0 : 2);
         QTRY_VERIFY(m_slideView->hasFocus());
         QVERIFY(!drop.hasPendingDrop());
         QCOMPARE(drop.pendingDropText(), QString());
-        QCOMPARE(m_model->EntryCount(), 2);
-        QCOMPARE(m_model->EntryAt(2).icon, 2);
-        QCOMPARE(m_model->EntryAt(2).sizeText, QStringLiteral("        10"));
+        QCOMPARE(m_model->entryCount(), 2);
+        QCOMPARE(m_model->entryAt(2).icon, 2);
+        QCOMPARE(m_model->entryAt(2).sizeText, QStringLiteral("        10"));
         QCOMPARE(m_hints.text, QStringLiteral("リストに 2枚の画像があります。"));
     }
 }
@@ -275,10 +275,10 @@ void TestEditCommands::fileListDropIsAddedOnFocus()
 void TestEditCommands::fileListDropOntoFocusedList()
 {
     QMimeData mime;
-    mime.setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
+    mime.setText(fileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
     m_slideView->setFocus();
     m_edits->drop().receive(mime, m_fileList->viewport());
-    QTRY_COMPARE(m_model->EntryCount(), 1);
+    QTRY_COMPARE(m_model->entryCount(), 1);
     QCOMPARE(m_hints.text, QStringLiteral("リストに 1枚の画像があります。"));
 }
 
@@ -287,12 +287,12 @@ void TestEditCommands::selfDropDoesNothing()
 {
     DropTest::writeFile(picture(QStringLiteral("a.jpg")));
     const auto mime = DropTest::uriListData({picture(QStringLiteral("a.jpg"))});
-    mime->setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
+    mime->setText(fileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
     m_edits->drop().receive(*mime, m_slideView);
     m_edits->drop().receive(*mime, m_slideView->viewport());
     QCoreApplication::processEvents();
-    QCOMPARE(m_model->EntryCount(), 0);
-    QVERIFY(!m_document->ListModified);
+    QCOMPARE(m_model->entryCount(), 0);
+    QVERIFY(!m_document->listModified);
     QVERIFY(!m_edits->drop().hasPendingDrop());
 }
 
@@ -322,10 +322,10 @@ void TestEditCommands::staleFileListDragThenDesktopDrop()
     QVERIFY(!m_edits->drop().hasPendingDrop());
 
     QMimeData text;
-    text.setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
+    text.setText(fileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
     QCOMPARE(DropTest::dropOn(m_slideView->viewport(), text), Qt::IgnoreAction);
     QCoreApplication::processEvents();
-    QCOMPARE(m_model->EntryCount(), 1);
+    QCOMPARE(m_model->entryCount(), 1);
     QVERIFY(!m_edits->drop().hasPendingDrop());
 }
 
@@ -363,13 +363,13 @@ void TestEditCommands::dropIsCopyOnly()
     else if (kind == QLatin1String("remote"))
         mime->setUrls({QUrl(QStringLiteral("https://example.org/a.jpg"))});
     else
-        mime->setText(FileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
+        mime->setText(fileDragText({{picture(QStringLiteral("a.jpg")), {}, {}}}));
     const Qt::DropAction action =
         DropTest::dropOn(m_slideView->viewport(), *mime, Qt::DropActions(offered));
     QCOMPARE(action, taken ? Qt::CopyAction : Qt::IgnoreAction);
     QCoreApplication::processEvents();
-    QCOMPARE(m_model->EntryCount(), taken ? 1 : 0);
-    QCOMPARE(m_document->ListModified, taken);
+    QCOMPARE(m_model->entryCount(), taken ? 1 : 0);
+    QCOMPARE(m_document->listModified, taken);
 }
 
 QTEST_MAIN(TestEditCommands)

@@ -77,7 +77,7 @@ void TestSlideListDrop::folderDropAddsFolderByFolder()
     const auto mime = DropTest::folderKeyData(ComputerKey + QLatin1Char('*') + m_pictures->path());
     drop(*mime);
     QCOMPARE(listed(), expected);
-    QCOMPARE(model()->EntryAt(2).icon, 2);
+    QCOMPARE(model()->entryAt(2).icon, 2);
     QVERIFY(m_view->hasFocus());
     QCOMPARE(m_f->hint(), QStringLiteral("リストに 6枚の画像があります。"));
 
@@ -91,7 +91,7 @@ void TestSlideListDrop::topNodeDropAddsNothing()
     make(QStringLiteral("a.jpg"));
     QCOMPARE(DropTest::dropOn(m_view->viewport(), *DropTest::folderKeyData(ComputerKey)),
              Qt::IgnoreAction);
-    QCOMPARE(model()->EntryCount(), 0);
+    QCOMPARE(model()->entryCount(), 0);
 }
 
 // Desktop files are added whatever their type and whatever the search options; folders (a
@@ -107,9 +107,9 @@ void TestSlideListDrop::desktopDropAddsAnyFileAndWalksFolders()
     drop(*DropTest::uriListData(
         {text, bitmap, m_pictures->filePath(QStringLiteral("my.pics")), plain}));
     QCOMPARE(listed(), (QStringList{text, bitmap, walked, plain}));
-    QCOMPARE(model()->EntryAt(1).icon, 1);
-    QCOMPARE(model()->EntryAt(1).sizeText, QStringLiteral("         3"));
-    QCOMPARE(model()->EntryAt(2).icon, 2);
+    QCOMPARE(model()->entryAt(1).icon, 1);
+    QCOMPARE(model()->entryAt(1).sizeText, QStringLiteral("         3"));
+    QCOMPARE(model()->entryAt(2).icon, 2);
     QVERIFY(m_view->hasFocus());
 }
 
@@ -125,7 +125,7 @@ void TestSlideListDrop::editDeleteFollowsTheFocus()
     QVERIFY(deleteItem);
     MainWindowFixture::focus(m_f->find<QWidget>(QStringLiteral("folderTree")));
     deleteItem->trigger();
-    QCOMPARE(model()->EntryCount(), 2);
+    QCOMPARE(model()->entryCount(), 2);
     MainWindowFixture::focus(m_view);
     deleteItem->trigger();
     QCOMPARE(listed(), QStringList{kept});

@@ -103,7 +103,7 @@ void TestSlideListFlows::addKeysFollowTheFocus()
     m_files->selectionModel()->select(m_files->model()->index(1, 0),
                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
     key(m_tree, Qt::Key_F5);
-    QCOMPARE(model()->EntryCount(), 0);
+    QCOMPARE(model()->entryCount(), 0);
     key(m_tree, Qt::Key_F6);
     QCOMPARE(listed(), (QStringList{m_dir->filePath(QStringLiteral("p1.jpg")),
                                     m_dir->filePath(QStringLiteral("p2.jpg")),
@@ -120,7 +120,7 @@ void TestSlideListFlows::addSelectedEndsInTheSlideList()
                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
     key(m_files, Qt::Key_F5);
     QCOMPARE(listed(), QStringList{m_dir->filePath(QStringLiteral("p3.jpg"))});
-    QCOMPARE(model()->EntryAt(1).sizeText, QStringLiteral("         3"));
+    QCOMPARE(model()->entryAt(1).sizeText, QStringLiteral("         3"));
     QVERIFY(m_slides->hasFocus());
     QCOMPARE(m_f->hint(), QString());
     QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("progressBar"))->value(), 0);
@@ -133,7 +133,7 @@ void TestSlideListFlows::fileListDropIsAddedWhenTheListTakesTheFocus()
     listPictures(2);
     m_files->selectAll();
     QMimeData mime;
-    mime.setText(FileDragText({{m_dir->filePath(QStringLiteral("p1.jpg")), QStringLiteral("p1.jpg"),
+    mime.setText(fileDragText({{m_dir->filePath(QStringLiteral("p1.jpg")), QStringLiteral("p1.jpg"),
                                 QStringLiteral("         1")},
                                {m_dir->filePath(QStringLiteral("p2.jpg")), QStringLiteral("p2.jpg"),
                                 QStringLiteral("         2")}}));
@@ -142,9 +142,9 @@ void TestSlideListFlows::fileListDropIsAddedWhenTheListTakesTheFocus()
     for (int round = 0; round < 2; ++round) {
         MainWindowFixture::focus(m_files);
         drop->receive(mime, m_files->viewport());
-        QCOMPARE(model()->EntryCount(), round == 0 ? 0 : 2);
+        QCOMPARE(model()->entryCount(), round == 0 ? 0 : 2);
         QTRY_VERIFY(m_slides->hasFocus());
-        QCOMPARE(model()->EntryCount(), 2);
+        QCOMPARE(model()->entryCount(), 2);
         QCOMPARE(m_f->hint(), QStringLiteral("リストに 2枚の画像があります。"));
         QCOMPARE(m_f->find<QProgressBar>(QStringLiteral("progressBar"))->value(), 0);
         m_f->interaction.calls.clear();
@@ -191,7 +191,7 @@ void TestSlideListFlows::deleteSelectsTheLastEntry()
         QCoreApplication::processEvents();
     };
     remove(m_files);
-    QCOMPARE(model()->EntryCount(), 5);
+    QCOMPARE(model()->entryCount(), 5);
     remove(m_slides);
     QCOMPARE(listed(), (QStringList{m_dir->filePath(QStringLiteral("p1.jpg")),
                                     m_dir->filePath(QStringLiteral("p4.jpg")),
@@ -213,7 +213,7 @@ void TestSlideListFlows::clearStartsAnUnnamedList()
     QCOMPARE(listName(), QStringLiteral("a"));
     key(m_files, Qt::Key_F6);
     key(m_tree, Qt::Key_F4);
-    QCOMPARE(model()->EntryCount(), 0);
+    QCOMPARE(model()->entryCount(), 0);
     QCOMPARE(listName(), QStringLiteral("UnNamed"));
     m_f->interaction.calls.clear();
     key(m_tree, Qt::Key_F2);
@@ -296,7 +296,7 @@ void TestSlideListFlows::popUpDeleteShowsTheCount()
     popUp->close();
     QCOMPARE(m_f->interaction.callsOf(QStringLiteral("message")).first().text,
              QStringLiteral("これらの 2 個の項目をごみ箱に移動しますか?"));
-    QCOMPARE(model()->EntryCount(), 3);
+    QCOMPARE(model()->entryCount(), 3);
     QCOMPARE(m_files->entryCount(), 3);
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("p2.jpg"))));
     QCOMPARE(m_f->hint(), QStringLiteral("リストに 3枚の画像があります。"));
@@ -333,7 +333,7 @@ void TestSlideListFlows::moveAndCopyPickersStartAtTheDesktop()
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked[0].text, title);
     QCOMPARE(asked[0].title, desktop);
-    QCOMPARE(model()->EntryCount(), 2);
+    QCOMPARE(model()->entryCount(), 2);
     QVERIFY(m_slides->hasFocus());
 }
 

@@ -88,7 +88,7 @@ void TestSlideListView::cleanup()
 void TestSlideListView::fill(int count)
 {
     for (int i = 1; i <= count; ++i)
-        m_model->AddEntry(entryPath(i), entryPath(i), QStringLiteral("         1"));
+        m_model->addEntry(entryPath(i), entryPath(i), QStringLiteral("         1"));
 }
 
 QPoint TestSlideListView::rowCentre(int position) const

@@ -147,7 +147,7 @@ void TestDirectoryLister::listingErrorKinds()
 {
     QFETCH(int, error);
     QFETCH(ListingError, kind);
-    QCOMPARE(ListingErrorOf(error), kind);
+    QCOMPARE(listingErrorOf(error), kind);
 }
 
 // A folder that is not there is nothing to ask the user about.

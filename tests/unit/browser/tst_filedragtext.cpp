@@ -20,15 +20,15 @@ void TestFileDragText::writesCountAndRecords()
     const QVector<FileDragRecord> records{
         {QStringLiteral("/p/a.jpg"), QStringLiteral("a.jpg"), QStringLiteral("    12,345")},
         {QStringLiteral("/p/b.bmp"), QStringLiteral("b.bmp"), QStringLiteral("     9,876")}};
-    QCOMPARE(FileDragText(records), QStringLiteral("2|/p/a.jpg*a.jpg*    12,345\t"
+    QCOMPARE(fileDragText(records), QStringLiteral("2|/p/a.jpg*a.jpg*    12,345\t"
                                                    "/p/b.bmp*b.bmp*     9,876\t"));
 }
 
 // Nothing selected: the digit 0 and the bar.
 void TestFileDragText::writesZeroForNothing()
 {
-    QCOMPARE(FileDragText({}), QStringLiteral("0|"));
-    QVERIFY(ReadFileDragText(QStringLiteral("0|")).isEmpty());
+    QCOMPARE(fileDragText({}), QStringLiteral("0|"));
+    QVERIFY(readFileDragText(QStringLiteral("0|")).isEmpty());
 }
 
 // Paths come back whole even where they hold the text's own separators.
@@ -50,7 +50,7 @@ void TestFileDragText::readsBack()
     const FileDragRecord second{QStringLiteral("/x/y.bmp"), QStringLiteral("y.bmp"),
                                 QStringLiteral("         0")};
     const QVector<FileDragRecord> read =
-        ReadFileDragText(FileDragText({{path, name, QStringLiteral("     1,234")}, second}));
+        readFileDragText(fileDragText({{path, name, QStringLiteral("     1,234")}, second}));
     QCOMPARE(read.size(), 2);
     QCOMPARE(read.at(0).path, path);
     QCOMPARE(read.at(0).name, name);
@@ -79,7 +79,7 @@ void TestFileDragText::readsBadTextQuietly()
     QFETCH(QString, text);
     QFETCH(QStringList, paths);
     QStringList read;
-    const QVector<FileDragRecord> records = ReadFileDragText(text);
+    const QVector<FileDragRecord> records = readFileDragText(text);
     for (const FileDragRecord &record : records)
         read.append(record.path);
     QCOMPARE(read, paths);

@@ -88,7 +88,7 @@ void TestFileListModel::removesByExactKey()
 {
     QVERIFY(!m_model.removeKey(QStringLiteral("/p/B.JPG")));
     QVERIFY(m_model.removeKey(QStringLiteral("/p/b.jpg")));
-    QCOMPARE(m_model.EntryCount(), 3);
+    QCOMPARE(m_model.entryCount(), 3);
     QCOMPARE(m_model.rowOfKey(QStringLiteral("/p/a.jpg")), 2);
 }
 

@@ -31,15 +31,15 @@ void TestFolderTreeKeys::placeholderKeys_data()
     QTest::addColumn<QString>("placeholder");
     QTest::addColumn<QString>("expected");
     QTest::newRow("volume gets a trailing separator")
-        << VolumePlaceholderKey(QStringLiteral("/media/u/USB"))
+        << volumePlaceholderKey(QStringLiteral("/media/u/USB"))
         << QStringLiteral("dummy*ﾏｲ ｺﾝﾋﾟｭｰﾀ*/media/u/USB/");
     QTest::newRow("root volume keeps its one separator")
-        << VolumePlaceholderKey(QStringLiteral("/")) << QStringLiteral("dummy*ﾏｲ ｺﾝﾋﾟｭｰﾀ*/");
+        << volumePlaceholderKey(QStringLiteral("/")) << QStringLiteral("dummy*ﾏｲ ｺﾝﾋﾟｭｰﾀ*/");
     QTest::newRow("home folder under the desktop section")
-        << PlaceholderKey(NodeKey(desktop, QStringLiteral("/home/u")))
+        << placeholderKey(nodeKey(desktop, QStringLiteral("/home/u")))
         << QStringLiteral("dummy*デスクトップ*/home/u");
-    QTest::newRow("plain folder") << PlaceholderKey(
-                                         NodeKey(computer, QStringLiteral("/media/u/USB")))
+    QTest::newRow("plain folder") << placeholderKey(
+                                         nodeKey(computer, QStringLiteral("/media/u/USB")))
                                   << QStringLiteral("dummy*ﾏｲ ｺﾝﾋﾟｭｰﾀ*/media/u/USB");
 }
 
@@ -48,7 +48,7 @@ void TestFolderTreeKeys::placeholderKeys()
     QFETCH(QString, placeholder);
     QFETCH(QString, expected);
     QCOMPARE(placeholder, expected);
-    QVERIFY(IsPlaceholderKey(placeholder));
+    QVERIFY(isPlaceholderKey(placeholder));
 }
 
 // The path is everything after the first "*": folder names may hold "*" themselves.
@@ -59,9 +59,9 @@ void TestFolderTreeKeys::keyParts_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("placeholder");
     QTest::newRow("top node has no path") << desktop << desktop << QString() << false;
-    QTest::newRow("folder") << NodeKey(computer, QStringLiteral("/a/b")) << computer
+    QTest::newRow("folder") << nodeKey(computer, QStringLiteral("/a/b")) << computer
                             << QStringLiteral("/a/b") << false;
-    QTest::newRow("star inside a folder name") << NodeKey(computer, QStringLiteral("/a/x*y"))
+    QTest::newRow("star inside a folder name") << nodeKey(computer, QStringLiteral("/a/x*y"))
                                                << computer << QStringLiteral("/a/x*y") << false;
     QTest::newRow("placeholder section in any case")
         << QStringLiteral("DUMMY*デスクトップ*/h") << QStringLiteral("DUMMY")
@@ -72,55 +72,55 @@ void TestFolderTreeKeys::keyParts()
 {
     QFETCH(QString, key);
     QFETCH(QString, section);
-    QCOMPARE(KeySection(key), section);
+    QCOMPARE(keySection(key), section);
     QFETCH(QString, path);
-    QCOMPARE(KeyPath(key), path);
+    QCOMPARE(keyPath(key), path);
     QFETCH(bool, placeholder);
-    QCOMPARE(IsPlaceholderKey(key), placeholder);
+    QCOMPARE(isPlaceholderKey(key), placeholder);
 }
 
 // A folder reached from the desktop stays in the desktop section below it.
 void TestFolderTreeKeys::childKeysTakeTheParentSection()
 {
-    const QString parent = NodeKey(desktop, QStringLiteral("/home/u"));
-    QCOMPARE(ChildKey(parent, ChildPath(QStringLiteral("/home/u"), QStringLiteral("Pictures"))),
+    const QString parent = nodeKey(desktop, QStringLiteral("/home/u"));
+    QCOMPARE(childKey(parent, childPath(QStringLiteral("/home/u"), QStringLiteral("Pictures"))),
              QStringLiteral("デスクトップ*/home/u/Pictures"));
-    QCOMPARE(ChildPath(QStringLiteral("/"), QStringLiteral("usr")), QStringLiteral("/usr"));
+    QCOMPARE(childPath(QStringLiteral("/"), QStringLiteral("usr")), QStringLiteral("/usr"));
 }
 
 // Try 1 is the bare name, later tries count from 2.
 void TestFolderTreeKeys::newFolderSeries()
 {
     const QString base = QStringLiteral("/p/新しいフォルダ");
-    QCOMPARE(NewFolderPath(base, 1), base);
-    QCOMPARE(NewFolderPath(base, 2), QStringLiteral("/p/新しいフォルダ (2)"));
-    QCOMPARE(NewFolderPath(base, 13), QStringLiteral("/p/新しいフォルダ (13)"));
+    QCOMPARE(newFolderPath(base, 1), base);
+    QCOMPARE(newFolderPath(base, 2), QStringLiteral("/p/新しいフォルダ (2)"));
+    QCOMPARE(newFolderPath(base, 13), QStringLiteral("/p/新しいフォルダ (13)"));
 }
 
 // A new node goes before the first sibling sorting after it, in the user's order; a
 // placeholder stays first.
 void TestFolderTreeKeys::sortedInsertion_data()
 {
-    const QString a = NodeKey(computer, QStringLiteral("/p/A"));
-    const QString c = NodeKey(computer, QStringLiteral("/p/C"));
-    const QString placeholder = PlaceholderKey(NodeKey(computer, QStringLiteral("/p")));
-    const QString newKey = NodeKey(computer, QStringLiteral("/p/新しいフォルダ"));
-    const QStringList kana{NodeKey(computer, QStringLiteral("/p/アルバム")),
-                           NodeKey(computer, QStringLiteral("/p/うみ"))};
+    const QString a = nodeKey(computer, QStringLiteral("/p/A"));
+    const QString c = nodeKey(computer, QStringLiteral("/p/C"));
+    const QString placeholder = placeholderKey(nodeKey(computer, QStringLiteral("/p")));
+    const QString newKey = nodeKey(computer, QStringLiteral("/p/新しいフォルダ"));
+    const QStringList kana{nodeKey(computer, QStringLiteral("/p/アルバム")),
+                           nodeKey(computer, QStringLiteral("/p/うみ"))};
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("siblings");
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("position");
     QTest::newRow("no siblings") << "C" << QStringList() << newKey << 0;
     QTest::newRow("between A and C")
-        << "C" << QStringList{a, c} << NodeKey(computer, QStringLiteral("/p/b")) << 1;
+        << "C" << QStringList{a, c} << nodeKey(computer, QStringLiteral("/p/b")) << 1;
     QTest::newRow("after all") << "C" << QStringList{a, c} << newKey << 2;
     QTest::newRow("placeholder stays first")
-        << "C" << QStringList{placeholder} << NodeKey(computer, QStringLiteral("/p/0")) << 1;
+        << "C" << QStringList{placeholder} << nodeKey(computer, QStringLiteral("/p/0")) << 1;
     QTest::newRow("placeholder then folders")
-        << "C" << QStringList{placeholder, c} << NodeKey(computer, QStringLiteral("/p/a")) << 1;
+        << "C" << QStringList{placeholder, c} << nodeKey(computer, QStringLiteral("/p/a")) << 1;
     QTest::newRow("Japanese user: kana by their sound")
-        << "ja_JP" << kana << NodeKey(computer, QStringLiteral("/p/いぬ")) << 1;
+        << "ja_JP" << kana << nodeKey(computer, QStringLiteral("/p/いぬ")) << 1;
 }
 
 void TestFolderTreeKeys::sortedInsertion()
@@ -130,7 +130,7 @@ void TestFolderTreeKeys::sortedInsertion()
     QFETCH(QString, key);
     QFETCH(int, position);
     QLocale::setDefault(QLocale(locale));
-    QCOMPARE(SortedInsertPosition(siblings, key), position);
+    QCOMPARE(sortedInsertPosition(siblings, key), position);
     QLocale::setDefault(QLocale::c());
 }
 
@@ -147,7 +147,7 @@ void TestFolderTreeKeys::folderOfPath()
 {
     QFETCH(QString, path);
     QFETCH(QString, folder);
-    QCOMPARE(FolderOfPath(path), folder);
+    QCOMPARE(::folderOfPath(path), folder);
 }
 
 void TestFolderTreeKeys::sameOrBelow_data()
@@ -171,7 +171,7 @@ void TestFolderTreeKeys::sameOrBelow()
     QFETCH(QString, path);
     QFETCH(QString, folder);
     QFETCH(bool, below);
-    QCOMPARE(IsSameOrBelow(path, folder), below);
+    QCOMPARE(isSameOrBelow(path, folder), below);
 }
 
 QTEST_APPLESS_MAIN(TestFolderTreeKeys)

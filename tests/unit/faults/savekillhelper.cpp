@@ -21,7 +21,7 @@
 
 namespace {
 
-// A save to ListPath asks nothing; a failure would be told here, and is printed instead.
+// A save to listPath asks nothing; a failure would be told here, and is printed instead.
 class NoQuestions : public Interaction {
 public:
     Answer messageBox(const QString &text, MessageStyle, const QString &) override
@@ -64,10 +64,10 @@ int saveLists(const QString &path, int count, int rounds)
     const QStringList paths = SaveKill::listPaths('b', count);
     QVector<SlideEntry> entries;
     entries.reserve(paths.size());
-    const QString size = SizeText(1234);
+    const QString size = sizeText(1234);
     for (const QString &each : paths)
         entries.append({each, size, 2});
-    model.AddEntries(entries);
+    model.addEntries(entries);
     ListDocument document;
     document.setNameAndPath(QStringLiteral("list"), path);
     Settings settings;

@@ -90,11 +90,11 @@ SaveOutcome TestSaveFaults::saveOver(const QString &list, int entries)
     SlideListModel model;
     for (int i = 0; i < entries; ++i) {
         const QString picture = QStringLiteral("/pictures/many/%1.jpg").arg(i, 6, 10, QChar(u'0'));
-        model.AddEntry(picture, picture, QStringLiteral("     1,234"));
+        model.addEntry(picture, picture, QStringLiteral("     1,234"));
     }
     ListDocument document;
     document.setNameAndPath(QStringLiteral("old"), list);
-    document.ListModified = true;
+    document.listModified = true;
     Settings settings;
     ScriptedInteraction interaction;
     ListFileCommands commands(model, document, settings, interaction);
@@ -102,7 +102,7 @@ SaveOutcome TestSaveFaults::saveOver(const QString &list, int entries)
     const QVector<ScriptedInteraction::Call> told = interaction.callsOf(QStringLiteral("message"));
     const bool writeError = told.size() == 1 && told.first().style == MessageStyle::Error &&
                             told.first().title == QStringLiteral("書き込みエラー");
-    return {Faults::readAll(list), document.ListPath, document.ListModified, writeError};
+    return {Faults::readAll(list), document.listPath, document.listModified, writeError};
 }
 
 void TestSaveFaults::listSaveOnFullDisk_data()

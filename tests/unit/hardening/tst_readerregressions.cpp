@@ -141,7 +141,7 @@ void TstReaderRegressions::dragTextPathsWithStarsComeBackWhole()
     QFETCH(QString, path);
     QFETCH(QString, name);
     const QVector<FileDragRecord> rows{{path, name, QStringLiteral("    12,345")}};
-    const QVector<FileDragRecord> read = ReadFileDragText(FileDragText(rows));
+    const QVector<FileDragRecord> read = readFileDragText(fileDragText(rows));
     QCOMPARE(read.size(), 1);
     QCOMPARE(read.at(0).path, path);
     QCOMPARE(read.at(0).name, name);
@@ -164,7 +164,7 @@ void TstReaderRegressions::droppedFileNamesArriveUnchanged()
     // Encoded the way GLib's file managers do; QUrl's encoder mangles supplementary-plane
     // noncharacters.
     const QByteArray uriList = "file://" + path.toUtf8().toPercentEncoding("/") + "\r\n";
-    QCOMPARE(LocalPathsFromUriList(uriList), QStringList{path});
+    QCOMPARE(localPathsFromUriList(uriList), QStringList{path});
 }
 
 // Settings written at shutdown come back at the next start, also with a long list path: a

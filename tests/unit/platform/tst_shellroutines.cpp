@@ -95,7 +95,7 @@ void TestShellRoutines::unknownSpecialFolderIsEmpty()
 
 void TestShellRoutines::rootVolumeComesFirst()
 {
-    const QVector<Volume> volumes = MountedVolumes();
+    const QVector<Volume> volumes = mountedVolumes();
     QVERIFY(!volumes.isEmpty());
     QCOMPARE(volumes.first().path, QStringLiteral("/"));
     QCOMPARE(volumes.first().nodeText, QStringLiteral("ルート (/)"));

@@ -123,7 +123,7 @@ void TestSortPaths::fixedOrders()
     QFETCH(int, last);
     QFETCH(QString, expected);
     QStringList items = split(input);
-    SortPaths(items, first, last, QLocale(locale));
+    sortPaths(items, first, last, QLocale(locale));
     QCOMPARE(items, split(expected));
 }
 
@@ -134,12 +134,12 @@ void TestSortPaths::userLocaleByDefault()
                             QStringLiteral("いぬ")};
     QStringList items = input;
     QLocale::setDefault(QLocale::c());
-    SortPaths(items, 0, 2);
+    sortPaths(items, 0, 2);
     QCOMPARE(items, (QStringList{QStringLiteral("いぬ"), QStringLiteral("うみ"),
                                  QStringLiteral("アルバム")}));
     items = input;
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    SortPaths(items, 0, 2);
+    sortPaths(items, 0, 2);
     QCOMPARE(items, (QStringList{QStringLiteral("アルバム"), QStringLiteral("いぬ"),
                                  QStringLiteral("うみ")}));
     QVERIFY(PathOrder().sortsBefore(QStringLiteral("アルバム"), QStringLiteral("いぬ")));
@@ -167,7 +167,7 @@ void TestSortPaths::matchesProcedureOnRandomArrays()
         const QStringList input = randomTexts(random, random.bounded(1, 60));
         QStringList actual = input;
         QStringList expected = input;
-        SortPaths(actual, 0, int(actual.size()) - 1, QLocale(locale));
+        sortPaths(actual, 0, int(actual.size()) - 1, QLocale(locale));
         referenceSort(expected, 0, int(expected.size()) - 1, order);
         QCOMPARE(actual, expected);
         QVERIFY(std::is_sorted(actual.cbegin(), actual.cend(), before));

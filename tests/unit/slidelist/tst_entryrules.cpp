@@ -27,7 +27,7 @@ void TestEntryRules::sizeText()
 {
     QFETCH(qint64, bytes);
     QFETCH(QString, expected);
-    QCOMPARE(SizeText(bytes), expected);
+    QCOMPARE(::sizeText(bytes), expected);
 }
 
 void TestEntryRules::iconForName_data()
@@ -45,7 +45,7 @@ void TestEntryRules::iconForName()
 {
     QFETCH(QString, name);
     QFETCH(int, icon);
-    QCOMPARE(IconForName(name), icon);
+    QCOMPARE(::iconForName(name), icon);
 }
 
 QTEST_APPLESS_MAIN(TestEntryRules)

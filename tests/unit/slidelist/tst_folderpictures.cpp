@@ -233,9 +233,9 @@ void TestFolderPictures::iconFromDisplayNameSizeFromDisk()
     const QVector<SlideEntry> entries = FolderPictures(m_lister).folderEntries(root, true, true);
     QCOMPARE(entries.size(), 2);
     QCOMPARE(entries.at(0).icon, 2);
-    QCOMPARE(entries.at(0).sizeText, SizeText(1234));
+    QCOMPARE(entries.at(0).sizeText, sizeText(1234));
     QCOMPARE(entries.at(1).icon, 1);
-    QCOMPARE(entries.at(1).sizeText, SizeText(0));
+    QCOMPARE(entries.at(1).sizeText, sizeText(0));
 }
 
 // A picture listed but gone by the time it is added is left out.

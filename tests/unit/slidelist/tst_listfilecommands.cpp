@@ -100,7 +100,7 @@ QString TestListFileCommands::picture(const QString &name, int bytes)
 void TestListFileCommands::addPicture(const QString &name, int bytes)
 {
     const QString path = picture(name, bytes);
-    m_model->AddEntry(path, name, QStringLiteral("%1").arg(bytes, 10));
+    m_model->addEntry(path, name, QStringLiteral("%1").arg(bytes, 10));
 }
 
 // Saving then opening into an empty list gives the same entries in order; the opened file
@@ -125,25 +125,25 @@ void TestListFileCommands::roundTripIntoEmptyList()
     addPicture(QStringLiteral("b.BMP"), 0);
     addPicture(QStringLiteral("café 😀.jpg"), 5);
     const QStringList saved = m_model->paths();
-    m_document->ListModified = true;
+    m_document->listModified = true;
     const QString listPath = m_dir->filePath(fileName);
     m_interaction.fileNames.enqueue(listPath);
     m_commands->saveListFile(false);
     QVERIFY(fileBytes(listPath).startsWith(head));
-    QVERIFY(!m_document->ListModified);
-    QCOMPARE(m_document->ListPath, listPath);
+    QVERIFY(!m_document->listModified);
+    QCOMPARE(m_document->listPath, listPath);
 
     freshList();
-    m_document->ListModified = true;
+    m_document->listModified = true;
     m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), saved);
-    QCOMPARE(m_model->EntryAt(1).sizeText, QStringLiteral("     1,234"));
-    QCOMPARE(m_model->EntryAt(2).icon, 2);
-    QCOMPARE(m_model->EntryAt(2).sizeText, QStringLiteral("         0"));
-    QCOMPARE(m_document->ListName, QFileInfo(fileName).completeBaseName());
-    QCOMPARE(m_document->ListPath, listPath);
-    QCOMPARE(m_document->LastListFolder, m_dir->path());
-    QVERIFY(m_document->ListModified);
+    QCOMPARE(m_model->entryAt(1).sizeText, QStringLiteral("     1,234"));
+    QCOMPARE(m_model->entryAt(2).icon, 2);
+    QCOMPARE(m_model->entryAt(2).sizeText, QStringLiteral("         0"));
+    QCOMPARE(m_document->listName, QFileInfo(fileName).completeBaseName());
+    QCOMPARE(m_document->listPath, listPath);
+    QCOMPARE(m_document->lastListFolder, m_dir->path());
+    QVERIFY(m_document->listModified);
     QVERIFY(m_interaction.calls.isEmpty());
 }
 
@@ -156,7 +156,7 @@ void TestListFileCommands::openAppendsOnlyNewPaths()
     const QString upperA = picture(QStringLiteral("A.JPG"));
     const QString listPath = m_dir->filePath(QStringLiteral("l.vrl"));
     QVERIFY(writeListFile(listPath, ListFormat::Vrl, {a, b, a, upperA}));
-    m_model->AddEntry(upperA, upperA, QString());
+    m_model->addEntry(upperA, upperA, QString());
     m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), (QStringList{upperA, a, b}));
 }
@@ -174,7 +174,7 @@ void TestListFileCommands::missingPicturesAreDroppedSilently()
     m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), QStringList{kept});
     QVERIFY(m_interaction.calls.isEmpty());
-    QCOMPARE(m_document->ListName, QStringLiteral("l"));
+    QCOMPARE(m_document->listName, QStringLiteral("l"));
 }
 
 // A list line naming a folder, a device or a pipe adds nothing; a link to a picture is the
@@ -235,8 +235,8 @@ void TestListFileCommands::handWrittenUtf8ListOfJapaneseNames()
     list.close();
     m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), expected);
-    QCOMPARE(m_model->EntryAt(3).icon, 2);
-    QCOMPARE(m_document->ListName, QStringLiteral("写真リスト"));
+    QCOMPARE(m_model->entryAt(3).icon, 2);
+    QCOMPARE(m_document->listName, QStringLiteral("写真リスト"));
 }
 
 // A binary list whose magic is not its extension's is refused with the read error.
@@ -253,10 +253,10 @@ void TestListFileCommands::wrongMagicShowsMessageAndChangesNothing()
              QStringLiteral("ファイル読み込みエラー。（ファイルを確認して下さい）"));
     QCOMPARE(m_interaction.calls.at(0).style, MessageStyle::Error);
     QCOMPARE(m_interaction.calls.at(0).title, QStringLiteral("読み込みエラー"));
-    QCOMPARE(m_model->EntryCount(), 1);
-    QCOMPARE(m_document->ListName, UnNamed);
-    QVERIFY(m_document->ListPath.isEmpty());
-    QVERIFY(m_document->LastListFolder.isEmpty());
+    QCOMPARE(m_model->entryCount(), 1);
+    QCOMPARE(m_document->listName, UnNamed);
+    QVERIFY(m_document->listPath.isEmpty());
+    QVERIFY(m_document->lastListFolder.isEmpty());
 }
 
 // A file that breaks off gives the entries before the break; the list keeps its name.
@@ -269,7 +269,7 @@ void TestListFileCommands::damagedFileKeepsEntriesButNotItsName()
     QVERIFY(file.resize(file.size() - 3));
     m_commands->openListFile(listPath);
     QCOMPARE(m_model->paths(), QStringList{a});
-    QCOMPARE(m_document->ListName, UnNamed);
+    QCOMPARE(m_document->listName, UnNamed);
     QVERIFY(m_interaction.calls.isEmpty());
 }
 
@@ -292,7 +292,7 @@ void TestListFileCommands::openDialogStartsInListFolder()
     QFETCH(QString, lastFolder);
     QFETCH(QString, expected);
     m_settings.listSaveFolder = saveFolder;
-    m_document->LastListFolder = lastFolder;
+    m_document->lastListFolder = lastFolder;
     m_commands->openListFile(QString());
     const ScriptedInteraction::Call call = m_interaction.calls.value(0);
     QCOMPARE(call.kind, QStringLiteral("open"));
@@ -302,13 +302,13 @@ void TestListFileCommands::openDialogStartsInListFolder()
                                         QStringLiteral("Somnel用リストファイル(*.sml)"),
                                         QStringLiteral("テキストファイル(*.txt)"),
                                         QStringLiteral("すべてのファイル(*.*)")}));
-    QCOMPARE(m_document->LastListFolder, lastFolder);
+    QCOMPARE(m_document->lastListFolder, lastFolder);
 }
 
 // Save As proposes "名称未設定" for an unnamed list, else the list file's own name.
 void TestListFileCommands::saveDialogProposesName()
 {
-    m_document->LastListFolder = QStringLiteral("/last");
+    m_document->lastListFolder = QStringLiteral("/last");
     m_commands->saveListFile(false);
     m_document->setNameAndPath(QStringLiteral("mine"), QStringLiteral("/elsewhere/mine.sml"));
     m_commands->saveListFile(false);
@@ -318,24 +318,24 @@ void TestListFileCommands::saveDialogProposesName()
     QCOMPARE(calls.at(0).title, QStringLiteral("/last/名称未設定"));
     QCOMPARE(calls.at(0).filters.size(), 3);
     QCOMPARE(calls.at(1).title, QStringLiteral("/last/mine.sml"));
-    QCOMPARE(m_document->ListName, QStringLiteral("mine"));
+    QCOMPARE(m_document->listName, QStringLiteral("mine"));
 }
 
 // A chosen name with none of the list extensions reads and writes nothing.
 void TestListFileCommands::nameWithoutListExtensionDoesNothing()
 {
     addPicture(QStringLiteral("a.jpg"));
-    m_document->ListModified = true;
+    m_document->listModified = true;
     m_interaction.fileNames.enqueue(m_dir->filePath(QStringLiteral("a.jpg")));
     m_commands->openListFile(QString());
     const QString typed = m_dir->filePath(QStringLiteral("typed"));
     m_interaction.fileNames.enqueue(typed);
     m_commands->saveListFile(false);
     QVERIFY(!QFile::exists(typed));
-    QCOMPARE(m_model->EntryCount(), 1);
-    QCOMPARE(m_document->ListName, UnNamed);
-    QVERIFY(m_document->ListModified);
-    QVERIFY(m_document->LastListFolder.isEmpty());
+    QCOMPARE(m_model->entryCount(), 1);
+    QCOMPARE(m_document->listName, UnNamed);
+    QVERIFY(m_document->listModified);
+    QVERIFY(m_document->lastListFolder.isEmpty());
 }
 
 // Open asks to save a modified list first; the open dialog follows whatever the answer.
@@ -360,7 +360,7 @@ void TestListFileCommands::modifiedPromptBeforeOpen()
     QFETCH(bool, modified);
     QFETCH(Interaction::Answer, answer);
     QFETCH(QStringList, kinds);
-    m_document->ListModified = modified;
+    m_document->listModified = modified;
     m_interaction.answers.enqueue(answer);
     m_commands->openList();
     QStringList asked;
@@ -382,11 +382,11 @@ void TestListFileCommands::saveItemsNeedEntries()
     addPicture(QStringLiteral("a.jpg"));
     const QString listPath = m_dir->filePath(QStringLiteral("named.txt"));
     m_document->setNameAndPath(QStringLiteral("named"), listPath);
-    m_document->ListModified = true;
+    m_document->listModified = true;
     m_commands->saveList();
     QVERIFY(m_interaction.calls.isEmpty());
     QCOMPARE(fileBytes(listPath), QFile::encodeName(m_model->paths().at(0)) + "\r\n");
-    QVERIFY(!m_document->ListModified);
+    QVERIFY(!m_document->listModified);
 
     m_commands->saveListFile(false);
     QCOMPARE(m_interaction.callsOf(QStringLiteral("save")).size(), 1);
@@ -422,15 +422,15 @@ void TestListFileCommands::failedSaveKeepsOldFileAndState()
     const QByteArray oldBytes = fileBytes(listPath);
     QVERIFY(!oldBytes.isEmpty());
 
-    m_model->AddEntry(QString(40000, QLatin1Char('a')), QString(), QString());
-    m_document->ListModified = true;
+    m_model->addEntry(QString(40000, QLatin1Char('a')), QString(), QString());
+    m_document->listModified = true;
     m_commands->saveListFile(true);
     m_interaction.fileNames.enqueue(m_dir->filePath(QStringLiteral("no/folder/new.vrl")));
     m_commands->saveListFile(false);
     QCOMPARE(fileBytes(listPath), oldBytes);
-    QVERIFY(m_document->ListModified);
-    QCOMPARE(m_document->ListName, QStringLiteral("old"));
-    QCOMPARE(m_document->ListPath, listPath);
+    QVERIFY(m_document->listModified);
+    QCOMPARE(m_document->listName, QStringLiteral("old"));
+    QCOMPARE(m_document->listPath, listPath);
     const QVector<ScriptedInteraction::Call> errors =
         m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(errors.size(), 2);

@@ -117,7 +117,7 @@ void TestSaveFileContents::sharedListInLockedFolder()
 
     const QByteArray newContent = QByteArray("/shared/new/c.jpg\r\n").repeated(diskFull ? 9000 : 3);
     const std::optional<int> result =
-        Faults::runUnprivileged([&] { return SaveFileContents(list, newContent) ? 1 : 0; });
+        Faults::runUnprivileged([&] { return saveFileContents(list, newContent) ? 1 : 0; });
     if (!result)
         QSKIP("cannot work as an ordinary user here");
     QCOMPARE(*result, saved ? 1 : 0);

@@ -17,7 +17,7 @@ void fill(SlideListModel &model, int count)
     QVector<SlideEntry> entries;
     for (int i = 1; i <= count; ++i)
         entries.append(picture(QStringLiteral("/p/%1.jpg").arg(i)));
-    model.AddEntries(entries);
+    model.addEntries(entries);
 }
 
 } // namespace
@@ -60,30 +60,30 @@ void TestSlideListModel::duplicatesAreExactPaths()
     QFETCH(QString, second);
     QFETCH(bool, added);
     SlideListModel model;
-    QVERIFY(model.AddEntry(first, first, QStringLiteral("         0")));
-    QCOMPARE(model.AddEntry(second, second, QStringLiteral("         0")), added);
-    QCOMPARE(model.FindEntry(second), added ? 2 : 1);
-    QCOMPARE(model.FindEntry(first), 1);
-    QCOMPARE(model.EntryCount(), added ? 2 : 1);
+    QVERIFY(model.addEntry(first, first, QStringLiteral("         0")));
+    QCOMPARE(model.addEntry(second, second, QStringLiteral("         0")), added);
+    QCOMPARE(model.findEntry(second), added ? 2 : 1);
+    QCOMPARE(model.findEntry(first), 1);
+    QCOMPARE(model.entryCount(), added ? 2 : 1);
 }
 
 // A batch is inserted at once, without paths already listed or repeated within it.
 void TestSlideListModel::bulkAppendSkipsKnownAndRepeatedPaths()
 {
     SlideListModel model;
-    model.AddEntry(QStringLiteral("/p/a.jpg"), QStringLiteral("a.jpg"), QString());
+    model.addEntry(QStringLiteral("/p/a.jpg"), QStringLiteral("a.jpg"), QString());
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
     const int added =
-        model.AddEntries({picture(QStringLiteral("/p/b.jpg")), picture(QStringLiteral("/p/a.jpg")),
+        model.addEntries({picture(QStringLiteral("/p/b.jpg")), picture(QStringLiteral("/p/a.jpg")),
                           picture(QStringLiteral("/p/c.jpg")), picture(QStringLiteral("/p/b.jpg")),
                           picture(QStringLiteral("/p/B.JPG"))});
     QCOMPARE(added, 3);
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(model.paths(), (QStringList{QStringLiteral("/p/a.jpg"), QStringLiteral("/p/b.jpg"),
                                          QStringLiteral("/p/c.jpg"), QStringLiteral("/p/B.JPG")}));
-    QCOMPARE(model.FindEntry(QStringLiteral("/p/c.jpg")), 3);
-    QCOMPARE(model.FindEntry(QStringLiteral("/p/C.jpg")), 0);
-    QCOMPARE(model.AddEntries({}), 0);
+    QCOMPARE(model.findEntry(QStringLiteral("/p/c.jpg")), 3);
+    QCOMPARE(model.findEntry(QStringLiteral("/p/C.jpg")), 0);
+    QCOMPARE(model.addEntries({}), 0);
 }
 
 // Removing positions keeps the others in order, and every key still finds its new position.
@@ -113,31 +113,31 @@ void TestSlideListModel::removingPositionsKeepsOrderAndIndex()
         if (!positions.contains(i))
             expected.append(before.at(i - 1));
     }
-    model.RemoveEntriesAt(positions);
+    model.removeEntriesAt(positions);
     QCOMPARE(model.paths(), expected);
     QCOMPARE(model.rowCount(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(model.FindEntry(expected.at(i)), i + 1);
+        QCOMPARE(model.findEntry(expected.at(i)), i + 1);
     for (const QString &path : before)
-        QCOMPARE(model.FindEntry(path) > 0, expected.contains(path));
+        QCOMPARE(model.findEntry(path) > 0, expected.contains(path));
 }
 
-// RemoveEntry removes only the entry of exactly that path; later entries move up.
+// removeEntry removes only the entry of exactly that path; later entries move up.
 void TestSlideListModel::removeByExactPath()
 {
     SlideListModel model;
     fill(model, 3);
     QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-    model.RemoveEntry(QStringLiteral("/P/1.JPG"));
+    model.removeEntry(QStringLiteral("/P/1.JPG"));
     QCOMPARE(removed.size(), 0);
-    QCOMPARE(model.EntryCount(), 3);
-    model.RemoveEntry(QStringLiteral("/p/1.jpg"));
+    QCOMPARE(model.entryCount(), 3);
+    model.removeEntry(QStringLiteral("/p/1.jpg"));
     QCOMPARE(removed.size(), 1);
-    QCOMPARE(model.FindEntry(QStringLiteral("/p/3.jpg")), 2);
-    model.RemoveEntryAt(2);
+    QCOMPARE(model.findEntry(QStringLiteral("/p/3.jpg")), 2);
+    model.removeEntryAt(2);
     QCOMPARE(model.paths(), QStringList{QStringLiteral("/p/2.jpg")});
-    model.RemoveEntry(QStringLiteral("/p/none.jpg"));
-    QCOMPARE(model.EntryCount(), 1);
+    model.removeEntry(QStringLiteral("/p/none.jpg"));
+    QCOMPARE(model.entryCount(), 1);
 }
 
 QTEST_APPLESS_MAIN(TestSlideListModel)

@@ -38,7 +38,7 @@ void TestUriList::localPaths()
 {
     QFETCH(QByteArray, uriList);
     QFETCH(QStringList, paths);
-    QCOMPARE(LocalPathsFromUriList(uriList), paths);
+    QCOMPARE(localPathsFromUriList(uriList), paths);
 }
 
 QTEST_APPLESS_MAIN(TestUriList)
