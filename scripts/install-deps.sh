@@ -9,7 +9,7 @@ packages=(
     qt6-documentation-tools libqt6help6 libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
     fonts-ipafont-gothic libbenchmark-dev
     xvfb xauth openbox xdotool x11-utils imagemagick
-    desktop-file-utils appstream libxml2-utils dpkg-dev file
+    desktop-file-utils appstream libxml2-utils dpkg-dev file python3 libxcb1-dev
 )
 
 missing=()

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots on a virtual X screen: the main window with a slide list,
-# the options dialog and the slide show. Usage: scripts/screenshots.sh [build folder] [out folder]
+# the options dialog and the slide show (paused on its first picture). The pictures, folders
+# and settings are the same on every run, so that two runs differ only in the clock panel.
+# Usage: scripts/screenshots.sh [build folder] [out folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build/release}")
 out=$(realpath -m "${2:-docs/screenshots}")
 mkdir -p "$out"
 
-work=$(mktemp -d)
+work=${TMPDIR:-/tmp}/vellora-screenshots
+rm -rf "$work"
+mkdir -p "$work"
 pids=()
 cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
@@ -40,10 +44,12 @@ done
     printf 'SubForm=6000*4200*1800*8000*0\n'
 } >"$work/vel20.ini"
 
-export DISPLAY=:96
-Xvfb :96 -screen 0 1280x1024x24 &
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 2>/dev/null &
 pids+=($!)
-sleep 1
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 openbox --sm-disable &
 pids+=($!)
 sleep 1
@@ -71,7 +77,9 @@ xdotool key Escape
 sleep 1
 
 xdotool windowactivate --sync "$main" key F7
-sleep 5
+sleep 1
+xdotool key space
+sleep 2
 show=$(xdotool search --name 'スライドショー' | head -n 1)
 shoot "$show" "$out/slide-show.png"
 xdotool key Escape
