@@ -6,6 +6,7 @@ Layers, lowest first: core/ (no widgets), platform/ (operating-system services, 
 ui/ (windows), and main.cpp (the executable, which wires). A file may include headers of its
 own layer or a lower one. Inside core/ and ui/ each subfolder is an area; areas must not
 include each other in a circle. core/ and platform/ must not include a Qt Widgets header.
+Usage: check-layers.py [src folder] [--graph]; --graph also prints which area includes which.
 """
 import glob
 import os
@@ -64,7 +65,8 @@ def strongly_connected(graph):
 
 
 def main():
-    src = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "src")
+    folders = [arg for arg in sys.argv[1:] if not arg.startswith("--")]
+    src = folders[0] if folders else os.path.join(os.path.dirname(__file__), "..", "src")
     os.chdir(src)
     files = sorted(
         os.path.relpath(os.path.join(folder, name))
@@ -99,7 +101,11 @@ def main():
         print(error)
     if errors:
         return 1
-    print(f"layers: {len(files)} files, {len(graph)} areas, includes run one way")
+    areas = {area_of(path) for path in files}
+    print(f"layers: {len(files)} files in {len(areas)} areas, includes run one way")
+    if "--graph" in sys.argv:
+        for area in sorted(graph):
+            print(f"  {area} -> {', '.join(sorted(graph[area]))}")
     return 0
 
 
