@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The profile (INI) file: reads leave the file alone and give trimmed values no longer than
-// the limit; a write changes only its own key and is read back as written.
+// The profile (INI) file: reads leave the file alone and give trimmed values (blanks inside
+// quotes aside) no longer than the limit; a write changes only its own key and is read back
+// as written.
 //
 // Input: the file's bytes, then optionally NUL, section, NUL, key, NUL, value.
 #include "fuzzcheck.h"
@@ -109,11 +110,13 @@ QString checkedRead(const Fuzz::ScratchFile &scratch, const QString &section, co
     const QString value = ProfileFile::readString(scratch.path(), section, key, Missing);
     FUZZ_CHECK(scratch.read() == file);
     if (value != Missing) {
-        // Trimmed, then cut: only a cut value may end in a blank.
+        // Trimmed, then cut: only a value read from between quotes may start with a blank,
+        // and only such a value or a cut one may end in one.
         const qsizetype bytes = storedBytes(value, isUtf8File(file));
+        const bool quoted = file.contains('"');
         FUZZ_CHECK(bytes <= ProfileFile::MaxValueBytes);
-        FUZZ_CHECK(value.isEmpty() || !isBlank(value.front()));
-        FUZZ_CHECK(bytes > ProfileFile::MaxValueBytes - 4 || trimBlanks(value) == value);
+        FUZZ_CHECK(quoted || value.isEmpty() || !isBlank(value.front()));
+        FUZZ_CHECK(quoted || bytes > ProfileFile::MaxValueBytes - 4 || trimBlanks(value) == value);
     }
     return value;
 }

@@ -26,6 +26,7 @@ void checkUsable(const Settings &s)
 {
     for (double value : {s.mainLeft, s.mainTop, s.showHeight, s.showLeft, s.showTop, s.showWidth})
         FUZZ_CHECK(std::isfinite(value));
+    FUZZ_CHECK(s.showWidth > 0 && s.showHeight > 0);
     FUZZ_CHECK(s.intervalSeconds >= Settings::MinimumIntervalSeconds &&
                s.intervalSeconds <= Settings::MaximumIntervalSeconds);
     FUZZ_CHECK(!s.currentListPath.isEmpty());

@@ -83,6 +83,26 @@ QString trimBlanks(QStringView text)
     return text.toString();
 }
 
+bool isQuoted(const QString &value)
+{
+    return value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
+           value.endsWith(QLatin1Char('"'));
+}
+
+// The value as read: blanks around it dropped, then one pair of quotes around the rest.
+QString readValue(QStringView stored)
+{
+    const QString value = trimBlanks(stored);
+    return isQuoted(value) ? value.sliced(1, value.size() - 2) : value;
+}
+
+// The value as written, so that reading it gives it back trimmed.
+QString storedValue(const QString &value)
+{
+    const QString trimmed = trimBlanks(value);
+    return isQuoted(trimmed) ? QLatin1Char('"') + trimmed + QLatin1Char('"') : value;
+}
+
 bool sameName(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -189,7 +209,7 @@ bool setKey(Document &doc, const QString &section, const QString &key, const QSt
     if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value) ||
         section.contains(QLatin1Char(']')) || key.contains(QLatin1Char('=')))
         return false;
-    const Line keyLine{{}, key + QLatin1Char('=') + value, true};
+    const Line keyLine{{}, key + QLatin1Char('=') + storedValue(value), true};
     qsizetype header = findSection(doc, section);
     if (header < 0) {
         doc.lines.append({{}, QLatin1Char('[') + section + QLatin1Char(']'), true});
@@ -234,7 +254,7 @@ QString readString(const QString &path, const QString &section, const QString &k
     if (line < 0)
         return defaultValue;
     const QString &text = doc->lines.at(line).text;
-    const QString value = trimBlanks(QStringView(text).sliced(text.indexOf(QLatin1Char('=')) + 1));
+    const QString value = readValue(QStringView(text).sliced(text.indexOf(QLatin1Char('=')) + 1));
     return cutToBytes(value, doc->utf8, maxBytes);
 }
 

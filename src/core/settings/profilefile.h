@@ -8,8 +8,9 @@
 
 // A private profile (INI) file: "[section]" lines, each followed by "key=value" lines.
 // Section and key names match without regard to letter case and values are read trimmed of
-// surrounding blanks. The file is CP932, or wholly UTF-8 after a byte-order mark when some
-// text in it has no CP932 form.
+// surrounding blanks, then without one pair of double quotes that encloses the whole value, as
+// files written by hand often quote values. The file is CP932, or wholly UTF-8 after a
+// byte-order mark when some text in it has no CP932 form.
 namespace ProfileFile {
 
 // Longest value that a read returns, in bytes of the file's encoding.
@@ -20,7 +21,8 @@ inline constexpr int MaxValueBytes = 254;
 QString readString(const QString &path, const QString &section, const QString &key,
                    const QString &defaultValue, int maxBytes = MaxValueBytes);
 
-// Sets key in section to value, keeping every other line of the file. Creates the file, the
+// Sets key in section to value, keeping every other line of the file. A value enclosed in
+// double quotes is stored inside one more pair, so that it reads back whole. Creates the file, the
 // section or the key when missing. The file is replaced in one step, so a failed write
 // leaves the old file. Returns false when nothing was written: the file exists but cannot be
 // read, it cannot be saved, a name or the value holds a line break, the section name a "]"

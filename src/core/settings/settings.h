@@ -5,6 +5,8 @@
 #include "core/settings/storedflag.h"
 
 #include <QColor>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 // The program's settings, read once at start-up and written once at shutdown.
@@ -14,15 +16,19 @@ struct Settings {
     static constexpr int MinimumIntervalSeconds = 1;
     static constexpr int MaximumIntervalSeconds = 30;
 
+    // The slide-show window's size when no usable one is stored, twips.
+    static constexpr double DefaultShowWidth = 4515;
+    static constexpr double DefaultShowHeight = 4155;
+
     // "MainForm": main window position, twips.
     double mainLeft = 0;
     double mainTop = 0;
 
     // "SubForm": slide-show window geometry, twips.
-    double showHeight = 4155;
+    double showHeight = DefaultShowHeight;
     double showLeft = 0;
     double showTop = 0;
-    double showWidth = 4515;
+    double showWidth = DefaultShowWidth;
     StoredFlag showMaximized = 0;
 
     // "Option": the option record, in its stored field order.
@@ -61,3 +67,11 @@ struct Settings {
     bool searchesBmp() const { return searchBmp.stored() == 1; }
     bool searchesJpeg() const { return searchJpg.stored() == 1; }
 };
+
+// The slide-show window's frame when no usable one is stored, twips: the default size in the
+// top right-hand corner of the screen.
+inline QRectF defaultShowFrame(const QSizeF &screenTwips)
+{
+    return {screenTwips.width() - Settings::DefaultShowWidth, 0, Settings::DefaultShowWidth,
+            Settings::DefaultShowHeight};
+}

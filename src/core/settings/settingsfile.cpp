@@ -107,46 +107,63 @@ void readMainForm(Settings &settings, const QString &path, const QSizeF &screen)
     settings.mainTop = (screen.height() - 8200) / 2;
 }
 
-void readSubForm(Settings &settings, const QString &path, const QSizeF &screen)
+// The stored slide-show frame, or nothing when one of its fields is no number.
+std::optional<QRectF> storedShowFrame(const QString &value)
 {
-    if (const std::optional<QString> value = readKey(path, SubFormKey)) {
-        const std::optional<double> height = twipsField(*value, 1);
-        const std::optional<double> left = twipsField(*value, 2);
-        const std::optional<double> top = twipsField(*value, 3);
-        const std::optional<double> width = twipsField(*value, 4);
-        if (height && left && top && width) {
-            settings.showHeight = *height;
-            settings.showLeft = *left;
-            settings.showTop = *top;
-            settings.showWidth = *width;
-            settings.showMaximized = leadingFlag(*value, 5);
-            return;
-        }
-    }
-    // A window 4515 wide and 4155 high in the top right-hand corner.
-    settings.showHeight = 4155;
-    settings.showLeft = screen.width() - 4515;
-    settings.showTop = 0;
-    settings.showWidth = 4515;
-    settings.showMaximized = 0;
+    const std::optional<double> height = twipsField(value, 1);
+    const std::optional<double> left = twipsField(value, 2);
+    const std::optional<double> top = twipsField(value, 3);
+    const std::optional<double> width = twipsField(value, 4);
+    if (!height || !left || !top || !width)
+        return std::nullopt;
+    return QRectF(*left, *top, *width, *height);
 }
 
-// Fills the option record from value; false when a field that must be a number is not one
-// or the interval lies outside 1 to 30.
-bool parseOption(Settings &settings, const QString &value)
+void setShowFrame(Settings &settings, const QRectF &frame)
 {
-    const std::optional<qint16> alwaysOnTop = int16Field(value, 1);
-    const std::optional<qint16> interval = int16Field(value, 2);
-    const std::optional<qint16> freeWindow = int16Field(value, 4);
-    if (!alwaysOnTop || !interval || !freeWindow || *interval < Settings::MinimumIntervalSeconds ||
-        *interval > Settings::MaximumIntervalSeconds)
-        return false;
-    settings.alwaysOnTop = *alwaysOnTop;
-    settings.intervalSeconds = *interval;
+    settings.showHeight = frame.height();
+    settings.showLeft = frame.left();
+    settings.showTop = frame.top();
+    settings.showWidth = frame.width();
+}
+
+void readSubForm(Settings &settings, const QString &path, const QSizeF &screen)
+{
+    const std::optional<QString> value = readKey(path, SubFormKey);
+    const std::optional<QRectF> stored = value ? storedShowFrame(*value) : std::nullopt;
+    if (!stored) {
+        setShowFrame(settings, defaultShowFrame(screen));
+        settings.showMaximized = 0;
+        return;
+    }
+    // A window without width or height would never be seen, and would be stored so again; the
+    // maximised flag stands apart from the frame.
+    const bool hasArea = stored->width() > 0 && stored->height() > 0;
+    setShowFrame(settings, hasArea ? *stored : defaultShowFrame(screen));
+    settings.showMaximized = leadingFlag(*value, 5);
+}
+
+// A whole-number field of Option, or the default record's field when the stored one is no
+// number or lies outside minimum to maximum: one field edited by hand spoils no other.
+qint16 optionNumber(const QString &value, int number,
+                    int minimum = std::numeric_limits<qint16>::lowest(),
+                    int maximum = std::numeric_limits<qint16>::max())
+{
+    const std::optional<qint16> stored = int16Field(value, number);
+    if (stored && *stored >= minimum && *stored <= maximum)
+        return *stored;
+    return *int16Field(DefaultOption, number);
+}
+
+void parseOption(Settings &settings, const QString &value)
+{
+    settings.alwaysOnTop = optionNumber(value, 1);
+    settings.intervalSeconds =
+        optionNumber(value, 2, Settings::MinimumIntervalSeconds, Settings::MaximumIntervalSeconds);
     settings.currentListPath = field(value, 3);
     if (settings.currentListPath.isEmpty())
         settings.currentListPath = AppTexts::unnamedList();
-    settings.freeWindow = *freeWindow;
+    settings.freeWindow = optionNumber(value, 4);
     settings.randomOrder = leadingFlag(value, 5);
     settings.useFade = leadingFlag(value, 6);
     const qint32 colour = nearest<qint32>(SettingsFile::leadingNumber(field(value, 7)));
@@ -155,14 +172,11 @@ bool parseOption(Settings &settings, const QString &value)
     settings.searchJpg = leadingFlag(value, 9);
     settings.listSaveFolder = field(value, 10);
     settings.startupList = cutAtNul(field(value, 11));
-    return true;
 }
 
 void readOption(Settings &settings, const QString &path)
 {
-    const std::optional<QString> value = readKey(path, OptionKey);
-    if (!value || !parseOption(settings, *value))
-        parseOption(settings, DefaultOption);
+    parseOption(settings, readKey(path, OptionKey).value_or(DefaultOption));
 }
 
 // A text field as stored; a text that holds the separator or a line break cannot be stored

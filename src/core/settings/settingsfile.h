@@ -14,8 +14,10 @@ namespace SettingsFile {
 // and the usual 254-byte cut of a profile read would drop the fields after a long list path.
 inline constexpr int MaxValueBytes = 3 * 4096 + 64;
 
-// Fills settings from the file at settings.settingsPath. A key that is missing, empty,
-// "NO_DATA" or not well formed takes its defaults, some of which depend on the screen size.
+// Fills settings from the file at settings.settingsPath. A key that is missing, empty or
+// "NO_DATA" takes its defaults, some of which depend on the screen size; so does a form whose
+// place or size is no number, and a slide-show frame without area (its maximised flag stays).
+// An Option number that is no number or out of range takes that one field's default.
 void read(Settings &settings, const QSizeF &screenTwips);
 
 // Writes the three keys to settings.settingsPath; false when some key could not be written.

@@ -3,18 +3,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr double DefaultWidth = 4515;
-constexpr double DefaultHeight = 4155;
-
-} // namespace
-
-QRectF defaultShowFrame(const QSizeF &screenTwips)
-{
-    return {screenTwips.width() - DefaultWidth, 0, DefaultWidth, DefaultHeight};
-}
-
 QRect openingShowFrame(const QRect &stored, const QSize &minimum, const QRect &fallback,
                        const QList<QRect> &screens)
 {

@@ -67,10 +67,12 @@ inline QString startupListChooser()
 {
     return QStringLiteral("起動時に実行するリスト名");
 }
+// Qt shows a filter as given and takes its pattern from the parentheses at its end, so a
+// caption that ends with its pattern is the whole filter.
 inline QStringList startupListFilters()
 {
-    return {QStringLiteral("Velloraリストファイル(*.vrl) (*.vrl)"),
-            QStringLiteral("Somnelリストファイル(*.sml) (*.sml)")};
+    return {QStringLiteral("Velloraリストファイル(*.vrl)"),
+            QStringLiteral("Somnelリストファイル(*.sml)")};
 }
 
 inline QString aboutCaption()

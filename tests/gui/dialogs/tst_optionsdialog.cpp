@@ -408,7 +408,8 @@ void TestOptionsDialog::folderChooserStartsAtTheDesktop()
     QCOMPARE(asked[0].title, desktopExists ? desktop : home.path());
 }
 
-// The file chooser offers list files and fills the start-up list; cancelled, it keeps the path.
+// The file chooser offers each list type once and fills the start-up list; cancelled, it keeps
+// the path.
 void TestOptionsDialog::fileChooserFillsTheStartupList()
 {
     Settings settings = customised();
@@ -422,11 +423,9 @@ void TestOptionsDialog::fileChooserFillsTheStartupList()
     QCOMPARE(edit(dialog, "startupListEdit")->text(), settings.startupList);
     const ScriptedInteraction::Call asked = interaction.callsOf(QStringLiteral("open"))[0];
     QCOMPARE(asked.text, QStringLiteral("起動時に実行するリスト名"));
-    QCOMPARE(asked.filters.size(), 2);
-    QVERIFY(asked.filters[0].startsWith(QStringLiteral("Velloraリストファイル(*.vrl)")));
-    QVERIFY(asked.filters[0].endsWith(QStringLiteral("(*.vrl)")));
-    QVERIFY(asked.filters[1].startsWith(QStringLiteral("Somnelリストファイル(*.sml)")));
-    QVERIFY(asked.filters[1].endsWith(QStringLiteral("(*.sml)")));
+    // Qt shows each filter as given: the pattern that ends the caption is its only one.
+    QCOMPARE(asked.filters, (QStringList{QStringLiteral("Velloraリストファイル(*.vrl)"),
+                                         QStringLiteral("Somnelリストファイル(*.sml)")}));
 
     browse->click();
     button(dialog, "okButton")->click();

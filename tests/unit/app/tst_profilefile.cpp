@@ -32,6 +32,10 @@ private Q_SLOTS:
     void missingGivesDefault();
     void readsNamesWithoutCaseAndTrimsValues_data();
     void readsNamesWithoutCaseAndTrimsValues();
+    void quotedValueLosesOnePair_data();
+    void quotedValueLosesOnePair();
+    void quotedValueIsWrittenToReadBackWhole_data();
+    void quotedValueIsWrittenToReadBackWhole();
     void createsFileWhenMissing();
     void keepsOtherLinesOnWrite();
     void addsKeyToExistingSection();
@@ -113,6 +117,70 @@ void TstProfileFile::readsNamesWithoutCaseAndTrimsValues()
     QCOMPARE(ProfileFile::readString(m_path, QStringLiteral("Section"), QStringLiteral("MainForm"),
                                      NoData),
              expected);
+}
+
+void TstProfileFile::quotedValueLosesOnePair_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a pair around the whole value is dropped")
+        << QByteArray("\"0*2*UnNamed*1*0*1*0*1*1**\"")
+        << QStringLiteral("0*2*UnNamed*1*0*1*0*1*1**");
+    QTest::newRow("blanks around the pair are trimmed first")
+        << QByteArray("  \"100*-300\"\t") << QStringLiteral("100*-300");
+    QTest::newRow("blanks inside the pair stay")
+        << QByteArray("\" 100*-300 \"") << QStringLiteral(" 100*-300 ");
+    QTest::newRow("only one pair is dropped")
+        << QByteArray("\"\"1*2\"\"") << QStringLiteral("\"1*2\"");
+    QTest::newRow("an empty pair gives an empty value") << QByteArray("\"\"") << QString();
+    QTest::newRow("a lone quote stays") << QByteArray("\"") << QStringLiteral("\"");
+    QTest::newRow("a quote at the start only stays")
+        << QByteArray("\"1*2") << QStringLiteral("\"1*2");
+    QTest::newRow("a quote at the end only stays")
+        << QByteArray("1*2*/a.vrl\"") << QStringLiteral("1*2*/a.vrl\"");
+    QTest::newRow("quotes inside the value stay")
+        << QByteArray("1*2*/pic/\"a\".vrl*1") << QStringLiteral("1*2*/pic/\"a\".vrl*1");
+    QTest::newRow("single quotes stay") << QByteArray("'1*2'") << QStringLiteral("'1*2'");
+}
+
+// One pair of double quotes that encloses the whole trimmed value is not part of it.
+void TstProfileFile::quotedValueLosesOnePair()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, expected);
+    writeAll(m_path, "[Section]\nMainForm=" + stored + "\n");
+    QCOMPARE(ProfileFile::readString(m_path, QStringLiteral("Section"), QStringLiteral("MainForm"),
+                                     NoData),
+             expected);
+}
+
+void TstProfileFile::quotedValueIsWrittenToReadBackWhole_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("a value in quotes keeps them")
+        << QStringLiteral("\"a b\"") << QByteArray("\"\"a b\"\"") << QStringLiteral("\"a b\"");
+    QTest::newRow("an empty pair of quotes stays")
+        << QStringLiteral("\"\"") << QByteArray("\"\"\"\"") << QStringLiteral("\"\"");
+    QTest::newRow("blanks around a quoted value are dropped as on reading")
+        << QStringLiteral(" \"a\" ") << QByteArray("\"\"a\"\"") << QStringLiteral("\"a\"");
+    QTest::newRow("a quote at one end only is stored as it is")
+        << QStringLiteral("\"a") << QByteArray("\"a") << QStringLiteral("\"a");
+}
+
+// A written value comes back trimmed, quotes of its own included.
+void TstProfileFile::quotedValueIsWrittenToReadBackWhole()
+{
+    QFETCH(QString, value);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, readBack);
+    QVERIFY(ProfileFile::writeString(m_path, QStringLiteral("Section"), QStringLiteral("MainForm"),
+                                     value));
+    QCOMPARE(readAll(m_path), "[Section]\nMainForm=" + stored + "\n");
+    QCOMPARE(ProfileFile::readString(m_path, QStringLiteral("Section"), QStringLiteral("MainForm"),
+                                     NoData),
+             readBack);
 }
 
 // The first write creates the file with the section and the key.

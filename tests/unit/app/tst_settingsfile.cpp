@@ -44,8 +44,13 @@ private Q_SLOTS:
     void mainFormFallsBack();
     void subFormFallsBack_data();
     void subFormFallsBack();
+    void showFrameWithoutAreaTakesTheDefault_data();
+    void showFrameWithoutAreaTakesTheDefault();
+    void defaultShowFrameFillsTheTopRightCorner();
     void optionFallsBack_data();
     void optionFallsBack();
+    void badOptionNumberTakesItsFieldDefault_data();
+    void badOptionNumberTakesItsFieldDefault();
     void optionFields();
     void leadingNumberFields_data();
     void leadingNumberFields();
@@ -199,22 +204,51 @@ void TstSettingsFile::subFormFallsBack()
     QCOMPARE(s.showMaximized.stored(), qint16(0));
 }
 
+void TstSettingsFile::showFrameWithoutAreaTakesTheDefault_data()
+{
+    QTest::addColumn<QByteArray>("subForm");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("zero width takes the default frame")
+        << QByteArray("4000*100*200*0*0") << QByteArray("4155*10845*0*4515*0");
+    QTest::newRow("zero height takes the default frame")
+        << QByteArray("0*100*200*4000*0") << QByteArray("4155*10845*0*4515*0");
+    QTest::newRow("negative width takes the default frame")
+        << QByteArray("4000*100*200*-5*0") << QByteArray("4155*10845*0*4515*0");
+    QTest::newRow("negative height takes the default frame")
+        << QByteArray("-0.5*100*200*4000*0") << QByteArray("4155*10845*0*4515*0");
+    QTest::newRow("minus zero width takes the default frame")
+        << QByteArray("4000*100*200*-0*0") << QByteArray("4155*10845*0*4515*0");
+    QTest::newRow("the maximised flag stays with the default frame")
+        << QByteArray("0*100*200*0*1") << QByteArray("4155*10845*0*4515*1");
+    QTest::newRow("a size of one twip stands")
+        << QByteArray("1*100*200*1*0") << QByteArray("1*100*200*1*0");
+}
+
+// A slide-show frame without area is read as the default frame, so it is never written back.
+void TstSettingsFile::showFrameWithoutAreaTakesTheDefault()
+{
+    QFETCH(QByteArray, subForm);
+    QFETCH(QByteArray, written);
+    writeAll(m_path, section("2380*1660", subForm, "1*2*UnNamed*1*0*1*0*1*1**"));
+    QVERIFY(SettingsFile::write(readBack()));
+    QCOMPARE(readAll(m_path), section("2380*1660", written, "1*2*UnNamed*1*0*1*0*1*1**"));
+}
+
+// 4515 x 4155 twips flush with the right-hand edge and the top of the screen.
+void TstSettingsFile::defaultShowFrameFillsTheTopRightCorner()
+{
+    QCOMPARE(defaultShowFrame(QSizeF(19200, 15360)), QRectF(14685, 0, 4515, 4155));
+}
+
 void TstSettingsFile::optionFallsBack_data()
 {
     QTest::addColumn<QByteArray>("option");
     QTest::newRow("empty value takes defaults") << QByteArray("");
     QTest::newRow("no_data counts as absent") << QByteArray("no_data");
     QTest::newRow("empty first field takes defaults") << QByteArray("*5*/a.vrl*0*1*0*255*0*0**");
-    QTest::newRow("non-numeric top flag takes defaults") << QByteArray("yes*5*/a.vrl*0*1*0*255");
-    QTest::newRow("non-numeric interval takes defaults") << QByteArray("1*five*/a.vrl*0*1");
-    QTest::newRow("empty interval takes defaults") << QByteArray("1**/a.vrl*0*1");
-    QTest::newRow("non-numeric free flag takes defaults") << QByteArray("1*5*/a.vrl*x*1");
-    QTest::newRow("interval 0 takes defaults") << QByteArray("1*0*/a.vrl*0*1*0*255*0*0**");
-    QTest::newRow("interval 31 takes defaults") << QByteArray("1*31*/a.vrl*0*1*0*255*0*0**");
-    QTest::newRow("interval beyond 16 bits takes defaults") << QByteArray("1*70000*/a.vrl*0*1");
 }
 
-// An Option value that is absent or malformed gives the whole default option record.
+// An Option value that is absent or has an empty first field gives the whole default record.
 void TstSettingsFile::optionFallsBack()
 {
     QFETCH(QByteArray, option);
@@ -231,6 +265,47 @@ void TstSettingsFile::optionFallsBack()
     QCOMPARE(s.searchJpg.stored(), qint16(1));
     QVERIFY(s.listSaveFolder.isEmpty());
     QVERIFY(s.startupList.isEmpty());
+}
+
+void TstSettingsFile::badOptionNumberTakesItsFieldDefault_data()
+{
+    QTest::addColumn<QByteArray>("option");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("non-numeric top flag takes its default")
+        << QByteArray("yes*5*/a.vrl*0*1*0*255") << QByteArray("1*5*/a.vrl*0*1*0*255*0*0**");
+    QTest::newRow("top flag beyond 16 bits takes its default")
+        << QByteArray("70000*5*/a.vrl*0*1*0*255*0*0**") << QByteArray("1*5*/a.vrl*0*1*0*255*0*0**");
+    QTest::newRow("non-numeric interval takes its default")
+        << QByteArray("1*five*/a.vrl*0*1") << QByteArray("1*2*/a.vrl*0*1*0*0*0*0**");
+    QTest::newRow("empty interval takes its default")
+        << QByteArray("1**/a.vrl*0*1") << QByteArray("1*2*/a.vrl*0*1*0*0*0*0**");
+    QTest::newRow("interval 0 takes its default")
+        << QByteArray("1*0*/a.vrl*0*1*0*255*0*0**") << QByteArray("1*2*/a.vrl*0*1*0*255*0*0**");
+    QTest::newRow("interval 31 takes its default")
+        << QByteArray("1*31*/a.vrl*0*1*0*255*0*0**") << QByteArray("1*2*/a.vrl*0*1*0*255*0*0**");
+    QTest::newRow("interval beyond 16 bits takes its default")
+        << QByteArray("1*70000*/a.vrl*0*1") << QByteArray("1*2*/a.vrl*0*1*0*0*0*0**");
+    QTest::newRow("interval 30 stands")
+        << QByteArray("1*30*/a.vrl*0*1*0*255*0*0**") << QByteArray("1*30*/a.vrl*0*1*0*255*0*0**");
+    QTest::newRow("non-numeric free flag takes its default")
+        << QByteArray("1*5*/a.vrl*x*1") << QByteArray("1*5*/a.vrl*1*1*0*0*0*0**");
+    QTest::newRow("paths and colour outlive a bad number")
+        << QByteArray("on*7*/home/u/a.vrl*0*1*0*8421631*0*1*/home/u/save*/home/u/start.vrl")
+        << QByteArray("1*7*/home/u/a.vrl*0*1*0*8421631*0*1*/home/u/save*/home/u/start.vrl");
+    QTest::newRow("three bad numbers each take their own default")
+        << QByteArray("x*99*/a.vrl*y*1*0*255*0*0*/s*/t")
+        << QByteArray("1*2*/a.vrl*1*1*0*255*0*0*/s*/t");
+}
+
+// A whole-number Option field that is no number or out of range takes that field's default;
+// every other field is read, and written back, as stored.
+void TstSettingsFile::badOptionNumberTakesItsFieldDefault()
+{
+    QFETCH(QByteArray, option);
+    QFETCH(QByteArray, written);
+    writeAll(m_path, section("2380*1660", "4155*10845*0*4515*0", option));
+    QVERIFY(SettingsFile::write(readBack()));
+    QCOMPARE(readAll(m_path), section("2380*1660", "4155*10845*0*4515*0", written));
 }
 
 // Option fields: the list path, an empty path as "UnNamed", and the start-up list cut at NUL.

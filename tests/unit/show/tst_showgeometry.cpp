@@ -6,16 +6,9 @@
 class TstShowGeometry : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void defaultFrameFillsTheTopRightCorner();
     void openingFrame_data();
     void openingFrame();
 };
-
-// 4515 x 4155 twips flush with the right-hand edge and the top of the screen.
-void TstShowGeometry::defaultFrameFillsTheTopRightCorner()
-{
-    QCOMPARE(defaultShowFrame(QSizeF(19200, 15360)), QRectF(14685, 0, 4515, 4155));
-}
 
 void TstShowGeometry::openingFrame_data()
 {
