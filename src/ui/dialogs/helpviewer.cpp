@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int IndexCommand = 2;
-
 // The collection and the documentation it refers to, beside each other.
 QString missingFile(const QString &collectionFile)
 {
@@ -35,13 +33,13 @@ QString helpCollectionFor(const QString &programFolder)
     return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
 }
 
-QString openHelp(QWidget *owner, int command)
+QString openHelp(QWidget *owner, HelpPage page)
 {
-    return openHelpCollection(owner, command,
+    return openHelpCollection(owner, page,
                               helpCollectionFor(QCoreApplication::applicationDirPath()));
 }
 
-QString openHelpCollection(QWidget *owner, int command, const QString &collectionFile)
+QString openHelpCollection(QWidget *owner, HelpPage page, const QString &collectionFile)
 {
     const QString missing = missingFile(collectionFile);
     if (!missing.isEmpty())
@@ -57,7 +55,7 @@ QString openHelpCollection(QWidget *owner, int command, const QString &collectio
             return failure;
         }
     }
-    if (command == IndexCommand)
+    if (page == HelpPage::Index)
         window->showIndex();
     else
         window->showContents();

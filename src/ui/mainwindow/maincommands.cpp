@@ -8,7 +8,6 @@
 #include "ui/browser/filelistview.h"
 #include "ui/browser/shellfilecommands.h"
 #include "ui/dialogs/aboutbox.h"
-#include "ui/dialogs/helpviewer.h"
 #include "ui/dialogs/optionsdialog.h"
 #include "ui/mainwindow/mainactions.h"
 #include "ui/mainwindow/previewpane.h"
@@ -19,13 +18,6 @@
 
 #include <QAction>
 #include <QWidget>
-
-namespace {
-
-constexpr int HelpContentsCommand = 1;
-constexpr int HelpIndexCommand = 2;
-
-} // namespace
 
 MainCommands::MainCommands(QWidget &window, Settings &settings, Interaction &interaction,
                            const MainActions &actions, const Parts &parts)
@@ -163,17 +155,17 @@ void MainCommands::openOptions()
 
 void MainCommands::openHelpContents()
 {
-    openHelp(HelpContentsCommand);
+    openHelp(HelpPage::Contents);
 }
 
 void MainCommands::openHelpIndex()
 {
-    openHelp(HelpIndexCommand);
+    openHelp(HelpPage::Index);
 }
 
-void MainCommands::openHelp(int command)
+void MainCommands::openHelp(HelpPage page)
 {
-    const QString failure = ::openHelp(&m_window, command);
+    const QString failure = ::openHelp(&m_window, page);
     if (!failure.isEmpty())
         m_interaction.messageBox(failure, MessageStyle::Error, QString());
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/mainwindow/commandrule.h"
+#include "ui/dialogs/helpviewer.h"
 
 #include <QObject>
 #include <QPointer>
@@ -61,7 +62,7 @@ private:
     void openOptions();
     void openHelpContents();
     void openHelpIndex();
-    void openHelp(int command);
+    void openHelp(HelpPage page);
     void openAbout();
     void moveFiles();
     void copyFiles();

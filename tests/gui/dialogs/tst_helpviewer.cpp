@@ -82,7 +82,7 @@ void TestHelpViewer::cleanup()
 // Command 1 opens a window on the contents tab showing the first page.
 void TestHelpViewer::contentsCommandOpensAtTheContents()
 {
-    QCOMPARE(openHelpCollection(&m_owner, 1, Collection), QString());
+    QCOMPARE(openHelpCollection(&m_owner, HelpPage::Contents, Collection), QString());
     auto *window = m_owner.findChild<HelpWindow *>();
     QVERIFY(window);
     QVERIFY(window->isVisible());
@@ -97,7 +97,7 @@ void TestHelpViewer::contentsCommandOpensAtTheContents()
 // Command 2 opens the keyword index; a keyword leads to its page.
 void TestHelpViewer::indexCommandOpensAtTheKeywordIndex()
 {
-    QCOMPARE(openHelpCollection(&m_owner, 2, Collection), QString());
+    QCOMPARE(openHelpCollection(&m_owner, HelpPage::Index, Collection), QString());
     auto *window = m_owner.findChild<HelpWindow *>();
     QCOMPARE(currentTab(*window), 1);
     QHelpIndexModel *index = window->findChild<QHelpEngine *>()->indexModel();
@@ -112,8 +112,8 @@ void TestHelpViewer::indexCommandOpensAtTheKeywordIndex()
 // Opening the help again brings the same window forward at the asked place.
 void TestHelpViewer::secondCommandReusesTheOpenWindow()
 {
-    QCOMPARE(openHelpCollection(&m_owner, 1, Collection), QString());
-    QCOMPARE(openHelpCollection(&m_owner, 2, Collection), QString());
+    QCOMPARE(openHelpCollection(&m_owner, HelpPage::Contents, Collection), QString());
+    QCOMPARE(openHelpCollection(&m_owner, HelpPage::Index, Collection), QString());
     const QList<HelpWindow *> windows = m_owner.findChildren<HelpWindow *>();
     QCOMPARE(windows.size(), 1);
     QCOMPARE(currentTab(*windows[0]), 1);
@@ -137,7 +137,7 @@ void TestHelpViewer::missingHelpFileIsDescribed()
     if (keepCollection)
         QVERIFY(QFile::copy(Collection, collection));
 
-    const QString description = openHelpCollection(&m_owner, 1, collection);
+    const QString description = openHelpCollection(&m_owner, HelpPage::Contents, collection);
     QVERIFY(description.contains(folder.filePath(missingName)));
     QVERIFY(description.contains(QStringLiteral("見つかりません")));
     QVERIFY(!m_owner.findChild<HelpWindow *>());
@@ -146,7 +146,7 @@ void TestHelpViewer::missingHelpFileIsDescribed()
 // The help is looked for in the program's folder.
 void TestHelpViewer::programFolderWithoutHelpIsDescribed()
 {
-    const QString description = openHelp(&m_owner, 2);
+    const QString description = openHelp(&m_owner, HelpPage::Index);
     QVERIFY(description.contains(QCoreApplication::applicationDirPath()));
     QVERIFY(!m_owner.findChild<HelpWindow *>());
 }
