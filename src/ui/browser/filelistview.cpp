@@ -91,6 +91,9 @@ void FileListView::picturesRead(const QString &folderPath, const PictureReading 
         [this](const FileListEntry &entry) { return m_removedWhileListing.contains(entry.key); });
     m_removedWhileListing.clear();
     m_model.setEntries(std::move(entries));
+    // A header clicked while the rows were on their way sorts them as they arrive.
+    if (header()->isSortIndicatorShown())
+        m_model.sort(header()->sortIndicatorSection(), m_sortOrder);
     m_hints.setProgressValue(0);
     m_hints.setHint(folderPath);
     Q_EMIT previewCleared();

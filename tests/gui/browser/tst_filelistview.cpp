@@ -360,6 +360,8 @@ void TestFileListView::listingThatHangs_data()
     QTest::newRow("list cleared: it stays empty") << "clear" << QStringList() << "";
     QTest::newRow("entry removed: it stays out")
         << "remove" << QStringList{"A.bmp", "c.JPG", "IMG_0001.JPG"} << ".";
+    QTest::newRow("size header clicked: the rows come sorted")
+        << "sort" << QStringList{"b.jpg", "IMG_0001.JPG", "c.JPG", "A.bmp"} << ".";
     QTest::newRow("view closed: the rows go nowhere") << "close" << QStringList() << "";
 }
 
@@ -382,6 +384,8 @@ void TestFileListView::listingThatHangs()
         m_view->clearEntries();
     else if (meanwhile == QLatin1String("remove"))
         QVERIFY(!m_view->removeEntry(path("b.jpg")));
+    else if (meanwhile == QLatin1String("sort"))
+        Q_EMIT m_view->header()->sectionClicked(FileListModel::SizeColumn);
     else if (meanwhile == QLatin1String("close"))
         m_view.reset();
     m_lister->release(hung);
