@@ -4,6 +4,8 @@
 #include "core/common/interaction.h"
 #include "core/common/statushints.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 // Stand-ins for the dialogs and the status bar while a benchmark runs: nobody answers, every
@@ -35,3 +37,11 @@ public:
     void setProgressMaximum(int) override {}
     void setProgressValue(int) override {}
 };
+
+// Runs the event loop until done() holds: views read folders on threads of their own and take
+// the results through the event loop.
+template<typename Done> void runEventsUntil(Done done)
+{
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}

@@ -58,6 +58,11 @@ inline QString deleteFolderErrorTitle()
 {
     return QStringLiteral("フォルダの削除エラー");
 }
+// While a folder's subfolders take long to read (the tree, a dropped folder).
+inline QString readingFolders()
+{
+    return QStringLiteral("フォルダを読み込み中です。しばらくお待ちください。");
+}
 inline QString deleteFileErrorTitle()
 {
     return QStringLiteral("ファイルの削除エラー");

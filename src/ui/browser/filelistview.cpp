@@ -2,17 +2,15 @@
 #include "ui/browser/filelistview.h"
 
 #include "core/browser/browsertexts.h"
-#include "core/browser/sortpaths.h"
-#include "core/common/logcategories.h"
 #include "core/common/statushints.h"
 #include "core/settings/settings.h"
-#include "core/slidelist/entryrules.h"
+#include "platform/detachedwork.h"
 #include "platform/directorylister.h"
-#include "platform/shellroutines.h"
+#include "ui/browser/folderreads.h"
 #include "ui/browser/listingerrorprompt.h"
 #include "ui/common/pictureicons.h"
+#include "ui/common/waitcue.h"
 
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -26,8 +24,9 @@ FileListView::FileListView(Settings &settings, Interaction &interaction, StatusH
     , m_settings(settings)
     , m_interaction(interaction)
     , m_hints(hints)
-    , m_ownLister(std::make_unique<DirectoryLister>())
-    , m_lister(m_ownLister.get())
+    , m_lister(std::make_shared<DirectoryLister>())
+    , m_reading(new DetachedWork(this))
+    , m_waitCue(new WaitCue(*this, hints, BrowserTexts::gatheringFiles(), *m_reading))
 {
     setObjectName(QStringLiteral("fileList"));
     setModel(&m_model);
@@ -50,61 +49,60 @@ FileListView::FileListView(Settings &settings, Interaction &interaction, StatusH
 
 FileListView::~FileListView() = default;
 
-void FileListView::setDirectoryLister(const DirectoryLister *lister)
+void FileListView::setDirectoryLister(std::shared_ptr<const DirectoryLister> lister)
 {
-    m_lister = lister ? lister : m_ownLister.get();
+    m_lister = lister ? std::move(lister) : std::make_shared<DirectoryLister>();
 }
 
 void FileListView::showFolderFiles(const QString &folderPath)
 {
     m_model.clear();
     header()->setSortIndicatorShown(false);
-    setUpdatesEnabled(false);
-    QStringList paths = listPictures(folderPath).paths;
-    m_hints.setProgressMaximum(qMax(1, int(paths.size())));
-    m_hints.setProgressValue(0);
-    sortPaths(paths, 0, int(paths.size()) - 1);
-    m_model.setEntries(entriesFor(paths));
-    setUpdatesEnabled(true);
-    m_hints.setProgressValue(0);
     m_folder = folderPath;
+    m_removedWhileListing.clear();
+    m_hints.setHint(BrowserTexts::gatheringFiles());
+    const std::shared_ptr<const DirectoryLister> lister = m_lister;
+    const bool jpeg = m_settings.searchesJpeg();
+    const bool bitmap = m_settings.searchesBmp();
+    m_reading->startInstead(
+        [lister, folderPath, jpeg, bitmap](WorkTicket &ticket) {
+            return readPictures(*lister, folderPath, jpeg, bitmap, ticket);
+        },
+        [this, folderPath](const PictureReading &reading) { picturesRead(folderPath, reading); },
+        [this](int maximum, int value) { showProgress(maximum, value); });
+}
+
+bool FileListView::isListing() const
+{
+    return m_reading->isBusy();
+}
+
+// Retry starts the listing again from the beginning; otherwise the list shows what was found.
+void FileListView::picturesRead(const QString &folderPath, const PictureReading &reading)
+{
+    if (reading.listing.error != ListingError::None &&
+        askAgainAfterListingError(m_interaction, *m_lister, folderPath, reading.listing,
+                                  FormatWording::FileList)) {
+        showFolderFiles(folderPath);
+        return;
+    }
+    QVector<FileListEntry> entries = reading.entries;
+    entries.removeIf(
+        [this](const FileListEntry &entry) { return m_removedWhileListing.contains(entry.key); });
+    m_removedWhileListing.clear();
+    m_model.setEntries(std::move(entries));
+    // A header clicked while the rows were on their way sorts them as they arrive.
+    if (header()->isSortIndicatorShown())
+        m_model.sort(header()->sortIndicatorSection(), m_sortOrder);
+    m_hints.setProgressValue(0);
     m_hints.setHint(folderPath);
     Q_EMIT previewCleared();
 }
 
-DirectoryListing FileListView::listPictures(const QString &folderPath)
+void FileListView::showProgress(int maximum, int value)
 {
-    for (;;) {
-        m_hints.setHint(BrowserTexts::gatheringFiles());
-        DirectoryListing listing =
-            m_lister->pictureFiles(folderPath, m_settings.searchesJpeg(), m_settings.searchesBmp());
-        if (listing.error == ListingError::None)
-            return listing;
-        setUpdatesEnabled(true);
-        const bool again = askAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
-                                                     FormatWording::FileList);
-        setUpdatesEnabled(false);
-        if (!again)
-            return listing;
-    }
-}
-
-QVector<FileListEntry> FileListView::entriesFor(const QStringList &sortedPaths)
-{
-    QVector<FileListEntry> entries;
-    entries.reserve(sortedPaths.size());
-    for (int i = 0; i < sortedPaths.size(); ++i) {
-        const QString &path = sortedPaths.at(i);
-        const QString name = shellDisplayName(path);
-        if (!name.isEmpty()) {
-            const qint64 size = QFileInfo(path).size();
-            entries.append({path, name, sizeText(size), size, iconForName(name)});
-        } else {
-            qCDebug(logBrowser) << "picture gone since the listing, left out:" << path;
-        }
-        m_hints.setProgressValue(i + 1);
-    }
-    return entries;
+    m_hints.setProgressMaximum(maximum);
+    m_hints.setProgressValue(value);
 }
 
 QVector<FileListEntry> FileListView::selectedEntries() const
@@ -134,11 +132,17 @@ QString FileListView::currentKey() const
 
 bool FileListView::removeEntry(const QString &key)
 {
+    if (isListing())
+        m_removedWhileListing.insert(key);
     return m_model.removeKey(key);
 }
 
 void FileListView::clearEntries()
 {
+    if (isListing()) {
+        m_reading->supersede();
+        m_hints.setProgressValue(0);
+    }
     m_model.clear();
     m_folder.clear();
 }

@@ -3,14 +3,17 @@
 
 #include "core/browser/filelistmodel.h"
 
+#include <QSet>
 #include <QTreeView>
 
 #include <memory>
 
+class DetachedWork;
 class DirectoryLister;
-struct DirectoryListing;
 class Interaction;
 class StatusHints;
+class WaitCue;
+struct PictureReading;
 struct Settings;
 
 // The picture file list of the main window: the JPEG and bitmap files of the
@@ -22,15 +25,20 @@ public:
                  QWidget *parent = nullptr);
     ~FileListView() override;
 
-    // Tests give a lister that stands in for media that are not ready; nullptr restores the
-    // real file system.
-    void setDirectoryLister(const DirectoryLister *lister);
+    // Tests give a lister that stands in for media that are not ready or slow; nullptr
+    // restores the real file system.
+    void setDirectoryLister(std::shared_ptr<const DirectoryLister> lister);
 
     // Lists the picture files of one folder, sorted by path; the search options are read
-    // at every call.
+    // at every call. The folder is read on a thread of its own: the list stays empty until
+    // the rows arrive, and a newer call supersedes a listing still on its way.
     void showFolderFiles(const QString &folderPath);
-    // The folder last listed; empty before the first listing and after clearEntries().
+    // Whether a listing is on its way.
+    bool isListing() const;
+    // The folder last listed or being listed; empty before the first listing and after
+    // clearEntries().
     QString folder() const { return m_folder; }
+    WaitCue &waitCue() { return *m_waitCue; }
 
     const FileListModel &fileModel() const { return m_model; }
     int entryCount() const { return m_model.entryCount(); }
@@ -39,7 +47,9 @@ public:
     QVector<FileListEntry> allEntries() const;
     // Key of the entry with the keyboard focus (the one a preview shows); empty when none.
     QString currentKey() const;
+    // Also keeps the entry out of a listing still on its way.
     bool removeEntry(const QString &key);
+    // Also drops a listing still on its way.
     void clearEntries();
 
 Q_SIGNALS:
@@ -57,15 +67,17 @@ private:
     void placeColumns();
     void headerClicked(int column);
     void previewAfterRelease(Qt::KeyboardModifiers modifiers);
-    DirectoryListing listPictures(const QString &folderPath);
-    QVector<FileListEntry> entriesFor(const QStringList &sortedPaths);
+    void picturesRead(const QString &folderPath, const PictureReading &reading);
+    void showProgress(int maximum, int value);
 
     Settings &m_settings;
     Interaction &m_interaction;
     StatusHints &m_hints;
     FileListModel m_model;
-    std::unique_ptr<DirectoryLister> m_ownLister;
-    const DirectoryLister *m_lister;
+    std::shared_ptr<const DirectoryLister> m_lister;
+    DetachedWork *m_reading;
+    WaitCue *m_waitCue;
+    QSet<QString> m_removedWhileListing;
     QString m_folder;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_columnsPlaced = false;

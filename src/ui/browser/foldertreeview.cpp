@@ -3,25 +3,28 @@
 
 #include "core/browser/browsertexts.h"
 #include "core/browser/foldertreekeys.h"
-#include "core/browser/sortpaths.h"
-#include "core/common/logcategories.h"
 #include "core/common/statushints.h"
+#include "platform/detachedwork.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
+#include "ui/browser/folderreads.h"
 #include "ui/browser/listingerrorprompt.h"
 #include "ui/common/dragformats.h"
+#include "ui/common/waitcue.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QQueue>
+#include <QSet>
 
 using namespace FolderKeys;
 
 namespace {
 
 constexpr int KeyRole = Qt::UserRole;
+constexpr int ReadingRole = Qt::UserRole + 1; // the node's subfolders are being read
 
 bool isTyping(const QKeyEvent *event)
 {
@@ -37,8 +40,9 @@ FolderTreeView::FolderTreeView(Settings &settings, Interaction &interaction, Sta
     , m_settings(settings)
     , m_interaction(interaction)
     , m_hints(hints)
-    , m_ownLister(std::make_unique<DirectoryLister>())
-    , m_lister(m_ownLister.get())
+    , m_lister(std::make_shared<DirectoryLister>())
+    , m_reading(new DetachedWork(this))
+    , m_waitCue(new WaitCue(*this, hints, BrowserTexts::readingFolders(), *m_reading))
     , m_commands(*this, interaction)
 {
     setObjectName(QStringLiteral("folderTree"));
@@ -55,9 +59,9 @@ FolderTreeView::FolderTreeView(Settings &settings, Interaction &interaction, Sta
 
 FolderTreeView::~FolderTreeView() = default;
 
-void FolderTreeView::setDirectoryLister(const DirectoryLister *lister)
+void FolderTreeView::setDirectoryLister(std::shared_ptr<const DirectoryLister> lister)
 {
-    m_lister = lister ? lister : m_ownLister.get();
+    m_lister = lister ? std::move(lister) : std::make_shared<DirectoryLister>();
 }
 
 void FolderTreeView::setSlideList(SlideListModel *model)
@@ -77,6 +81,7 @@ void FolderTreeView::loadTreeIcons()
 
 void FolderTreeView::buildFolderTree(const QString &expandKey)
 {
+    m_reading->supersede();
     clear();
     QTreeWidgetItem *root = addNode(nullptr, desktopSection(), desktopSection(), m_icons.desktop);
     QTreeWidgetItem *computer =
@@ -116,40 +121,73 @@ void FolderTreeView::fillFolderNode(const QString &nodeKey, const QString &folde
         fillNode(node, folderPath);
 }
 
+bool FolderTreeView::isReading() const
+{
+    return m_reading->isBusy();
+}
+
+// The node shows its expand button while it waits for its subfolders.
 void FolderTreeView::fillNode(QTreeWidgetItem *node, const QString &folderPath)
 {
-    QStringList paths = listSubfolders(folderPath).paths;
-    sortPaths(paths, 0, int(paths.size()) - 1);
-    const QString pending = keyPath(m_commands.pendingRenameKey());
+    if (node->data(0, ReadingRole).toBool())
+        return;
+    node->setData(0, ReadingRole, true);
+    node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    const QPersistentModelIndex target = nodeIndex(node);
+    const QString pendingAtStart = keyPath(m_commands.pendingRenameKey());
+    const std::shared_ptr<const DirectoryLister> lister = m_lister;
+    m_reading->start(
+        [lister, folderPath](WorkTicket &ticket) {
+            return readSubfolders(*lister, folderPath, ticket);
+        },
+        [this, target, folderPath, pendingAtStart](const SubfolderReading &reading) {
+            subfoldersRead(target, folderPath, pendingAtStart, reading);
+        });
+}
+
+// A node removed meanwhile takes nothing; Retry reads the folder again from the beginning.
+void FolderTreeView::subfoldersRead(const QPersistentModelIndex &target, const QString &folderPath,
+                                    const QString &pendingAtStart, const SubfolderReading &reading)
+{
+    QTreeWidgetItem *node = nodeAt(target);
+    if (!node)
+        return;
+    node->setData(0, ReadingRole, QVariant());
+    node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    if (reading.listing.error != ListingError::None) {
+        const bool again = askAgainAfterListingError(m_interaction, *m_lister, folderPath,
+                                                     reading.listing, FormatWording::FolderTree);
+        node = nodeAt(target); // the question may have let the tree change
+        if (again && node)
+            fillNode(node, folderPath);
+        if (again || !node)
+            return;
+    }
+    addFolderNodes(node, reading.folders, pendingAtStart);
+}
+
+// A new folder made while the reading ran is already there, under its first name or a
+// later one, and is not added twice.
+void FolderTreeView::addFolderNodes(QTreeWidgetItem *node, const QVector<SubfolderNode> &folders,
+                                    const QString &pendingAtStart)
+{
+    const QString pendingNow = keyPath(m_commands.pendingRenameKey());
     const QString nodeKey = keyOf(node);
+    QSet<QString> present;
+    for (int i = 0; i < node->childCount(); ++i)
+        present.insert(keyOf(node->child(i)));
     QList<QTreeWidgetItem *> children;
-    children.reserve(paths.size());
-    for (const QString &path : std::as_const(paths)) {
-        if (!pending.isEmpty() && path == pending)
+    children.reserve(folders.size());
+    for (const SubfolderNode &folder : folders) {
+        const QString key = childKey(nodeKey, folder.path);
+        if (folder.path == pendingAtStart || folder.path == pendingNow || present.contains(key))
             continue;
-        const QString name = shellDisplayName(path);
-        if (name.isEmpty()) {
-            qCDebug(logBrowser) << "folder gone since the listing, left out:" << path;
-            continue;
-        }
-        const QString key = childKey(nodeKey, path);
-        QTreeWidgetItem *child = newFolderNode(key, name);
-        if (m_lister->hasSubfolder(path))
+        QTreeWidgetItem *child = newFolderNode(key, folder.name);
+        if (folder.hasSubfolder)
             addPlaceholder(child, placeholderKey(key));
         children.append(child);
     }
     node->addChildren(children);
-}
-
-DirectoryListing FolderTreeView::listSubfolders(const QString &folderPath)
-{
-    for (;;) {
-        DirectoryListing listing = m_lister->subfolders(folderPath);
-        if (listing.error == ListingError::None ||
-            !askAgainAfterListingError(m_interaction, *m_lister, folderPath, listing,
-                                       FormatWording::FolderTree))
-            return listing;
-    }
 }
 
 // A placeholder first means the folder has not been read yet.

@@ -9,18 +9,22 @@
 
 #include <memory>
 
+class DetachedWork;
 class DirectoryLister;
 class QAction;
 class FileListView;
 class Interaction;
 class SlideListModel;
 class StatusHints;
-struct DirectoryListing;
+class WaitCue;
 struct Settings;
+struct SubfolderNode;
+struct SubfolderReading;
 
 // The folder tree of the main window: the desktop, the computer with its
-// volumes, the home folder and the desktop's folders. Folders are read when first expanded.
-// Every node keeps its key ("section*path") in Qt::UserRole.
+// volumes, the home folder and the desktop's folders. Folders are read when first expanded,
+// on threads of their own: a node's subfolders appear when they have been read, and the tree
+// answers meanwhile. Every node keeps its key ("section*path") in Qt::UserRole.
 class FolderTreeView : public QTreeWidget {
     Q_OBJECT
 public:
@@ -28,9 +32,9 @@ public:
                    QWidget *parent = nullptr);
     ~FolderTreeView() override;
 
-    // Tests give a lister with their own volumes and failing media; nullptr restores the
-    // real file system.
-    void setDirectoryLister(const DirectoryLister *lister);
+    // Tests give a lister with their own volumes and failing or slow media; nullptr restores
+    // the real file system.
+    void setDirectoryLister(std::shared_ptr<const DirectoryLister> lister);
     const DirectoryLister &lister() const { return *m_lister; }
     // What a folder deletion brings in line; either may be left unset.
     void setSlideList(SlideListModel *model);
@@ -41,6 +45,9 @@ public:
     // reads its folders.
     void buildFolderTree(const QString &expandKey);
     void fillFolderNode(const QString &nodeKey, const QString &folderPath);
+    // Whether some folder is still being read.
+    bool isReading() const;
+    WaitCue &waitCue() { return *m_waitCue; }
 
     static QString keyOf(const QTreeWidgetItem *item);
     // The node with this key nearest the top (a folder can be reached twice); nullptr if none.
@@ -75,7 +82,10 @@ private:
                              const QIcon &icon);
     static void addPlaceholder(QTreeWidgetItem *node, const QString &placeholderKey);
     void fillNode(QTreeWidgetItem *node, const QString &folderPath);
-    DirectoryListing listSubfolders(const QString &folderPath);
+    void subfoldersRead(const QPersistentModelIndex &target, const QString &folderPath,
+                        const QString &pendingAtStart, const SubfolderReading &reading);
+    void addFolderNodes(QTreeWidgetItem *node, const QVector<SubfolderNode> &folders,
+                        const QString &pendingAtStart);
     void nodeExpanded(QTreeWidgetItem *node);
     void nodeClicked(QTreeWidgetItem *node);
     void showPopup(QTreeWidgetItem *node, const QPoint &globalPos);
@@ -84,8 +94,9 @@ private:
     Settings &m_settings;
     Interaction &m_interaction;
     StatusHints &m_hints;
-    std::unique_ptr<DirectoryLister> m_ownLister;
-    const DirectoryLister *m_lister;
+    std::shared_ptr<const DirectoryLister> m_lister;
+    DetachedWork *m_reading;
+    WaitCue *m_waitCue;
     FolderTreeIcons m_icons;
     FolderTreeCommands m_commands;
     bool m_mainInitialised = false;

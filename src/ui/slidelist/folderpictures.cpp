@@ -4,6 +4,7 @@
 #include "core/browser/sortpaths.h"
 #include "core/common/logcategories.h"
 #include "core/slidelist/entryrules.h"
+#include "platform/detachedwork.h"
 #include "platform/directorylister.h"
 #include "platform/folderidentity.h"
 #include "platform/shellroutines.h"
@@ -71,6 +72,44 @@ QVector<SlideEntry> FolderPictures::folderEntries(const QString &folder, bool jp
             continue;
         }
         entries.append({path, sizeText(info.size()), iconForName(name)});
+    }
+    return entries;
+}
+
+QVector<SlideEntry> FolderPictures::treeEntries(const QString &folder, bool jpeg, bool bitmap,
+                                                WorkTicket &ticket) const
+{
+    const QStringList folders = folderPaths(folder);
+    const int count = int(folders.size());
+    const bool several = count > 1;
+    if (several)
+        ticket.report(count, 0);
+    QVector<SlideEntry> entries;
+    for (int i = 0; i < count && !ticket.cancelled(); ++i) {
+        entries += folderEntries(folders.at(i), jpeg, bitmap);
+        if (several)
+            ticket.report(count, i);
+    }
+    return entries;
+}
+
+// Which is which the file system says: a folder may have a "." in its name, a file none.
+QVector<SlideEntry> FolderPictures::droppedEntries(const QStringList &paths, bool jpeg, bool bitmap,
+                                                   WorkTicket &ticket) const
+{
+    const int count = int(paths.size());
+    ticket.report(count, 0);
+    QVector<SlideEntry> entries;
+    for (int i = 0; i < count && !ticket.cancelled(); ++i) {
+        const QString &path = paths.at(i);
+        const QFileInfo info(path);
+        if (info.isDir())
+            entries += treeEntries(path, jpeg, bitmap, ticket);
+        else if (info.isFile())
+            entries.append({path, sizeText(info.size()), iconForName(path)});
+        else
+            qCDebug(logSlideList) << "dropped path gone, left out:" << path;
+        ticket.report(count, i + 1);
     }
     return entries;
 }

@@ -7,9 +7,11 @@
 #include <QVector>
 
 class DirectoryLister;
+class WorkTicket;
 
 // What a dropped folder brings into the slide list: its pictures and those of every folder
-// below it, folder by folder.
+// below it, folder by folder. Everything here asks the file system, so drops run it on a
+// thread of their own.
 class FolderPictures {
 public:
     explicit FolderPictures(const DirectoryLister &lister);
@@ -24,6 +26,16 @@ public:
     // entries: icon by the display name, size as it is now. Files gone since the listing are
     // left out.
     QVector<SlideEntry> folderEntries(const QString &folder, bool jpeg, bool bitmap) const;
+
+    // What a dropped folder brings: the entries of folderPaths(folder), folder by folder.
+    // Progress counts the folders when there are several. Stops early once the ticket is
+    // cancelled.
+    QVector<SlideEntry> treeEntries(const QString &folder, bool jpeg, bool bitmap,
+                                    WorkTicket &ticket) const;
+    // What paths dropped from the desktop bring, in their order: a file whatever its type, a
+    // folder walked as treeEntries does. Progress counts the paths.
+    QVector<SlideEntry> droppedEntries(const QStringList &paths, bool jpeg, bool bitmap,
+                                       WorkTicket &ticket) const;
 
 private:
     const DirectoryLister &m_lister;

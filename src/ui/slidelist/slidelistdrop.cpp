@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/slidelist/slidelistdrop.h"
 
+#include "core/browser/browsertexts.h"
 #include "core/browser/filedragtext.h"
 #include "core/browser/foldertreekeys.h"
-#include "core/common/logcategories.h"
 #include "core/common/statushints.h"
 #include "core/settings/settings.h"
 #include "core/slidelist/entryrules.h"
@@ -11,12 +11,15 @@
 #include "core/slidelist/slidelistmodel.h"
 #include "core/slidelist/slidelisttexts.h"
 #include "core/slidelist/urilist.h"
+#include "platform/detachedwork.h"
+#include "platform/directorylister.h"
 #include "ui/common/dragformats.h"
+#include "ui/common/waitcue.h"
+#include "ui/slidelist/folderpictures.h"
 #include "ui/slidelist/paintpause.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 
 namespace {
@@ -59,12 +62,20 @@ SlideListDrop::SlideListDrop(SlideListModel &model, ListDocument &document, Sett
     , m_hints(hints)
     , m_view(slideView)
     , m_fileList(fileList)
+    , m_lister(std::make_shared<DirectoryLister>())
+    , m_walking(new DetachedWork(this))
+    , m_waitCue(new WaitCue(slideView, hints, BrowserTexts::readingFolders(), *m_walking))
 {
     setObjectName(QStringLiteral("SlideListDrop"));
     m_view.setAcceptDrops(true);
     m_view.viewport()->setAcceptDrops(true);
     m_view.installEventFilter(this);
     m_view.viewport()->installEventFilter(this);
+}
+
+void SlideListDrop::setDirectoryLister(std::shared_ptr<const DirectoryLister> lister)
+{
+    m_lister = lister ? std::move(lister) : std::make_shared<DirectoryLister>();
 }
 
 bool SlideListDrop::eventFilter(QObject *watched, QEvent *event)
@@ -109,54 +120,70 @@ void SlideListDrop::receive(const QMimeData &mime, const QObject *source)
 {
     switch (kindOf(mime, source, m_view, m_fileList)) {
     case Kind::Folder:
-        dropFolder(draggedFolder(mime));
+        startWalk(WalkKind::TreeFolder, {draggedFolder(mime)});
         break;
     case Kind::FileList:
         storeFileListDrop(mime.text());
         break;
     case Kind::Desktop:
-        dropFiles(localPathsFromUriList(mime.data(UriListType)));
+        startWalk(WalkKind::DesktopPaths, localPathsFromUriList(mime.data(UriListType)));
         break;
     case Kind::None:
         break;
     }
 }
 
-void SlideListDrop::dropFolder(const QString &folder)
+// A file-list drop still waiting is settled by this drop, as if the walk had ended at once.
+void SlideListDrop::startWalk(WalkKind kind, const QStringList &paths)
 {
-    {
-        const PaintPause pause(m_view);
-        addFolderTree(folder);
-    }
-    finishDrop();
+    m_pendingDrop = false;
+    m_pendingDropText.clear();
+    const quint64 id = ++m_lastWalk;
+    m_walks.push_back({id, std::nullopt});
+    const std::shared_ptr<const DirectoryLister> lister = m_lister;
+    const bool jpeg = m_settings.searchesJpeg();
+    const bool bitmap = m_settings.searchesBmp();
+    m_walking->start(
+        [lister, kind, paths, jpeg, bitmap](WorkTicket &ticket) {
+            const FolderPictures pictures(*lister);
+            return kind == WalkKind::TreeFolder
+                       ? pictures.treeEntries(paths.first(), jpeg, bitmap, ticket)
+                       : pictures.droppedEntries(paths, jpeg, bitmap, ticket);
+        },
+        [this, id](const QVector<SlideEntry> &entries) { walkEnded(id, entries); },
+        [this](int maximum, int value) { showProgress(maximum, value); });
 }
 
-// Files are added whatever their type; a folder is walked like one dragged from the tree.
-// Which is which the file system says: a folder may have a "." in its name, a file none.
-void SlideListDrop::dropFiles(const QStringList &paths)
+// A walk that ends before an earlier one waits for it.
+void SlideListDrop::walkEnded(quint64 id, const QVector<SlideEntry> &entries)
+{
+    for (Walk &walk : m_walks) {
+        if (walk.id == id)
+            walk.entries = entries;
+    }
+    while (!m_walks.empty() && m_walks.front().entries) {
+        const QVector<SlideEntry> ready = *m_walks.front().entries;
+        m_walks.pop_front();
+        addWalked(ready);
+    }
+}
+
+void SlideListDrop::addWalked(const QVector<SlideEntry> &entries)
 {
     {
         const PaintPause pause(m_view);
-        m_hints.setProgressMaximum(int(paths.size()));
-        m_hints.setProgressValue(0);
-        QVector<SlideEntry> files;
-        for (int i = 0; i < paths.size(); ++i) {
-            const QString &path = paths.at(i);
-            const QFileInfo info(path);
-            if (info.isDir()) {
-                m_model.addEntries(files);
-                files.clear();
-                addFolderTree(path);
-            } else if (info.isFile()) {
-                files.append({path, sizeText(info.size()), iconForName(path)});
-            } else {
-                qCDebug(logSlideList) << "dropped path gone, left out:" << path;
-            }
-            m_hints.setProgressValue(i + 1);
-        }
-        m_model.addEntries(files);
+        m_model.addEntries(entries);
     }
-    finishDrop();
+    m_hints.setProgressValue(0);
+    m_hints.setHint(QString());
+    m_document.listModified = true;
+    focusSlideList();
+}
+
+void SlideListDrop::showProgress(int maximum, int value)
+{
+    m_hints.setProgressMaximum(maximum);
+    m_hints.setProgressValue(value);
 }
 
 void SlideListDrop::storeFileListDrop(const QString &text)
@@ -201,37 +228,4 @@ void SlideListDrop::addPendingDrop()
     m_hints.setProgressValue(0);
     m_hints.setHint(QString());
     m_document.listModified = true;
-}
-
-// The folder and every folder below it, in sorted order; the progress counts folders.
-void SlideListDrop::addFolderTree(const QString &folder)
-{
-    const QStringList folders = m_pictures.folderPaths(folder);
-    const bool several = folders.size() > 1;
-    if (several) {
-        m_hints.setProgressMaximum(int(folders.size()));
-        m_hints.setProgressValue(0);
-    }
-    for (int i = 0; i < folders.size(); ++i) {
-        addFolderPictures(folders.at(i));
-        if (several)
-            m_hints.setProgressValue(i);
-    }
-}
-
-void SlideListDrop::addFolderPictures(const QString &folder)
-{
-    m_model.addEntries(
-        m_pictures.folderEntries(folder, m_settings.searchesJpeg(), m_settings.searchesBmp()));
-    m_document.listModified = true;
-}
-
-void SlideListDrop::finishDrop()
-{
-    m_pendingDrop = false;
-    m_pendingDropText.clear();
-    m_hints.setProgressValue(0);
-    m_hints.setHint(QString());
-    m_document.listModified = true;
-    focusSlideList();
 }

@@ -65,6 +65,7 @@ void TstListFocusRestore::multipleFileSelectionSurvives()
         QVERIFY(image.save(m_f->home.filePath(QString::fromLatin1(name)), "JPG"));
     auto *files = m_f->find<FileListView>(QStringLiteral("fileList"));
     files->showFolderFiles(m_f->home.path());
+    QTRY_VERIFY(!files->isListing());
     QCOMPARE(files->entryCount(), 3);
     files->selectionModel()->select(files->model()->index(0, 0),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);

@@ -4,13 +4,18 @@
 #include "core/common/statushints.h"
 #include "platform/directorylister.h"
 #include "platform/shellroutines.h"
+#include "ui/browser/filelistview.h"
+#include "ui/browser/foldertreeview.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QMutex>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidgetItem>
+#include <QWaitCondition>
 
 // The status bar as the browser sees it, remembering what it was told.
 class RecordingHints : public StatusHints {
@@ -19,6 +24,7 @@ public:
     int progressMaximum = 0;
     int progressValue = 0;
     int progressSteps = 0;
+    int progressPeak = 0;
 
     void setHint(const QString &text) override { hints.append(text); }
     QString hint() const override { return hints.isEmpty() ? QString() : hints.last(); }
@@ -26,11 +32,14 @@ public:
     void setProgressValue(int value) override
     {
         progressValue = value;
+        progressPeak = qMax(progressPeak, value);
         ++progressSteps;
     }
 };
 
 // The real file system, with volumes of the test's choosing and media that fail on request.
+// Folders are read on worker threads, several at once: the counters are guarded, and the test
+// looks at them once the readings have arrived.
 class FakeLister : public DirectoryLister {
 public:
     QVector<Volume> fakeVolumes;
@@ -44,12 +53,10 @@ public:
     QVector<Volume> volumes() const override { return fakeVolumes; }
     DirectoryListing subfolders(const QString &folder) const override
     {
-        ++readings[folder];
         return failed(folder) ? failureListing() : DirectoryLister::subfolders(folder);
     }
     DirectoryListing pictureFiles(const QString &folder, bool jpeg, bool bitmap) const override
     {
-        ++readings[folder];
         return failed(folder) ? failureListing()
                               : DirectoryLister::pictureFiles(folder, jpeg, bitmap);
     }
@@ -66,8 +73,11 @@ public:
     }
 
 private:
+    // Counts the reading, and tells whether it fails.
     bool failed(const QString &folder) const
     {
+        const QMutexLocker lock(&m_mutex);
+        ++readings[folder];
         if (failuresLeft.value(folder) <= 0)
             return false;
         --failuresLeft[folder];
@@ -80,7 +90,82 @@ private:
         listing.systemText = QStringLiteral("No medium found");
         return listing;
     }
+    mutable QMutex m_mutex;
 };
+
+// A lister whose readings of chosen folders hang, as on a dead network mount, until the test
+// lets them go.
+class HangingLister : public FakeLister {
+public:
+    void hang(const QString &folder)
+    {
+        const QMutexLocker lock(&m_gate);
+        m_hung.insert(folder);
+    }
+    void release(const QString &folder)
+    {
+        const QMutexLocker lock(&m_gate);
+        m_hung.remove(folder);
+        m_released.wakeAll();
+    }
+    void releaseAll()
+    {
+        const QMutexLocker lock(&m_gate);
+        m_hung.clear();
+        m_released.wakeAll();
+    }
+    // Whether a reader is stuck in folder now.
+    bool isStuckIn(const QString &folder) const
+    {
+        const QMutexLocker lock(&m_gate);
+        return m_stuck.contains(folder);
+    }
+
+    DirectoryListing subfolders(const QString &folder) const override
+    {
+        waitWhileHung(folder);
+        return FakeLister::subfolders(folder);
+    }
+    bool hasSubfolder(const QString &folder) const override
+    {
+        waitWhileHung(folder);
+        return FakeLister::hasSubfolder(folder);
+    }
+    DirectoryListing pictureFiles(const QString &folder, bool jpeg, bool bitmap) const override
+    {
+        waitWhileHung(folder);
+        return FakeLister::pictureFiles(folder, jpeg, bitmap);
+    }
+
+private:
+    void waitWhileHung(const QString &folder) const
+    {
+        const QMutexLocker lock(&m_gate);
+        while (m_hung.contains(folder)) {
+            m_stuck.insert(folder);
+            m_released.wait(&m_gate);
+        }
+        m_stuck.remove(folder);
+    }
+    mutable QMutex m_gate;
+    mutable QWaitCondition m_released;
+    QSet<QString> m_hung;
+    mutable QSet<QString> m_stuck;
+};
+
+// Lists folder in the file list and waits until its rows have arrived.
+[[nodiscard]] inline bool showFolderFilesNow(FileListView &view, const QString &folder)
+{
+    view.showFolderFiles(folder);
+    return QTest::qWaitFor([&view] { return !view.isListing(); });
+}
+
+// Opens node and waits until every folder the tree is reading has arrived.
+[[nodiscard]] inline bool expandNow(FolderTreeView &tree, QTreeWidgetItem *node)
+{
+    node->setExpanded(true);
+    return QTest::qWaitFor([&tree] { return !tree.isReading(); });
+}
 
 inline void writeFile(const QString &path, qint64 size)
 {

@@ -3,6 +3,7 @@
 #include "core/settings/settings.h"
 #include "scriptedinteraction.h"
 #include "ui/browser/filelistview.h"
+#include "ui/common/waitcue.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void unformattedOffersFormat();
     void removeAndClear();
     void columnsPlacedOnce();
+    void listingThatHangs_data();
+    void listingThatHangs();
 
 private:
     QStringList shownNames() const;
@@ -39,7 +42,7 @@ private:
     Settings m_settings;
     ScriptedInteraction m_interaction;
     RecordingHints m_hints;
-    FakeLister m_lister;
+    std::shared_ptr<HangingLister> m_lister;
     std::unique_ptr<FileListView> m_view;
 };
 
@@ -49,20 +52,23 @@ void TestFileListView::init()
     m_settings = Settings();
     m_interaction = ScriptedInteraction();
     m_hints = RecordingHints();
-    m_lister = FakeLister();
+    m_lister = std::make_shared<HangingLister>();
     writeFile(path("b.jpg"), 1234);
     writeFile(path("A.bmp"), 0);
     writeFile(path("c.JPG"), 20);
     writeFile(path("IMG_0001.JPG"), 300);
     QVERIFY(QDir().mkpath(path("old.jpg")));
     m_view = std::make_unique<FileListView>(m_settings, m_interaction, m_hints);
-    m_view->setDirectoryLister(&m_lister);
+    m_view->setDirectoryLister(m_lister);
     m_view->resize(400, 300);
 }
 
+// Every reading has ended before the next test: none is left behind on a worker thread.
 void TestFileListView::cleanup()
 {
+    m_lister->releaseAll();
     m_view.reset();
+    QTRY_COMPARE(m_lister.use_count(), 1L);
 }
 
 QStringList TestFileListView::shownNames() const
@@ -95,7 +101,7 @@ void TestFileListView::searchOptions()
     QFETCH(int, bitmap);
     m_settings.searchJpg = qint16(jpeg);
     m_settings.searchBmp = qint16(bitmap);
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     QFETCH(QStringList, names);
     QCOMPARE(shownNames(), names);
     QCOMPARE(m_hints.hint(), m_dir->path());
@@ -123,7 +129,7 @@ void TestFileListView::sizeColumn()
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.resize(size));
     file.close();
-    m_view->showFolderFiles(folder);
+    QVERIFY(showFolderFilesNow(*m_view, folder));
     QCOMPARE(m_view->entryCount(), 1);
     const FileListModel &model = m_view->fileModel();
     QFETCH(QString, text);
@@ -137,19 +143,19 @@ void TestFileListView::sizeColumn()
 void TestFileListView::waitHintProgressAndPreviewReset()
 {
     QSignalSpy cleared(m_view.get(), &FileListView::previewCleared);
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     const qsizetype wait =
         m_hints.hints.indexOf(QStringLiteral("ファイルを取得中です。しばらくお待ちください。"));
     QVERIFY(wait >= 0);
     QCOMPARE(m_hints.hints.mid(wait + 1), QStringList{m_dir->path()});
     QCOMPARE(m_hints.progressMaximum, 4);
     QCOMPARE(m_hints.progressValue, 0);
-    QVERIFY(m_hints.progressSteps >= 6);
+    QCOMPARE(m_hints.progressPeak, 4);
     QCOMPARE(cleared.count(), 1);
 
     m_settings.searchJpg = 0;
     m_settings.searchBmp = 0;
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     QCOMPARE(m_hints.progressMaximum, 1);
 }
 
@@ -158,7 +164,7 @@ void TestFileListView::waitHintProgressAndPreviewReset()
 void TestFileListView::headerClicksShareOneOrder()
 {
     m_view->show();
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     QHeaderView *header = m_view->header();
     auto clickHeader = [header](int column) {
         const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
@@ -194,7 +200,7 @@ void TestFileListView::previewOnRelease()
     QFETCH(bool, mouse);
     QFETCH(int, modifiers);
     m_view->show();
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     m_view->setCurrentIndex(m_view->fileModel().index(0, 0));
     QSignalSpy preview(m_view.get(), &FileListView::previewRequested);
     const auto mods = Qt::KeyboardModifiers(modifiers);
@@ -223,7 +229,7 @@ void TestFileListView::focusHint()
     QCOMPARE(m_hints.hint(), QStringLiteral("before"));
     for (int i = 0; i < 8; ++i)
         writeFile(path(QStringLiteral("more%1.jpg").arg(i)), 1);
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     QApplication::sendEvent(m_view.get(), &in);
     QCOMPARE(m_hints.hint(), QStringLiteral("12枚の画像があります。"));
     QApplication::sendEvent(m_view.get(), &out);
@@ -233,7 +239,7 @@ void TestFileListView::focusHint()
 // A drag carries the selected rows in list order as the file list's drag text.
 void TestFileListView::dragCarriesTheSelection()
 {
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     const FileListModel &model = m_view->fileModel();
     auto *selection = m_view->selectionModel();
     selection->select(model.index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -257,9 +263,9 @@ void TestFileListView::notReadyAsksRetryOrCancel_data()
 void TestFileListView::notReadyAsksRetryOrCancel()
 {
     QFETCH(bool, retry);
-    m_lister.failuresLeft[m_dir->path()] = 1;
+    m_lister->failuresLeft[m_dir->path()] = 1;
     m_interaction.answers.enqueue(retry ? Interaction::Answer::Retry : Interaction::Answer::Cancel);
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().text,
@@ -267,7 +273,7 @@ void TestFileListView::notReadyAsksRetryOrCancel()
     QCOMPARE(messages.first().style, MessageStyle::ErrorRetry);
     QCOMPARE(messages.first().title, QStringLiteral("デバイスエラー"));
     QCOMPARE(m_view->entryCount(), retry ? 4 : 0);
-    QCOMPARE(m_lister.readings.value(m_dir->path()), retry ? 2 : 1);
+    QCOMPARE(m_lister->readings.value(m_dir->path()), retry ? 2 : 1);
     QCOMPARE(m_hints.hint(), m_dir->path());
 }
 
@@ -291,19 +297,19 @@ void TestFileListView::unformattedOffersFormat()
 {
     QFETCH(int, answer);
     QFETCH(QString, report);
-    m_lister.failure = ListingError::Unformatted;
-    m_lister.failuresLeft[m_dir->path()] = 1;
+    m_lister->failure = ListingError::Unformatted;
+    m_lister->failuresLeft[m_dir->path()] = 1;
     QFETCH(FormatResult, formatResult);
-    m_lister.formatResult = formatResult;
+    m_lister->formatResult = formatResult;
     m_interaction.answers.enqueue(Interaction::Answer(answer));
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.first().text,
              QStringLiteral("ドライブ %1 のディスクはフォーマットされていません。\n\n"
                             "今すぐフォーマットしますか？")
                  .arg(m_dir->path()));
     QCOMPARE(messages.first().style, MessageStyle::WarningYesNo);
-    QCOMPARE(m_lister.formatCalls, answer == int(Interaction::Answer::Yes) ? 1 : 0);
+    QCOMPARE(m_lister->formatCalls, answer == int(Interaction::Answer::Yes) ? 1 : 0);
     QCOMPARE(messages.size(), report.isEmpty() ? 1 : 2);
     if (!report.isEmpty()) {
         QCOMPARE(messages.last().text, report);
@@ -315,7 +321,7 @@ void TestFileListView::unformattedOffersFormat()
 // Rows are removed by their exact path; clearing forgets the folder.
 void TestFileListView::removeAndClear()
 {
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     QVERIFY(!m_view->removeEntry(path("B.JPG")));
     QVERIFY(m_view->removeEntry(path("b.jpg")));
     QCOMPARE(shownNames(), (QStringList{"A.bmp", "c.JPG", "IMG_0001.JPG"}));
@@ -334,10 +340,66 @@ void TestFileListView::columnsPlacedOnce()
     const int name = m_view->columnWidth(FileListModel::NameColumn);
     QVERIFY(size > m_view->fontMetrics().horizontalAdvance(QStringLiteral("12,345,678")));
     QCOMPARE(name + size, m_view->viewport()->width());
-    m_view->showFolderFiles(m_dir->path());
+    QVERIFY(showFolderFilesNow(*m_view, m_dir->path()));
     m_view->resize(300, 300);
     QCOMPARE(m_view->columnWidth(FileListModel::SizeColumn), size);
     QCOMPARE(m_view->columnWidth(FileListModel::NameColumn), name);
+}
+
+// A folder that hangs holds nothing else up: the wait cursor and text show after a moment,
+// and what the user does meanwhile wins over the rows that come late.
+void TestFileListView::listingThatHangs_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("folder"); // "." the hung one
+    const QStringList all{"A.bmp", "b.jpg", "c.JPG", "IMG_0001.JPG"};
+    QTest::newRow("nothing: the rows come late") << "nothing" << all << ".";
+    QTest::newRow("another folder listed: its rows stay")
+        << "other" << QStringList{"p.jpg"} << "other";
+    QTest::newRow("list cleared: it stays empty") << "clear" << QStringList() << "";
+    QTest::newRow("entry removed: it stays out")
+        << "remove" << QStringList{"A.bmp", "c.JPG", "IMG_0001.JPG"} << ".";
+    QTest::newRow("size header clicked: the rows come sorted")
+        << "sort" << QStringList{"b.jpg", "IMG_0001.JPG", "c.JPG", "A.bmp"} << ".";
+    QTest::newRow("view closed: the rows go nowhere") << "close" << QStringList() << "";
+}
+
+void TestFileListView::listingThatHangs()
+{
+    QFETCH(QString, meanwhile);
+    const QString hung = m_dir->path();
+    writeFile(path("other/p.jpg"), 1);
+    m_view->waitCue().setDelay(1);
+    m_lister->hang(hung);
+    m_view->showFolderFiles(hung);
+    QTRY_VERIFY(m_lister->isStuckIn(hung));
+    QTRY_VERIFY(m_view->waitCue().isShown());
+    QCOMPARE(m_view->cursor().shape(), Qt::WaitCursor);
+    QCOMPARE(m_hints.hint(), QStringLiteral("ファイルを取得中です。しばらくお待ちください。"));
+    QCOMPARE(m_view->entryCount(), 0);
+    if (meanwhile == QLatin1String("other"))
+        QVERIFY(showFolderFilesNow(*m_view, path("other")));
+    else if (meanwhile == QLatin1String("clear"))
+        m_view->clearEntries();
+    else if (meanwhile == QLatin1String("remove"))
+        QVERIFY(!m_view->removeEntry(path("b.jpg")));
+    else if (meanwhile == QLatin1String("sort"))
+        Q_EMIT m_view->header()->sectionClicked(FileListModel::SizeColumn);
+    else if (meanwhile == QLatin1String("close"))
+        m_view.reset();
+    m_lister->release(hung);
+    QTRY_COMPARE(m_lister.use_count(), m_view ? 2L : 1L);
+    QTRY_VERIFY(!m_view || !m_view->isListing());
+    if (!m_view)
+        return;
+    QFETCH(QStringList, names);
+    QFETCH(QString, folder);
+    QCOMPARE(shownNames(), names);
+    QCOMPARE(m_view->folder(), folder == QLatin1String(".") ? hung
+                               : folder.isEmpty()           ? QString()
+                                                            : path(folder));
+    QCOMPARE(m_view->cursor().shape(), Qt::ArrowCursor);
 }
 
 QTEST_MAIN(TestFileListView)

@@ -7,6 +7,7 @@
 #include "ui/browser/filelistview.h"
 #include "ui/browser/foldertreeview.h"
 #include "ui/common/dragformats.h"
+#include "ui/common/waitcue.h"
 #include "ui/mainwindow/mainactions.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void notReadyVolume();
     void unformattedVolume();
     void dragCarriesTheKey();
+    void readingThatHangs_data();
+    void readingThatHangs();
 
 private:
     QString path(const QString &relative) const { return m_dir->filePath(relative); }
@@ -57,7 +60,7 @@ private:
     Settings m_settings;
     ScriptedInteraction m_interaction;
     RecordingHints m_hints;
-    FakeLister m_lister;
+    std::shared_ptr<HangingLister> m_lister;
     MainActions m_actions;
     std::unique_ptr<FolderTreeView> m_tree;
 };
@@ -71,22 +74,26 @@ void TestFolderTreeView::init()
         QVERIFY(QDir().mkpath(path(QString::fromLatin1(folder))));
     m_interaction = ScriptedInteraction();
     m_hints = RecordingHints();
-    m_lister = FakeLister();
-    m_lister.fakeVolumes = {{path("vol"), QStringLiteral("vol (%1)").arg(path("vol")), false},
-                            {path("usb"), QStringLiteral("USB"), true}};
+    m_lister = std::make_shared<HangingLister>();
+    m_lister->fakeVolumes = {{path("vol"), QStringLiteral("vol (%1)").arg(path("vol")), false},
+                             {path("usb"), QStringLiteral("USB"), true}};
     m_tree = std::make_unique<FolderTreeView>(m_settings, m_interaction, m_hints);
     m_tree->setPopUpActions(m_actions.newFolder(), m_actions.deleteFolder());
-    m_tree->setDirectoryLister(&m_lister);
+    m_tree->setDirectoryLister(m_lister);
     m_tree->resize(400, 600);
     m_tree->show();
     QVERIFY(QTest::qWaitForWindowActive(m_tree.get()));
     m_tree->loadTreeIcons();
     m_tree->buildFolderTree(volumeKey());
+    QTRY_VERIFY(!m_tree->isReading());
 }
 
+// Every reading has ended before the next test: none is left behind on a worker thread.
 void TestFolderTreeView::cleanup()
 {
+    m_lister->releaseAll();
     m_tree.reset();
+    QTRY_COMPARE(m_lister.use_count(), 1L);
     m_dir.reset();
 }
 
@@ -185,17 +192,17 @@ void TestFolderTreeView::placeholdersOnlyForFoldersWithFolders()
 void TestFolderTreeView::expandingFillsOnce()
 {
     QTreeWidgetItem *a = node("vol/A");
-    a->setExpanded(true);
+    QVERIFY(expandNow(*m_tree, a));
     QCOMPARE(childTexts(a), QStringList{"inner"});
     QCOMPARE(FolderTreeView::keyOf(a->child(0)), nodeKey(computerSection(), path("vol/A/inner")));
     a->setExpanded(false);
     QVERIFY(QDir().mkpath(path("vol/A/later")));
-    a->setExpanded(true);
+    QVERIFY(expandNow(*m_tree, a));
     QCOMPARE(childTexts(a), QStringList{"inner"});
-    QCOMPARE(m_lister.readings.value(path("vol/A")), 1);
+    QCOMPARE(m_lister->readings.value(path("vol/A")), 1);
 
     QTreeWidgetItem *home = m_tree->topLevelItem(0)->child(1);
-    home->setExpanded(true);
+    QVERIFY(expandNow(*m_tree, home));
     QCOMPARE(childTexts(home), (QStringList{"Desktop", "Pictures"}));
     QCOMPARE(FolderTreeView::keyOf(home->child(1)),
              nodeKey(desktopSection(), path("home/Pictures")));
@@ -276,7 +283,7 @@ void TestFolderTreeView::newFolderSortedAndKeepsPlaceAfterRename()
     QVERIFY(QDir().mkpath(path("vol/b/A")));
     QVERIFY(QDir().mkpath(path("vol/b/日記")));
     QTreeWidgetItem *b = m_tree->nodeForKey(nodeKey(computerSection(), path("vol/b")));
-    b->setExpanded(true);
+    QVERIFY(expandNow(*m_tree, b));
     QCOMPARE(childTexts(b), (QStringList{"A", QStringLiteral("日記")}));
     choose(b, 0);
     QCOMPARE(childTexts(b),
@@ -296,6 +303,7 @@ void TestFolderTreeView::newFolderInUnreadParentAppearsOnce()
     QTreeWidgetItem *a = node("vol/A");
     choose(a, 0);
     QVERIFY(a->isExpanded());
+    QTRY_VERIFY(!m_tree->isReading());
     QCOMPARE(childTexts(a), (QStringList{QStringLiteral("新しいフォルダ"), "inner"}));
     QVERIFY(!isPlaceholderKey(FolderTreeView::keyOf(a->child(0))));
 }
@@ -337,7 +345,7 @@ void TestFolderTreeView::cancelledNameRetries()
 // Where no folder can be made at all, the user is told once and no node appears.
 void TestFolderTreeView::newFolderImpossible()
 {
-    m_lister.unwritable.insert(path("vol"));
+    m_lister->unwritable.insert(path("vol"));
     const int before = node("vol")->childCount();
     choose(node("vol"), 0);
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
@@ -362,7 +370,7 @@ void TestFolderTreeView::deleteFolderFollowUps()
     m_tree->setSlideList(&slides);
     m_tree->setFileList(&files);
     m_tree->setCurrentItem(node("vol/A"));
-    files.showFolderFiles(path("vol/A"));
+    QVERIFY(showFolderFilesNow(files, path("vol/A")));
     QCOMPARE(files.entryCount(), 1);
 
     m_interaction.answers.enqueue(Interaction::Answer::Yes);
@@ -374,6 +382,7 @@ void TestFolderTreeView::deleteFolderFollowUps()
     QVERIFY(selected != path("vol/A"));
     QCOMPARE(slides.paths(), (QStringList{path("vol/A/inner/x.jpg"), path("vol/b/y.jpg")}));
     QCOMPARE(m_interaction.callsOf(QStringLiteral("message")).size(), 1);
+    QTRY_VERIFY(!files.isListing());
 }
 
 // A declined confirmation changes nothing and says nothing; a failed delete says so.
@@ -407,10 +416,10 @@ void TestFolderTreeView::notReadyVolume_data()
 void TestFolderTreeView::notReadyVolume()
 {
     QFETCH(bool, retry);
-    m_lister.failuresLeft[path("usb")] = 1;
+    m_lister->failuresLeft[path("usb")] = 1;
     m_interaction.answers.enqueue(retry ? Interaction::Answer::Retry : Interaction::Answer::Cancel);
     QTreeWidgetItem *usb = m_tree->topLevelItem(0)->child(0)->child(1);
-    usb->setExpanded(true);
+    QVERIFY(expandNow(*m_tree, usb));
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().text,
@@ -423,16 +432,16 @@ void TestFolderTreeView::notReadyVolume()
 // An unformatted volume offers formatting; the tree's messages carry the sad face.
 void TestFolderTreeView::unformattedVolume()
 {
-    m_lister.failure = ListingError::Unformatted;
-    m_lister.failuresLeft[path("usb")] = 1;
+    m_lister->failure = ListingError::Unformatted;
+    m_lister->failuresLeft[path("usb")] = 1;
     m_interaction.answers.enqueue(Interaction::Answer::Yes);
     QTreeWidgetItem *usb = m_tree->topLevelItem(0)->child(0)->child(1);
-    usb->setExpanded(true);
+    QVERIFY(expandNow(*m_tree, usb));
     const auto messages = m_interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 2);
     QCOMPARE(messages.first().style, MessageStyle::WarningYesNo);
     QCOMPARE(messages.last().text, QStringLiteral("フォーマット出来ません (ToT)"));
-    QCOMPARE(m_lister.formatCalls, 1);
+    QCOMPARE(m_lister->formatCalls, 1);
     QCOMPARE(usb->childCount(), 0);
 }
 
@@ -447,6 +456,66 @@ void TestFolderTreeView::dragCarriesTheKey()
     QVERIFY(!mime->hasText());
     QVERIFY(!model->mimeData({m_tree->nodeIndex(m_tree->topLevelItem(0))}));
     QCOMPARE(model->supportedDragActions(), Qt::CopyAction);
+}
+
+// A folder that hangs holds nothing else up: other folders open, the wait cursor and text
+// show after a moment, and a late reading goes only to the node that asked for it.
+void TestFolderTreeView::readingThatHangs_data()
+{
+    QTest::addColumn<QString>("hung");
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QStringList>("children"); // of the hung node at the end
+    const QString usb = QStringLiteral("usb");
+    QTest::newRow("another folder opened: both fill")
+        << usb << QStringLiteral("open") << QStringList{"photos"};
+    QTest::newRow("tree rebuilt: the new node stays unread")
+        << usb << QStringLiteral("rebuild") << QStringList{""};
+    QTest::newRow("node deleted: nothing arrives")
+        << QStringLiteral("vol/A") << QStringLiteral("delete") << QStringList();
+    QTest::newRow("tree closed: nothing arrives")
+        << usb << QStringLiteral("close") << QStringList();
+}
+
+void TestFolderTreeView::readingThatHangs()
+{
+    QFETCH(QString, hung);
+    QFETCH(QString, meanwhile);
+    const auto hungNode = [&] {
+        return hung == QLatin1String("usb") ? m_tree->topLevelItem(0)->child(0)->child(1)
+                                            : node(hung);
+    };
+    const QString waitText = QStringLiteral("フォルダを読み込み中です。しばらくお待ちください。");
+    m_tree->waitCue().setDelay(1);
+    m_lister->hang(path(hung));
+    hungNode()->setExpanded(true);
+    QTRY_VERIFY(m_lister->isStuckIn(path(hung)));
+    QTRY_VERIFY(m_tree->waitCue().isShown());
+    QCOMPARE(m_tree->cursor().shape(), Qt::WaitCursor);
+    QCOMPARE(m_hints.hint(), waitText);
+    if (meanwhile == QLatin1String("open")) {
+        node("vol/A")->setExpanded(true);
+        QTRY_COMPARE(childTexts(node("vol/A")), QStringList{"inner"});
+        QVERIFY(m_tree->isReading());
+    } else if (meanwhile == QLatin1String("rebuild")) {
+        m_tree->buildFolderTree(volumeKey());
+    } else if (meanwhile == QLatin1String("delete")) {
+        m_interaction.answers.enqueue(Interaction::Answer::Yes);
+        choose(node(hung), 1);
+    } else {
+        m_tree.reset();
+    }
+    m_lister->release(path(hung));
+    QTRY_COMPARE(m_lister.use_count(), m_tree ? 2L : 1L);
+    if (!m_tree)
+        return;
+    QTRY_VERIFY(!m_tree->isReading());
+    QFETCH(QStringList, children);
+    if (meanwhile == QLatin1String("delete"))
+        QVERIFY(!hungNode());
+    else
+        QCOMPARE(childTexts(hungNode()), children);
+    QCOMPARE(m_tree->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(m_hints.hint() != waitText);
 }
 
 QTEST_MAIN(TestFolderTreeView)

@@ -71,7 +71,7 @@ void TestShellFileCommands::init()
             &SlideListView::showListCount);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_files->showFolderFiles(path("src"));
+    QVERIFY(showFolderFilesNow(*m_files, path("src")));
     m_files->setFocus();
 }
 
@@ -143,7 +143,7 @@ void TestShellFileCommands::deleteDeclined()
 // a file of the same name in another folder keeps its row.
 void TestShellFileCommands::deleteFailedPartly()
 {
-    m_files->showFolderFiles(path("other"));
+    QVERIFY(showFolderFilesNow(*m_files, path("other")));
     m_slides->addEntry(path("other/a.jpg"), QStringLiteral("a.jpg"), QStringLiteral("5"));
     QVERIFY(QFile::remove(path("src/c.bmp")));
     select({0, 2});

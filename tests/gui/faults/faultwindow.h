@@ -31,7 +31,7 @@ public:
     explicit FaultWindow(const QString &volume)
         : m_volume(volume)
     {
-        lister.fakeVolumes = {{volume, QStringLiteral("vol"), false}};
+        lister->fakeVolumes = {{volume, QStringLiteral("vol"), false}};
         auto *layout = new QHBoxLayout(&window);
         tree = new FolderTreeView(settings, interaction, hints);
         files = new FileListView(settings, interaction, hints);
@@ -40,7 +40,7 @@ public:
         for (QWidget *pane : {static_cast<QWidget *>(tree), static_cast<QWidget *>(files),
                               static_cast<QWidget *>(slides), static_cast<QWidget *>(preview)})
             layout->addWidget(pane);
-        tree->setDirectoryLister(&lister);
+        tree->setDirectoryLister(lister);
         tree->setSlideList(&model);
         tree->setFileList(files);
         edit = std::make_unique<EditCommands>(model, document, settings, hints, *slides, *files);
@@ -58,6 +58,8 @@ public:
         window.show();
         tree->loadTreeIcons();
         tree->buildFolderTree(FolderKeys::nodeKey(FolderKeys::computerSection(), volume));
+        if (!QTest::qWaitFor([this] { return !tree->isReading(); }))
+            qWarning("the tree is still reading");
     }
 
     // The slide list's pop-up commands on its selected entries: "move", "copy" or "delete".
@@ -98,6 +100,7 @@ public:
         QMimeData mime;
         mime.setData(folderDragMimeType(), key(folder).toUtf8());
         edit->drop().receive(mime, tree);
+        waitForDrops();
     }
     // Files and folders dropped from the desktop.
     void dropFromDesktop(const QStringList &paths)
@@ -108,6 +111,7 @@ public:
             urls.append(QUrl::fromLocalFile(path));
         mime.setUrls(urls);
         edit->drop().receive(mime, nullptr);
+        waitForDrops();
     }
     // The file list's selection dragged onto the slide list; added when it takes the focus.
     void dragFileListSelection()
@@ -120,7 +124,7 @@ public:
     Settings settings;
     ScriptedInteraction interaction;
     RecordingHints hints;
-    FakeLister lister;
+    std::shared_ptr<FakeLister> lister = std::make_shared<FakeLister>();
     SlideListModel model;
     ListDocument document;
     QWidget window;
@@ -132,5 +136,11 @@ public:
     std::unique_ptr<ShellFileCommands> shell;
 
 private:
+    void waitForDrops()
+    {
+        if (!QTest::qWaitFor([this] { return !edit->drop().isWalking(); }))
+            qWarning("the drop is still being walked");
+    }
+
     QString m_volume;
 };

@@ -54,7 +54,7 @@ void TestFullDiskCommands::init()
     for (const char *name : {"vol/src/a-small.jpg", "vol/src/b-big.jpg"})
         m_window->model.addEntry(path(name), path(name), QStringLiteral("    16,384"));
     m_window->slides->selectAll();
-    m_window->files->showFolderFiles(path("vol/src"));
+    QVERIFY(showFolderFilesNow(*m_window->files, path("vol/src")));
 }
 
 void TestFullDiskCommands::cleanup()

@@ -91,7 +91,7 @@ void TestPermissionFaults::treeNodeLockedAfterListing()
     QVERIFY(locked);
     QCOMPARE(locked->childCount(), 1);
     lock(QStringLiteral("vol/locked"), mode);
-    locked->setExpanded(true);
+    QVERIFY(expandNow(*m_window->tree, locked));
     QCOMPARE(locked->childCount(), 0);
     QVERIFY(!m_window->tree->model()->hasChildren(m_window->tree->nodeIndex(locked)));
     QVERIFY(m_window->interaction.calls.isEmpty());
@@ -105,12 +105,12 @@ void TestPermissionFaults::treeNodeLockedBeforeListing()
     QVERIFY(QDir().mkpath(path("vol/A/locked/sub")));
     lock(QStringLiteral("vol/A/locked"), mode);
     QTreeWidgetItem *a = m_window->node(path("vol/A"));
-    a->setExpanded(true);
+    QVERIFY(expandNow(*m_window->tree, a));
     QCOMPARE(m_window->childTexts(a), QStringList{QStringLiteral("locked")});
     QTreeWidgetItem *locked = a->child(0);
     const bool listable = (mode & 0400) != 0;
     QCOMPARE(locked->childCount(), listable ? 1 : 0);
-    locked->setExpanded(true);
+    QVERIFY(expandNow(*m_window->tree, locked));
     QCOMPARE(locked->childCount(), 0);
     QVERIFY(!m_window->tree->model()->hasChildren(m_window->tree->nodeIndex(locked)));
     QVERIFY(m_window->interaction.calls.isEmpty());
@@ -120,10 +120,10 @@ void TestPermissionFaults::treeNodeLockedBeforeListing()
 void TestPermissionFaults::fileListOfLockedFolder()
 {
     QFETCH(int, mode);
-    m_window->files->showFolderFiles(path("vol/open"));
+    QVERIFY(showFolderFilesNow(*m_window->files, path("vol/open")));
     QCOMPARE(m_window->files->entryCount(), 1);
     lock(QStringLiteral("vol/locked"), mode);
-    m_window->files->showFolderFiles(path("vol/locked"));
+    QVERIFY(showFolderFilesNow(*m_window->files, path("vol/locked")));
     QCOMPARE(m_window->files->entryCount(), 0);
     QCOMPARE(m_window->hints.hint(), path("vol/locked"));
     QCOMPARE(m_window->hints.progressValue, 0);
@@ -185,7 +185,7 @@ void TestPermissionFaults::popUpCommandsOnLockedFolders()
     for (const QString &each : pictures)
         m_window->model.addEntry(each, each, QStringLiteral("       100"));
     m_window->slides->selectAll();
-    m_window->files->showFolderFiles(path("vol/open"));
+    QVERIFY(showFolderFilesNow(*m_window->files, path("vol/open")));
     lock(locked, 0555);
     m_window->interaction.fileNames << path("vol/A");
     m_window->interaction.answers << Interaction::Answer::Yes;

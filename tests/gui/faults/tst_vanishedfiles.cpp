@@ -52,7 +52,7 @@ void TestVanishedFiles::init()
     writeFile(path("vol/other/c.jpg"), 100);
     m_window = std::make_unique<FaultWindow>(path("vol"));
     QVERIFY(QTest::qWaitForWindowActive(&m_window->window));
-    m_window->files->showFolderFiles(path("vol/shown"));
+    QVERIFY(showFolderFilesNow(*m_window->files, path("vol/shown")));
     QCOMPARE(m_window->files->entryCount(), 2);
 }
 
@@ -135,7 +135,7 @@ void TestVanishedFiles::listingAgain()
 {
     QFETCH(QString, removed);
     remove(removed);
-    m_window->files->showFolderFiles(path("vol/shown"));
+    QVERIFY(showFolderFilesNow(*m_window->files, path("vol/shown")));
     QCOMPARE(m_window->files->entryCount(), removed == QLatin1String("folder") ? 0 : 1);
     QCOMPARE(m_window->hints.hint(), path("vol/shown"));
     QVERIFY(m_window->interaction.calls.isEmpty());
@@ -149,10 +149,11 @@ void TestVanishedFiles::treeNodeOfRemovedFolder()
     QVERIFY(shown);
     QCOMPARE(shown->childCount(), 1);
     remove(QStringLiteral("folder"));
-    shown->setExpanded(true);
+    QVERIFY(expandNow(*m_window->tree, shown));
     QCOMPARE(shown->childCount(), 0);
     FolderTreeView &tree = *m_window->tree;
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(shown).center());
+    QTRY_VERIFY(!m_window->files->isListing());
     QCOMPARE(m_window->files->entryCount(), 0);
     QCOMPARE(m_window->hints.hint(), path("vol/shown"));
     QVERIFY(m_window->interaction.calls.isEmpty());

@@ -58,6 +58,7 @@ void TstBadPictureFileList::everyPictureFileListedByName()
 {
     FileListView view(m_settings, m_interaction, m_hints);
     view.showFolderFiles(m_dir.path());
+    QTRY_VERIFY(!view.isListing());
     QStringList listed;
     for (const FileListEntry &entry : view.allEntries()) {
         listed.append(entry.name);
@@ -86,6 +87,7 @@ void TstBadPictureFileList::walkingTheListPreviewsEachQuietly()
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     view.showFolderFiles(m_dir.path());
+    QTRY_VERIFY(!view.isListing());
     view.setFocus();
     view.setCurrentIndex(view.model()->index(0, 0));
     for (int row = 1; row < view.entryCount(); ++row)

@@ -127,6 +127,7 @@ void TestEditCommands::fillFileList()
     DropTest::writeFile(picture(QStringLiteral("b.bmp")), 10);
     DropTest::writeFile(picture(QStringLiteral("c.jpg")), 0);
     m_fileList->showFolderFiles(m_dir->path());
+    QTRY_VERIFY(!m_fileList->isListing());
     QCOMPARE(m_fileList->entryCount(), 3);
 }
 
@@ -318,7 +319,7 @@ void TestEditCommands::staleFileListDragThenDesktopDrop()
     DropTest::writeFile(note);
     QCOMPARE(DropTest::dropOn(m_slideView->viewport(), *DropTest::uriListData({note})),
              Qt::CopyAction);
-    QCOMPARE(listedPaths(*m_model), QStringList{note});
+    QTRY_COMPARE(listedPaths(*m_model), QStringList{note});
     QVERIFY(!m_edits->drop().hasPendingDrop());
 
     QMimeData text;
@@ -368,6 +369,7 @@ void TestEditCommands::dropIsCopyOnly()
         DropTest::dropOn(m_slideView->viewport(), *mime, Qt::DropActions(offered));
     QCOMPARE(action, taken ? Qt::CopyAction : Qt::IgnoreAction);
     QCoreApplication::processEvents();
+    QTRY_VERIFY(!m_edits->drop().isWalking());
     QCOMPARE(m_model->entryCount(), taken ? 1 : 0);
     QCOMPARE(m_document->listModified, taken);
 }

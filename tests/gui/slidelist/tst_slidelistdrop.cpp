@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../browser/browsertestsupport.h"
 #include "../mainwindow/mainwindowfixture.h"
 #include "droptestsupport.h"
 
 #include "core/slidelist/slidelistmodel.h"
+#include "ui/common/waitcue.h"
+#include "ui/slidelist/slidelistdrop.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -23,13 +26,20 @@ private Q_SLOTS:
     void topNodeDropAddsNothing();
     void desktopDropAddsAnyFileAndWalksFolders();
     void editDeleteFollowsTheFocus();
+    void dropThatHangs_data();
+    void dropThatHangs();
 
 private:
     void drop(const QMimeData &mime);
     QString make(const QString &relative, qint64 bytes = 0) const;
     QStringList listed() const { return model()->paths(); }
     SlideListModel *model() const { return qobject_cast<SlideListModel *>(m_view->model()); }
+    SlideListDrop *drops() const
+    {
+        return m_f->find<SlideListDrop>(QStringLiteral("SlideListDrop"));
+    }
 
+    std::shared_ptr<HangingLister> m_lister;
     std::unique_ptr<MainWindowFixture> m_f;
     std::unique_ptr<QTemporaryDir> m_pictures;
     QAbstractItemView *m_view = nullptr;
@@ -42,12 +52,18 @@ void TestSlideListDrop::init()
     m_pictures = std::make_unique<QTemporaryDir>();
     m_view = m_f->find<QAbstractItemView>(QStringLiteral("slideList"));
     QVERIFY(m_view);
+    m_lister = std::make_shared<HangingLister>();
+    QVERIFY(drops());
+    drops()->setDirectoryLister(m_lister);
     MainWindowFixture::focus(m_f->find<QWidget>(QStringLiteral("folderTree")));
 }
 
+// Every walk has ended before the next test: none is left behind on a worker thread.
 void TestSlideListDrop::cleanup()
 {
+    m_lister->releaseAll();
     m_f.reset();
+    QTRY_COMPARE(m_lister.use_count(), 1L);
     m_pictures.reset();
 }
 
@@ -55,6 +71,7 @@ void TestSlideListDrop::drop(const QMimeData &mime)
 {
     QCOMPARE(DropTest::dropOn(m_view->viewport(), mime), Qt::CopyAction);
     QCoreApplication::processEvents();
+    QTRY_VERIFY(!drops()->isWalking());
 }
 
 QString TestSlideListDrop::make(const QString &relative, qint64 bytes) const
@@ -129,6 +146,44 @@ void TestSlideListDrop::editDeleteFollowsTheFocus()
     MainWindowFixture::focus(m_view);
     deleteItem->trigger();
     QCOMPARE(listed(), QStringList{kept});
+}
+
+// A dropped folder that hangs holds nothing else up: the wait cursor and text show after a
+// moment, a later drop waits for it so that the pictures come in the order of the drops, and
+// closing the window ends at once.
+void TestSlideListDrop::dropThatHangs_data()
+{
+    QTest::addColumn<bool>("closeWindow");
+    QTest::newRow("released: the drops come in their order") << false;
+    QTest::newRow("window closed: it ends at once") << true;
+}
+
+void TestSlideListDrop::dropThatHangs()
+{
+    QFETCH(bool, closeWindow);
+    const QString slow = make(QStringLiteral("slow/s.jpg"));
+    const QString fast = make(QStringLiteral("fast/f.jpg"));
+    const QString slowFolder = m_pictures->filePath(QStringLiteral("slow"));
+    drops()->waitCue().setDelay(1);
+    m_lister->hang(slowFolder);
+    DropTest::dropOn(m_view->viewport(), *DropTest::folderKeyData(ComputerKey + '*' + slowFolder));
+    DropTest::dropOn(m_view->viewport(),
+                     *DropTest::uriListData({m_pictures->filePath(QStringLiteral("fast"))}));
+    QTRY_VERIFY(m_lister->isStuckIn(slowFolder));
+    QTRY_VERIFY(drops()->waitCue().isShown());
+    QCOMPARE(m_view->cursor().shape(), Qt::WaitCursor);
+    QCOMPARE(m_f->hint(), QStringLiteral("フォルダを読み込み中です。しばらくお待ちください。"));
+    QTRY_COMPARE(m_lister.use_count(), 3L); // the window's, the test's and the hung walk's
+    QCoreApplication::processEvents();
+    QCOMPARE(model()->entryCount(), 0);
+    if (closeWindow)
+        m_f.reset();
+    m_lister->release(slowFolder);
+    if (closeWindow)
+        return;
+    QTRY_VERIFY(!drops()->isWalking());
+    QCOMPARE(listed(), (QStringList{slow, fast}));
+    QCOMPARE(m_view->cursor().shape(), Qt::ArrowCursor);
 }
 
 QTEST_MAIN(TestSlideListDrop)

@@ -78,6 +78,7 @@ void TestSlideListFlows::listPictures(int count)
     for (int i = 1; i <= count; ++i)
         make(QStringLiteral("p%1.jpg").arg(i), i);
     m_files->showFolderFiles(m_dir->path());
+    QTRY_VERIFY(!m_files->isListing());
     QCOMPARE(m_files->entryCount(), count);
 }
 
@@ -241,6 +242,7 @@ void TestSlideListFlows::saveNamesTheListAndOpenAsksOnlyWhenModified()
 
     make(QStringLiteral("p9.jpg"));
     m_files->showFolderFiles(m_dir->path());
+    QTRY_VERIFY(!m_files->isListing());
     key(m_files, Qt::Key_F6);
     m_f->interaction.calls.clear();
     m_f->interaction.answers.enqueue(Interaction::Answer::Yes);
