@@ -39,6 +39,7 @@ cleanup() {
     stop "$app_pid"
     stop "$wm_pid"
     stop "$xvfb_pid"
+    chmod -R u+w "$work" 2>/dev/null || true
     rm -rf "$work"
     exit "$status"
 }
@@ -76,8 +77,8 @@ wm_pid=$!
 for _ in $(seq 200); do xdotool get_num_desktops >/dev/null 2>&1 && break; sleep 0.05; done
 
 # --- a scratch home with pictures, some broken, and a start-up list ---
-home="$work/home"
-mkdir -p "$home/写真/sub" "$home/run" "$work/app"
+home="$work/home" run="$work/run"
+mkdir -p "$home/写真/sub" "$home/.config/vellora" "$run" "$work/app"
 for colour in red lime blue orange; do
     convert -size 320x240 "xc:$colour" "$home/写真/$colour.jpg"
 done
@@ -85,23 +86,27 @@ convert -size 200x150 xc:purple "$home/写真/sub/purple.bmp"
 head -c 600 "$home/写真/red.jpg" >"$home/写真/truncated.jpg"
 echo "not a picture" >"$home/写真/text.jpg"
 printf '%s\n' "$home"/写真/*.jpg >"$home/start.txt"
+# The program's folder is not the user's to write, so the settings live in the user's
+# configuration folder, and the folder tree's delete cannot take the program away.
 cp "$build/vellora" "$work/app/"
-printf '[Section]\r\nMainForm=1500*1500\r\nSubForm=4155*9000*3000*4515*0\r\n' >"$work/app/vel20.ini"
-printf 'Option=0*1*UnNamed*1*0*1*0*1*1*%s*%s\r\n' "$home" "$home/start.txt" >>"$work/app/vel20.ini"
+chmod 555 "$work/app"
+settings="$home/.config/vellora/vel20.ini"
+printf '[Section]\r\nMainForm=1500*1500\r\nSubForm=4155*9000*3000*4515*0\r\n' >"$settings"
+printf 'Option=0*1*UnNamed*1*0*1*0*1*1*%s*%s\r\n' "$home" "$home/start.txt" >>"$settings"
 
 # Root gives way to the unprivileged account, so that the program cannot touch what a user
 # could not.
 run_as=()
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
-    chown -R nobody:nogroup "$work/app" "$home"
+    chown -R nobody:nogroup "$home" "$run"
     run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
-chmod 700 "$home/run"
+chmod 700 "$run"
 
 start_program() {
-    HOME="$home" XDG_RUNTIME_DIR="$home/run" XDG_CONFIG_HOME="$home/.config" \
+    HOME="$home" XDG_RUNTIME_DIR="$run" XDG_CONFIG_HOME="$home/.config" \
         XDG_DATA_HOME="$home/.local/share" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
-        DBUS_SESSION_BUS_ADDRESS="unix:path=$home/run/no-bus" \
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$run/no-bus" \
         "${run_as[@]}" "$work/app/vellora" >>"$work/vellora.log" 2>&1 &
     app_pid=$!
 }
@@ -138,9 +143,9 @@ keys=(Tab shift+Tab Return Escape space Left Right Up Down Home End Prior Next D
     F2 F3 F4 F5 F6 F7 F10 F11 ctrl+e ctrl+s ctrl+a alt+f alt+e alt+t alt+h Menu shift+F10
     1 2 3 7 a x n y)
 # Actions after which the program may end by the user's will: the close box, the end button or
-# menu item, an access key or Return on an open menu.
+# menu item (menus take either mouse button), an access key or Return on an open menu.
 plausible_quit() {
-    case $1 in click* | double* | drag* | key\ Return | key\ space | key\ [a-z]) return 0 ;; esac
+    case $1 in click* | double* | right* | drag* | key\ Return | key\ space | key\ [a-z]) return 0 ;; esac
     return 1
 }
 
