@@ -10,6 +10,7 @@
 #include "ui/browser/filelistview.h"
 #include "ui/browser/foldertreeview.h"
 #include "ui/browser/shellfilecommands.h"
+#include "ui/common/elidedlabel.h"
 #include "ui/mainwindow/commandbar.h"
 #include "ui/mainwindow/focushandover.h"
 #include "ui/mainwindow/intervalentry.h"
@@ -27,11 +28,12 @@
 #include "ui/slidelist/slidelistview.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QTimer>
+
+#include <algorithm>
 
 MainWindow::MainWindow(Settings &settings, Interaction &interaction, QWidget *parent)
     : QMainWindow(parent)
@@ -137,17 +139,21 @@ void MainWindow::wireSignals()
     connect(m_folderTree, &FolderTreeView::folderClicked, m_fileList,
             &FileListView::showFolderFiles);
     connect(m_document, &ListDocument::nameChanged, m_commandBar->listNameLabel(),
-            &QLabel::setText);
+            &ElidedLabel::setFullText);
 }
 
 // The fixed layout: the designed client area at the stored position; the window frame
-// around it belongs to the window manager.
+// around it belongs to the window manager. A desktop font taller than designed for makes the
+// command bar and the window taller by what the font needs.
 void MainWindow::placeWindow()
 {
     const TwipScale &scale = m_arranger->scale();
     const int menuHeight = menuBar()->sizeHint().height();
+    const int designedBand = scale.toPixels(m_arranger->layout().commandBar).height();
+    const int bandGrowth = std::max(0, m_commandBar->sizeHint().height() - designedBand);
     const QSize client(scale.toPixels(PaneLayout::DesignedClientWidth),
-                       scale.toPixels(PaneLayout::DesignedClientHeight));
+                       scale.toPixels(PaneLayout::DesignedClientHeight) + bandGrowth);
+    m_arranger->setBandGrowth(bandGrowth);
     resize(client.width(), client.height() + menuHeight);
     move(twipsToPixels(m_settings.MainLeft), twipsToPixels(m_settings.MainTop));
     centralWidget()->resize(client);
