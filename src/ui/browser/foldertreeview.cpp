@@ -276,10 +276,12 @@ void FolderTreeView::focusInEvent(QFocusEvent *event)
     m_hints.setHint(keyPath(keyOf(currentItem())));
 }
 
+// While the pop-up menu is open the folder's path stays in the hint panel.
 void FolderTreeView::focusOutEvent(QFocusEvent *event)
 {
     QTreeWidget::focusOutEvent(event);
-    m_hints.setHint({});
+    if (event->reason() != Qt::PopupFocusReason)
+        m_hints.setHint({});
 }
 
 // No type-to-find; moving with the keys lists the folder reached, as a click does.

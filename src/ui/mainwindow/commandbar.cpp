@@ -4,6 +4,7 @@
 #include "core/mainwindow/intervalrule.h"
 #include "core/settings/settings.h"
 #include "core/mainwindow/mainwindowtexts.h"
+#include "ui/common/elidedlabel.h"
 #include "ui/mainwindow/maintoolbar.h"
 #include "ui/mainwindow/updowncontrol.h"
 
@@ -11,6 +12,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 CommandBar::CommandBar(const MainActions &actions, QWidget *parent)
     : QFrame(parent)
@@ -59,8 +62,8 @@ QWidget *CommandBar::buildListPanel(QWidget *band)
     panel->setContentsMargins(0, 0, 0, 0);
     panel->setSpacing(0);
 
-    m_listNameLabel = namedLabel("listNameLabel", {}, listPanel);
-    m_listNameLabel->setToolTip(MainText::ListNameTip);
+    m_listNameLabel = new ElidedLabel(MainText::ListNameTip, listPanel);
+    m_listNameLabel->setObjectName(QStringLiteral("listNameLabel"));
     m_listNameLabel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_listNameLabel->setBackgroundRole(QPalette::Base);
     m_listNameLabel->setAutoFillBackground(true);
@@ -73,7 +76,8 @@ QWidget *CommandBar::buildListPanel(QWidget *band)
     m_intervalEdit = new QLineEdit(listPanel);
     m_intervalEdit->setObjectName(QStringLiteral("intervalEdit"));
     m_intervalEdit->setToolTip(MainText::IntervalTip);
-    m_intervalEdit->setFixedWidth(34);
+    // Two digits; a large desktop font widens the box.
+    m_intervalEdit->setFixedWidth(std::max(34, m_intervalEdit->minimumSizeHint().width()));
     m_intervalEdit->setAlignment(Qt::AlignRight);
     panel->addWidget(m_intervalEdit);
     m_intervalUpDown = new UpDownControl(Settings::MinimumIntervalSeconds,

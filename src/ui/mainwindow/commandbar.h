@@ -3,6 +3,7 @@
 
 #include <QFrame>
 
+class ElidedLabel;
 class MainActions;
 class MainToolBar;
 class QCheckBox;
@@ -18,7 +19,7 @@ public:
     explicit CommandBar(const MainActions &actions, QWidget *parent = nullptr);
 
     MainToolBar *toolBar() const { return m_toolBar; }
-    QLabel *listNameLabel() const { return m_listNameLabel; }
+    ElidedLabel *listNameLabel() const { return m_listNameLabel; }
     QLineEdit *intervalEdit() const { return m_intervalEdit; }
     UpDownControl *intervalUpDown() const { return m_intervalUpDown; }
     QCheckBox *onTopCheck() const { return m_onTopCheck; }
@@ -29,7 +30,7 @@ private:
     QWidget *buildListPanel(QWidget *band);
 
     MainToolBar *m_toolBar;
-    QLabel *m_listNameLabel = nullptr;
+    ElidedLabel *m_listNameLabel = nullptr;
     QLineEdit *m_intervalEdit = nullptr;
     UpDownControl *m_intervalUpDown = nullptr;
     QCheckBox *m_onTopCheck = nullptr;

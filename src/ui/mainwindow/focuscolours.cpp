@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/focuscolours.h"
 
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -27,20 +26,6 @@ void paint(QWidget &widget, const QColor &colour)
 QColor background(const QWidget &widget)
 {
     return widget.palette().color(roleOf(widget));
-}
-
-Change focusChange(QWidget &widget, const QFocusEvent &event)
-{
-    static const char *const Held = "velloraHoldsFocus";
-    const bool held = widget.property(Held).toBool();
-    if (event.gotFocus()) {
-        widget.setProperty(Held, true);
-        return held ? Change::None : Change::Gained;
-    }
-    if (event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason)
-        return Change::None;
-    widget.setProperty(Held, false);
-    return held ? Change::Lost : Change::None;
 }
 
 } // namespace FocusColours

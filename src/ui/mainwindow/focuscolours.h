@@ -3,7 +3,6 @@
 
 #include <QColor>
 
-class QFocusEvent;
 class QWidget;
 
 // The colours the command bar's slide-show controls take with and without the focus.
@@ -16,12 +15,5 @@ inline const QColor EntryAtRest(255, 255, 255);
 // Paints the background of a check box or an entry.
 void paint(QWidget &widget, const QColor &colour);
 QColor background(const QWidget &widget);
-
-enum class Change { None, Gained, Lost };
-
-// What a focus event means for one of the window's controls. Switching to another program,
-// opening a dialog or a menu takes the focus from the window, not from the control: the
-// control keeps it, and getting it back is no new gain.
-Change focusChange(QWidget &widget, const QFocusEvent &event);
 
 } // namespace FocusColours

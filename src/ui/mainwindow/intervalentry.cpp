@@ -7,21 +7,20 @@
 #include "core/mainwindow/mainwindowtexts.h"
 #include "core/settings/settings.h"
 #include "ui/mainwindow/focuscolours.h"
+#include "ui/mainwindow/focushandover.h"
 #include "ui/mainwindow/updowncontrol.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace {
 
-
 } // namespace
 
 IntervalEntry::IntervalEntry(QLineEdit &edit, UpDownControl &upDown, QLineEdit &focusSink,
                              Settings &settings, Interaction &interaction, StatusHints &hints,
-                             QWidget &window)
+                             FocusHandover &focus)
     : QObject(&edit)
     , m_edit(edit)
     , m_upDown(upDown)
@@ -29,11 +28,13 @@ IntervalEntry::IntervalEntry(QLineEdit &edit, UpDownControl &upDown, QLineEdit &
     , m_settings(settings)
     , m_interaction(interaction)
     , m_hints(hints)
-    , m_window(window)
 {
     FocusColours::paint(m_edit, FocusColours::EntryAtRest);
     m_edit.installEventFilter(this);
-    m_focusSink.installEventFilter(this);
+    focus.watch(m_edit);
+    focus.watch(m_focusSink);
+    connect(&focus, &FocusHandover::gained, this, &IntervalEntry::gained);
+    connect(&focus, &FocusHandover::lost, this, &IntervalEntry::lost);
     connect(&m_edit, &QLineEdit::textChanged, this, &IntervalEntry::entryTextChanged);
     connect(&m_upDown, &UpDownControl::valueChanged, this, &IntervalEntry::upDownChanged);
 }
@@ -63,54 +64,38 @@ void IntervalEntry::entryTextChanged(const QString &text)
 void IntervalEntry::upDownChanged(int value)
 {
     m_edit.setText(QString::number(value));
-    m_settings.intervalSeconds = qint16(value);
-    if (m_window.isEnabled())
+    m_settings.intervalSeconds = value;
+    if (m_edit.window()->isEnabled())
         m_focusSink.setFocus(Qt::OtherFocusReason);
 }
 
 bool IntervalEntry::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool entry = watched == &m_edit;
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        return entry && (key == Qt::Key_Return || key == Qt::Key_Enter);
-    }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        focusChanged(static_cast<QWidget &>(*watched), *static_cast<QFocusEvent *>(event));
-        break;
-    default:
-        break;
-    }
-    return false;
+    if (watched != &m_edit || event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-void IntervalEntry::focusChanged(QWidget &widget, const QFocusEvent &event)
+// The sink keeps the entry painted as active while it holds the focus.
+void IntervalEntry::gained(QWidget *control)
 {
-    const FocusColours::Change change = FocusColours::focusChange(widget, event);
-    if (change == FocusColours::Change::None)
+    if (control != &m_edit && control != &m_focusSink)
         return;
-    const bool gained = change == FocusColours::Change::Gained;
-    FocusColours::paint(m_edit, gained ? FocusColours::Focused : FocusColours::EntryAtRest);
-    if (&widget != &m_edit)
+    FocusColours::paint(m_edit, FocusColours::Focused);
+    if (control == &m_edit) {
+        m_tag = m_edit.text();
+        showHint(m_tag);
+    }
+}
+
+void IntervalEntry::lost(QWidget *control)
+{
+    if (control != &m_edit && control != &m_focusSink)
         return;
-    if (gained)
-        entryFocusIn();
-    else
-        entryFocusOut();
-}
-
-void IntervalEntry::entryFocusIn()
-{
-    m_tag = m_edit.text();
-    showHint(m_tag);
-}
-
-void IntervalEntry::entryFocusOut()
-{
-    // The check may ask a question; it waits until the focus has settled on the new control.
-    QMetaObject::invokeMethod(this, &IntervalEntry::checkEntry, Qt::QueuedConnection);
+    FocusColours::paint(m_edit, FocusColours::EntryAtRest);
+    if (control == &m_edit)
+        checkEntry();
 }
 
 void IntervalEntry::checkEntry()
@@ -120,7 +105,8 @@ void IntervalEntry::checkEntry()
     case IntervalRule::Outcome::Unchanged:
         return;
     case IntervalRule::Outcome::Rejected:
-        reject();
+        // The message waits until the focus has settled on the next control.
+        QMetaObject::invokeMethod(this, &IntervalEntry::reject, Qt::QueuedConnection);
         return;
     case IntervalRule::Outcome::Accepted:
         break;

@@ -4,8 +4,8 @@
 #include <QObject>
 #include <QString>
 
+class FocusHandover;
 class Interaction;
-class QFocusEvent;
 class QLineEdit;
 class StatusHints;
 class UpDownControl;
@@ -13,13 +13,13 @@ struct Settings;
 
 // The slide interval entry of the command bar: the text box, its arrows and the focus sink, an
 // invisible box that takes the focus after the arrows were used. An entry that is
-// not a number from 1 to 30 is refused when the focus leaves it, and the text it had when
-// it got the focus comes back.
+// not a number from 1 to 30 is refused when the focus moves on to another control, and the
+// text it had when it got the focus comes back.
 class IntervalEntry : public QObject {
     Q_OBJECT
 public:
     IntervalEntry(QLineEdit &edit, UpDownControl &upDown, QLineEdit &focusSink, Settings &settings,
-                  Interaction &interaction, StatusHints &hints, QWidget &window);
+                  Interaction &interaction, StatusHints &hints, FocusHandover &focus);
 
     // Puts a stored interval into the arrows; the entry and its hint follow as for the user.
     void placeInterval(int seconds);
@@ -34,9 +34,8 @@ private:
     void showHint(const QString &text);
     void entryTextChanged(const QString &text);
     void upDownChanged(int value);
-    void focusChanged(QWidget &widget, const QFocusEvent &event);
-    void entryFocusIn();
-    void entryFocusOut();
+    void gained(QWidget *control);
+    void lost(QWidget *control);
     void checkEntry();
     void reject();
 
@@ -46,6 +45,5 @@ private:
     Settings &m_settings;
     Interaction &m_interaction;
     StatusHints &m_hints;
-    QWidget &m_window;
     QString m_tag;
 };

@@ -77,6 +77,7 @@ MainActions::MainActions(QObject *parent)
                            "help"});
     m_helpIndex = make({"helpIndexAction", MainText::HelpIndexCaption, {}});
     m_about = make({"aboutAction", MainText::AboutCaption, {}});
+    m_openMenuBar = make({"openMenuBarAction", {}, Qt::Key_F10});
     makePopUpCommands();
 }
 
@@ -104,6 +105,7 @@ QAction *MainActions::make(const Spec &spec)
         action->setIconVisibleInMenu(false); // the menus show captions only
     }
     m_rules.insert(action, spec.rule);
+    m_all.append(action);
     return action;
 }
 

@@ -31,6 +31,8 @@ public:
     QAction *helpContents() const { return m_helpContents; }
     QAction *helpIndex() const { return m_helpIndex; }
     QAction *about() const { return m_about; }
+    // F10 opens the first menu, as on the desktops the program comes from; in no menu.
+    QAction *openMenuBar() const { return m_openMenuBar; }
     // The slide list's pop-up: the files of the selected entries.
     QAction *moveFiles() const { return m_moveFiles; }
     QAction *copyFiles() const { return m_copyFiles; }
@@ -47,6 +49,9 @@ public:
     QList<QAction *> toolBar() const;
     QList<QAction *> slideListPopUp() const;
     QList<QAction *> folderTreePopUp() const;
+
+    // Every command, in the order made.
+    QList<QAction *> all() const { return m_all; }
 
     // Adds actions to a menu or toolbar; nullptr adds a separator.
     static void addTo(QWidget &widget, const QList<QAction *> &actions);
@@ -72,10 +77,12 @@ private:
     QAction *m_helpContents;
     QAction *m_helpIndex;
     QAction *m_about;
+    QAction *m_openMenuBar;
     QAction *m_moveFiles;
     QAction *m_copyFiles;
     QAction *m_deleteFiles;
     QAction *m_newFolder;
     QAction *m_deleteFolder;
     QHash<const QAction *, CommandRule> m_rules;
+    QList<QAction *> m_all;
 };

@@ -10,7 +10,9 @@
 #include "ui/browser/filelistview.h"
 #include "ui/browser/foldertreeview.h"
 #include "ui/browser/shellfilecommands.h"
+#include "ui/common/elidedlabel.h"
 #include "ui/mainwindow/commandbar.h"
+#include "ui/mainwindow/focushandover.h"
 #include "ui/mainwindow/intervalentry.h"
 #include "ui/mainwindow/mainactions.h"
 #include "ui/mainwindow/mainactivation.h"
@@ -19,17 +21,19 @@
 #include "ui/mainwindow/mainstatusbar.h"
 #include "ui/mainwindow/panearranger.h"
 #include "ui/mainwindow/previewpane.h"
+#include "ui/mainwindow/shortcutpriority.h"
 #include "ui/mainwindow/showoptionchecks.h"
 #include "ui/mainwindow/splitterbar.h"
 #include "ui/slidelist/editcommands.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QTimer>
+
+#include <algorithm>
 
 MainWindow::MainWindow(Settings &settings, Interaction &interaction, QWidget *parent)
     : QMainWindow(parent)
@@ -65,10 +69,13 @@ void MainWindow::buildPanes(QWidget &client)
     // Deleting a folder in the tree brings both lists in line with the disk.
     m_folderTree->setSlideList(m_model);
     m_folderTree->setFileList(m_fileList);
-    // The interval entry's focus sink lies below the bottom edge, out of sight.
+    // The interval entry's focus sink lies below the bottom edge, out of sight. Only the
+    // interval arrows give it the focus, and nothing typed stays in it.
     m_focusSink = new QLineEdit(&client);
     m_focusSink->setObjectName(QStringLiteral("focusSink"));
     m_focusSink->setGeometry(0, 4000, 20, 20);
+    m_focusSink->setFocusPolicy(Qt::NoFocus);
+    m_focusSink->setReadOnly(true);
 
     const PaneArranger::Panes panes{
         m_commandBar,
@@ -93,6 +100,9 @@ void MainWindow::buildCommands()
                                              *m_slideList, *m_fileList);
     m_shellFiles = new ShellFileCommands(*m_model, *m_fileList, m_interaction, *m_statusBar, this);
     buildMainMenus(*menuBar(), *m_actions);
+    addAction(m_actions->openMenuBar());
+    connect(m_actions->openMenuBar(), &QAction::triggered, menuBar(),
+            [bar = menuBar()] { bar->setActiveAction(bar->actions().value(0)); });
     m_slideList->setPopUpActions(m_actions->slideListPopUp());
     m_folderTree->setPopUpActions(m_actions->newFolder(), m_actions->deleteFolder());
     m_commands =
@@ -103,10 +113,14 @@ void MainWindow::buildCommands()
 
 void MainWindow::buildBehaviour()
 {
+    auto *commandKeys = new ShortcutPriority(m_actions->all(), this);
+    commandKeys->guard(*m_commandBar->intervalEdit());
+    commandKeys->guard(*m_focusSink);
+    auto *focus = new FocusHandover(*this, *menuBar());
     m_interval = new IntervalEntry(*m_commandBar->intervalEdit(), *m_commandBar->intervalUpDown(),
-                                   *m_focusSink, m_settings, m_interaction, *m_statusBar, *this);
+                                   *m_focusSink, m_settings, m_interaction, *m_statusBar, *focus);
     m_checks = new ShowOptionChecks(*m_commandBar->onTopCheck(), *m_commandBar->maximizedCheck(),
-                                    m_settings, *m_statusBar);
+                                    m_settings, *m_statusBar, *focus);
     m_activation =
         new MainActivation(*this, m_settings,
                            {m_arranger, m_interval, m_checks, m_document, m_listFiles.get(),
@@ -125,17 +139,21 @@ void MainWindow::wireSignals()
     connect(m_folderTree, &FolderTreeView::folderClicked, m_fileList,
             &FileListView::showFolderFiles);
     connect(m_document, &ListDocument::nameChanged, m_commandBar->listNameLabel(),
-            &QLabel::setText);
+            &ElidedLabel::setFullText);
 }
 
 // The fixed layout: the designed client area at the stored position; the window frame
-// around it belongs to the window manager.
+// around it belongs to the window manager. A desktop font taller than designed for makes the
+// command bar and the window taller by what the font needs.
 void MainWindow::placeWindow()
 {
     const TwipScale &scale = m_arranger->scale();
     const int menuHeight = menuBar()->sizeHint().height();
+    const int designedBand = scale.toPixels(m_arranger->layout().commandBar).height();
+    const int bandGrowth = std::max(0, m_commandBar->sizeHint().height() - designedBand);
     const QSize client(scale.toPixels(PaneLayout::DesignedClientWidth),
-                       scale.toPixels(PaneLayout::DesignedClientHeight));
+                       scale.toPixels(PaneLayout::DesignedClientHeight) + bandGrowth);
+    m_arranger->setBandGrowth(bandGrowth);
     resize(client.width(), client.height() + menuHeight);
     move(twipsToPixels(m_settings.mainLeft), twipsToPixels(m_settings.mainTop));
     centralWidget()->resize(client);

@@ -34,10 +34,21 @@ void PaneArranger::applyInitialLayout()
 {
     m_splitterDragging = false;
     m_layout = PaneLayout::initial();
-    m_layout.followClientSize(
-        QSize(m_scale.toTwips(m_client.width()), m_scale.toTwips(m_client.height())));
+    followClientSize();
     applyGeometry();
     paintBarsAtRest();
+}
+
+// The layout knows the client area without the band's growth.
+void PaneArranger::followClientSize()
+{
+    m_layout.followClientSize(QSize(m_scale.toTwips(m_client.width()),
+                                    m_scale.toTwips(m_client.height() - m_bandGrowth)));
+}
+
+QRect PaneArranger::placed(const QRect &twips) const
+{
+    return m_scale.toPixels(twips).translated(0, m_bandGrowth);
 }
 
 void PaneArranger::paintBarsAtRest()
@@ -49,9 +60,10 @@ void PaneArranger::paintBarsAtRest()
 void PaneArranger::applyGeometry()
 {
     const auto place = [this](QWidget *widget, const QRect &twips) {
-        widget->setGeometry(m_scale.toPixels(twips));
+        widget->setGeometry(placed(twips));
     };
-    place(m_panes.commandBar, m_layout.commandBar);
+    m_panes.commandBar->setGeometry(
+        m_scale.toPixels(m_layout.commandBar).adjusted(0, 0, 0, m_bandGrowth));
     place(m_panes.folderTree, m_layout.folderTree);
     place(m_panes.treeBar, m_layout.treeBar);
     place(m_panes.fileList, m_layout.fileList);
@@ -69,8 +81,7 @@ void PaneArranger::applyGeometry()
 bool PaneArranger::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_client && event->type() == QEvent::Resize) {
-        m_layout.followClientSize(
-            QSize(m_scale.toTwips(m_client.width()), m_scale.toTwips(m_client.height())));
+        followClientSize();
         applyGeometry();
     }
     return false;
@@ -99,7 +110,7 @@ void PaneArranger::barDragged(SplitterBar *bar, Splitter splitter, int offsetPix
     const QRect twips = splitter == Splitter::TreeBar      ? m_layout.treeBar
                         : splitter == Splitter::PreviewBar ? m_layout.previewBar
                                                            : m_layout.slideListBar;
-    bar->setGeometry(m_scale.toPixels(twips));
+    bar->setGeometry(placed(twips));
 }
 
 void PaneArranger::barReleased(Splitter splitter, Qt::MouseButton button)

@@ -35,6 +35,11 @@ public:
     // The designed layout; the command bar and the status bar take the client's full width.
     void applyInitialLayout();
 
+    // The command bar is taller than designed by this many pixels when the desktop's font needs
+    // it; the panes below keep their sizes and move down by as much.
+    void setBandGrowth(int pixels) { m_bandGrowth = pixels; }
+    int bandGrowth() const { return m_bandGrowth; }
+
     // At rest the bars have the button-face colour.
     void paintBarsAtRest();
 
@@ -55,10 +60,14 @@ private:
     void fitColumns(QTreeView &list, const QRect &listTwips);
     void redrawPreview();
     int clientWidth() const;
+    void followClientSize();
+    // Where a pane of the layout lies in the client area, in pixels.
+    QRect placed(const QRect &twips) const;
 
     QWidget &m_client;
     Panes m_panes;
     TwipScale m_scale;
     PaneLayout m_layout;
     bool m_splitterDragging = false;
+    int m_bandGrowth = 0;
 };

@@ -5,13 +5,13 @@
 #include "core/mainwindow/mainwindowtexts.h"
 #include "core/settings/settings.h"
 #include "ui/mainwindow/focuscolours.h"
+#include "ui/mainwindow/focushandover.h"
 
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QSignalBlocker>
 
 ShowOptionChecks::ShowOptionChecks(QCheckBox &onTopCheck, QCheckBox &maximizedCheck,
-                                   Settings &settings, StatusHints &hints)
+                                   Settings &settings, StatusHints &hints, FocusHandover &focus)
     : QObject(&onTopCheck)
     , m_onTopCheck(onTopCheck)
     , m_maximizedCheck(maximizedCheck)
@@ -19,8 +19,12 @@ ShowOptionChecks::ShowOptionChecks(QCheckBox &onTopCheck, QCheckBox &maximizedCh
     , m_hints(hints)
 {
     FocusColours::paint(m_onTopCheck, FocusColours::CheckAtRest);
-    m_onTopCheck.installEventFilter(this);
-    m_maximizedCheck.installEventFilter(this);
+    focus.watch(m_onTopCheck);
+    focus.watch(m_maximizedCheck);
+    connect(&focus, &FocusHandover::gained, this,
+            [this](QWidget *control) { focusChanged(control, true); });
+    connect(&focus, &FocusHandover::lost, this,
+            [this](QWidget *control) { focusChanged(control, false); });
     connect(&m_onTopCheck, &QCheckBox::toggled, this, &ShowOptionChecks::onTopToggled);
     connect(&m_maximizedCheck, &QCheckBox::toggled, this, &ShowOptionChecks::maximizedToggled);
 }
@@ -51,17 +55,11 @@ QString ShowOptionChecks::hintFor(const QCheckBox &box) const
     return box.isChecked() ? MainText::MaximizedHint : QString();
 }
 
-bool ShowOptionChecks::eventFilter(QObject *watched, QEvent *event)
+void ShowOptionChecks::focusChanged(QWidget *control, bool gained)
 {
-    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
-        return false;
-    auto &box = *static_cast<QCheckBox *>(watched);
-    const FocusColours::Change change =
-        FocusColours::focusChange(box, *static_cast<QFocusEvent *>(event));
-    if (change == FocusColours::Change::None)
-        return false;
-    const bool gained = change == FocusColours::Change::Gained;
+    if (control != &m_onTopCheck && control != &m_maximizedCheck)
+        return;
+    auto &box = static_cast<QCheckBox &>(*control);
     FocusColours::paint(box, gained ? FocusColours::Focused : FocusColours::CheckAtRest);
     m_hints.setHint(gained ? hintFor(box) : QString());
-    return false;
 }

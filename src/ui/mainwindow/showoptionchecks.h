@@ -3,7 +3,9 @@
 
 #include <QObject>
 
+class FocusHandover;
 class QCheckBox;
+class QWidget;
 class StatusHints;
 struct Settings;
 
@@ -13,16 +15,14 @@ class ShowOptionChecks : public QObject {
     Q_OBJECT
 public:
     ShowOptionChecks(QCheckBox &onTopCheck, QCheckBox &maximizedCheck, Settings &settings,
-                     StatusHints &hints);
+                     StatusHints &hints, FocusHandover &focus);
 
     // Puts the stored settings into the boxes. The on-top box runs its click behaviour when
     // the state changes; the maximised box just shows the stored state.
     void placeSettings();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    void focusChanged(QWidget *control, bool gained);
     void onTopToggled(bool checked);
     void maximizedToggled(bool checked);
     QString hintFor(const QCheckBox &box) const;

@@ -100,11 +100,14 @@ void SlideListView::focusOutEvent(QFocusEvent *event)
     m_hints.setHint(QString());
 }
 
+// A held arrow repeats its press and release; only the real release shows a picture, so that
+// walking the list never waits for a decode at each step.
 void SlideListView::keyReleaseEvent(QKeyEvent *event)
 {
     QTreeView::keyReleaseEvent(event);
     const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (arrow && !isShiftAlone(event->modifiers()) && m_model.entryCount() > 0)
+    if (arrow && !event->isAutoRepeat() && !isShiftAlone(event->modifiers()) &&
+        m_model.entryCount() > 0)
         previewCurrentEntry();
 }
 
@@ -154,7 +157,7 @@ void SlideListView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTreeView::mouseDoubleClickEvent(event);
     const QString path = currentPath();
-    if (!path.isEmpty())
+    if (event->button() == Qt::LeftButton && !path.isEmpty())
         openWithDesktop(path);
 }
 

@@ -6,20 +6,27 @@
 #include "ui/mainwindow/mainwindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 // One main window per test, with its own settings, scripted answers and home folder.
 struct MainWindowFixture {
     QTemporaryDir home;
     Settings settings;
-    ScriptedInteraction interaction;
+    std::unique_ptr<ScriptedInteraction> answers;
+    ScriptedInteraction &interaction;
     std::unique_ptr<MainWindow> window;
 
-    MainWindowFixture()
+    // Tests on a real desktop may give answers that show real dialogs.
+    explicit MainWindowFixture(
+        std::unique_ptr<ScriptedInteraction> scripted = std::make_unique<ScriptedInteraction>())
+        : answers(std::move(scripted))
+        , interaction(*answers)
     {
         qputenv("HOME", home.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
@@ -28,14 +35,15 @@ struct MainWindowFixture {
         settings.currentListPath = QStringLiteral("UnNamed");
     }
 
-    // Builds and shows the window and waits until its first activation has run.
-    bool open()
+    // Builds and shows the window and waits until its first activation has run; a window
+    // manager may take longer than the default wait.
+    bool open(int timeout = 5000)
     {
         window = std::make_unique<MainWindow>(settings, interaction);
         window->show();
-        if (!QTest::qWaitForWindowActive(window.get()))
+        if (!QTest::qWaitForWindowActive(window.get(), timeout))
             return false;
-        return QTest::qWaitFor([this] { return window->isInitialised(); });
+        return QTest::qWaitFor([this] { return window->isInitialised(); }, timeout);
     }
 
     template<typename T> T *find(const QString &name) const { return window->findChild<T *>(name); }
@@ -48,6 +56,20 @@ struct MainWindowFixture {
         widget->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
+    }
+
+    // Closes the next modal dialog of the open window as soon as it shows and tells its class.
+    void closeNextDialog(QString *className) const
+    {
+        auto *timer = new QTimer(window.get());
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, className] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                *className = QString::fromLatin1(dialog->metaObject()->className());
+                dialog->reject();
+                timer->deleteLater();
+            }
+        });
+        timer->start(10);
     }
 
     // Presses the left button at from, moves the pointer to to and releases it there; the

@@ -10,31 +10,15 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
-#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
 
 const QString Rejected = QStringLiteral("1～30の数値を指定して下さい");
 const QColor LightBlue(192, 192, 255);
-
-// Closes the next modal dialog as soon as it shows and tells its class.
-void closeNextDialog(QString *className)
-{
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, className] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            *className = QString::fromLatin1(dialog->metaObject()->className());
-            dialog->reject();
-            timer->deleteLater();
-        }
-    });
-    timer->start(10);
-}
 
 QString intervalHint(const QString &seconds)
 {
@@ -73,7 +57,7 @@ private Q_SLOTS:
 
 private:
     void trigger(const QString &how);
-    QLineEdit *enterInterval(const QString &text);
+    QLineEdit *enterInterval(const QString &text, QWidget *next = nullptr);
 
     std::unique_ptr<MainWindowFixture> m_f;
 };
@@ -145,7 +129,7 @@ void TestMainWindowCommands::optionsCommand()
     QFETCH(QString, how);
     MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("onTopCheck")));
     QString opened;
-    closeNextDialog(&opened);
+    m_f->closeNextDialog(&opened);
     trigger(how);
     QCOMPARE(opened, QStringLiteral("OptionsDialog"));
     QCOMPARE(m_f->settings.lastFocusList, QStringLiteral("onTopCheck"));
@@ -156,7 +140,7 @@ void TestMainWindowCommands::aboutRemembersFocus()
 {
     MainWindowFixture::focus(m_f->find<QLineEdit>(QStringLiteral("intervalEdit")));
     QString opened;
-    closeNextDialog(&opened);
+    m_f->closeNextDialog(&opened);
     trigger(QStringLiteral("menu:helpMenu/aboutAction"));
     QCOMPARE(opened, QStringLiteral("AboutBox"));
     QCOMPARE(m_f->settings.lastFocusList, QStringLiteral("intervalEdit"));
@@ -269,15 +253,16 @@ void TestMainWindowCommands::showHidesMainWindowUntilClosed()
     QCOMPARE(QApplication::focusWidget(), list);
 }
 
-// Types text into the interval entry and moves the focus on to the on-top box.
-QLineEdit *TestMainWindowCommands::enterInterval(const QString &text)
+// Types text into the interval entry and moves the focus on to the next control, the on-top
+// box unless told.
+QLineEdit *TestMainWindowCommands::enterInterval(const QString &text, QWidget *next)
 {
     auto *intervalEdit = m_f->find<QLineEdit>(QStringLiteral("intervalEdit"));
     MainWindowFixture::focus(intervalEdit);
     intervalEdit->selectAll();
     QTest::keyClick(intervalEdit, Qt::Key_Delete);
     QTest::keyClicks(intervalEdit, text);
-    MainWindowFixture::focus(m_f->find<QCheckBox>(QStringLiteral("onTopCheck")));
+    MainWindowFixture::focus(next ? next : m_f->find<QCheckBox>(QStringLiteral("onTopCheck")));
     return intervalEdit;
 }
 
@@ -305,7 +290,8 @@ void TestMainWindowCommands::rejectedInterval()
     QCOMPARE(m_f->settings.intervalSeconds, 2);
 }
 
-// A number from 1 to 30 becomes the interval in whole seconds and the hint is cleared.
+// A number from 1 to 30 becomes the interval in whole seconds and the hint is cleared; a
+// control that writes no hint of its own leaves the panel empty.
 void TestMainWindowCommands::acceptedInterval_data()
 {
     QTest::addColumn<QString>("text");
@@ -319,7 +305,9 @@ void TestMainWindowCommands::acceptedInterval()
 {
     QFETCH(QString, text);
     QFETCH(int, seconds);
-    QLineEdit *intervalEdit = enterInterval(text);
+    auto *quiet = new QLineEdit(m_f->window->centralWidget());
+    quiet->show();
+    QLineEdit *intervalEdit = enterInterval(text, quiet);
     QVERIFY(m_f->interaction.callsOf(QStringLiteral("message")).isEmpty());
     QCOMPARE(m_f->settings.intervalSeconds, qint16(seconds));
     QCOMPARE(intervalEdit->text(), QString::number(seconds));
@@ -337,7 +325,9 @@ void TestMainWindowCommands::unchangedIntervalKeepsHint()
     QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
     // A control of its own that writes no hint takes the focus.
     auto *quiet = new QLineEdit(m_f->window->centralWidget());
+    quiet->show();
     MainWindowFixture::focus(quiet);
+    QCOMPARE(QApplication::focusWidget(), quiet);
     QVERIFY(m_f->interaction.calls.isEmpty());
     QCOMPARE(m_f->hint(), intervalHint(QStringLiteral("2")));
 }

@@ -67,19 +67,21 @@ QString TestMainWindowPanes::picture(const QString &name, QSize size) const
     return path;
 }
 
-// Every pane sits where the layout says, converted to pixels.
+// Every pane sits where the layout says, converted to pixels and moved down by what the
+// command bar grew for the font.
 void TestMainWindowPanes::checkPlaced() const
 {
     const PaneArranger &arranger = m_f->window->arranger();
     const PaneLayout &l = arranger.layout();
-    const TwipScale &s = arranger.scale();
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("fileList"))->geometry(), s.toPixels(l.fileList));
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("slideList"))->geometry(), s.toPixels(l.slideList));
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("previewPane"))->geometry(), s.toPixels(l.preview));
-    QCOMPARE(m_f->find<QWidget>(QStringLiteral("previewSplitter"))->geometry(),
-             s.toPixels(l.previewBar));
+    const auto at = [&arranger](const QRect &twips) {
+        return arranger.scale().toPixels(twips).translated(0, arranger.bandGrowth());
+    };
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("fileList"))->geometry(), at(l.fileList));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("slideList"))->geometry(), at(l.slideList));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("previewPane"))->geometry(), at(l.preview));
+    QCOMPARE(m_f->find<QWidget>(QStringLiteral("previewSplitter"))->geometry(), at(l.previewBar));
     QCOMPARE(m_f->find<QWidget>(QStringLiteral("slideListSplitter"))->geometry(),
-             s.toPixels(l.slideListBar));
+             at(l.slideListBar));
 }
 
 // The window opens with the designed panes and the status bar along the bottom.
