@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/mainwindow/commandrule.h"
+#include "ui/show/startupslide.h"
 
 #include <QObject>
 #include <QPointer>
@@ -44,6 +45,8 @@ public:
     // the focus now) gets the focus back.
     void startSlideShow(QWidget *returnFocus = nullptr);
     SlideShowWindow *slideShow() const;
+    // The next show starts with this slide, prepared before the windows were built.
+    void setStartupSlide(const StartupSlide &slide) { m_startupSlide = slide; }
 
 private:
     using Command = void (MainCommands::*)();
@@ -75,4 +78,5 @@ private:
     Parts m_parts;
     QPointer<SlideShowWindow> m_slideShow;
     QPointer<QWidget> m_focusAfterShow;
+    StartupSlide m_startupSlide;
 };

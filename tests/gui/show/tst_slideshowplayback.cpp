@@ -203,7 +203,7 @@ void TstSlideShowPlayback::unreadablePictureLeavesTheAreaBlankAndGoesOn()
     ShowFixture::fire(f->slideTimer());
     QCOMPARE(f->panel("positionPanel"), QStringLiteral("2/3"));
     QCOMPARE(f->panel("pathPanel"), paths.at(1));
-    const QImage &canvas = f->child<PictureSurface>("pictureSurface")->canvas();
+    const QImage &canvas = f->canvas();
     QCOMPARE(canvas.pixel(0, 0), ShowFixture::back.rgb());
     QCOMPARE(f->shown(), ShowFixture::back.rgb());
     QVERIFY(f->slideTimer()->isActive());
@@ -218,7 +218,7 @@ void TstSlideShowPlayback::exifRotatedPictureShownUpright()
     const QString path = f->dir.filePath(QStringLiteral("turned.jpg"));
     QVERIFY(TestPictures::writeFile(path, TestPictures::jpeg(TestPictures::twoColours(80, 40), 6)));
     QVERIFY(f->open({path}));
-    const QImage &canvas = f->child<PictureSurface>("pictureSurface")->canvas();
+    const QImage &canvas = f->canvas();
     const int middle = canvas.width() / 2;
     QVERIFY(isNear(canvas.pixel(middle, canvas.height() / 8), Qt::red, 75));
     QVERIFY(isNear(canvas.pixel(middle, canvas.height() * 7 / 8), Qt::blue, 75));
@@ -234,7 +234,7 @@ void TstSlideShowPlayback::resizeRefitsThePictureOnScreen()
     auto *surface = f->child<PictureSurface>("pictureSurface");
     f->window->resize(f->window->size() + QSize(200, 100));
     QTRY_COMPARE(surface->canvas().size(), surface->size());
-    const QImage &canvas = surface->canvas();
+    const QImage &canvas = f->canvas();
     const int middle = canvas.height() / 2;
     QVERIFY(isNear(canvas.pixel(1, middle), Qt::red, 75));
     QVERIFY(isNear(canvas.pixel(canvas.width() - 2, middle), Qt::blue, 75));
