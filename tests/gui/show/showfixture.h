@@ -5,6 +5,7 @@
 #include "testpictures.h"
 #include "ui/show/picturesurface.h"
 #include "ui/show/slideshowwindow.h"
+#include "ui/show/startupslide.h"
 
 #include <QAction>
 #include <QLabel>
@@ -47,9 +48,10 @@ public:
                 picture(QStringLiteral("3.jpg"), Qt::blue)};
     }
 
-    SlideShowWindow *open(const QStringList &paths)
+    SlideShowWindow *open(const QStringList &paths, const StartupSlide &startupSlide = {})
     {
         window = new SlideShowWindow(settings, paths, 30);
+        window->playFirst(startupSlide);
         window->show();
         if (!QTest::qWaitForWindowExposed(window))
             return nullptr;
