@@ -38,9 +38,12 @@ void AsyncPictureLoader::request(const QString &path, const QSize &area)
     cancel();
     if (m_ahead.isFor(path, area)) {
         m_wanted = std::exchange(m_ahead, PendingPicture());
+    } else if (m_ahead.isValid() && m_ahead.path == path) {
+        // It stays ahead as well: a window on its way to being maximised asks for its first
+        // size before the final one, which may be the one decoded ahead.
+        m_standIn = m_ahead;
+        m_wanted = PendingPicture::start(path, area, m_place);
     } else {
-        if (m_ahead.isValid() && m_ahead.path == path)
-            m_standIn = std::exchange(m_ahead, PendingPicture());
         m_ahead.drop();
         m_wanted = PendingPicture::start(path, area, m_place);
     }
@@ -58,23 +61,24 @@ void AsyncPictureLoader::request(const QString &path, const QSize &area)
 void AsyncPictureLoader::cancel()
 {
     m_wanted.drop();
-    m_standIn.drop();
+    m_standIn = PendingPicture();
     m_wantedWatcher.setFuture(QFuture<LoadedPicture>());
     m_standInWatcher.setFuture(QFuture<LoadedPicture>());
 }
 
 // The decode buffers go with the futures: only the delivered picture stays. A watcher may
-// still report a future it no longer holds, which finds nothing here.
+// still report a future it no longer holds, or a stand-in whose decode was called off, which
+// finds nothing here.
 void AsyncPictureLoader::deliver(bool final)
 {
     PendingPicture &source = final ? m_wanted : m_standIn;
-    if (!source.isValid() || !source.future.isFinished())
+    if (!source.isValid() || !source.future.isFinished() || source.future.resultCount() == 0)
         return;
     const LoadedPicture picture = source.future.result();
     source = PendingPicture();
     (final ? m_wantedWatcher : m_standInWatcher).setFuture(QFuture<LoadedPicture>());
     if (final) {
-        m_standIn.drop();
+        m_standIn = PendingPicture();
         m_standInWatcher.setFuture(QFuture<LoadedPicture>());
     }
     Q_EMIT loaded(picture, final);

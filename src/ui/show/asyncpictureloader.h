@@ -22,7 +22,8 @@ public:
 
     // Asks for a picture fitted into the area: loaded() follows, at once when the picture is
     // decoded already. When the picture decoded ahead is the same one for another area, it is
-    // handed out first as a stand-in as soon as it is there, and the right one follows.
+    // handed out first as a stand-in as soon as it is there, and the right one follows; it
+    // stays ahead until another picture is prefetched.
     void request(const QString &path, const QSize &area);
     // Drops what the last request still brings.
     void cancel();
