@@ -22,12 +22,12 @@ public:
 
     // Asks for a picture fitted into the area: loaded() follows, at once when the picture is
     // decoded already. When the picture decoded ahead is the same one for another area, it is
-    // handed out first as a stand-in as soon as it is there, and the right one follows; it
-    // stays ahead until another picture is prefetched.
+    // handed out first as a stand-in as soon as it is there, and the right one is decoded
+    // after it; it stays ahead until another picture is prefetched.
     void request(const QString &path, const QSize &area);
     // Drops what the last request still brings.
     void cancel();
-    bool isLoading() const { return m_wanted.isValid(); }
+    bool isLoading() const { return m_wanted.isValid() || m_deferring; }
 
 Q_SIGNALS:
     void loaded(const LoadedPicture &picture, bool final);
@@ -39,6 +39,9 @@ private:
     PendingPicture m_ahead;
     PendingPicture m_wanted;
     PendingPicture m_standIn;
+    // The picture asked for, to be decoded once its stand-in is there.
+    PendingPicture m_deferred;
+    bool m_deferring = false;
     // Watching another future forgets what the one before has posted and not yet told.
     QFutureWatcher<LoadedPicture> m_wantedWatcher;
     QFutureWatcher<LoadedPicture> m_standInWatcher;
