@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings.h"
-#include "ui/browser/filelistview.h"
-#include "silentparts.h"
 #include "core/slidelist/listdocument.h"
-#include "ui/slidelist/slidelistdrop.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "silentparts.h"
+#include "ui/browser/filelistview.h"
+#include "ui/slidelist/slidelistdrop.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QDir>
@@ -15,6 +15,9 @@
 #include <benchmark/benchmark.h>
 
 #include <optional>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -83,6 +86,57 @@ void dropFolder(benchmark::State &state, const QString &folder)
     state.counters["entries"] = model.entryCount();
 }
 
+// The floor for listing and dropping: readdir and stat of every entry, nothing else. Counts the
+// files it stats; descends into folders when asked.
+int bareReaddirStat(const QByteArray &folder, bool recursive)
+{
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return 0;
+    int files = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.' &&
+            (entry->d_name[1] == 0 || (entry->d_name[1] == '.' && entry->d_name[2] == 0)))
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        struct stat info {};
+        if (::stat(path.constData(), &info) != 0)
+            continue;
+        if (S_ISDIR(info.st_mode))
+            files += recursive ? bareReaddirStat(path, true) : 0;
+        else
+            ++files;
+    }
+    ::closedir(dir);
+    return files;
+}
+
+// A folder of 10,000 pictures in the file list: enumeration, sort, names and sizes.
+void BM_ShowFolderOf10000Pictures(benchmark::State &state)
+{
+    const QString folder = DropData::instance().flat();
+    Settings settings;
+    SilentInteraction interaction;
+    NoHints hints;
+    FileListView view(settings, interaction, hints);
+    for (auto _ : state) {
+        view.showFolderFiles(folder);
+        benchmark::DoNotOptimize(view.entryCount());
+    }
+    state.counters["entries"] = view.entryCount();
+}
+BENCHMARK(BM_ShowFolderOf10000Pictures)->Unit(benchmark::kMillisecond);
+
+void BM_BareReaddirStat10000(benchmark::State &state)
+{
+    const QByteArray folder = QFile::encodeName(DropData::instance().flat());
+    int files = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(files = bareReaddirStat(folder, false));
+    state.counters["entries"] = files;
+}
+BENCHMARK(BM_BareReaddirStat10000)->Unit(benchmark::kMillisecond);
+
 void BM_DropFolderOf10000Pictures(benchmark::State &state)
 {
     dropFolder(state, DropData::instance().flat());
@@ -94,5 +148,15 @@ void BM_DropTreeOf10000PicturesIn100Folders(benchmark::State &state)
     dropFolder(state, DropData::instance().nested());
 }
 BENCHMARK(BM_DropTreeOf10000PicturesIn100Folders)->Unit(benchmark::kMillisecond);
+
+void BM_BareWalkTree10000(benchmark::State &state)
+{
+    const QByteArray folder = QFile::encodeName(DropData::instance().nested());
+    int files = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(files = bareReaddirStat(folder, true));
+    state.counters["entries"] = files;
+}
+BENCHMARK(BM_BareWalkTree10000)->Unit(benchmark::kMillisecond);
 
 } // namespace

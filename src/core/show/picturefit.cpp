@@ -37,17 +37,3 @@ QRect fitPicture(const QSize &natural, const QSize &area)
         return {};
     return centredIn(fittedSize(natural, area, FitScaling::EnlargeOrReduce), area);
 }
-
-FittedPicture loadFittedPicture(const QString &path, const QSize &area)
-{
-    FittedPicture fitted;
-    const PictureHeader header = readPictureHeader(path);
-    fitted.error = header.error;
-    if (header.error != PictureError::None)
-        return fitted;
-    fitted.rect = fitPicture(header.size, area);
-    if (fitted.rect.isEmpty())
-        return fitted;
-    fitted.image = loadPicture(path, fitted.rect.size(), &fitted.error);
-    return fitted;
-}

@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QImage>
 #include <QRect>
 #include <QSize>
-#include <QString>
-
-#include "core/common/halfeven.h"
-#include "core/show/pictureloader.h"
 
 // Whether a picture smaller than the area grows to fill it.
 enum class FitScaling { EnlargeOrReduce, ReduceOnly };
@@ -22,13 +17,3 @@ QRect centredIn(const QSize &size, const QSize &area);
 // Where a picture goes in the slide show: fitted (small pictures enlarged, large ones reduced)
 // and centred. An empty picture has no place.
 QRect fitPicture(const QSize &natural, const QSize &area);
-
-// A picture decoded at the size it is shown at, and where it goes in the area.
-struct FittedPicture {
-    QImage image;
-    QRect rect;
-    PictureError error = PictureError::None;
-};
-
-// Reads the header, fits the picture into the area and decodes it at the fitted size.
-FittedPicture loadFittedPicture(const QString &path, const QSize &area);

@@ -1,11 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/show/pictureloader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageIOHandler>
 #include <QImageReader>
+#include <QThread>
+
+#include <atomic>
 
 namespace {
+
+#ifdef NDEBUG
+std::atomic<bool> decodeThreadCheck{false};
+#else
+std::atomic<bool> decodeThreadCheck{true};
+#endif
+
+// A decode on the application's thread freezes every window for its whole length.
+void requireWorkerThread()
+{
+    if (!decodeThreadCheck.load(std::memory_order_relaxed))
+        return;
+    const QCoreApplication *application = QCoreApplication::instance();
+    if (application && QThread::currentThread() == application->thread())
+        qFatal("a picture was decoded on the application's thread");
+}
 
 bool turnsSideways(const QImageReader &reader)
 {
@@ -19,57 +39,51 @@ QSize storedSize(QImageReader &reader)
     QSize size = reader.size();
     if (size.isValid())
         return size;
-    const QString fileName = reader.fileName();
-    QImageReader decoder(fileName);
+    QImageReader decoder(reader.fileName());
     decoder.setAutoTransform(false);
     return decoder.read().size();
 }
 
 PictureError missingOrNot(const QString &path)
 {
-    const QFileInfo info(path);
-    return path.isEmpty() || !info.exists() ? PictureError::NotFound : PictureError::None;
+    return path.isEmpty() || !QFileInfo::exists(path) ? PictureError::NotFound : PictureError::None;
 }
 
 } // namespace
 
-PictureHeader readPictureHeader(const QString &path)
+void setDecodeThreadCheck(bool on)
 {
-    PictureHeader header;
-    header.error = missingOrNot(path);
-    if (header.error != PictureError::None)
-        return header;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.canRead() ? storedSize(reader) : QSize();
-    if (size.isEmpty()) {
-        header.error = PictureError::NotAPicture;
-        return header;
-    }
-    header.size = turnsSideways(reader) ? size.transposed() : size;
-    return header;
+    decodeThreadCheck.store(on, std::memory_order_relaxed);
 }
 
-QImage loadPicture(const QString &path, const QSize &shownSize, PictureError *error)
+LoadedPicture loadPicture(const QString &path, const QSize &area, PicturePlacement place)
 {
-    PictureError result = missingOrNot(path);
-    QImage image;
-    if (result == PictureError::None) {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        reader.setAutoTransform(true);
-        if (shownSize.isValid() && !shownSize.isEmpty() && reader.canRead()) {
-            // The reader scales the stored image; rotation is applied after scaling.
-            reader.size();
-            reader.setScaledSize(turnsSideways(reader) ? shownSize.transposed() : shownSize);
-        }
-        image = reader.read();
-        if (image.isNull() || image.size().isEmpty()) {
-            image = QImage();
-            result = PictureError::NotAPicture;
-        }
+    requireWorkerThread();
+    LoadedPicture picture;
+    picture.path = path;
+    picture.error = missingOrNot(path);
+    if (picture.error != PictureError::None)
+        return picture;
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.canRead() ? storedSize(reader) : QSize();
+    if (stored.isEmpty()) {
+        picture.error = PictureError::NotAPicture;
+        return picture;
     }
-    if (error)
-        *error = result;
-    return image;
+    const bool sideways = turnsSideways(reader);
+    picture.natural = sideways ? stored.transposed() : stored;
+    picture.rect = place ? place(picture.natural, area) : QRect(QPoint(), picture.natural);
+    if (picture.rect.isEmpty())
+        return picture;
+    // The reader scales the stored image; the orientation is applied after scaling.
+    if (place)
+        reader.setScaledSize(sideways ? picture.rect.size().transposed() : picture.rect.size());
+    picture.image = reader.read();
+    if (picture.image.isNull() || picture.image.size().isEmpty()) {
+        picture.image = QImage();
+        picture.error = PictureError::NotAPicture;
+    }
+    return picture;
 }

@@ -32,6 +32,18 @@ SlideShowController::SlideShowController(const QStringList &paths, const SlideSh
 
 SlideShowController::~SlideShowController() = default;
 
+bool SlideShowController::adoptOrder(const QStringList &order)
+{
+    QStringList sortedOrder = order;
+    QStringList sortedPaths = m_paths;
+    sortedOrder.sort();
+    sortedPaths.sort();
+    if (m_started || sortedOrder != sortedPaths)
+        return false;
+    m_play.setOrder(order);
+    return true;
+}
+
 // With the fade the first picture comes at full size without a dissolve: the transition starts
 // in its forming phase at 100 percent and ends after one frame.
 void SlideShowController::start()

@@ -38,6 +38,9 @@ public:
     bool isTransitionRunning() const { return m_transitionRunning; }
     bool isRandomOrder() const { return m_randomOrder; }
 
+    // Before the start: plays an order built ahead (the start-up list's, built while the windows
+    // were made) when it holds exactly the show's paths; false, keeping the own order, if not.
+    bool adoptOrder(const QStringList &order);
     // Shows the first picture: at once, or with the fade as one full transition frame.
     void start();
     // Shows the current picture again, as the area it is fitted into has changed.

@@ -32,14 +32,17 @@ bool SlideListModel::addEntry(const QString &path, const QString &iconName, cons
 int SlideListModel::addEntries(const QVector<SlideEntry> &candidates)
 {
     // The index learns each new row before the rows go in, in one insertion at the end; so
-    // one lookup per candidate also catches a path repeated within the batch.
+    // one lookup per candidate also catches a path repeated within the batch. The lookup is the
+    // insertion: a second probe of a large index costs a second cache miss per entry.
     const int first = int(m_entries.size());
     m_rowByKey.reserve(first + candidates.size());
     QVector<SlideEntry> fresh;
     for (const SlideEntry &candidate : candidates) {
-        if (m_rowByKey.contains(candidate.path))
+        const qsizetype known = m_rowByKey.size();
+        int &row = m_rowByKey[candidate.path];
+        if (m_rowByKey.size() == known)
             continue;
-        m_rowByKey.insert(candidate.path, first + int(fresh.size()));
+        row = first + int(fresh.size());
         fresh.append(candidate);
     }
     if (fresh.isEmpty())

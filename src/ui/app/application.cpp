@@ -4,6 +4,8 @@
 #include "core/common/twips.h"
 #include "core/settings/settingsfile.h"
 #include "ui/mainwindow/mainwindow.h"
+#include "ui/show/slideshowwindow.h"
+#include "ui/show/startupslide.h"
 
 #include <QGuiApplication>
 #include <QRect>
@@ -40,9 +42,19 @@ void Application::start(const QString &settingsPath)
     m_settings.settingsPath = settingsPath;
     SettingsFile::read(m_settings, screenSizeTwips());
     placeOnScreen();
+    // A start-up list's first picture decodes on a worker while the windows are built, and the
+    // main window stays out of sight until the show ends.
+    const bool playsAtStart = !m_settings.startupList.isEmpty();
+    const StartupSlide slide =
+        playsAtStart ? StartupSlide::prepare(m_settings.startupList, m_settings.playsRandomly(),
+                                             SlideShowWindow::expectedPictureArea(m_settings))
+                     : StartupSlide();
     m_window = std::make_unique<MainWindow>(m_settings, m_interaction);
     connect(m_window.get(), &MainWindow::closeRequested, this, &Application::saveSettings);
-    m_window->show();
+    if (playsAtStart)
+        m_window->playStartupList(slide);
+    else
+        m_window->show();
 }
 
 // A position left from a screen that is gone (or a hand-edited one) would open the window

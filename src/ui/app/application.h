@@ -10,7 +10,8 @@ class Interaction;
 class MainWindow;
 
 // Start-up and shutdown around the main window: reads the settings file, shows the main
-// window, and writes the settings back when the main window is asked to close.
+// window (or, with a start-up list, plays it first), and writes the settings back when the
+// main window is asked to close.
 class Application : public QObject {
     Q_OBJECT
 public:

@@ -19,6 +19,8 @@
 #include <QAction>
 #include <QWidget>
 
+#include <utility>
+
 MainCommands::MainCommands(QWidget &window, Settings &settings, Interaction &interaction,
                            const MainActions &actions, const Parts &parts)
     : QObject(&window)
@@ -110,11 +112,13 @@ void MainCommands::startShowHere()
 
 void MainCommands::startSlideShow(QWidget *returnFocus)
 {
+    const StartupSlide startupSlide = std::exchange(m_startupSlide, StartupSlide());
     if (m_parts.model->entryCount() == 0)
         return;
     if (!m_slideShow) {
         m_slideShow = new SlideShowWindow(m_settings, m_parts.model->paths(),
                                           m_parts.intervalUpDown->value());
+        m_slideShow->playFirst(startupSlide);
         m_slideShow->setAttribute(Qt::WA_DeleteOnClose);
         // A hidden window keeps no trustworthy focus (an activation that reaches it while it
         // is hidden hands the focus on to the next control), so it is given back explicitly.

@@ -3,6 +3,7 @@
 
 #include "core/mainwindow/commandrule.h"
 #include "ui/dialogs/helpviewer.h"
+#include "ui/show/startupslide.h"
 
 #include <QObject>
 #include <QPointer>
@@ -45,6 +46,8 @@ public:
     // the focus now) gets the focus back.
     void startSlideShow(QWidget *returnFocus = nullptr);
     SlideShowWindow *slideShow() const;
+    // The next show starts with this slide, prepared before the windows were built.
+    void setStartupSlide(const StartupSlide &slide) { m_startupSlide = slide; }
 
 private:
     using Command = void (MainCommands::*)();
@@ -76,4 +79,5 @@ private:
     Parts m_parts;
     QPointer<SlideShowWindow> m_slideShow;
     QPointer<QWidget> m_focusAfterShow;
+    StartupSlide m_startupSlide;
 };

@@ -162,6 +162,14 @@ void MainWindow::placeWindow()
     m_folderTree->setFocus(); // the control the window starts in
 }
 
+void MainWindow::playStartupList(const StartupSlide &slide)
+{
+    m_commands->setStartupSlide(slide);
+    m_activation->activated();
+    if (!m_commands->slideShow())
+        show();
+}
+
 QString MainWindow::listPath() const
 {
     return m_document->listPath;

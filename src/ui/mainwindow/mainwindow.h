@@ -45,6 +45,7 @@ class ShowOptionChecks;
 class SlideListModel;
 class SlideListView;
 struct Settings;
+struct StartupSlide;
 
 // The main window: builds its panes and command frame and wires them together. What the
 // parts do lives in the parts.
@@ -53,6 +54,11 @@ class MainWindow : public QMainWindow {
 public:
     MainWindow(Settings &settings, Interaction &interaction, QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Plays the start-up list without showing this window first: the first activation runs
+    // now and starts the show with the slide prepared ahead; the window shows only when no
+    // show starts.
+    void playStartupList(const StartupSlide &slide);
 
     // Path of the list file being edited; empty for a list without a file.
     QString listPath() const;

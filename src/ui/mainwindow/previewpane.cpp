@@ -5,42 +5,51 @@
 #include "core/common/logcategories.h"
 #include "core/mainwindow/mainwindowtexts.h"
 #include "core/mainwindow/previewfit.h"
-#include "core/show/pictureloader.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 PreviewPane::PreviewPane(Interaction &interaction, QWidget *parent)
     : QFrame(parent)
     , m_interaction(interaction)
+    , m_loader(&PreviewFit::fit)
 {
     setObjectName(QStringLiteral("previewPane"));
     setToolTip(MainText::PreviewTip);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    connect(&m_loader, &AsyncPictureLoader::loaded, this, &PreviewPane::pictureLoaded);
 }
 
+// A missing file is told at once; only the decoding waits for a worker.
 void PreviewPane::showPreview(const QString &path)
 {
     clearImage();
-    const PictureHeader header = readPictureHeader(path);
-    PictureError error = header.error;
-    QImage image;
-    QRect target;
-    if (error == PictureError::None) {
-        target = PreviewFit::fit(header.size, contentsRect().size());
-        image = loadPicture(path, target.size(), &error);
-    }
-    if (error == PictureError::NotFound) {
-        m_interaction.messageBox(MainText::FileNotFound, MessageStyle::Information,
-                                 MainText::DataErrorTitle);
-    }
-    if (image.isNull()) {
-        if (error != PictureError::NotFound)
-            qCDebug(logWindows) << "not a picture that can be shown, passed over:" << path;
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        reportMissing();
+    else
+        m_loader.request(path, contentsRect().size());
+}
+
+void PreviewPane::pictureLoaded(const LoadedPicture &picture)
+{
+    if (picture.error == PictureError::NotFound) {
+        reportMissing();
         return;
     }
-    m_image = image;
-    m_target = target.translated(contentsRect().topLeft());
-    m_tag = path;
+    if (picture.image.isNull()) {
+        qCDebug(logWindows) << "not a picture that can be shown, passed over:" << picture.path;
+        return;
+    }
+    m_image = picture.image;
+    m_target = picture.rect.translated(contentsRect().topLeft());
+    m_tag = picture.path;
+    update();
+}
+
+void PreviewPane::reportMissing()
+{
+    m_interaction.messageBox(MainText::FileNotFound, MessageStyle::Information,
+                             MainText::DataErrorTitle);
 }
 
 void PreviewPane::clearPicture()
@@ -55,8 +64,10 @@ void PreviewPane::setBackColor(const QColor &colour)
     clearImage();
 }
 
+// A picture still being decoded is dropped with the one on screen.
 void PreviewPane::clearImage()
 {
+    m_loader.cancel();
     m_image = QImage();
     update();
 }

@@ -3,17 +3,20 @@
 
 #include "core/common/twips.h"
 #include "core/settings/settings.h"
+#include "core/show/picturefit.h"
 #include "core/show/showgeometry.h"
 #include "platform/keepabove.h"
 #include "ui/show/picturesurface.h"
 #include "ui/show/showicons.h"
 #include "ui/show/slideshowtexts.h"
+#include "ui/show/startupslide.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QScreen>
 #include <QStatusBar>
@@ -68,6 +71,7 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
     , m_controller(new SlideShowController(paths, showOptions(settings, intervalSeconds), this))
     , m_actions(this)
     , m_pin(!settings.startsFixed())
+    , m_loader(fitPicture)
     , m_back(settings.showBackColour)
 {
     setObjectName(QStringLiteral("slideShowWindow"));
@@ -83,6 +87,30 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
                                                          MinimumPictureHeight +
                                                          statusBar()->sizeHint().height());
     loadSettings();
+}
+
+// A window on a copy of the settings, never shown, laid out at the size it would open with.
+QSize SlideShowWindow::expectedPictureArea(const Settings &settings)
+{
+    Settings unchanged = settings;
+    SlideShowWindow probe(unchanged, {}, 1);
+    if (settings.opensMaximized()) {
+        const QScreen *screen = QGuiApplication::screenAt(probe.geometry().center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen)
+            probe.resize(screen->availableGeometry().size());
+    }
+    probe.layout()->activate();
+    return probe.centralWidget()->size();
+}
+
+void SlideShowWindow::playFirst(const StartupSlide &slide)
+{
+    if (!slide.order.isEmpty())
+        m_controller->adoptOrder(slide.order);
+    if (slide.picture.isValid())
+        m_loader.adopt(slide.picture);
 }
 
 void SlideShowWindow::buildCommandBar()
@@ -182,8 +210,12 @@ void SlideShowWindow::connectCommands()
     for (QAction *order : {m_actions.listOrder, m_actions.randomOrder})
         connect(order, &QAction::triggered, show, &SlideShowController::switchOrder);
     connect(show, &SlideShowController::showPicture, this, &SlideShowWindow::showPicture);
+    connect(&m_loader, &AsyncPictureLoader::loaded, this, &SlideShowWindow::pictureLoaded);
     connect(show, &SlideShowController::transitionFrame, this,
             &SlideShowWindow::drawTransitionFrame);
+    // The work image is needed only while a transition runs.
+    connect(show, &SlideShowController::transitionFinished, this,
+            [this] { m_transitionWork = QImage(); });
     connect(show, &SlideShowController::playingChanged, this,
             [this](bool playing) { m_actions.showPlaying(playing); });
     connect(show, &SlideShowController::orderChanged, this, &SlideShowWindow::orderSwitched);

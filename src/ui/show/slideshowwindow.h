@@ -7,13 +7,14 @@
 
 #include "core/show/pinstate.h"
 #include "core/show/slideshowcontroller.h"
-#include "ui/show/pictureprefetcher.h"
+#include "ui/show/asyncpictureloader.h"
 #include "ui/show/slideshowactions.h"
 
 class PictureSurface;
 class QLabel;
 class QMenu;
 struct Settings;
+struct StartupSlide;
 
 // The slide-show window: plays the given paths, one picture per interval, in list or random
 // order, with the mosaic transition between pictures when the fade is on. The controller decides
@@ -28,17 +29,27 @@ struct Settings;
 //   +--------------------------------------------------------+
 //
 // currentImage() holds the current picture at the surface's size on the background colour;
-// the transition draws from it, through its work image, onto the surface's canvas. A right
-// click on the command bar opens showPopupMenu. The stored geometry is the frame's. Closing
-// stores it (unless maximised), emits closed() and deletes the window.
+// the transition draws from it, through its work image, onto the surface's canvas. Pictures
+// decode on worker threads and are drawn when they arrive; the next one is decoded ahead. A
+// right click on the command bar opens showPopupMenu. The stored geometry is the frame's.
+// Closing stores it (unless maximised), emits closed() and deletes the window.
 class SlideShowWindow : public QMainWindow {
     Q_OBJECT
 public:
     SlideShowWindow(Settings &settings, const QStringList &paths, int intervalSeconds,
                     QWidget *parent = nullptr);
 
+    // The size the picture area will have when a window on these settings opens, found before
+    // any window is shown; the window manager's frame is not known then and counts as none.
+    static QSize expectedPictureArea(const Settings &settings);
+
+    // Before the window is shown: starts with the start-up list's slide prepared ahead.
+    void playFirst(const StartupSlide &slide);
+
     const SlideShowController &controller() const { return *m_controller; }
     const QImage &currentImage() const { return m_currentImage; }
+    // True while the picture asked for last is still being decoded.
+    bool isLoadingPicture() const { return m_loader.isLoading(); }
 
 Q_SIGNALS:
     void closed();
@@ -68,6 +79,9 @@ private:
 
     // Painting (slideshowplayback.cpp).
     void showPicture(const QString &path, bool throughTransition);
+    void pictureLoaded(const LoadedPicture &picture, bool final);
+    void showLoaded(const LoadedPicture &picture);
+    bool holdsPictureFor(const QString &path) const;
     void drawTransitionFrame();
     void refitPicture();
     void markOrder(bool randomOrder);
@@ -78,7 +92,11 @@ private:
     SlideShowController *m_controller;
     SlideShowActions m_actions;
     PinState m_pin;
-    PicturePrefetcher m_prefetcher;
+    AsyncPictureLoader m_loader;
+    // The current picture as decoded, at the size it is shown at.
+    LoadedPicture m_picture;
+    // Whether the running transition takes the picture asked for last onto the screen.
+    bool m_throughTransition = false;
     QColor m_back;
     // The stored frame size, until the window manager's frame margins turn it into a window size.
     QSize m_pendingFrameSize;

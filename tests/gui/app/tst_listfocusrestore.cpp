@@ -89,8 +89,8 @@ void TstListFocusRestore::multipleFileSelectionSurvives()
     const bool fileList = lastFocus == QLatin1String("fileList");
     QCOMPARE(QApplication::focusWidget(), fileList ? static_cast<QWidget *>(files) : slides);
     if (fileList)
-        QCOMPARE(m_f->find<PreviewPane>(QStringLiteral("previewPane"))->tag(),
-                 files->fileModel().entryAt(2).key);
+        QTRY_COMPARE(m_f->find<PreviewPane>(QStringLiteral("previewPane"))->tag(),
+                     files->fileModel().entryAt(2).key);
     QVERIFY(!m_f->settings.restoreListFocus);
 }
 

@@ -30,6 +30,20 @@ void writeAll(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// The windows shown while it lives, by object name, in order.
+class WindowsShown : public QObject {
+public:
+    WindowsShown() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->isWindow())
+            names.append(watched->objectName());
+        return false;
+    }
+    QStringList names;
+};
+
 } // namespace
 
 class TstStartup : public QObject {
@@ -242,6 +256,7 @@ void TstStartup::startupListPlaysAndHidesMainWindow()
     writeAll(m_path, "[Section]\nOption=1*2*UnNamed*1*0*1*0*1*1**" + list.toUtf8() + "\n");
     ScriptedInteraction interaction;
     Application application(interaction);
+    WindowsShown shown;
     QVERIFY(startAndActivate(application, m_path));
     MainWindow &window = *application.mainWindow();
     QCOMPARE(application.settings().startupList, list);
@@ -249,6 +264,8 @@ void TstStartup::startupListPlaysAndHidesMainWindow()
     QWidget *show = visibleSlideShow();
     QVERIFY(show);
     QVERIFY(!window.isVisible());
+    // The main window never came on screen before the show.
+    QCOMPARE(shown.names, QStringList{QStringLiteral("slideShowWindow")});
     show->close();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QVERIFY(QApplication::focusWidget());

@@ -46,6 +46,7 @@ void TstBadPicturePreview::init()
     m_pane->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
     m_pane->showPreview(pathOf(QStringLiteral("good.jpg")));
+    QTRY_VERIFY(!m_pane->isLoading());
     QCOMPARE(m_pane->tag(), pathOf(QStringLiteral("good.jpg")));
 }
 
@@ -72,6 +73,7 @@ void TstBadPicturePreview::everyFileQuietly()
     QFETCH(QSize, size);
     const QString before = m_pane->tag();
     m_pane->showPreview(pathOf(name));
+    QTRY_VERIFY(!m_pane->isLoading());
     m_pane->grab(); // paints whatever is there
     QVERIFY(m_interaction.calls.isEmpty());
 

@@ -65,8 +65,11 @@ void TstBadPictureShow::cleanup()
     delete m_window.data();
 }
 
+// Once the picture asked for last has been decoded and drawn.
 QRgb TstBadPictureShow::middleOfScreen() const
 {
+    if (!QTest::qWaitFor([this] { return !m_window->isLoadingPicture(); }))
+        return 0;
     const QImage &canvas =
         m_window->findChild<PictureSurface *>(QStringLiteral("pictureSurface"))->canvas();
     return canvas.pixel(canvas.width() / 2, canvas.height() / 2);

@@ -78,11 +78,13 @@ QStringList TstShowSoak::soakPictures(ShowFixture &fixture)
     return paths;
 }
 
-// One interval tick and, with the fade, every frame of the transition it starts.
+// One interval tick and, with the fade, every frame of the transition it starts; then the
+// picture's arrival, as the event loop brings it between two ticks.
 void TstShowSoak::changeSlide(ShowFixture &fixture)
 {
     ShowFixture::fire(fixture.slideTimer());
     fixture.finishTransition();
+    QVERIFY(fixture.settle());
 }
 
 void TstShowSoak::thousandChangesKeepMemoryFlat_data()

@@ -162,10 +162,12 @@ void TestMainWindowPanes::picture3RedrawsPreview()
     QVERIFY(m_f->open());
     const QString path = picture(QStringLiteral("wide.png"), QSize(2000, 100));
     preview()->showPreview(path);
+    QTRY_VERIFY(!preview()->isLoading());
     const int before = preview()->pictureRect().width();
     QCOMPARE(before, preview()->contentsRect().width());
     MainWindowFixture::drag(m_f->find<SplitterBar>(QStringLiteral("previewSplitter")), {1, 50},
                             {-60, 50});
+    QTRY_VERIFY(!preview()->isLoading());
     QVERIFY(preview()->contentsRect().width() > before);
     QCOMPARE(preview()->pictureRect().width(), preview()->contentsRect().width());
     QCOMPARE(preview()->tag(), path);
@@ -271,6 +273,7 @@ void TestMainWindowPanes::previewFit()
     const QSize size(qRound(pane.width() * widthFactor), qRound(pane.height() * heightFactor));
     const QString path = picture(QStringLiteral("p.png"), size);
     preview()->showPreview(path);
+    QTRY_VERIFY(!preview()->isLoading());
     const QRect placed = preview()->pictureRect().translated(-preview()->contentsRect().topLeft());
     const QSize expected =
         widthFactor > 1 ? QSize(pane.width(), roundHalfEven(size.height() / 2.0)) : size;
@@ -288,6 +291,7 @@ void TestMainWindowPanes::previewMissingFile()
     QVERIFY(m_f->open());
     const QString shown = picture(QStringLiteral("a.png"), QSize(10, 10));
     preview()->showPreview(shown);
+    QTRY_VERIFY(!preview()->isLoading());
     preview()->showPreview(m_f->home.filePath(QStringLiteral("gone.jpg")));
     const auto messages = m_f->interaction.callsOf(QStringLiteral("message"));
     QCOMPARE(messages.size(), 1);
@@ -304,11 +308,13 @@ void TestMainWindowPanes::previewNotAPicture()
     QVERIFY(m_f->open());
     const QString shown = picture(QStringLiteral("a.png"), QSize(10, 10));
     preview()->showPreview(shown);
+    QTRY_VERIFY(!preview()->isLoading());
     QFile text(m_f->home.filePath(QStringLiteral("notes.jpg")));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("not a picture");
     text.close();
     preview()->showPreview(text.fileName());
+    QTRY_VERIFY(!preview()->isLoading());
     QVERIFY(m_f->interaction.calls.isEmpty());
     QVERIFY(preview()->pictureRect().isEmpty());
     QCOMPARE(preview()->tag(), shown);
@@ -352,7 +358,7 @@ void TestMainWindowPanes::focusReturnsToSlideList()
     QVERIFY(QTest::qWaitForWindowActive(&other));
     m_f->window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_f->window.get()));
-    QCOMPARE(preview()->tag(), path);
+    QTRY_COMPARE(preview()->tag(), path);
     QCOMPARE(QApplication::focusWidget(), list);
     QVERIFY(!m_f->settings.restoreListFocus);
 }

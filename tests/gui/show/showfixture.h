@@ -5,6 +5,7 @@
 #include "testpictures.h"
 #include "ui/show/picturesurface.h"
 #include "ui/show/slideshowwindow.h"
+#include "ui/show/startupslide.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,7 +16,8 @@
 #include <QTimer>
 
 // A slide-show window on pictures of plain colours written to a temporary folder. The
-// interval is long, so only the test drives the timers.
+// interval is long, so only the test drives the timers. Pictures decode on worker threads:
+// what the surface shows is read once the picture asked for last has arrived.
 class ShowFixture {
 public:
     static inline const QColor back{0x60, 0x40, 0x20}; // ShowBackColor 0x00204060
@@ -46,9 +48,10 @@ public:
                 picture(QStringLiteral("3.jpg"), Qt::blue)};
     }
 
-    SlideShowWindow *open(const QStringList &paths)
+    SlideShowWindow *open(const QStringList &paths, const StartupSlide &startupSlide = {})
     {
         window = new SlideShowWindow(settings, paths, 30);
+        window->playFirst(startupSlide);
         window->show();
         if (!QTest::qWaitForWindowExposed(window))
             return nullptr;
@@ -64,11 +67,24 @@ public:
     QAction *action(const char *name) const { return child<QAction>(name); }
     QString panel(const char *name) const { return child<QLabel>(name)->text(); }
 
+    // Waits until the picture asked for last has been decoded and drawn; false if it never is.
+    bool settle() const
+    {
+        return QTest::qWaitFor([this] { return !window->isLoadingPicture(); });
+    }
+
+    // The visible surface once the picture asked for last is there.
+    const QImage &canvas() const
+    {
+        settle();
+        return child<PictureSurface>("pictureSurface")->canvas();
+    }
+
     // The colour in the middle of the visible surface.
     QRgb shown() const
     {
-        const QImage &canvas = child<PictureSurface>("pictureSurface")->canvas();
-        return canvas.pixel(canvas.width() / 2, canvas.height() / 2);
+        const QImage &surface = canvas();
+        return surface.pixel(surface.width() / 2, surface.height() / 2);
     }
 
     // The pointer moving over the picture, sent straight to the surface: a synthetic pointer

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "showfixture.h"
 
+#include "core/slidelist/listfileformat.h"
+
 #include <QApplication>
 #include <QSignalSpy>
 
@@ -13,6 +15,8 @@ private Q_SLOTS:
     void cleanup();
     void firstPictureWithoutFade();
     void firstPictureWithFadeIsOneFrame();
+    void startupSlideShowsTheDecodeMadeAhead_data();
+    void startupSlideShowsTheDecodeMadeAhead();
     void ticksWrapAround();
     void transitionRunsItsFramesAndRefusesTheClose();
     void pauseAndResumeByTimerState();
@@ -64,6 +68,37 @@ void TstSlideShowPlayback::firstPictureWithFadeIsOneFrame()
     QVERIFY(!f->transitionTimer()->isActive());
     QVERIFY(f->slideTimer()->isActive());
     QVERIFY(isNear(f->shown(), Qt::red));
+}
+
+void TstSlideShowPlayback::startupSlideShowsTheDecodeMadeAhead_data()
+{
+    QTest::addColumn<bool>("random");
+    QTest::newRow("list order") << false;
+    QTest::newRow("random order") << true;
+}
+
+// The start-up list's first picture is decoded before the window is built, at the area the
+// window has when it opens at its stored frame (before the window manager's frame shrinks it),
+// and it is the picture shown first; in random order the show plays the order built with it.
+void TstSlideShowPlayback::startupSlideShowsTheDecodeMadeAhead()
+{
+    QFETCH(bool, random);
+    f->settings.useFade = 0;
+    f->settings.randomOrder = random ? 1 : 0;
+    const QStringList paths = f->redGreenBlue();
+    const QString list = f->dir.filePath(QStringLiteral("start.txt"));
+    QVERIFY(writeListFile(list, ListFormat::Txt, paths));
+    const StartupSlide slide =
+        StartupSlide::prepare(list, random, SlideShowWindow::expectedPictureArea(f->settings));
+    QCOMPARE(slide.order.size(), random ? paths.size() : 0);
+    QVERIFY(f->open(paths, slide));
+    const QString first = f->window->controller().playState().currentPath();
+    QCOMPARE(first, random ? slide.order.constFirst() : paths.constFirst());
+    QCOMPARE(slide.picture.path, first);
+    const QSize frameMargins = f->window->frameGeometry().size() - f->window->size();
+    QCOMPARE(slide.picture.area, f->child<PictureSurface>("pictureSurface")->size() + frameMargins);
+    const QList<QColor> colours{Qt::red, Qt::green, Qt::blue};
+    QVERIFY(isNear(f->shown(), colours.at(paths.indexOf(first))));
 }
 
 // Each tick shows the next picture; after the last comes the first.
@@ -203,7 +238,7 @@ void TstSlideShowPlayback::unreadablePictureLeavesTheAreaBlankAndGoesOn()
     ShowFixture::fire(f->slideTimer());
     QCOMPARE(f->panel("positionPanel"), QStringLiteral("2/3"));
     QCOMPARE(f->panel("pathPanel"), paths.at(1));
-    const QImage &canvas = f->child<PictureSurface>("pictureSurface")->canvas();
+    const QImage &canvas = f->canvas();
     QCOMPARE(canvas.pixel(0, 0), ShowFixture::back.rgb());
     QCOMPARE(f->shown(), ShowFixture::back.rgb());
     QVERIFY(f->slideTimer()->isActive());
@@ -218,7 +253,7 @@ void TstSlideShowPlayback::exifRotatedPictureShownUpright()
     const QString path = f->dir.filePath(QStringLiteral("turned.jpg"));
     QVERIFY(TestPictures::writeFile(path, TestPictures::jpeg(TestPictures::twoColours(80, 40), 6)));
     QVERIFY(f->open({path}));
-    const QImage &canvas = f->child<PictureSurface>("pictureSurface")->canvas();
+    const QImage &canvas = f->canvas();
     const int middle = canvas.width() / 2;
     QVERIFY(isNear(canvas.pixel(middle, canvas.height() / 8), Qt::red, 75));
     QVERIFY(isNear(canvas.pixel(middle, canvas.height() * 7 / 8), Qt::blue, 75));
@@ -234,7 +269,7 @@ void TstSlideShowPlayback::resizeRefitsThePictureOnScreen()
     auto *surface = f->child<PictureSurface>("pictureSurface");
     f->window->resize(f->window->size() + QSize(200, 100));
     QTRY_COMPARE(surface->canvas().size(), surface->size());
-    const QImage &canvas = surface->canvas();
+    const QImage &canvas = f->canvas();
     const int middle = canvas.height() / 2;
     QVERIFY(isNear(canvas.pixel(1, middle), Qt::red, 75));
     QVERIFY(isNear(canvas.pixel(canvas.width() - 2, middle), Qt::blue, 75));

@@ -2,6 +2,7 @@
 #include "core/show/pictureloader.h"
 
 #include "badpictures.h"
+#include "pictureworker.h"
 
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -10,6 +11,9 @@
 #include <sys/resource.h>
 
 using namespace BadPictures;
+using PictureWorker::fillArea;
+using PictureWorker::headerOnly;
+using PictureWorker::load;
 
 Q_DECLARE_METATYPE(BadPictures::Expect)
 
@@ -113,25 +117,26 @@ void TstBadPictures::headers()
     QFETCH(QString, name);
     QFETCH(Expect, expect);
     QFETCH(QSize, size);
-    const PictureHeader header = readPictureHeader(pathOf(name));
+    const LoadedPicture header = load(pathOf(name), QSize(), headerOnly);
+    QVERIFY(header.image.isNull());
     switch (expect) {
     case Expect::Picture:
         QCOMPARE(header.error, PictureError::None);
-        QCOMPARE(header.size, size);
+        QCOMPARE(header.natural, size);
         break;
     case Expect::Bomb:
         if (header.error == PictureError::None)
-            QCOMPARE(header.size, size);
+            QCOMPARE(header.natural, size);
         else
             QCOMPARE(header.error, PictureError::NotAPicture);
         break;
     case Expect::NotAPicture:
         QCOMPARE(header.error, PictureError::NotAPicture);
-        QVERIFY(!header.size.isValid());
+        QVERIFY(!header.natural.isValid());
         break;
     case Expect::Either:
         QVERIFY(header.error != PictureError::NotFound);
-        QCOMPARE(header.error == PictureError::None, header.size.isValid());
+        QCOMPARE(header.error == PictureError::None, header.natural.isValid());
         break;
     }
 }
@@ -142,8 +147,9 @@ void TstBadPictures::naturalDecode()
     QFETCH(QString, name);
     QFETCH(Expect, expect);
     QFETCH(QSize, size);
-    PictureError error = PictureError::NotFound;
-    const QImage image = loadPicture(pathOf(name), QSize(), &error);
+    const LoadedPicture picture = load(pathOf(name));
+    const PictureError error = picture.error;
+    const QImage &image = picture.image;
     QVERIFY(error != PictureError::NotFound);
     QCOMPARE(image.isNull(), error == PictureError::NotAPicture);
     if (expect == Expect::Picture)
@@ -158,8 +164,9 @@ void TstBadPictures::shownDecode()
     QFETCH(QString, name);
     QFETCH(Expect, expect);
     const QSize shown(120, 90);
-    PictureError error = PictureError::NotFound;
-    const QImage image = loadPicture(pathOf(name), shown, &error);
+    const LoadedPicture picture = load(pathOf(name), shown, fillArea);
+    const PictureError error = picture.error;
+    const QImage &image = picture.image;
     QCOMPARE(image.isNull(), error == PictureError::NotAPicture);
     if (expect == Expect::Picture)
         QCOMPARE(image.size(), shown);
@@ -188,8 +195,7 @@ void TstBadPictures::bombsAllocateNothing()
     const int limit = QImageReader::allocationLimit();
     QVERIFY(limit > 0);
     const long before = peakMegabytes();
-    PictureError error = PictureError::None;
-    const QImage image = loadPicture(pathOf(name), shown, &error);
+    const QImage image = load(pathOf(name), shown, shown.isValid() ? fillArea : nullptr).image;
     if (!image.isNull()) {
         QCOMPARE(image.size(), shown);
         QVERIFY(image.sizeInBytes() <= qsizetype(limit) * 1024 * 1024);
@@ -212,9 +218,9 @@ void TstBadPictures::orientationsComeOutUpright()
     const QString path = pathOf(QStringLiteral("exif-%1.jpg").arg(orientation));
     const Side red = redSideAfter(orientation);
     const QSize natural = orientation >= 5 ? QSize(32, 64) : QSize(64, 32);
-    QCOMPARE(readPictureHeader(path).size, natural);
+    QCOMPARE(load(path, QSize(), headerOnly).natural, natural);
     for (const QSize &shown : {QSize(), natural * 2}) {
-        const QImage image = loadPicture(path, shown);
+        const QImage image = load(path, shown, shown.isValid() ? fillArea : nullptr).image;
         QCOMPARE(image.size(), shown.isValid() ? shown : natural);
         QVERIFY(isNear(sidePixel(image, red), qRgb(255, 0, 0)));
         QVERIFY(isNear(sidePixel(image, opposite(red)), qRgb(0, 0, 255)));
@@ -237,7 +243,7 @@ void TstBadPictures::unusualColourModelsKeepTheirColours()
     QFETCH(QString, name);
     QFETCH(QRgb, left);
     QFETCH(QRgb, right);
-    const QImage image = loadPicture(pathOf(name), QSize());
+    const QImage image = load(pathOf(name)).image;
     QVERIFY(!image.isNull());
     QVERIFY(isNear(sidePixel(image, Side::Left), left));
     QVERIFY(isNear(sidePixel(image, Side::Right), right));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/show/picturefit.h"
 
+#include "pictureworker.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,7 +59,7 @@ void TstPictureFit::loadsAtTheFittedSize()
     QImage image(800, 200, QImage::Format_RGB32);
     image.fill(Qt::green);
     QVERIFY(image.save(path, "JPEG"));
-    const FittedPicture fitted = loadFittedPicture(path, QSize(300, 200));
+    const LoadedPicture fitted = PictureWorker::load(path, QSize(300, 200), fitPicture);
     QCOMPARE(fitted.error, PictureError::None);
     QCOMPARE(fitted.rect, QRect(0, 62, 300, 75));
     QCOMPARE(fitted.image.size(), QSize(300, 75));
@@ -66,8 +68,8 @@ void TstPictureFit::loadsAtTheFittedSize()
 // A missing file yields no image and says why.
 void TstPictureFit::unreadablePictureHasNoImage()
 {
-    const FittedPicture fitted =
-        loadFittedPicture(QStringLiteral("/nonexistent/x.jpg"), {300, 200});
+    const LoadedPicture fitted =
+        PictureWorker::load(QStringLiteral("/nonexistent/x.jpg"), {300, 200}, fitPicture);
     QCOMPARE(fitted.error, PictureError::NotFound);
     QVERIFY(fitted.image.isNull());
 }

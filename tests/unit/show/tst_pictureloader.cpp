@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/show/pictureloader.h"
 
+#include "pictureworker.h"
 #include "testpictures.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace TestPictures;
+using PictureWorker::fillArea;
+using PictureWorker::headerOnly;
+using PictureWorker::load;
 
 namespace {
 
@@ -32,6 +37,7 @@ private Q_SLOTS:
     void decodesAtShownSize_data();
     void decodesAtShownSize();
     void exifQuarterTurnComesOutUpright();
+    void refusedOnTheApplicationThread();
 
 private:
     QString writeJpeg(const QString &name, const QImage &image, int orientation = 0);
@@ -86,9 +92,10 @@ void TstPictureLoader::headerSizes()
         path = m_dir->filePath(name);
         QVERIFY(image.save(path, "BMP"));
     }
-    const PictureHeader header = readPictureHeader(path);
+    const LoadedPicture header = load(path, QSize(), headerOnly);
     QCOMPARE(header.error, PictureError::None);
-    QCOMPARE(header.size, expected);
+    QCOMPARE(header.natural, expected);
+    QVERIFY(header.image.isNull());
 }
 
 void TstPictureLoader::failures_data()
@@ -120,58 +127,78 @@ void TstPictureLoader::failures()
         if (!content.isNull())
             QVERIFY(writeFile(path, content));
     }
-    QCOMPARE(readPictureHeader(path).error, expected);
-    PictureError error = PictureError::None;
-    const QImage image = loadPicture(path, QSize(10, 10), &error);
-    QVERIFY(image.isNull());
-    QCOMPARE(error, expected);
+    QCOMPARE(load(path, QSize(), headerOnly).error, expected);
+    const LoadedPicture picture = load(path, QSize(10, 10), fillArea);
+    QVERIFY(picture.image.isNull());
+    QCOMPARE(picture.error, expected);
 }
 
 void TstPictureLoader::decodesAtShownSize_data()
 {
     QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("placed");
     QTest::addColumn<QSize>("shown");
     QTest::addColumn<QSize>("expected");
 
-    QTest::newRow("jpeg reduced") << "JPEG" << QSize(100, 50) << QSize(100, 50);
-    QTest::newRow("jpeg enlarged") << "JPEG" << QSize(1000, 500) << QSize(1000, 500);
-    QTest::newRow("bitmap reduced") << "BMP" << QSize(33, 17) << QSize(33, 17);
-    QTest::newRow("invalid size means natural") << "JPEG" << QSize() << QSize(400, 200);
-    QTest::newRow("empty size means natural") << "BMP" << QSize(0, 0) << QSize(400, 200);
+    QTest::newRow("jpeg reduced") << "JPEG" << true << QSize(100, 50) << QSize(100, 50);
+    QTest::newRow("jpeg enlarged") << "JPEG" << true << QSize(1000, 500) << QSize(1000, 500);
+    QTest::newRow("bitmap reduced") << "BMP" << true << QSize(33, 17) << QSize(33, 17);
+    QTest::newRow("invalid size means natural") << "JPEG" << false << QSize() << QSize(400, 200);
+    QTest::newRow("empty size means natural") << "BMP" << false << QSize(0, 0) << QSize(400, 200);
 }
 
-// The decoded image has exactly the size it is shown at.
+// The decoded image has exactly the size it is shown at; without a place, its natural size.
 void TstPictureLoader::decodesAtShownSize()
 {
     QFETCH(QString, format);
+    QFETCH(bool, placed);
     QFETCH(QSize, shown);
     QFETCH(QSize, expected);
 
     const QString path = m_dir->filePath(QStringLiteral("p.pic"));
     QVERIFY(writeFile(path, encoded(twoColours(400, 200), format.toLatin1().constData())));
-    PictureError error = PictureError::NotFound;
-    const QImage image = loadPicture(path, shown, &error);
-    QCOMPARE(error, PictureError::None);
-    QCOMPARE(image.size(), expected);
-    QVERIFY(isReddish(image.pixel(2, image.height() / 2)));
-    QVERIFY(isBluish(image.pixel(image.width() - 3, image.height() / 2)));
+    const LoadedPicture picture = load(path, shown, placed ? fillArea : nullptr);
+    QCOMPARE(picture.error, PictureError::None);
+    QCOMPARE(picture.image.size(), expected);
+    QCOMPARE(picture.natural, QSize(400, 200));
+    QVERIFY(isReddish(picture.image.pixel(2, expected.height() / 2)));
+    QVERIFY(isBluish(picture.image.pixel(expected.width() - 3, expected.height() / 2)));
 }
 
 // Orientation 6 (a quarter turn clockwise) puts the stored left half on top, at the shown size.
 void TstPictureLoader::exifQuarterTurnComesOutUpright()
 {
     const QString path = writeJpeg(QStringLiteral("turned.jpg"), twoColours(80, 40), 6);
-    PictureError error = PictureError::NotFound;
-    const QImage natural = loadPicture(path, QSize(), &error);
-    QCOMPARE(error, PictureError::None);
-    QCOMPARE(natural.size(), QSize(40, 80));
-    QVERIFY(isReddish(natural.pixel(20, 5)));
-    QVERIFY(isBluish(natural.pixel(20, 74)));
+    const LoadedPicture natural = load(path);
+    QCOMPARE(natural.error, PictureError::None);
+    QCOMPARE(natural.image.size(), QSize(40, 80));
+    QVERIFY(isReddish(natural.image.pixel(20, 5)));
+    QVERIFY(isBluish(natural.image.pixel(20, 74)));
 
-    const QImage shown = loadPicture(path, QSize(20, 40), &error);
+    const QImage shown = load(path, QSize(20, 40), fillArea).image;
     QCOMPARE(shown.size(), QSize(20, 40));
     QVERIFY(isReddish(shown.pixel(10, 3)));
     QVERIFY(isBluish(shown.pixel(10, 36)));
+}
+
+// A decode on the application's thread stops the program: only workers decode. The check runs
+// in a child process, where it may end the program.
+void TstPictureLoader::refusedOnTheApplicationThread()
+{
+    if (qEnvironmentVariableIsSet("DECODE_ON_APPLICATION_THREAD")) {
+        loadPicture(writeJpeg(QStringLiteral("a.jpg"), twoColours(8, 8)));
+        return;
+    }
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DECODE_ON_APPLICATION_THREAD"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("refusedOnTheApplicationThread")});
+    QVERIFY(child.waitForFinished(30000));
+    QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
+    QVERIFY(child.readAll().contains("application's thread"));
 }
 
 QTEST_GUILESS_MAIN(TstPictureLoader)

@@ -54,6 +54,8 @@ class TstSlideShowController : public QObject {
 private Q_SLOTS:
     void rules_data();
     void rules();
+    void orderBuiltAheadIsAdopted_data();
+    void orderBuiltAheadIsAdopted();
 
 private:
     static void play(SlideShowController &show, Recorder &recorder, const QString &script);
@@ -193,6 +195,38 @@ void TstSlideShowController::rules()
     QCOMPARE(show.isPaused(), paused);
     QCOMPARE(timer(show, "slideTimer")->isActive(), intervalRunning);
     QCOMPARE(timer(show, "slideTimer")->interval(), 30000);
+}
+
+void TstSlideShowController::orderBuiltAheadIsAdopted_data()
+{
+    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QString>("played");
+
+    const QStringList permuted{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("the same paths in another order are played") << permuted << false << "c a b";
+    QTest::newRow("a path missing keeps the own order")
+        << QStringList{QStringLiteral("c"), QStringLiteral("a")} << false << "a b c";
+    QTest::newRow("a stranger path keeps the own order")
+        << QStringList{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("x")} << false
+        << "a b c";
+    QTest::newRow("a started show keeps its order") << permuted << true << "a b c";
+}
+
+// An order built before the show (the start-up list's) is played only when it holds exactly
+// the show's paths and the show has not started.
+void TstSlideShowController::orderBuiltAheadIsAdopted()
+{
+    QFETCH(QStringList, order);
+    QFETCH(bool, started);
+    QFETCH(QString, played);
+
+    SlideShowController show({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
+                             SlideShowOptions());
+    if (started)
+        show.start();
+    QCOMPARE(show.adoptOrder(order), played != QLatin1String("a b c"));
+    QCOMPARE(show.playState().order().join(QLatin1Char(' ')), played);
 }
 
 QTEST_GUILESS_MAIN(TstSlideShowController)
