@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/settings/settingspath.h"
+#include "platform/instancelock.h"
 #include "ui/app/application.h"
 #include "ui/app/qtinteraction.h"
 #include "ui/app/qttranslations.h"
-#include "core/settings/settingspath.h"
-#include "platform/instancelock.h"
 
 #include <QApplication>
 #include <QIcon>

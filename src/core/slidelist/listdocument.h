@@ -12,8 +12,8 @@ class ListDocument : public QObject {
 public:
     using QObject::QObject;
 
-    QString listName = AppTexts::unnamedList();   // shown by the list-name label
-    QString listPath;                             // empty for a list without a file
+    QString listName = AppTexts::unnamedList(); // shown by the list-name label
+    QString listPath;                           // empty for a list without a file
     bool listModified = false;
     QString lastListFolder;
 

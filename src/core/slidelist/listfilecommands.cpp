@@ -98,8 +98,7 @@ void ListFileCommands::saveListFile(bool useCurrentPath)
 void ListFileCommands::openList()
 {
     if (m_document.listModified &&
-        m_interaction.messageBox(SlideListTexts::modifiedQuestion(),
-                                 MessageStyle::QuestionYesNo,
+        m_interaction.messageBox(SlideListTexts::modifiedQuestion(), MessageStyle::QuestionYesNo,
                                  SlideListTexts::modifiedTitle()) == Interaction::Answer::Yes)
         saveList();
     openListFile(QString());

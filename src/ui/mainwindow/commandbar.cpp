@@ -2,8 +2,8 @@
 #include "ui/mainwindow/commandbar.h"
 
 #include "core/mainwindow/intervalrule.h"
-#include "core/settings/settings.h"
 #include "core/mainwindow/mainwindowtexts.h"
+#include "core/settings/settings.h"
 #include "ui/common/elidedlabel.h"
 #include "ui/mainwindow/maintoolbar.h"
 #include "ui/mainwindow/updowncontrol.h"
@@ -81,7 +81,7 @@ QWidget *CommandBar::buildListPanel(QWidget *band)
     m_intervalEdit->setAlignment(Qt::AlignRight);
     panel->addWidget(m_intervalEdit);
     m_intervalUpDown = new UpDownControl(Settings::MinimumIntervalSeconds,
-                                        Settings::MaximumIntervalSeconds, listPanel);
+                                         Settings::MaximumIntervalSeconds, listPanel);
     m_intervalUpDown->setObjectName(QStringLiteral("intervalUpDown"));
     m_intervalUpDown->setFixedSize(14, m_intervalEdit->sizeHint().height());
     panel->addWidget(m_intervalUpDown);
