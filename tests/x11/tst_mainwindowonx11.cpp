@@ -38,6 +38,8 @@ private Q_SLOTS:
     void cleanup();
     void shortcutsWinFromEveryControl_data();
     void shortcutsWinFromEveryControl();
+    void editingKeysStayWithTheEntry_data();
+    void editingKeysStayWithTheEntry();
     void enteringTheMenusIsNotLeavingTheEntry_data();
     void enteringTheMenusIsNotLeavingTheEntry();
     void nextControlKeepsItsHint_data();
@@ -153,6 +155,36 @@ void TstMainWindowOnX11::shortcutsWinFromEveryControl()
     QTRY_COMPARE_WITH_TIMEOUT(triggered.count(), 1, X11Wait::Timeout);
     if (action == QLatin1String("optionsAction"))
         QTRY_COMPARE_WITH_TIMEOUT(opened, QStringLiteral("OptionsDialog"), X11Wait::Timeout);
+}
+
+void TstMainWindowOnX11::editingKeysStayWithTheEntry_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("lastKey");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Delete takes the digit after the caret")
+        << "Home Delete" << int(Qt::Key_Delete) << "5";
+    QTest::newRow("Backspace takes the digit before the caret")
+        << "End BackSpace" << int(Qt::Key_Backspace) << "1";
+    QTest::newRow("arrows move the caret") << "Left Left 9" << int(Qt::Key_9) << "915";
+    QTest::newRow("Ctrl+A selects the text") << "ctrl+a 7" << int(Qt::Key_7) << "7";
+}
+
+// Keys without Ctrl or a function key, and Ctrl keys that run no command, edit the entry; the
+// Del of the Edit menu stays with the text too.
+void TstMainWindowOnX11::editingKeysStayWithTheEntry()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, lastKey);
+    QFETCH(QString, text);
+    open();
+    QVERIFY(typeInterval(QStringLiteral("15")));
+    QSignalSpy deleted(m_f->find<QAction>(QStringLiteral("deleteEntriesAction")),
+                       &QAction::triggered);
+    QVERIFY(pressAndWait(keys, lastKey));
+    QCOMPARE(intervalEdit()->text(), text);
+    QCOMPARE(deleted.count(), 0);
+    QCOMPARE(QApplication::focusWidget(), intervalEdit());
 }
 
 void TstMainWindowOnX11::enteringTheMenusIsNotLeavingTheEntry_data()

@@ -20,12 +20,12 @@ public:
     // Gives the commands priority while the editor has the focus.
     void guard(QWidget &editor);
 
-    // Whether the key is one of the commands' keys with Ctrl, Alt or a function key.
-    bool isCommandKey(const QKeyEvent &key) const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Whether the key is one of the commands' keys with Ctrl, Alt or a function key.
+    bool isCommandKey(const QKeyEvent &key) const;
+
     QList<QAction *> m_commands;
 };
