@@ -3,7 +3,7 @@
 # The monkey test: random keys, clicks, double clicks and drags on the real program, on a virtual
 # X screen of its own with a window manager that binds no key or mouse button of its own, so that
 # only the program acts on the input. It fails on a crash, a sanitizer or leak report, an exit
-# that no quit action can have caused, or a moment when no window of the program can be seen
+# that no quit action can have caused (among the last eight actions), or a moment when no window of the program can be seen
 # (mapped, on the screen, larger than 100x100). On failure it prints the seed and the last
 # actions, so that the run can be repeated.
 #
@@ -103,6 +103,16 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
 fi
 chmod 700 "$run"
 
+# Waits until the program shows a window, so that no input goes to a program still starting.
+await_window() {
+    local end=$((SECONDS + wait_limit))
+    until [ "$(seen_windows)" -gt 0 ]; do
+        kill -0 "$app_pid" 2>/dev/null || return 0
+        [ "$SECONDS" -lt "$end" ] || fail "the program showed no window within ${wait_limit}s"
+        sleep 0.2
+    done
+}
+
 start_program() {
     HOME="$home" XDG_RUNTIME_DIR="$run" XDG_CONFIG_HOME="$home/.config" \
         XDG_DATA_HOME="$home/.local/share" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
@@ -129,9 +139,9 @@ seen_windows() {
 }
 
 # The show opens as the main window hides, a dialog replaces a menu: a moment without a window
-# is allowed, a few seconds are not.
+# is allowed, a long one is not. A sanitizer build on a loaded machine needs its seconds.
 check_visible() {
-    local end=$((SECONDS + 5))
+    local end=$((SECONDS + 15))
     while [ "$(seen_windows)" -eq 0 ]; do
         kill -0 "$app_pid" 2>/dev/null || return 0
         [ "$SECONDS" -lt "$end" ] || fail "no window of the program can be seen"
@@ -184,9 +194,9 @@ act() {
 RANDOM=$seed
 echo "monkey: seed $seed for $seconds s"
 start_program
+await_window
 end=$((SECONDS + seconds))
 count=0 restarts=0
-sleep 1
 while [ "$SECONDS" -lt "$end" ]; do
     act
     count=$((count + 1))
@@ -196,14 +206,14 @@ while [ "$SECONDS" -lt "$end" ]; do
         wait "$app_pid" || status=$?
         sanitizer_report && fail "a sanitizer report"
         [ "$status" -eq 0 ] || fail "the program ended with status $status"
-        recent=("${actions[@]: -3}")
+        recent=("${actions[@]: -8}")
         quit=no
         for action in "${recent[@]}"; do plausible_quit "$action" && quit=yes; done
         [ "$quit" = yes ] || fail "the program ended without a quit action"
         actions+=("(the program ended by a quit action; started again)")
         restarts=$((restarts + 1))
         start_program
-        sleep 1
+        await_window
         continue
     fi
     [ $((count % 10)) -ne 0 ] || check_visible
