@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 #include <QWidget>
 
-struct MainActions::Spec {
+struct MainActions::ActionDescription {
     const char *name;
     QString caption;
     QKeySequence shortcut;
@@ -92,19 +92,19 @@ void MainActions::makePopUpCommands()
     m_deleteFolder = make({"deleteFolderAction", BrowserTexts::deleteFolderItem(), {}});
 }
 
-QAction *MainActions::make(const Spec &spec)
+QAction *MainActions::make(const ActionDescription &description)
 {
-    auto *action = new QAction(spec.caption, this);
-    action->setObjectName(QLatin1String(spec.name));
-    action->setShortcut(spec.shortcut);
-    action->setStatusTip(statusHintOf(spec.caption));
-    if (!spec.toolTip.isEmpty())
-        action->setToolTip(spec.toolTip);
-    if (spec.themeIcon) {
-        action->setIcon(toolbarIcon(spec.themeIcon, spec.bundledIcon));
+    auto *action = new QAction(description.caption, this);
+    action->setObjectName(QLatin1String(description.name));
+    action->setShortcut(description.shortcut);
+    action->setStatusTip(statusHintOf(description.caption));
+    if (!description.toolTip.isEmpty())
+        action->setToolTip(description.toolTip);
+    if (description.themeIcon) {
+        action->setIcon(toolbarIcon(description.themeIcon, description.bundledIcon));
         action->setIconVisibleInMenu(false); // the menus show captions only
     }
-    m_rules.insert(action, spec.rule);
+    m_rules.insert(action, description.rule);
     m_all.append(action);
     return action;
 }

@@ -60,8 +60,8 @@ public:
     CommandRule rule(const QAction *action) const { return m_rules.value(action); }
 
 private:
-    struct Spec;
-    QAction *make(const Spec &spec);
+    struct ActionDescription;
+    QAction *make(const ActionDescription &description);
     void makePopUpCommands();
 
     QAction *m_exit;
