@@ -8,6 +8,10 @@
 #include <QApplication>
 #include <QIcon>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 // Window positions, staying on top and stepping aside need X11: under a Wayland session the
@@ -19,6 +23,17 @@ void preferX11()
     if (wayland && qEnvironmentVariableIsSet("DISPLAY") &&
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+// Decoded pictures are large and short-lived buffers, mostly made on worker threads. With a fixed
+// threshold each one is mapped on its own and given back to the system when it is freed;
+// glibc's moving threshold would keep them in the threads' heaps for good.
+void returnLargeBuffersAtOnce()
+{
+#ifdef __GLIBC__
+    constexpr int largeBuffer = 1 << 20;
+    mallopt(M_MMAP_THRESHOLD, largeBuffer);
+#endif
 }
 
 QIcon programIcon()
@@ -33,6 +48,7 @@ QIcon programIcon()
 
 int main(int argc, char *argv[])
 {
+    returnLargeBuffersAtOnce();
     preferX11();
     QApplication app(argc, argv);
     // The application name makes the configuration folder ~/.config/vellora.

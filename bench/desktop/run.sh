@@ -94,6 +94,7 @@ xdotool mousemove 1919 1079
 mkdir -p "$work/app" "$work/home" "$work/run"
 cp "$build/vellora" "$work/app/"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config"
+export XDG_CACHE_HOME="$work/home/.cache"
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/run/no-bus"
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE
@@ -125,9 +126,10 @@ slides() {
     local name=$1 times
     shift 2
     times=$("$xpoll" picture 960 560 "${colours[@]}" -t 40 -- "$@") || return 0
-    # Only neighbours in the list make a delay; a slide missed between two looks makes none.
-    awk '$1 == last + 1 && NR > 1 { print $2 - at - 1000 } { last = $1; at = $2 }' \
-        <<<"$times" >>"$results/$name"
+    # Only neighbours in the list, seen one after the other, make a delay; a slide missed
+    # between two looks makes none.
+    awk -v n="${#colours[@]}" 'NR > 1 && $1 == (last + 1) % n { print $2 - at - 1000 }
+        { last = $1; at = $2 }' <<<"$times" >>"$results/$name"
 }
 
 # mapped NAME TITLE X Y -- PROGRAM: launch to the window mapped and painted, with text at X,Y

@@ -165,6 +165,7 @@ prepare() {
         [ ! -f "$build/$help" ] || cp "$build/$help" "$work/"
     done
     export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config"
+export XDG_CACHE_HOME="$work/home/.cache"
     export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
     unset WAYLAND_DISPLAY XDG_SESSION_TYPE
     # No session bus: the program must not reach the desktop of whoever runs the test, and

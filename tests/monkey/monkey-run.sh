@@ -115,7 +115,7 @@ await_window() {
 
 start_program() {
     HOME="$home" XDG_RUNTIME_DIR="$run" XDG_CONFIG_HOME="$home/.config" \
-        XDG_DATA_HOME="$home/.local/share" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
+        XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
         DBUS_SESSION_BUS_ADDRESS="unix:path=$run/no-bus" \
         "${run_as[@]}" "$work/app/vellora" >>"$work/vellora.log" 2>&1 &
     app_pid=$!

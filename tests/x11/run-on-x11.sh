@@ -68,6 +68,7 @@ export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 
 # The tests never see the home folder, the desktop session or its bus.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
+export XDG_CACHE_HOME="$work/home/.cache"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/run/no-bus"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE SESSION_MANAGER

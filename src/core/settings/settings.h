@@ -46,6 +46,8 @@ struct Settings {
 
     // Kept beside the settings while the program runs; never stored.
     QString settingsPath;
+    // Where the slide show keeps its picture area between runs; empty: it is not kept.
+    QString pictureAreaMemoryPath;
     bool restoreListFocus = false;
     QString lastFocusList;
 

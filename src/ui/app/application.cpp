@@ -3,6 +3,7 @@
 
 #include "core/common/twips.h"
 #include "core/settings/settingsfile.h"
+#include "core/show/pictureareamemory.h"
 #include "ui/mainwindow/mainwindow.h"
 #include "ui/show/slideshowwindow.h"
 #include "ui/show/startupslide.h"
@@ -40,6 +41,7 @@ Application::~Application() = default;
 void Application::start(const QString &settingsPath)
 {
     m_settings.settingsPath = settingsPath;
+    m_settings.pictureAreaMemoryPath = PictureAreaMemory::defaultFilePath();
     SettingsFile::read(m_settings, screenSizeTwips());
     placeOnScreen();
     // A start-up list's first picture decodes on a worker while the windows are built, and the

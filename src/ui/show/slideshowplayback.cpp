@@ -35,6 +35,7 @@ void SlideShowWindow::showPicture(const QString &path, bool throughTransition)
 // the show goes on at the next interval.
 void SlideShowWindow::pictureLoaded(const LoadedPicture &picture, bool final)
 {
+    rememberPictureArea();
     if (final) {
         m_picture = picture;
         if (picture.error == PictureError::NotFound)

@@ -3,6 +3,7 @@
 
 #include "core/common/twips.h"
 #include "core/settings/settings.h"
+#include "core/show/pictureareamemory.h"
 #include "core/show/picturefit.h"
 #include "core/show/showgeometry.h"
 #include "platform/keepabove.h"
@@ -42,6 +43,22 @@ QRect pixelRect(const QRectF &twips)
 {
     return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
             twipsToPixels(twips.height())};
+}
+
+QRect storedFrame(const Settings &settings)
+{
+    return pixelRect(
+        QRectF(settings.showLeft, settings.showTop, settings.showWidth, settings.showHeight));
+}
+
+// The window as the settings will open it.
+ShowWindowShape openingShape(const Settings &settings)
+{
+    const QRect frame = storedFrame(settings);
+    const QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return {settings.opensMaximized(), screen ? screen->availableGeometry() : QRect(), frame};
 }
 
 QList<QRect> screenRects()
@@ -92,6 +109,9 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
 // A window on a copy of the settings, never shown, laid out at the size it would open with.
 QSize SlideShowWindow::expectedPictureArea(const Settings &settings)
 {
+    const PictureAreaMemory memory(settings.pictureAreaMemoryPath);
+    if (const std::optional<QSize> area = memory.recall(openingShape(settings)))
+        return *area;
     Settings unchanged = settings;
     SlideShowWindow probe(unchanged, {}, 1);
     if (settings.opensMaximized()) {
@@ -248,10 +268,8 @@ void SlideShowWindow::setTopmost(bool on)
 // taken for the window, and the size is set again when the margins are known.
 void SlideShowWindow::placeWindow()
 {
-    const QRectF stored(m_settings.showLeft, m_settings.showTop, m_settings.showWidth,
-                        m_settings.showHeight);
     const QRect frame =
-        openingShowFrame(pixelRect(stored), minimumSize(),
+        openingShowFrame(storedFrame(m_settings), minimumSize(),
                          pixelRect(defaultShowFrame(screenSizeTwips())), screenRects());
     move(frame.topLeft());
     resize(frame.size());
@@ -330,8 +348,22 @@ void SlideShowWindow::closeEvent(QCloseEvent *event)
         m_settings.showHeight = float(pixelsToTwips(frame.height()));
         m_settings.showWidth = float(pixelsToTwips(frame.width()));
     }
+    rememberPictureArea();
     Q_EMIT closed();
     event->accept();
+}
+
+// For the next start, whose first picture decodes before its window exists: each time a
+// picture arrives (the program may be ended without a close), and when the window closes.
+void SlideShowWindow::rememberPictureArea()
+{
+    if (m_settings.pictureAreaMemoryPath.isEmpty() || isMinimized() || isFullScreen() ||
+        !screen() || m_surface->size() == m_rememberedArea)
+        return;
+    m_rememberedArea = m_surface->size();
+    const ShowWindowShape shape{isMaximized(), screen()->availableGeometry(),
+                                storedFrame(m_settings)};
+    PictureAreaMemory(m_settings.pictureAreaMemoryPath).remember(shape, m_surface->size());
 }
 
 bool SlideShowWindow::eventFilter(QObject *watched, QEvent *event)

@@ -71,6 +71,7 @@ private:
     void connectCommands();
     void loadSettings();
     void placeWindow();
+    void rememberPictureArea();
     void fitPendingFrameSize();
     void setTopmost(bool on);
     void updatePin();
@@ -100,6 +101,7 @@ private:
     QColor m_back;
     // The stored frame size, until the window manager's frame margins turn it into a window size.
     QSize m_pendingFrameSize;
+    QSize m_rememberedArea;
 
     QImage m_currentImage;
     QImage m_transitionWork;
