@@ -3,8 +3,8 @@
 // until what the user would see is there.
 //
 //   xpoll picture X Y RRGGBB:RRGGBB [RRGGBB:RRGGBB ...] [-t S] [-k S] -- PROGRAM ARGS
-//       "INDEX MS" for each striped picture (two colours, in vertical stripes): the
-//       milliseconds from the start to the moment it first fills the block at X,Y. The watch
+//       "INDEX MS" each time the block at X,Y comes to show another of the striped pictures
+//       (two colours, in vertical stripes), with the milliseconds from the start. The watch
 //       ends when every picture, or the last one, has been seen. With -k the program
 //       keeps running for S seconds after the last picture; then "peak_kib N" is its peak
 //       resident size. -t is the deadline (default 60 s).
@@ -273,12 +273,11 @@ int main(int argc, char **argv)
 
     const double start = nowMs();
     pid_t pid = startProgram(program);
-    // A picture missed between two looks must not hold up the ones after it: each target is
-    // timed when it is first seen, in whatever order they come.
-    double seenAt[MaxTargets];
-    for (int i = 0; i < MaxTargets; ++i)
-        seenAt[i] = -1;
-    int status = 1, seenCount = 0;
+    // Each change of the picture in the block is a line, in the order seen: a picture missed
+    // between two looks must not hold up the ones after it, and a picture shown again (the list
+    // plays round) is a new line, so neighbours in time are neighbours in the output.
+    int seen[MaxTargets] = {0};
+    int status = 1, seenCount = 0, shown = -1;
     const int wanted = windowMode ? 1 : targetCount;
     while (nowMs() - start < deadline) {
         if (waitpid(pid, NULL, WNOHANG) != 0) {
@@ -298,24 +297,24 @@ int main(int argc, char **argv)
                                   AllPlanes, ZPixmap);
         if (image) {
             for (int i = 0; i < wanted; ++i) {
-                if (seenAt[i] >= 0)
+                if (!(windowMode ? showsText(image) : showsStripes(image, targets[i])))
                     continue;
-                if (windowMode ? showsText(image) : showsStripes(image, targets[i])) {
-                    seenAt[i] = nowMs() - start;
-                    ++seenCount;
+                if (i != shown) {
+                    printf("%d %.1f\n", i, nowMs() - start);
+                    seenCount += !seen[i];
+                    seen[i] = 1;
+                    shown = i;
                 }
+                break;
             }
             XDestroyImage(image);
         }
-        if (seenCount == wanted || (seenAt[wanted - 1] >= 0 && !windowMode && keep == 0)) {
+        if (seenCount == wanted || (seen[wanted - 1] && !windowMode && keep == 0)) {
             status = 0;
             break;
         }
         usleep(1000);
     }
-    for (int i = 0; i < wanted; ++i)
-        if (seenAt[i] >= 0)
-            printf("%d %.1f\n", i, seenAt[i]);
     fflush(stdout);
     if (status == 0 && keep > 0) {
         usleep((useconds_t)(keep * 1000));
