@@ -60,8 +60,7 @@ void MainActivation::firstActivation()
     m_parts.arranger->paintBarsAtRest();
     m_parts.interval->placeInterval(m_settings.intervalSeconds);
     m_parts.checks->placeSettings();
-    if (m_opensStoredLists)
-        showListName();
+    showListName(m_opensStoredLists ? m_settings.currentListPath : AppTexts::unnamedList());
     m_parts.folderTree->loadTreeIcons();
     // The tree opens at the root volume.
     m_parts.folderTree->buildFolderTree(
@@ -74,9 +73,8 @@ void MainActivation::firstActivation()
         focused->setFocus(Qt::OtherFocusReason);
 }
 
-void MainActivation::showListName()
+void MainActivation::showListName(const QString &path)
 {
-    const QString &path = m_settings.currentListPath;
     if (path.isEmpty())
         return;
     if (ListDocument::isUnnamed(path))

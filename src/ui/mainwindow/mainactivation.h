@@ -51,7 +51,7 @@ public:
 
 private:
     void firstActivation();
-    void showListName();
+    void showListName(const QString &path);
     void openStartList(QWidget *focused);
     void restoreListFocus();
     bool restoreFileListFocus();
