@@ -36,7 +36,8 @@ LaunchOpener::LaunchOpener(QWidget &window, const Parts &parts)
 
 void LaunchOpener::open(const LaunchRequest &request)
 {
-    qCDebug(logLaunch) << "opening" << request.paths << (request.show ? "and playing" : "");
+    qCDebug(logLaunch).noquote() << "opening" << request.paths.join(QStringLiteral(", "))
+                                 << (request.show ? "and playing" : "");
     const QVector<LaunchStep> steps = launchSteps(request.paths);
     for (const LaunchStep &step : steps)
         m_tasks.push_back({step, {}});
