@@ -18,8 +18,7 @@ int remainingMillis(const QDeadlineTimer &deadline)
     return int(std::max<qint64>(0, deadline.remainingTime()));
 }
 
-bool connectWithin(QLocalSocket &socket, const QString &socketPath,
-                   std::chrono::milliseconds time)
+bool connectWithin(QLocalSocket &socket, const QString &socketPath, std::chrono::milliseconds time)
 {
     const QDeadlineTimer deadline(time);
     for (;;) {
@@ -54,6 +53,5 @@ HandOverResult handOverRequest(const LaunchRequest &request, const QString &sock
             return HandOverResult::Unreachable;
     }
     socket.getChar(&answer);
-    return answer == LaunchMessage::Accepted ? HandOverResult::Delivered
-                                             : HandOverResult::Refused;
+    return answer == LaunchMessage::Accepted ? HandOverResult::Delivered : HandOverResult::Refused;
 }

@@ -23,8 +23,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
     CommandLine result;
     if (!parser.parse(arguments)) {
         result.action = CommandLine::Action::Refuse;
-        result.text = QStringLiteral("vellora: %1\n%2\n")
-                          .arg(parser.errorText(), LaunchTexts::usageLine());
+        result.text =
+            QStringLiteral("vellora: %1\n%2\n").arg(parser.errorText(), LaunchTexts::usageLine());
         return result;
     }
     if (parser.isSet(help)) {
@@ -35,7 +35,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
     if (parser.isSet(version)) {
         result.action = CommandLine::Action::PrintVersion;
         result.text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                     QCoreApplication::applicationVersion());
+                                                    QCoreApplication::applicationVersion());
         return result;
     }
     result.request.show = parser.isSet(show);

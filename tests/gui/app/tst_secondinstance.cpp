@@ -94,14 +94,14 @@ void TstSecondInstance::secondStartHandsOverItsFiles()
 {
     start(m_first);
     QTRY_VERIFY_WITH_TIMEOUT(holdsLock(m_first), 20000);
-    start(m_second, {QStringLiteral("--show"), QStringLiteral("picture.jpg"),
-                     QStringLiteral("gone.jpg")});
+    start(m_second,
+          {QStringLiteral("--show"), QStringLiteral("picture.jpg"), QStringLiteral("gone.jpg")});
     QVERIFY(m_second.waitForFinished(20000));
     QCOMPARE(m_second.exitCode(), 0);
     QVERIFY(m_second.readAllStandardError().contains("'gone.jpg'"));
-    const QByteArray opened =
-        "opening " + QFile::encodeName(m_dir.filePath(QStringLiteral("picture.jpg"))) +
-        " and playing";
+    const QByteArray opened = "opening " +
+                              QFile::encodeName(m_dir.filePath(QStringLiteral("picture.jpg"))) +
+                              " and playing";
     QByteArray log;
     QTRY_VERIFY_WITH_TIMEOUT((log += m_first.readAllStandardError()).contains(opened), 20000);
     QCOMPARE(m_first.state(), QProcess::Running);

@@ -338,16 +338,15 @@ void TstStartup::namedFilesOpenInPlaceOfStoredLists()
     const QString last = listOfPictures(QStringLiteral("holiday.vrl"), {"stored.jpg"});
     const QString startup = listOfPictures(QStringLiteral("morning.sml"), {"stored.jpg"});
     QVERIFY(!trip.isEmpty() && !last.isEmpty() && !startup.isEmpty());
-    writeAll(m_path, "[Section]\nOption=1*5*" + last.toUtf8() + "*1*0*0*0*1*1**" +
-                         startup.toUtf8() + "\n");
+    writeAll(m_path,
+             "[Section]\nOption=1*5*" + last.toUtf8() + "*1*0*0*0*1*1**" + startup.toUtf8() + "\n");
 
     ScriptedInteraction interaction;
     Application application(interaction);
     application.start(m_path, LaunchRequest{inTestFolder(names), show, {}, {}});
     MainWindow &window = *application.mainWindow();
     QVERIFY(QTest::qWaitFor(
-        [&window] { return window.isInitialised() && !window.launchOpener().isOpening(); },
-        10000));
+        [&window] { return window.isInitialised() && !window.launchOpener().isOpening(); }, 10000));
     QCOMPARE(window.findChild<SlideListModel *>()->paths(), inTestFolder(entries));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("listNameLabel"))->text(), listName);
     const bool plays = show && !entries.isEmpty();

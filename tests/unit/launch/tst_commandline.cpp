@@ -29,7 +29,8 @@ private:
 void TstCommandLine::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    const QStringList files{"a.jpg", "b.jpg", "trip.vrl", "b.SML", "c.Txt", "notes.doc", "-odd.jpg"};
+    const QStringList files{"a.jpg", "b.jpg",     "trip.vrl", "b.SML",
+                            "c.Txt", "notes.doc", "-odd.jpg"};
     for (const QString &name : files) {
         QFile file(m_dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -52,13 +53,13 @@ void TstCommandLine::argumentsBecomeARequest_data()
     QTest::addColumn<QStringList>("paths");
     QTest::addColumn<bool>("show");
     QTest::addColumn<QStringList>("missing");
-    QTest::newRow("no arguments ask nothing") << QStringList{} << QStringList{} << false
-                                              << QStringList{};
+    QTest::newRow("no arguments ask nothing")
+        << QStringList{} << QStringList{} << false << QStringList{};
     QTest::newRow("lists, pictures and folders keep their order")
         << QStringList{"trip.vrl", "b.jpg", "folder", "a.jpg"}
         << QStringList{"trip.vrl", "b.jpg", "folder", "a.jpg"} << false << QStringList{};
-    QTest::newRow("--show plays") << QStringList{"--show", "a.jpg"} << QStringList{"a.jpg"}
-                                  << true << QStringList{};
+    QTest::newRow("--show plays") << QStringList{"--show", "a.jpg"} << QStringList{"a.jpg"} << true
+                                  << QStringList{};
     QTest::newRow("-s plays, after the names too")
         << QStringList{"a.jpg", "-s"} << QStringList{"a.jpg"} << true << QStringList{};
     QTest::newRow("--show alone plays what the start opens")
@@ -141,8 +142,7 @@ void TstCommandLine::pathsOpenInSteps_data()
     QTest::newRow("every list extension, in any letter case")
         << QStringList{"b.SML", "c.Txt"} << QStringList{"list:b.SML", "list:c.Txt"};
     QTest::newRow("files and folders in a row are one drop, whatever their type")
-        << QStringList{"a.jpg", "folder", "notes.doc"}
-        << QStringList{"add:a.jpg|folder|notes.doc"};
+        << QStringList{"a.jpg", "folder", "notes.doc"} << QStringList{"add:a.jpg|folder|notes.doc"};
     QTest::newRow("a list between pictures splits the drop in the order given")
         << QStringList{"a.jpg", "trip.vrl", "b.jpg", "folder"}
         << QStringList{"add:a.jpg", "list:trip.vrl", "add:b.jpg|folder"};
@@ -158,9 +158,9 @@ void TstCommandLine::pathsOpenInSteps()
     QVector<LaunchStep> expected;
     for (const QString &step : steps) {
         const bool list = step.startsWith(QLatin1String("list:"));
-        expected.append({list ? LaunchStep::Kind::OpenList : LaunchStep::Kind::AddPaths,
-                         absolute(step.mid(step.indexOf(QLatin1Char(':')) + 1)
-                                      .split(QLatin1Char('|')))});
+        expected.append(
+            {list ? LaunchStep::Kind::OpenList : LaunchStep::Kind::AddPaths,
+             absolute(step.mid(step.indexOf(QLatin1Char(':')) + 1).split(QLatin1Char('|')))});
     }
     QCOMPARE(launchSteps(absolute(names)), expected);
 }

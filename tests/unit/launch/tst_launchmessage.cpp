@@ -31,8 +31,8 @@ void TstLaunchMessage::requestCrossesUnchanged_data()
 {
     QTest::addColumn<LaunchRequest>("request");
     QTest::addColumn<LaunchRequest>("received");
-    const LaunchRequest files{{"/home/u/写真/a b.jpg", "/home/u/trip.vrl", "/home/u/new\nline"},
-                              false, {}, {}};
+    const LaunchRequest files{
+        {"/home/u/写真/a b.jpg", "/home/u/trip.vrl", "/home/u/new\nline"}, false, {}, {}};
     QTest::newRow("paths of any text, in order") << files << files;
     const LaunchRequest show{{}, true, {}, {}};
     QTest::newRow("the show flag alone") << show << show;
@@ -66,8 +66,8 @@ void TstLaunchMessage::headerBoundsTheBody_data()
         << header("VLNC", LaunchMessage::MaxBodySize) << LaunchMessage::MaxBodySize;
     QTest::newRow("one byte more is refused before it is read")
         << header("VLNC", LaunchMessage::MaxBodySize + 1) << qsizetype(-1);
-    QTest::newRow("the largest number a header can hold") << header("VLNC", 0xffffffff)
-                                                          << qsizetype(-1);
+    QTest::newRow("the largest number a header can hold")
+        << header("VLNC", 0xffffffff) << qsizetype(-1);
     QTest::newRow("another program's bytes") << header("GET ", 10) << qsizetype(-1);
     QTest::newRow("a header cut short") << header("VLNC", 10).first(6) << qsizetype(-1);
 }
@@ -86,8 +86,7 @@ void TstLaunchMessage::anythingButARequestIsRefused_data()
     QTest::newRow("a JSON array") << QByteArray(R"([1,"/a.jpg"])");
     QTest::newRow("no version") << QByteArray(R"({"paths":[],"show":false})");
     QTest::newRow("a later version") << QByteArray(R"({"version":2,"paths":[],"show":false})");
-    QTest::newRow("a version as text")
-        << QByteArray(R"({"version":"1","paths":[],"show":false})");
+    QTest::newRow("a version as text") << QByteArray(R"({"version":"1","paths":[],"show":false})");
     QTest::newRow("a relative path")
         << QByteArray(R"({"version":1,"paths":["a.jpg"],"show":false})");
     QTest::newRow("a path that is no text")
