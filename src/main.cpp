@@ -14,6 +14,7 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 

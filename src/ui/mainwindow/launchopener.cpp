@@ -65,8 +65,6 @@ void LaunchOpener::runTasks()
         }
     }
     m_running = false;
-    if (!isOpening())
-        Q_EMIT allOpened();
 }
 
 void LaunchOpener::walksEnded()

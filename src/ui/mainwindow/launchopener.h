@@ -30,11 +30,8 @@ public:
     LaunchOpener(QWidget &window, const Parts &parts);
 
     void open(const LaunchRequest &request);
+    // Whether something asked for is still to be opened (a folder being walked).
     bool isOpening() const { return !m_tasks.empty() || m_waitingForWalk; }
-
-Q_SIGNALS:
-    // Everything asked for so far has been opened.
-    void allOpened();
 
 private:
     // One step, or (without steps) the end of a request.
