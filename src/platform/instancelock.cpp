@@ -1,23 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/instancelock.h"
 
-#include <QDir>
-#include <QStandardPaths>
-
-namespace {
-
-QString lockPath(const QString &name)
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return QDir(folder).filePath(name);
-}
-
-} // namespace
+#include "platform/runtimefolder.h"
 
 InstanceLock::InstanceLock(const QString &name)
-    : m_fileName(lockPath(name))
+    : m_fileName(runtimeFilePath(name))
     , m_lock(m_fileName)
 {
     // Only a dead owner makes a lock stale, never its age: the program runs for hours.

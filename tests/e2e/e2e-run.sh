@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program on a virtual X screen of its own (Xvfb with openbox) and drives it like
 # a user with xdotool: start, open a list through the file dialog, play it, step, pause, close
-# the show, end the program; then checks the settings file it wrote on the way out.
+# the show, end the program; then checks the settings file it wrote on the way out. A second
+# run starts from the command line with a folder to play and is handed a list by a later start.
 # Usage: e2e-run.sh <build folder>. Exits 0 on success, 77 when the X tools are missing.
 set -euo pipefail
 
@@ -324,6 +325,34 @@ check_settings() {
     tr -d '\r' <"$settings"
 }
 
+play_from_command_line() {
+    step "start with --show and a folder: the show plays at once, the main window stays hidden"
+    "$work/vellora" --show "$work/写真" >>"$work/vellora.log" 2>&1 &
+    app_pid=$!
+    show=$(window 'スライドショー')
+    current_slide "$show" >/dev/null
+    no_window '^Vellora 2000$' || fail "the main window came up for a start with --show"
+
+    step "a later start with a list brings the minimised show back and ends with 0"
+    xdotool windowminimize --sync "$show"
+    poll "the show window did not go to the taskbar" no_window 'スライドショー'
+    local status=0
+    DESKTOP_STARTUP_ID="e2e-launch_TIME$(date +%s)" timeout "$deadline" "$work/vellora" "$list" \
+        >"$work/second.log" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || fail "a later start ended with status $status"
+    show=$(window 'スライドショー')
+
+    step "Esc ends the show; the handed list is the list of the main window"
+    xdotool windowactivate --sync "$show"
+    xdotool key Escape
+    main=$(window '^Vellora 2000$')
+    end_program
+    local option
+    option=$(setting Option)
+    [ "$option" = "0*2*$list*0*0*0*0*1*1**" ] ||
+        fail "Option is '$option': the list handed over by the later start was not opened"
+}
+
 prepare
 start_x
 start_program
@@ -332,4 +361,5 @@ open_list
 play_show
 end_program
 check_settings
+play_from_command_line
 echo "PASS"

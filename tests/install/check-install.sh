@@ -34,6 +34,14 @@ done
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/org.vellora.Vellora2000.desktop" || status=1
 fi
+# A file manager's "Open with" passes the chosen files; the program claims pictures and its
+# two list types only, never every text file or folder.
+entry="$prefix/share/applications/org.vellora.Vellora2000.desktop"
+if [ -f "$entry" ]; then
+    grep -qx 'Exec=vellora %F' "$entry" || { echo "the desktop entry does not pass files"; status=1; }
+    grep -qx 'MimeType=image/jpeg;image/bmp;application/x-vellora-list;application/x-somnel-list;' \
+        "$entry" || { echo "the desktop entry claims other types"; status=1; }
+fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$prefix/share/metainfo/org.vellora.Vellora2000.metainfo.xml" \
         >/dev/null || status=1

@@ -38,15 +38,16 @@ Application::Application(Interaction &interaction, QObject *parent)
 
 Application::~Application() = default;
 
-void Application::start(const QString &settingsPath)
+void Application::start(const QString &settingsPath, const LaunchRequest &request)
 {
     m_settings.settingsPath = settingsPath;
     m_settings.pictureAreaMemoryPath = PictureAreaMemory::defaultFilePath();
     SettingsFile::read(m_settings, screenSizeTwips());
     placeOnScreen();
     // A start-up list's first picture decodes on a worker while the windows are built, and the
-    // main window stays out of sight until the show ends.
-    const bool playsAtStart = !m_settings.startupList.isEmpty();
+    // main window stays out of sight until the show ends. Files named at the start take the
+    // start-up list's place.
+    const bool playsAtStart = request.paths.isEmpty() && !m_settings.startupList.isEmpty();
     const StartupSlide slide =
         playsAtStart ? StartupSlide::prepare(m_settings.startupList, m_settings.playsRandomly(),
                                              SlideShowWindow::expectedPictureArea(m_settings))
@@ -55,8 +56,16 @@ void Application::start(const QString &settingsPath)
     connect(m_window.get(), &MainWindow::closeRequested, this, &Application::saveSettings);
     if (playsAtStart)
         m_window->playStartupList(slide);
+    else if (!request.asksNothing())
+        m_window->openAtStart(request);
     else
         m_window->show();
+}
+
+void Application::openLaunchRequest(const LaunchRequest &request)
+{
+    if (m_window)
+        m_window->openLaunchRequest(request);
 }
 
 // A position left from a screen that is gone (or a hand-edited one) would open the window

@@ -60,21 +60,21 @@ void MainActivation::firstActivation()
     m_parts.arranger->paintBarsAtRest();
     m_parts.interval->placeInterval(m_settings.intervalSeconds);
     m_parts.checks->placeSettings();
-    showListName();
+    showListName(m_opensStoredLists ? m_settings.currentListPath : AppTexts::unnamedList());
     m_parts.folderTree->loadTreeIcons();
     // The tree opens at the root volume.
     m_parts.folderTree->buildFolderTree(
         FolderKeys::nodeKey(FolderKeys::computerSection(), QStringLiteral("/")));
     m_mainInitialised = true;
-    openStartList(focused);
+    if (m_opensStoredLists)
+        openStartList(focused);
     m_window.setEnabled(true);
     if (focused && m_window.isVisible())
         focused->setFocus(Qt::OtherFocusReason);
 }
 
-void MainActivation::showListName()
+void MainActivation::showListName(const QString &path)
 {
-    const QString &path = m_settings.currentListPath;
     if (path.isEmpty())
         return;
     if (ListDocument::isUnnamed(path))

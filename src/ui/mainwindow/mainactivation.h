@@ -42,13 +42,16 @@ public:
 
     // Runs the first-activation work once, then the focus restore.
     void activated();
+    // Whether the first activation opens the stored lists (the last list, or the start-up
+    // list, which then plays); a start that names files opens those instead.
+    void setOpensStoredLists(bool opens) { m_opensStoredLists = opens; }
 
     // The list name shown for a list file: its file name without the extension.
     static QString listNameOf(const QString &path);
 
 private:
     void firstActivation();
-    void showListName();
+    void showListName(const QString &path);
     void openStartList(QWidget *focused);
     void restoreListFocus();
     bool restoreFileListFocus();
@@ -58,4 +61,5 @@ private:
     Settings &m_settings;
     Parts m_parts;
     bool m_mainInitialised = false;
+    bool m_opensStoredLists = true;
 };

@@ -2,6 +2,7 @@
 #include "ui/mainwindow/mainwindow.h"
 
 #include "core/common/twips.h"
+#include "core/launch/launchrequest.h"
 #include "core/mainwindow/mainwindowtexts.h"
 #include "core/settings/settings.h"
 #include "core/slidelist/listdocument.h"
@@ -14,6 +15,7 @@
 #include "ui/mainwindow/commandbar.h"
 #include "ui/mainwindow/focushandover.h"
 #include "ui/mainwindow/intervalentry.h"
+#include "ui/mainwindow/launchopener.h"
 #include "ui/mainwindow/mainactions.h"
 #include "ui/mainwindow/mainactivation.h"
 #include "ui/mainwindow/maincommands.h"
@@ -109,6 +111,7 @@ void MainWindow::buildCommands()
         new MainCommands(*this, m_settings, m_interaction, *m_actions,
                          {m_listFiles.get(), m_edits.get(), m_shellFiles, m_model, m_slideList,
                           m_fileList, m_preview, m_commandBar->intervalUpDown()});
+    m_launch = new LaunchOpener(*this, {m_listFiles.get(), &m_edits->drop(), m_commands});
 }
 
 void MainWindow::buildBehaviour()
@@ -168,6 +171,22 @@ void MainWindow::playStartupList(const StartupSlide &slide)
     m_activation->activated();
     if (!m_commands->slideShow())
         show();
+}
+
+void MainWindow::openAtStart(const LaunchRequest &request)
+{
+    m_activation->setOpensStoredLists(request.paths.isEmpty());
+    m_activation->activated();
+    if (!request.show)
+        show();
+    m_launch->open(request);
+}
+
+void MainWindow::openLaunchRequest(const LaunchRequest &request)
+{
+    if (!m_activation->isInitialised())
+        m_activation->activated();
+    m_launch->open(request);
 }
 
 QString MainWindow::listPath() const

@@ -31,6 +31,7 @@ class FileListView;
 class FolderTreeView;
 class Interaction;
 class IntervalEntry;
+class LaunchOpener;
 class ListDocument;
 class ListFileCommands;
 class MainActivation;
@@ -44,6 +45,7 @@ class ShellFileCommands;
 class ShowOptionChecks;
 class SlideListModel;
 class SlideListView;
+struct LaunchRequest;
 struct Settings;
 struct StartupSlide;
 
@@ -59,6 +61,15 @@ public:
     // now and starts the show with the slide prepared ahead; the window shows only when no
     // show starts.
     void playStartupList(const StartupSlide &slide);
+
+    // Starts with what the command line names, in place of the stored lists (the last list
+    // and the start-up list stay stored for the next start): the first activation runs now,
+    // the named files open, and the list plays (--show) or the window shows.
+    void openAtStart(const LaunchRequest &request);
+    // Opens what a later start of the program names and brings the window in use (the show's,
+    // when a show runs) to the front.
+    void openLaunchRequest(const LaunchRequest &request);
+    const LaunchOpener &launchOpener() const { return *m_launch; }
 
     // Path of the list file being edited; empty for a list without a file.
     QString listPath() const;
@@ -104,4 +115,5 @@ private:
     ShowOptionChecks *m_checks = nullptr;
     MainCommands *m_commands = nullptr;
     MainActivation *m_activation = nullptr;
+    LaunchOpener *m_launch = nullptr;
 };

@@ -126,11 +126,16 @@ void SlideListDrop::receive(const QMimeData &mime, const QObject *source)
         storeFileListDrop(mime.text());
         break;
     case Kind::Desktop:
-        startWalk(WalkKind::DesktopPaths, localPathsFromUriList(mime.data(UriListType)));
+        addDesktopPaths(localPathsFromUriList(mime.data(UriListType)));
         break;
     case Kind::None:
         break;
     }
+}
+
+void SlideListDrop::addDesktopPaths(const QStringList &paths)
+{
+    startWalk(WalkKind::DesktopPaths, paths);
 }
 
 // A file-list drop still waiting is settled by this drop, as if the walk had ended at once.
@@ -166,6 +171,8 @@ void SlideListDrop::walkEnded(quint64 id, const QVector<SlideEntry> &entries)
         m_walks.pop_front();
         addWalked(ready);
     }
+    if (m_walks.empty())
+        Q_EMIT walksEnded();
 }
 
 void SlideListDrop::addWalked(const QVector<SlideEntry> &entries)

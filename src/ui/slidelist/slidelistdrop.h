@@ -46,6 +46,8 @@ public:
 
     // Handles dropped data whose drag began at source (nullptr: outside the program).
     void receive(const QMimeData &mime, const QObject *source);
+    // Adds files and folders as a drop of them from the desktop does.
+    void addDesktopPaths(const QStringList &paths);
 
     // A file-list drop received and not yet added; it is added when the slide list next
     // gains the focus.
@@ -58,6 +60,10 @@ public:
     // Gives the slide list the focus; when it has it already, its focus handling (a pending
     // drop, then the count message) runs all the same.
     void focusSlideList();
+
+Q_SIGNALS:
+    // Every walk has ended and its entries are in the list.
+    void walksEnded();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/common/twips.h"
+#include "core/launch/launchrequest.h"
 #include "core/slidelist/listfileformat.h"
+#include "core/slidelist/slidelistmodel.h"
 #include "scriptedinteraction.h"
 #include "ui/app/application.h"
+#include "ui/mainwindow/launchopener.h"
 #include "ui/mainwindow/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -59,12 +63,17 @@ private Q_SLOTS:
     void storedListAtFirstActivation_data();
     void storedListAtFirstActivation();
     void startupListPlaysAndHidesMainWindow();
+    void namedFilesOpenInPlaceOfStoredLists_data();
+    void namedFilesOpenInPlaceOfStoredLists();
 
 private:
     // Starts the program on the settings file and waits for the first activation to finish.
     static bool startAndActivate(Application &application, const QString &settingsPath);
+    // A picture at name in the test folder, of the type its extension names; its path.
+    QString picture(const QString &name) const;
     // A list file at name in the test folder holding pictures made there.
     QString listOfPictures(const QString &name, const QStringList &pictures) const;
+    QStringList inTestFolder(const QStringList &names) const;
     static int entryCount(const MainWindow &window);
     static QWidget *visibleSlideShow();
 
@@ -109,18 +118,32 @@ QByteArray TstStartup::runAndClose(Application &application)
     return readAll(m_path);
 }
 
+QString TstStartup::picture(const QString &name) const
+{
+    QImage image(QSize(8, 8), QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    const QString path = m_dir.filePath(name);
+    return image.save(path) ? path : QString();
+}
+
 QString TstStartup::listOfPictures(const QString &name, const QStringList &pictures) const
 {
     QStringList paths;
-    for (const QString &picture : pictures) {
-        QImage image(QSize(8, 8), QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        paths.append(m_dir.filePath(picture));
-        if (!image.save(paths.constLast(), "PNG"))
+    for (const QString &pictureName : pictures) {
+        paths.append(picture(pictureName));
+        if (paths.constLast().isEmpty())
             return {};
     }
     const QString path = m_dir.filePath(name);
     return writeListFile(path, listFormatOf(path), paths) ? path : QString();
+}
+
+QStringList TstStartup::inTestFolder(const QStringList &names) const
+{
+    QStringList paths;
+    for (const QString &name : names)
+        paths.append(m_dir.filePath(name));
+    return paths;
 }
 
 int TstStartup::entryCount(const MainWindow &window)
@@ -273,6 +296,68 @@ void TstStartup::startupListPlaysAndHidesMainWindow()
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("listNameLabel"))->text(),
              QStringLiteral("morning"));
     window.close();
+}
+
+void TstStartup::namedFilesOpenInPlaceOfStoredLists_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("show");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("listName");
+    QTest::newRow("a list opens and gives the list its name")
+        << QStringList{"trip.vrl"} << false << QStringList{"c.jpg", "a.jpg"}
+        << QStringLiteral("trip");
+    QTest::newRow("pictures are added and folders walked in the order given")
+        << QStringList{"b.bmp", "folder", "a.jpg"} << false
+        << QStringList{"b.bmp", "folder/d.jpg", "folder/e.jpg", "a.jpg"}
+        << QStringLiteral("UnNamed");
+    QTest::newRow("a list between pictures keeps its place")
+        << QStringList{"b.bmp", "trip.vrl", "folder"} << false
+        << QStringList{"b.bmp", "c.jpg", "a.jpg", "folder/d.jpg", "folder/e.jpg"}
+        << QStringLiteral("trip");
+    QTest::newRow("--show plays what was opened")
+        << QStringList{"folder"} << true << QStringList{"folder/d.jpg", "folder/e.jpg"}
+        << QStringLiteral("UnNamed");
+    QTest::newRow("--show with nothing to play shows the main window")
+        << QStringList{"empty"} << true << QStringList{} << QStringLiteral("UnNamed");
+}
+
+// Files named at the start open instead of the last list and the start-up list, which stays
+// stored for the next start; with --show the list plays and the main window stays hidden.
+void TstStartup::namedFilesOpenInPlaceOfStoredLists()
+{
+    QFETCH(QStringList, names);
+    QFETCH(bool, show);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, listName);
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder")));
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("empty")));
+    for (const char *name : {"a.jpg", "b.bmp", "folder/e.jpg", "folder/d.jpg"})
+        QVERIFY(!picture(QString::fromLatin1(name)).isEmpty());
+    const QString trip = listOfPictures(QStringLiteral("trip.vrl"), {"c.jpg", "a.jpg"});
+    const QString last = listOfPictures(QStringLiteral("holiday.vrl"), {"stored.jpg"});
+    const QString startup = listOfPictures(QStringLiteral("morning.sml"), {"stored.jpg"});
+    QVERIFY(!trip.isEmpty() && !last.isEmpty() && !startup.isEmpty());
+    writeAll(m_path,
+             "[Section]\nOption=1*5*" + last.toUtf8() + "*1*0*0*0*1*1**" + startup.toUtf8() + "\n");
+
+    ScriptedInteraction interaction;
+    Application application(interaction);
+    application.start(m_path, LaunchRequest{inTestFolder(names), show, {}, {}});
+    MainWindow &window = *application.mainWindow();
+    QVERIFY(QTest::qWaitFor(
+        [&window] { return window.isInitialised() && !window.launchOpener().isOpening(); }, 10000));
+    QCOMPARE(window.findChild<SlideListModel *>()->paths(), inTestFolder(entries));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("listNameLabel"))->text(), listName);
+    const bool plays = show && !entries.isEmpty();
+    QWidget *showWindow = visibleSlideShow();
+    QCOMPARE(showWindow != nullptr, plays);
+    QCOMPARE(window.isVisible(), !plays);
+    if (showWindow)
+        showWindow->close();
+    window.close();
+    QCOMPARE(application.settings().startupList, startup);
+    QVERIFY(readAll(m_path).contains("**" + startup.toUtf8() + "\n"));
 }
 
 QTEST_MAIN(TstStartup)
