@@ -2,8 +2,8 @@
 #include "platform/keepabove.h"
 
 #include "core/common/logcategories.h"
+#include "platform/x11connection.h"
 
-#include <QGuiApplication>
 #include <QWindow>
 #include <cstdlib>
 #include <cstring>
@@ -25,15 +25,6 @@ xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
     const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
     return atom;
-}
-
-xcb_connection_t *x11Connection()
-{
-    const auto *application = qGuiApp;
-    if (!application)
-        return nullptr;
-    const auto *x11 = application->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
 }
 
 // The window manager changes the state of a mapped window when asked through the root window.
