@@ -210,8 +210,7 @@ void TstShowWindowOnX11::fullScreenComesBackAsItWas()
         QVERIFY(f->window->close());
     } else {
         QVERIFY(pressOrDoubleClick(leave));
-        QTRY_VERIFY_WITH_TIMEOUT(!f->window->isFullScreen() &&
-                                     f->window->frameGeometry() == normal,
+        QTRY_VERIFY_WITH_TIMEOUT(!f->window->isFullScreen() && f->window->frameGeometry() == normal,
                                  X11Wait::Timeout);
         QVERIFY(bar("commandBar")->isVisible());
         QVERIFY(bar("showStatusBar")->isVisible());

@@ -204,8 +204,8 @@ void SlideShowWindow::connectCommands()
 {
     SlideShowController *show = m_controller;
     // The keys work while full screen hides the toolbar too.
-    addActions({m_actions.stop, m_actions.back, m_actions.pause, m_actions.next,
-                m_actions.fullScreen});
+    addActions(
+        {m_actions.stop, m_actions.back, m_actions.pause, m_actions.next, m_actions.fullScreen});
     connect(m_actions.stop, &QAction::triggered, this, &SlideShowWindow::stopOrLeaveFullScreen);
     connect(m_actions.fullScreen, &QAction::triggered, this, &SlideShowWindow::setFullScreen);
     connect(m_actions.back, &QAction::triggered, show, &SlideShowController::back);

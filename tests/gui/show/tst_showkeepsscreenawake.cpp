@@ -104,7 +104,8 @@ void TstShowKeepsScreenAwake::cleanup()
 bool TstShowKeepsScreenAwake::busCaughtUp() const
 {
     const QDBusMessage ask = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("/org/freedesktop/ScreenSaver"),
+        QStringLiteral("org.freedesktop.ScreenSaver"),
+        QStringLiteral("/org/freedesktop/ScreenSaver"),
         QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("GetActive"));
     for (int round = 0; round < 2; ++round) {
         QDBusPendingCallWatcher answer(QDBusConnection::sessionBus().asyncCall(ask));
@@ -126,12 +127,14 @@ void TstShowKeepsScreenAwake::playingHoldsTheScreenSaverOff_data()
 
     QTest::newRow("a playing show holds it off") << QStringList{} << true << 1 << 1;
     QTest::newRow("pause lets it go") << QStringList{pause} << true << 0 << 1;
-    QTest::newRow("playing again holds it off again") << QStringList{pause, pause} << true << 1 << 2;
+    QTest::newRow("playing again holds it off again")
+        << QStringList{pause, pause} << true << 1 << 2;
     QTest::newRow("a step while paused lets go only once")
         << QStringList{pause, QStringLiteral("nextAction")} << true << 0 << 1;
     QTest::newRow("full screen changes nothing")
         << QStringList{QStringLiteral("fullScreenAction")} << true << 1 << 1;
-    QTest::newRow("close lets it go") << QStringList{QStringLiteral("stopAction")} << true << 0 << 1;
+    QTest::newRow("close lets it go")
+        << QStringList{QStringLiteral("stopAction")} << true << 0 << 1;
     QTest::newRow("the window going away lets it go") << QStringList{gone} << true << 0 << 1;
     QTest::newRow("pause before the answer lets go once it comes")
         << QStringList{pause} << false << 0 << 1;
