@@ -10,6 +10,7 @@ packages=(
     fonts-ipafont-gothic libbenchmark-dev
     xvfb xauth openbox xdotool x11-utils imagemagick
     desktop-file-utils appstream libxml2-utils dpkg-dev file python3 libxcb1-dev
+    libxcb-screensaver0-dev dbus-daemon
 )
 
 missing=()

@@ -38,11 +38,13 @@ SlideShowActions::SlideShowActions(QObject *owner)
     , back(button(owner, "backAction", ShowIcon::Back, SlideShowTexts::back(), Qt::Key_Left))
     , pause(button(owner, "pauseAction", ShowIcon::Pause, SlideShowTexts::pause(), Qt::Key_Space))
     , next(button(owner, "nextAction", ShowIcon::Next, SlideShowTexts::next(), Qt::Key_Right))
+    , fullScreen(choice(owner, "fullScreenAction", SlideShowTexts::fullScreen()))
     , alwaysOnTop(choice(owner, "alwaysOnTopAction", SlideShowTexts::alwaysOnTop()))
     , listOrder(choice(owner, "listOrderAction", SlideShowTexts::listOrder()))
     , randomOrder(choice(owner, "randomOrderAction", SlideShowTexts::randomOrder()))
 {
     pause->setCheckable(true);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
 }
 
 void SlideShowActions::showPlaying(bool playing)

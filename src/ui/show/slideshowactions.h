@@ -18,6 +18,8 @@ struct SlideShowActions {
     QAction *back;
     QAction *pause;
     QAction *next;
+    // Checked while the window fills the screen.
+    QAction *fullScreen;
     QAction *alwaysOnTop;
     QAction *listOrder;
     QAction *randomOrder;

@@ -34,6 +34,10 @@ inline QString alwaysOnTop()
 {
     return QStringLiteral("常に手前に表示");
 }
+inline QString fullScreen()
+{
+    return QStringLiteral("全画面表示");
+}
 inline QString playOrder()
 {
     return QStringLiteral("表示順序");
@@ -45,6 +49,12 @@ inline QString listOrder()
 inline QString randomOrder()
 {
     return QStringLiteral("ランダム");
+}
+
+// Why the screen saver is held off, as the desktop may show it.
+inline QString keepsScreenAwake()
+{
+    return QStringLiteral("スライドショー再生中");
 }
 
 } // namespace SlideShowTexts

@@ -90,6 +90,7 @@ SlideShowWindow::SlideShowWindow(Settings &settings, const QStringList &paths, i
     , m_pin(!settings.startsFixed())
     , m_loader(fitPicture)
     , m_back(settings.showBackColour)
+    , m_screenSaver(SlideShowTexts::keepsScreenAwake())
 {
     setObjectName(QStringLiteral("slideShowWindow"));
     setWindowTitle(SlideShowTexts::title());
@@ -210,6 +211,7 @@ void SlideShowWindow::buildPopupMenu()
     m_popupMenu = new QMenu(this);
     m_popupMenu->setObjectName(QStringLiteral("showPopupMenu"));
     m_popupMenu->addAction(m_actions.alwaysOnTop);
+    m_popupMenu->addAction(m_actions.fullScreen);
     QMenu *orders = m_popupMenu->addMenu(SlideShowTexts::playOrder());
     orders->setObjectName(QStringLiteral("playOrderMenu"));
     orders->menuAction()->setObjectName(QStringLiteral("playOrderAction"));
@@ -221,7 +223,11 @@ void SlideShowWindow::buildPopupMenu()
 void SlideShowWindow::connectCommands()
 {
     SlideShowController *show = m_controller;
-    connect(m_actions.stop, &QAction::triggered, this, [this] { close(); });
+    // The keys work while full screen hides the toolbar too.
+    addActions(
+        {m_actions.stop, m_actions.back, m_actions.pause, m_actions.next, m_actions.fullScreen});
+    connect(m_actions.stop, &QAction::triggered, this, &SlideShowWindow::stopOrLeaveFullScreen);
+    connect(m_actions.fullScreen, &QAction::triggered, this, &SlideShowWindow::setFullScreen);
     connect(m_actions.back, &QAction::triggered, show, &SlideShowController::back);
     connect(m_actions.pause, &QAction::triggered, show, &SlideShowController::togglePause);
     connect(m_actions.next, &QAction::triggered, show, &SlideShowController::next);
@@ -236,8 +242,10 @@ void SlideShowWindow::connectCommands()
     // The work image is needed only while a transition runs.
     connect(show, &SlideShowController::transitionFinished, this,
             [this] { m_transitionWork = QImage(); });
-    connect(show, &SlideShowController::playingChanged, this,
-            [this](bool playing) { m_actions.showPlaying(playing); });
+    connect(show, &SlideShowController::playingChanged, this, [this](bool playing) {
+        m_actions.showPlaying(playing);
+        m_screenSaver.setInhibited(playing);
+    });
     connect(show, &SlideShowController::orderChanged, this, &SlideShowWindow::orderSwitched);
 }
 
@@ -293,7 +301,7 @@ void SlideShowWindow::fitPendingFrameSize()
 void SlideShowWindow::updatePin()
 {
     if (!isMinimized())
-        m_pin.windowResized(isMaximized());
+        m_pin.windowResized(fillsScreen());
     m_pinMarker->setVisible(m_pin.visible());
 }
 
@@ -309,8 +317,10 @@ void SlideShowWindow::stepAside()
 void SlideShowWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_controller->hasStarted())
+    if (!m_controller->hasStarted()) {
         m_controller->start();
+        m_screenSaver.setInhibited(true);
+    }
 }
 
 void SlideShowWindow::moveEvent(QMoveEvent *event)
@@ -330,6 +340,7 @@ void SlideShowWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
+        fullScreenChanged();
         updatePin();
         fitPendingFrameSize();
     }
@@ -341,14 +352,9 @@ void SlideShowWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (!isMaximized()) {
-        const QRect frame = frameGeometry();
-        m_settings.showTop = float(pixelsToTwips(frame.y()));
-        m_settings.showLeft = float(pixelsToTwips(frame.x()));
-        m_settings.showHeight = float(pixelsToTwips(frame.height()));
-        m_settings.showWidth = float(pixelsToTwips(frame.width()));
-    }
+    storeFrame();
     rememberPictureArea();
+    m_screenSaver.setInhibited(false);
     Q_EMIT closed();
     event->accept();
 }
@@ -370,8 +376,13 @@ bool SlideShowWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress)
         return handleMousePress(watched, static_cast<QMouseEvent *>(event));
+    if (event->type() == QEvent::MouseButtonDblClick && watched == m_surface &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        m_actions.fullScreen->trigger();
+        return true;
+    }
     if (event->type() == QEvent::MouseMove && watched == m_surface &&
-        m_pin.stepsAside(isMaximized()))
+        m_pin.stepsAside(fillsScreen()))
         stepAside();
     return QMainWindow::eventFilter(watched, event);
 }

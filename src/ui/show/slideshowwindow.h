@@ -7,6 +7,7 @@
 
 #include "core/show/pinstate.h"
 #include "core/show/slideshowcontroller.h"
+#include "platform/screensaverinhibitor.h"
 #include "ui/show/asyncpictureloader.h"
 #include "ui/show/slideshowactions.h"
 
@@ -33,6 +34,11 @@ struct StartupSlide;
 // decode on worker threads and are drawn when they arrive; the next one is decoded ahead. A
 // right click on the command bar opens showPopupMenu. The stored geometry is the frame's.
 // Closing stores it (unless maximised), emits closed() and deletes the window.
+//
+// F11 or a double click on the picture toggles full screen: both bars hidden, the picture
+// fitted to the whole screen. Esc then leaves full screen first; a full-screen window stays
+// where it is, like a maximised one, and the geometry it stores is that of the window before.
+// While the show plays (not while paused) the screen saver is held off.
 class SlideShowWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -76,7 +82,14 @@ private:
     void setTopmost(bool on);
     void updatePin();
     void stepAside();
+    bool fillsScreen() const { return isMaximized() || isFullScreen(); }
     bool handleMousePress(QObject *watched, const QMouseEvent *event);
+
+    // Full screen (slideshowfullscreen.cpp).
+    void setFullScreen(bool on);
+    void fullScreenChanged();
+    void stopOrLeaveFullScreen();
+    void storeFrame();
 
     // Painting (slideshowplayback.cpp).
     void showPicture(const QString &path, bool throughTransition);
@@ -102,6 +115,10 @@ private:
     // The stored frame size, until the window manager's frame margins turn it into a window size.
     QSize m_pendingFrameSize;
     QSize m_rememberedArea;
+    // What full screen hides or changes, as it was before.
+    QRect m_frameBeforeFullScreen;
+    bool m_statusBarBeforeFullScreen = true;
+    ScreenSaverInhibitor m_screenSaver;
 
     QImage m_currentImage;
     QImage m_transitionWork;
