@@ -127,8 +127,9 @@ slides() {
     shift 2
     times=$("$xpoll" picture 960 560 "${colours[@]}" -t 40 -- "$@") || return 0
     # Only neighbours in the list, seen one after the other, make a delay; a slide missed
-    # between two looks makes none.
-    awk -v n="${#colours[@]}" 'NR > 1 && $1 == (last + 1) % n { print $2 - at - 1000 }
+    # between two looks makes none. The first slide comes when its decode ends, after the
+    # interval began: it starts no pair.
+    awk -v n="${#colours[@]}" 'NR > 2 && $1 == (last + 1) % n { print $2 - at - 1000 }
         { last = $1; at = $2 }' <<<"$times" >>"$results/$name"
 }
 

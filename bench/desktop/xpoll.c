@@ -73,8 +73,10 @@ static Rgb pixelAt(XImage *image, int x, int y)
 }
 
 // The block shows the picture itself, at full resolution: both colours, and stripes that a
-// blurred or low-resolution stand-in would have washed out.
-static int showsStripes(XImage *image, Stripes s)
+// blurred or low-resolution stand-in would have washed out. The score is the number of pixels
+// of the two colours (0 when it is not the picture), so that of two pictures with like colours
+// the closer wins.
+static int stripesScore(XImage *image, Stripes s)
 {
     int countA = 0, countB = 0, changes = 0;
     for (int y = 0; y < Block; ++y) {
@@ -91,8 +93,9 @@ static int showsStripes(XImage *image, Stripes s)
         }
     }
     const int all = Block * Block;
-    return countA * 5 >= all && countB * 5 >= all && (countA + countB) * 2 >= all &&
-           changes >= Block * 2;
+    const int shows = countA * 5 >= all && countB * 5 >= all && (countA + countB) * 2 >= all &&
+                      changes >= Block * 2;
+    return shows ? countA + countB : 0;
 }
 
 static int showsText(XImage *image)
@@ -296,16 +299,19 @@ int main(int argc, char **argv)
         XImage *image = XGetImage(display, root, left - Block / 2, top - Block / 2, Block, Block,
                                   AllPlanes, ZPixmap);
         if (image) {
+            int best = -1, bestScore = 0;
             for (int i = 0; i < wanted; ++i) {
-                if (!(windowMode ? showsText(image) : showsStripes(image, targets[i])))
-                    continue;
-                if (i != shown) {
-                    printf("%d %.1f\n", i, nowMs() - start);
-                    seenCount += !seen[i];
-                    seen[i] = 1;
-                    shown = i;
+                const int score = windowMode ? showsText(image) : stripesScore(image, targets[i]);
+                if (score > bestScore) {
+                    best = i;
+                    bestScore = score;
                 }
-                break;
+            }
+            if (best >= 0 && best != shown) {
+                printf("%d %.1f\n", best, nowMs() - start);
+                seenCount += !seen[best];
+                seen[best] = 1;
+                shown = best;
             }
             XDestroyImage(image);
         }
