@@ -10,6 +10,7 @@
 # programs share the machine's ups and downs; the range follows in brackets. Not part of CI:
 # timings on a shared machine are noisy, so read the ratios, not the milliseconds.
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/virtualscreen.sh"
 
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
@@ -70,7 +71,9 @@ done
 for index in "${!colours[@]}"; do echo "$work/pictures/slide$index.jpg" >>"$work/slides.txt"; done
 echo "$work/pictures/small.jpg" >"$work/small.txt"
 
-# --- the screen ---
+# --- the screen, and a session that never reaches the user's own ---
+isolate_session "$work/home" "$work/run"
+export LC_ALL=C.UTF-8
 cat >"$work/rc.xml" <<'XML'
 <?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">
@@ -79,26 +82,11 @@ cat >"$work/rc.xml" <<'XML'
   </applications>
 </openbox_config>
 XML
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-openbox --sm-disable --config-file "$work/rc.xml" >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do xdotool get_num_desktops >/dev/null 2>&1 && break; sleep 0.05; done
-xdotool mousemove 1919 1079
+start_virtual_screen "$work" 1920x1080 "$work/rc.xml"
 
 # --- this program, as a portable copy with settings beside it ---
-mkdir -p "$work/app" "$work/home" "$work/run"
+mkdir -p "$work/app"
 cp "$build/vellora" "$work/app/"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config"
-export XDG_CACHE_HOME="$work/home/.cache"
-export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/run/no-bus"
-unset WAYLAND_DISPLAY XDG_SESSION_TYPE
-chmod 700 "$work/run"
 
 # settings MAXIMISED FADE STARTUP-LIST: the show window's geometry (twips; the default size at
 # 400,200 pixels) and the option record with a 1 s interval, fixed window, never on top.

@@ -6,6 +6,7 @@
 # run starts from the command line with a folder to play and is handed a list by a later start.
 # Usage: e2e-run.sh <build folder>. Exits 0 on success, 77 when the X tools are missing.
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/virtualscreen.sh"
 
 build=$(realpath "${1:?usage: e2e-run.sh <build folder>}")
 # Sanitizer builds start and paint slowly: every wait gets this many seconds.
@@ -143,19 +144,7 @@ current_slide() {
 # --- the X screen ---
 
 start_x() {
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    exec 3>&-
-    poll "Xvfb gave no display number" test -s "$work/display"
-    DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-    export DISPLAY
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-    # The window manager is ready once it answers for the desktops.
-    poll "openbox did not start" xdotool get_num_desktops >/dev/null 2>&1
-    # The pointer stays out of the windows' way.
-    xdotool mousemove 1279 1023
+    start_virtual_screen "$work" 1280x1024 '' "$deadline" || fail "no virtual screen"
 }
 
 # --- the portable program, its pictures, its list and its settings ---
@@ -165,15 +154,9 @@ prepare() {
     for help in VEL_Help.qch VEL_Help.qhc; do
         [ ! -f "$build/$help" ] || cp "$build/$help" "$work/"
     done
-    export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config"
-export XDG_CACHE_HOME="$work/home/.cache"
-    export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
-    unset WAYLAND_DISPLAY XDG_SESSION_TYPE
-    # No session bus: the program must not reach the desktop of whoever runs the test, and
-    # libdbus must not start one of its own for this display.
-    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/no-bus"
-    mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/写真"
-    chmod 700 "$XDG_RUNTIME_DIR"
+    isolate_session "$work/home" "$work/run"
+    export LC_ALL=C.UTF-8
+    mkdir -p "$work/写真"
 
     # Japanese folder and file names: the show finds the pictures only when the list's UTF-8
     # text is read right.

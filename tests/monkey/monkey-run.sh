@@ -10,6 +10,7 @@
 #   monkey-run.sh <build folder> [seed] [seconds]
 # Exits 0 on success, 77 when the X tools are missing.
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/virtualscreen.sh"
 
 build=$(realpath "${1:?usage: monkey-run.sh <build folder> [seed] [seconds]}")
 seed=${2:-${VELLORA_MONKEY_SEED:-2000}}
@@ -65,16 +66,7 @@ cat >"$work/rc.xml" <<'XML'
   <mouse></mouse>
 </openbox_config>
 XML
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb gave no display number"
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-openbox --sm-disable --config-file "$work/rc.xml" >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 200); do xdotool get_num_desktops >/dev/null 2>&1 && break; sleep 0.05; done
+start_virtual_screen "$work" 1280x1024 "$work/rc.xml" || fail "no virtual screen"
 
 # --- a scratch home with pictures, some broken, and a start-up list ---
 home="$work/home" run="$work/run"
