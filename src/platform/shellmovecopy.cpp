@@ -2,33 +2,40 @@
 #include "platform/shellroutines.h"
 
 #include "core/common/interaction.h"
-#include "core/common/logcategories.h"
+#include "platform/durablecopy.h"
+#include "platform/filefailure.h"
+#include "platform/fileworkprogress.h"
 #include "platform/platformtexts.h"
 #include "platform/renamewithoutreplacing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// Renames from to to. Without replace an existing target is never replaced, even when it
-// appears between the question and the rename. Sets errno on failure.
-bool renameFile(const QString &from, const QString &to, bool replace)
+// What became of one file. A failure the user is told about comes with its reason; a
+// declined overwrite is none.
+struct Step {
+    ShellResult result = ShellResult::Done;
+    std::optional<FileFailure> failure;
+};
+
+Step failedWith(int errorNumber, const QString &source)
 {
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (replace)
-        return ::rename(source.constData(), target.constData()) == 0;
-    return renameWithoutReplacing(from, to);
+    return {ShellResult::Failed, FileFailure::fromErrno(errorNumber, source)};
+}
+
+Step failedBecause(FileFailure::Reason reason)
+{
+    return {ShellResult::Failed, FileFailure{reason, 0}};
 }
 
 bool sameFile(const QString &a, const QString &b)
@@ -40,149 +47,176 @@ bool sameFile(const QString &a, const QString &b)
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-// Reads until the end rather than trusting the reported size, and then requires both to agree:
-// a source that changes while it is copied, or reports a wrong size, is not copied.
-bool copyContents(QFile &in, QFileDevice &out)
+qint64 totalSize(const QStringList &paths)
 {
-    constexpr qint64 chunkSize = 1 << 20;
-    QByteArray buffer(chunkSize, Qt::Uninitialized);
-    qint64 copied = 0;
-    for (;;) {
-        const qint64 got = in.read(buffer.data(), chunkSize);
-        if (got < 0 || (got > 0 && out.write(buffer.constData(), got) != got))
-            return false;
-        if (got == 0)
-            break;
-        copied += got;
+    qint64 total = 0;
+    struct stat status {};
+    for (const QString &path : paths) {
+        if (::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode))
+            total += status.st_size;
     }
-    return copied == in.size() && out.flush() && ::fsync(out.handle()) == 0 && out.size() == copied;
+    return total;
 }
 
-// Copies into a hidden temporary file beside the target and renames it into place only when
-// the whole file is on disk, so a failed copy never leaves a partial or damaged target.
-bool copyFile(const QString &source, const QString &target, bool replace)
+// The names the folder gained are on disk too, not only the files' contents.
+void syncFolder(const QString &folder)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QFileInfo targetInfo(target);
-    QTemporaryFile out(targetInfo.path() + QStringLiteral("/.") + targetInfo.fileName() +
-                       QStringLiteral(".XXXXXX"));
-    if (!out.open() || !copyContents(in, out))
-        return false;
-    out.setPermissions(in.permissions());
-    out.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
-    out.close();
-    if (!renameFile(out.fileName(), target, replace))
-        return false;
-    out.setAutoRemove(false);
-    return true;
+    const int descriptor =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
 }
 
 class Transfer {
 public:
-    Transfer(Interaction &interaction, const QString &destination, bool move)
+    Transfer(Interaction &interaction, const QString &destination, TransferMode mode,
+             FileWorkProgress *progress)
         : m_interaction(interaction)
         , m_destination(destination)
-        , m_move(move)
+        , m_mode(mode)
+        , m_progress(progress)
     {
     }
 
+    // Done, Failed (the file was skipped) or Cancelled (the rest stays undone).
     ShellResult transferOne(const QString &path);
 
 private:
-    ShellResult mayReplace(const QString &source, const QString &target);
-    bool moveFile(const QString &source, const QString &target, bool replace);
+    Step move(const QString &source, const QString &target);
+    Step copy(const QString &source, const QString &target, bool removeSource);
+    Step mayReplace(const QString &source, const QString &target);
 
     Interaction &m_interaction;
     QString m_destination;
-    bool m_move;
+    TransferMode m_mode;
+    FileWorkProgress *m_progress;
     bool m_replaceAll = false;
 };
 
-// Whether the existing target may be replaced: Done to go ahead, Failed to skip this file.
-ShellResult Transfer::mayReplace(const QString &source, const QString &target)
+ShellResult Transfer::transferOne(const QString &path)
 {
-    const QFileInfo targetInfo(target);
-    if (targetInfo.isDir() || sameFile(source, target)) {
-        qCDebug(logPlatform) << "not replaced, a folder or the file itself:" << target;
-        return ShellResult::Failed;
-    }
-    if (m_replaceAll)
-        return ShellResult::Done;
-    const QString text = PlatformTexts::overwriteQuestion(targetInfo.fileName());
-    switch (m_interaction.confirmOverwrite(text, PlatformTexts::overwriteTitle())) {
-    case Interaction::Answer::YesToAll:
-        m_replaceAll = true;
-        return ShellResult::Done;
-    case Interaction::Answer::Yes:
-        return ShellResult::Done;
-    case Interaction::Answer::No:
-        return ShellResult::Failed;
-    default:
-        return ShellResult::Cancelled;
-    }
+    const QString name = QFileInfo(path).fileName();
+    const QString target = m_destination + QLatin1Char('/') + name;
+    if (m_progress)
+        m_progress->startFile(name);
+    struct stat status {};
+    errno = ENOENT;
+    const bool found = QDir::isAbsolutePath(path) &&
+                       ::stat(QFile::encodeName(path).constData(), &status) == 0;
+    const Step step = !found                   ? failedWith(errno, path)
+                      : S_ISDIR(status.st_mode) ? failedWith(EISDIR, path)
+                      : m_mode == TransferMode::Move ? move(path, target)
+                                                     : copy(path, target, false);
+    if (m_progress)
+        m_progress->finishFile(found ? status.st_size : 0);
+    if (step.result != ShellResult::Failed || !step.failure)
+        return step.result;
+    const FileOperation operation =
+        m_mode == TransferMode::Move ? FileOperation::Move : FileOperation::Copy;
+    return skipAfterFailure(m_interaction, operation, path, *step.failure)
+               ? ShellResult::Failed
+               : ShellResult::Cancelled;
 }
 
 // Within one file system by rename; across file systems the source goes only after the
 // copy is safely in place.
-bool Transfer::moveFile(const QString &source, const QString &target, bool replace)
+Step Transfer::move(const QString &source, const QString &target)
 {
-    if (renameFile(source, target, replace))
-        return true;
-    if (errno != EXDEV)
-        return false;
-    return copyFile(source, target, replace) && QFile::remove(source);
+    if (renameWithoutReplacing(source, target))
+        return {};
+    if (errno == EXDEV)
+        return copy(source, target, true);
+    if (errno != EEXIST)
+        return failedWith(errno, source);
+    const Step allowed = mayReplace(source, target);
+    if (allowed.result != ShellResult::Done)
+        return allowed;
+    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
+        0)
+        return {};
+    return failedWith(errno, source);
 }
 
-ShellResult Transfer::transferOne(const QString &path)
+Step Transfer::copy(const QString &source, const QString &target, bool removeSource)
 {
-    const QFileInfo source(path);
-    if (!source.isAbsolute() || !source.exists() || source.isDir()) {
-        qCDebug(logPlatform) << "not transferred, no such file:" << path;
-        return ShellResult::Failed;
-    }
-    const QString target = m_destination + QLatin1Char('/') + source.fileName();
-    const QFileInfo targetInfo(target);
-    const bool replace = targetInfo.exists() || targetInfo.isSymLink();
+    struct stat existing {};
+    const bool replace = ::lstat(QFile::encodeName(target).constData(), &existing) == 0;
     if (replace) {
-        const ShellResult allowed = mayReplace(path, target);
-        if (allowed != ShellResult::Done)
+        const Step allowed = mayReplace(source, target);
+        if (allowed.result != ShellResult::Done)
             return allowed;
     }
-    errno = 0;
-    if (m_move ? moveFile(path, target, replace) : copyFile(path, target, replace))
-        return ShellResult::Done;
-    qCDebug(logPlatform) << (m_move ? "not moved:" : "not copied:") << path << "to" << target
-                         << (errno != 0 ? std::strerror(errno) : "");
-    return ShellResult::Failed;
+    switch (copyFileDurably(source, target, replace, m_progress)) {
+    case CopyOutcome::Cancelled:
+        return {ShellResult::Cancelled, std::nullopt};
+    case CopyOutcome::Failed:
+        return failedWith(errno, source);
+    case CopyOutcome::Copied:
+        break;
+    }
+    if (removeSource && ::unlink(QFile::encodeName(source).constData()) != 0)
+        return failedWith(errno, source);
+    return {};
+}
+
+// Whether the existing target may be replaced: Done to go ahead, Failed to skip this file,
+// Cancelled to stop. The file itself (the destination is its own folder) and a folder are
+// never replaced.
+Step Transfer::mayReplace(const QString &source, const QString &target)
+{
+    if (sameFile(source, target))
+        return failedBecause(FileFailure::Reason::SameFolder);
+    const QFileInfo targetInfo(target);
+    if (targetInfo.isDir())
+        return failedBecause(FileFailure::Reason::FolderInTheWay);
+    if (m_replaceAll)
+        return {};
+    const QString text = PlatformTexts::overwriteQuestion(targetInfo.fileName());
+    switch (m_interaction.confirmOverwrite(text, PlatformTexts::overwriteTitle())) {
+    case Interaction::Answer::YesToAll:
+        m_replaceAll = true;
+        return {};
+    case Interaction::Answer::Yes:
+        return {};
+    case Interaction::Answer::No:
+        return {ShellResult::Failed, std::nullopt};
+    default:
+        return {ShellResult::Cancelled, std::nullopt};
+    }
 }
 
 } // namespace
 
 ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
                             const QString &destination, TransferMode mode,
-                            const std::function<bool(int done, int total)> &progress)
+                            FileWorkProgress *progress)
 {
     if (paths.isEmpty())
         return ShellResult::Done;
     const QFileInfo folder(destination);
     if (!folder.isAbsolute() || !folder.isDir())
         return ShellResult::Failed;
-    Transfer transfer(interaction, QDir::cleanPath(destination), mode == TransferMode::Move);
-    const int total = int(paths.size());
+    if (progress)
+        progress->begin(int(paths.size()), totalSize(paths));
+    const QString cleanDestination = QDir::cleanPath(destination);
+    Transfer transfer(interaction, cleanDestination, mode, progress);
     bool anyFailed = false;
     bool anyDone = false;
-    for (int done = 0; done < total; ++done) {
-        const ShellResult outcome = progress && !progress(done, total)
-                                        ? ShellResult::Cancelled
-                                        : transfer.transferOne(paths.at(done));
-        if (outcome == ShellResult::Cancelled)
-            return anyDone ? ShellResult::Failed : ShellResult::Cancelled;
+    bool cancelled = false;
+    for (const QString &path : paths) {
+        const ShellResult outcome = progress && progress->cancelled() ? ShellResult::Cancelled
+                                                                      : transfer.transferOne(path);
+        cancelled = outcome == ShellResult::Cancelled;
+        if (cancelled)
+            break;
         anyFailed = anyFailed || outcome == ShellResult::Failed;
         anyDone = anyDone || outcome == ShellResult::Done;
     }
-    if (progress)
-        progress(total, total);
+    if (anyDone)
+        syncFolder(cleanDestination);
+    if (cancelled)
+        return anyDone ? ShellResult::Failed : ShellResult::Cancelled;
     return anyFailed ? ShellResult::Failed : ShellResult::Done;
 }

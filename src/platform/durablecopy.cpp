@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/durablecopy.h"
+
+#include "platform/fileworkprogress.h"
+#include "platform/renamewithoutreplacing.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Closes the descriptor when it goes; a temporary file that was not kept goes too.
+class OpenFile {
+public:
+    explicit OpenFile(int descriptor, QByteArray temporaryPath = {})
+        : m_descriptor(descriptor)
+        , m_temporaryPath(std::move(temporaryPath))
+    {
+    }
+    // Keeps errno, which tells the caller why the copy failed.
+    ~OpenFile()
+    {
+        const int failure = errno;
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+        if (!m_temporaryPath.isEmpty())
+            ::unlink(m_temporaryPath.constData());
+        errno = failure;
+    }
+    OpenFile(const OpenFile &) = delete;
+    OpenFile &operator=(const OpenFile &) = delete;
+
+    int descriptor() const { return m_descriptor; }
+    // Closes now, so that a failed close is seen.
+    bool close()
+    {
+        const int descriptor = m_descriptor;
+        m_descriptor = -1;
+        return ::close(descriptor) == 0;
+    }
+    void keep() { m_temporaryPath.clear(); }
+
+private:
+    int m_descriptor;
+    QByteArray m_temporaryPath;
+};
+
+constexpr size_t PieceSize = 8 << 20;
+
+bool writeAll(int out, const char *data, ssize_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(out, data, size_t(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// One piece: in the kernel where the file systems allow it, else through a buffer. The
+// kernel's end of file is checked by a read, since some files report a wrong size.
+ssize_t copyPiece(int in, int out, bool &inKernel, QByteArray &buffer)
+{
+    if (inKernel) {
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, PieceSize, 0);
+        if (copied > 0 || (copied < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS &&
+                           errno != EOPNOTSUPP))
+            return copied;
+        inKernel = false;
+    }
+    buffer.resize(1 << 20);
+    const ssize_t got = ::read(in, buffer.data(), size_t(buffer.size()));
+    if (got > 0 && !writeAll(out, buffer.constData(), got))
+        return -1;
+    return got;
+}
+
+// Reads until the end rather than trusting the reported size, and then requires both to agree:
+// a source that changes while it is copied, or reports a wrong size, is not copied.
+CopyOutcome copyContents(int in, int out, qint64 expected, FileWorkProgress *progress)
+{
+    ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
+    bool inKernel = true;
+    QByteArray buffer;
+    qint64 copied = 0;
+    for (;;) {
+        if (progress && progress->cancelled())
+            return CopyOutcome::Cancelled;
+        const ssize_t piece = copyPiece(in, out, inKernel, buffer);
+        if (piece < 0 && errno == EINTR)
+            continue;
+        if (piece < 0)
+            return CopyOutcome::Failed;
+        if (piece == 0)
+            break;
+        copied += piece;
+        if (progress)
+            progress->addBytes(piece);
+    }
+    if (copied == expected)
+        return CopyOutcome::Copied;
+    errno = EIO;
+    return CopyOutcome::Failed;
+}
+
+// A hidden name beside the target; a very long name gets a short one, so that the temporary
+// file never fails for a name the target itself can have.
+QByteArray temporaryPattern(const QString &target)
+{
+    const QFileInfo info(target);
+    QByteArray name = QFile::encodeName(info.fileName());
+    if (name.size() > 200)
+        name = "vellora-copy";
+    return QFile::encodeName(info.path()) + "/." + name + ".XXXXXX";
+}
+
+} // namespace
+
+CopyOutcome copyFileDurably(const QString &source, const QString &target, bool replace,
+                            FileWorkProgress *progress)
+{
+    OpenFile in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
+    struct stat status {};
+    if (in.descriptor() < 0 || ::fstat(in.descriptor(), &status) != 0)
+        return CopyOutcome::Failed;
+    QByteArray temporaryPath = temporaryPattern(target);
+    const int descriptor = ::mkostemp(temporaryPath.data(), O_CLOEXEC);
+    if (descriptor < 0)
+        return CopyOutcome::Failed;
+    OpenFile out(descriptor, temporaryPath);
+    const CopyOutcome copied = copyContents(in.descriptor(), descriptor, status.st_size, progress);
+    if (copied != CopyOutcome::Copied)
+        return copied;
+    ::fchmod(descriptor, status.st_mode & 07777);
+    const struct timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
+    ::futimens(descriptor, times);
+    if (::fsync(descriptor) != 0 || !out.close())
+        return CopyOutcome::Failed;
+    const QString temporary = QFile::decodeName(temporaryPath);
+    const bool renamed = replace ? ::rename(temporaryPath.constData(),
+                                            QFile::encodeName(target).constData()) == 0
+                                 : renameWithoutReplacing(temporary, target);
+    if (!renamed)
+        return CopyOutcome::Failed;
+    out.keep();
+    return CopyOutcome::Copied;
+}
