@@ -82,6 +82,9 @@ public:
 
     // Done, Failed (the file was skipped) or Cancelled (the rest stays undone).
     ShellResult transferOne(const QString &path);
+    // Whether a file failed and was reported: the work is a failure even when the user then
+    // left the rest.
+    bool anyReported() const { return m_anyReported; }
 
 private:
     Step move(const QString &source, const QString &target);
@@ -93,6 +96,7 @@ private:
     TransferMode m_mode;
     FileWorkProgress *m_progress;
     bool m_replaceAll = false;
+    bool m_anyReported = false;
 };
 
 ShellResult Transfer::transferOne(const QString &path)
@@ -113,6 +117,7 @@ ShellResult Transfer::transferOne(const QString &path)
         m_progress->finishFile(found ? status.st_size : 0);
     if (step.result != ShellResult::Failed || !step.failure)
         return step.result;
+    m_anyReported = true;
     const FileOperation operation =
         m_mode == TransferMode::Move ? FileOperation::Move : FileOperation::Copy;
     return skipAfterFailure(m_interaction, operation, path, *step.failure)
@@ -217,6 +222,6 @@ ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
     if (anyDone)
         syncFolder(cleanDestination);
     if (cancelled)
-        return anyDone ? ShellResult::Failed : ShellResult::Cancelled;
+        return anyDone || transfer.anyReported() ? ShellResult::Failed : ShellResult::Cancelled;
     return anyFailed ? ShellResult::Failed : ShellResult::Done;
 }
