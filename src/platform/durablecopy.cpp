@@ -124,16 +124,16 @@ QByteArray temporaryPattern(const QString &target)
     return QFile::encodeName(info.path()) + "/." + name + ".XXXXXX";
 }
 
-} // namespace
-
-CopyOutcome copyFileDurably(const QString &source, const QString &target, bool replace,
-                            FileWorkProgress *progress)
+// Copies source into a new hidden file beside target, whose name it returns in temporaryPath;
+// nothing is left behind unless it is Copied.
+CopyOutcome copyToTemporary(const QString &source, const QString &target,
+                            FileWorkProgress *progress, QByteArray &temporaryPath)
 {
     OpenFile in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
     struct stat status {};
     if (in.descriptor() < 0 || ::fstat(in.descriptor(), &status) != 0)
         return CopyOutcome::Failed;
-    QByteArray temporaryPath = temporaryPattern(target);
+    temporaryPath = temporaryPattern(target);
     const int descriptor = ::mkostemp(temporaryPath.data(), O_CLOEXEC);
     if (descriptor < 0)
         return CopyOutcome::Failed;
@@ -144,14 +144,75 @@ CopyOutcome copyFileDurably(const QString &source, const QString &target, bool r
     ::fchmod(descriptor, status.st_mode & 07777);
     const struct timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
     ::futimens(descriptor, times);
-    if (::fsync(descriptor) != 0 || !out.close())
-        return CopyOutcome::Failed;
-    const QString temporary = QFile::decodeName(temporaryPath);
-    const bool renamed = replace ? ::rename(temporaryPath.constData(),
-                                            QFile::encodeName(target).constData()) == 0
-                                 : renameWithoutReplacing(temporary, target);
-    if (!renamed)
+    if (!out.close())
         return CopyOutcome::Failed;
     out.keep();
     return CopyOutcome::Copied;
+}
+
+// Every file of the folder's file system on disk; errno when not.
+bool flushFileSystemOf(const QString &folder)
+{
+    OpenFile directory(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return directory.descriptor() >= 0 && ::syncfs(directory.descriptor()) == 0;
+}
+
+} // namespace
+
+CopyBatch::~CopyBatch()
+{
+    for (const Waiting &waiting : m_waiting)
+        ::unlink(waiting.temporaryPath.constData());
+}
+
+CopyOutcome CopyBatch::add(const QString &source, const QString &target, bool replace,
+                           bool removeSource, FileWorkProgress *progress)
+{
+    QByteArray temporaryPath;
+    const CopyOutcome copied = copyToTemporary(source, target, progress, temporaryPath);
+    if (copied != CopyOutcome::Copied)
+        return copied;
+    const qint64 size = QFileInfo(source).size();
+    m_waiting.push_back({temporaryPath, source, target, replace, removeSource});
+    m_targets.insert(target);
+    m_bytes += size;
+    return CopyOutcome::Copied;
+}
+
+bool CopyBatch::isFull() const
+{
+    return m_bytes >= MaximumBytes || m_waiting.size() >= MaximumFiles;
+}
+
+bool CopyBatch::place(const Waiting &waiting)
+{
+    const QByteArray target = QFile::encodeName(waiting.target);
+    const bool renamed =
+        waiting.replace
+            ? ::rename(waiting.temporaryPath.constData(), target.constData()) == 0
+            : renameWithoutReplacing(QFile::decodeName(waiting.temporaryPath), waiting.target);
+    if (!renamed)
+        return false;
+    return !waiting.removeSource || ::unlink(QFile::encodeName(waiting.source).constData()) == 0;
+}
+
+bool CopyBatch::commit(const FailureHandler &failed)
+{
+    if (m_waiting.empty())
+        return true;
+    errno = 0;
+    const int flushError = flushFileSystemOf(QFileInfo(m_waiting.front().target).path()) ? 0 : errno;
+    bool goOn = true;
+    for (const Waiting &waiting : m_waiting) {
+        const int error = flushError != 0 ? flushError : place(waiting) ? 0 : errno;
+        if (error == 0)
+            continue;
+        ::unlink(waiting.temporaryPath.constData());
+        goOn = goOn && failed(waiting.source, error);
+    }
+    m_waiting.clear();
+    m_targets.clear();
+    m_bytes = 0;
+    return goOn;
 }

@@ -82,6 +82,8 @@ public:
 
     // Done, Failed (the file was skipped) or Cancelled (the rest stays undone).
     ShellResult transferOne(const QString &path);
+    // Puts the copies still waiting in place; false when the user left the rest at a failure.
+    bool finish() { return commitCopies(); }
     // Whether a file failed and was reported: the work is a failure even when the user then
     // left the rest.
     bool anyReported() const { return m_anyReported; }
@@ -90,11 +92,17 @@ private:
     Step move(const QString &source, const QString &target);
     Step copy(const QString &source, const QString &target, bool removeSource);
     Step mayReplace(const QString &source, const QString &target);
+    bool commitCopies();
+    FileOperation operation() const
+    {
+        return m_mode == TransferMode::Move ? FileOperation::Move : FileOperation::Copy;
+    }
 
     Interaction &m_interaction;
     QString m_destination;
     TransferMode m_mode;
     FileWorkProgress *m_progress;
+    CopyBatch m_copies;
     bool m_replaceAll = false;
     bool m_anyReported = false;
 };
@@ -105,6 +113,9 @@ ShellResult Transfer::transferOne(const QString &path)
     const QString target = m_destination + QLatin1Char('/') + name;
     if (m_progress)
         m_progress->startFile(name);
+    // A name that a waiting copy will take must be taken first, so that it is seen as taken.
+    if (m_copies.isWaitingFor(target) && !commitCopies())
+        return ShellResult::Cancelled;
     struct stat status {};
     errno = ENOENT;
     const bool found = QDir::isAbsolutePath(path) &&
@@ -115,14 +126,23 @@ ShellResult Transfer::transferOne(const QString &path)
                                                      : copy(path, target, false);
     if (m_progress)
         m_progress->finishFile(found ? status.st_size : 0);
+    if (step.result == ShellResult::Done && m_copies.isFull() && !commitCopies())
+        return ShellResult::Cancelled;
     if (step.result != ShellResult::Failed || !step.failure)
         return step.result;
     m_anyReported = true;
-    const FileOperation operation =
-        m_mode == TransferMode::Move ? FileOperation::Move : FileOperation::Copy;
-    return skipAfterFailure(m_interaction, operation, path, *step.failure)
+    return skipAfterFailure(m_interaction, operation(), path, *step.failure)
                ? ShellResult::Failed
                : ShellResult::Cancelled;
+}
+
+bool Transfer::commitCopies()
+{
+    return m_copies.commit([this](const QString &source, int errorNumber) {
+        m_anyReported = true;
+        return skipAfterFailure(m_interaction, operation(), source,
+                                FileFailure::fromErrno(errorNumber, source));
+    });
 }
 
 // Within one file system by rename; across file systems the source goes only after the
@@ -153,7 +173,7 @@ Step Transfer::copy(const QString &source, const QString &target, bool removeSou
         if (allowed.result != ShellResult::Done)
             return allowed;
     }
-    switch (copyFileDurably(source, target, replace, m_progress)) {
+    switch (m_copies.add(source, target, replace, removeSource, m_progress)) {
     case CopyOutcome::Cancelled:
         return {ShellResult::Cancelled, std::nullopt};
     case CopyOutcome::Failed:
@@ -161,8 +181,6 @@ Step Transfer::copy(const QString &source, const QString &target, bool removeSou
     case CopyOutcome::Copied:
         break;
     }
-    if (removeSource && ::unlink(QFile::encodeName(source).constData()) != 0)
-        return failedWith(errno, source);
     return {};
 }
 
@@ -219,9 +237,10 @@ ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
         anyFailed = anyFailed || outcome == ShellResult::Failed;
         anyDone = anyDone || outcome == ShellResult::Done;
     }
+    cancelled = !transfer.finish() || cancelled;
     if (anyDone)
         syncFolder(cleanDestination);
     if (cancelled)
         return anyDone || transfer.anyReported() ? ShellResult::Failed : ShellResult::Cancelled;
-    return anyFailed ? ShellResult::Failed : ShellResult::Done;
+    return anyFailed || transfer.anyReported() ? ShellResult::Failed : ShellResult::Done;
 }
