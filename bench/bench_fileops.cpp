@@ -52,7 +52,8 @@ public:
         for (int i = 0; i < size; ++i)
             content[i] = char('a' + i % 23);
         for (int i = 0; i < count; ++i) {
-            const QString path = source() + QStringLiteral("/IMG_%1.JPG").arg(i, 5, 10, QLatin1Char('0'));
+            const QString path =
+                source() + QStringLiteral("/IMG_%1.JPG").arg(i, 5, 10, QLatin1Char('0'));
             QFile file(path);
             if (file.open(QIODevice::WriteOnly))
                 file.write(content);
@@ -141,7 +142,10 @@ void BM_MoveFiles10000WithoutLists(benchmark::State &state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_MoveFiles10000WithoutLists)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MoveFiles10000WithoutLists)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_BareRename10000(benchmark::State &state)
 {
@@ -187,9 +191,9 @@ void BM_CpAndSync200FilesOf5MB(benchmark::State &state)
     const FileSet &files = copySet();
     const QString command = QStringLiteral("cp -- \"$1\"/* \"$2\"/ && sync -f \"$2\"");
     for (auto _ : state) {
-        QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), command,
-                                                  QStringLiteral("sh"), files.source(),
-                                                  files.destination()});
+        QProcess::execute(QStringLiteral("sh"),
+                          {QStringLiteral("-c"), command, QStringLiteral("sh"), files.source(),
+                           files.destination()});
         state.PauseTiming();
         files.reset(false);
         state.ResumeTiming();

@@ -202,7 +202,8 @@ bool CopyBatch::commit(const FailureHandler &failed)
     if (m_waiting.empty())
         return true;
     errno = 0;
-    const int flushError = flushFileSystemOf(QFileInfo(m_waiting.front().target).path()) ? 0 : errno;
+    const int flushError =
+        flushFileSystemOf(QFileInfo(m_waiting.front().target).path()) ? 0 : errno;
     bool goOn = true;
     for (const Waiting &waiting : m_waiting) {
         const int error = flushError != 0 ? flushError : place(waiting) ? 0 : errno;

@@ -118,10 +118,10 @@ ShellResult Transfer::transferOne(const QString &path)
         return ShellResult::Cancelled;
     struct stat status {};
     errno = ENOENT;
-    const bool found = QDir::isAbsolutePath(path) &&
-                       ::stat(QFile::encodeName(path).constData(), &status) == 0;
-    const Step step = !found                   ? failedWith(errno, path)
-                      : S_ISDIR(status.st_mode) ? failedWith(EISDIR, path)
+    const bool found =
+        QDir::isAbsolutePath(path) && ::stat(QFile::encodeName(path).constData(), &status) == 0;
+    const Step step = !found                         ? failedWith(errno, path)
+                      : S_ISDIR(status.st_mode)      ? failedWith(EISDIR, path)
                       : m_mode == TransferMode::Move ? move(path, target)
                                                      : copy(path, target, false);
     if (m_progress)
@@ -158,8 +158,7 @@ Step Transfer::move(const QString &source, const QString &target)
     const Step allowed = mayReplace(source, target);
     if (allowed.result != ShellResult::Done)
         return allowed;
-    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
-        0)
+    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0)
         return {};
     return failedWith(errno, source);
 }
@@ -229,8 +228,8 @@ ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
     bool anyDone = false;
     bool cancelled = false;
     for (const QString &path : paths) {
-        const ShellResult outcome = progress && progress->cancelled() ? ShellResult::Cancelled
-                                                                      : transfer.transferOne(path);
+        const ShellResult outcome =
+            progress && progress->cancelled() ? ShellResult::Cancelled : transfer.transferOne(path);
         cancelled = outcome == ShellResult::Cancelled;
         if (cancelled)
             break;

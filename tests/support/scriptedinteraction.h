@@ -12,7 +12,8 @@
 class ScriptedInteraction : public Interaction {
 public:
     struct Call {
-        QString kind; // "message", "overwrite", "skipOrCancel", "open", "save", "folder", "colour", "beep"
+        QString kind; // "message", "overwrite", "skipOrCancel", "open", "save", "folder", "colour",
+                      // "beep"
         QString text; // message text, the chooser's title, or the colour chooser's "#rrggbb"
         MessageStyle style = MessageStyle::Plain; // messages only
         QString title; // message title, or the chooser's start folder / path

@@ -17,8 +17,7 @@
 namespace {
 
 // The bar counts bytes when there are any to count (a copy), else files.
-void showProgress(QProgressDialog &dialog, StatusHints &hints,
-                  const FileWorkProgress::State &state)
+void showProgress(QProgressDialog &dialog, StatusHints &hints, const FileWorkProgress::State &state)
 {
     hints.setProgressMaximum(qMax(1, state.fileCount));
     hints.setProgressValue(state.filesDone);
@@ -76,7 +75,8 @@ ShellResult FileWorkRunner::run(const QString &title, const Work &work)
     std::thread worker([&] {
         result = work(forwarded, progress);
         finished.store(true);
-        QMetaObject::invokeMethod(this, [] {}, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [] {}, Qt::QueuedConnection);
     });
     while (!finished.load()) {
         QEventLoop::ProcessEventsFlags flags = QEventLoop::WaitForMoreEvents;

@@ -51,9 +51,10 @@ void ShellFileCommands::transferTo(const QStringList &paths, const QString &dest
 {
     const QString title =
         mode == TransferMode::Move ? BrowserTexts::moving() : BrowserTexts::copying();
-    m_runner->run(title, [paths, destination, mode](Interaction &asker, FileWorkProgress &progress) {
-        return moveOrCopyFiles(asker, paths, destination, mode, &progress);
-    });
+    m_runner->run(title,
+                  [paths, destination, mode](Interaction &asker, FileWorkProgress &progress) {
+                      return moveOrCopyFiles(asker, paths, destination, mode, &progress);
+                  });
     if (mode == TransferMode::Move) {
         removeVanished(paths);
         Q_EMIT listsReconciled();
@@ -66,8 +67,8 @@ void ShellFileCommands::deleteFiles(const QStringList &paths)
 {
     if (paths.isEmpty() || !confirmTrash(m_interaction, paths))
         return;
-    const ShellResult result =
-        m_runner->run(BrowserTexts::trashing(), [paths](Interaction &asker, FileWorkProgress &progress) {
+    const ShellResult result = m_runner->run(
+        BrowserTexts::trashing(), [paths](Interaction &asker, FileWorkProgress &progress) {
             return trashFiles(asker, paths, &progress);
         });
     if (result == ShellResult::Done)

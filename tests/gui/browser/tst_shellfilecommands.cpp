@@ -2,8 +2,8 @@
 #include "browsertestsupport.h"
 #include "core/settings/settings.h"
 #include "core/slidelist/slidelistmodel.h"
-#include "scriptedinteraction.h"
 #include "platform/fileworkprogress.h"
+#include "scriptedinteraction.h"
 #include "ui/browser/filelistview.h"
 #include "ui/browser/fileworkrunner.h"
 #include "ui/browser/shellfilecommands.h"
@@ -162,8 +162,9 @@ void TestShellFileCommands::deleteFailedPartly()
     run("delete");
     const auto told = m_interaction.callsOf(QStringLiteral("skipOrCancel"));
     QCOMPARE(told.size(), 1);
-    QCOMPARE(told.last().text,
-             QStringLiteral("'c.bmp' をごみ箱に移動できません。\n\n元のファイルが見つかりません。"));
+    QCOMPARE(
+        told.last().text,
+        QStringLiteral("'c.bmp' をごみ箱に移動できません。\n\n元のファイルが見つかりません。"));
     QCOMPARE(told.last().title, QStringLiteral("ファイルの削除エラー"));
     QVERIFY(!QFileInfo::exists(path("src/a.jpg")));
     QCOMPARE(m_slides->findEntry(path("src/a.jpg")), 0);
@@ -266,7 +267,8 @@ void TestShellFileCommands::stoppedAtAFailure()
         expected.append(path(each));
     QCOMPARE(slidePaths(), expected);
     if (command != QLatin1String("copy"))
-        QCOMPARE(m_hints.hint(), QStringLiteral("リストに %1枚の画像があります。").arg(listed.size()));
+        QCOMPARE(m_hints.hint(),
+                 QStringLiteral("リストに %1枚の画像があります。").arg(listed.size()));
 }
 
 // Work that lasts shows the dialog, which names the file and counts files and bytes; its
@@ -297,8 +299,9 @@ void TestShellFileCommands::progressDialogCancels()
         });
     QCOMPARE(result, ShellResult::Failed);
     const QLocale locale;
-    QCOMPARE(shownText, QStringLiteral("海.jpg\n1 / 3 個のファイル (%1 / %2)")
-                            .arg(locale.formattedDataSize(1 << 20), locale.formattedDataSize(3 << 20)));
+    QCOMPARE(shownText,
+             QStringLiteral("海.jpg\n1 / 3 個のファイル (%1 / %2)")
+                 .arg(locale.formattedDataSize(1 << 20), locale.formattedDataSize(3 << 20)));
     QCOMPARE(m_hints.progressMaximum, 3);
     QCOMPARE(m_hints.progressPeak, 1);
     QCOMPARE(m_hints.progressValue, 0);

@@ -167,10 +167,18 @@ void TestPermissionFaults::popUpCommandsOnLockedFolders_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("locked");
     QTest::addColumn<QString>("title");
-    QTest::newRow("move into a read-only folder") << QStringLiteral("move") << QStringLiteral("vol/A") << QStringLiteral("ファイルの移動エラー");
-    QTest::newRow("copy into a read-only folder") << QStringLiteral("copy") << QStringLiteral("vol/A") << QStringLiteral("ファイルのコピーエラー");
-    QTest::newRow("move out of a read-only folder") << QStringLiteral("move") << QStringLiteral("vol/open") << QStringLiteral("ファイルの移動エラー");
-    QTest::newRow("delete from a read-only folder") << QStringLiteral("delete") << QStringLiteral("vol/open") << QStringLiteral("ファイルの削除エラー");
+    QTest::newRow("move into a read-only folder")
+        << QStringLiteral("move") << QStringLiteral("vol/A")
+        << QStringLiteral("ファイルの移動エラー");
+    QTest::newRow("copy into a read-only folder")
+        << QStringLiteral("copy") << QStringLiteral("vol/A")
+        << QStringLiteral("ファイルのコピーエラー");
+    QTest::newRow("move out of a read-only folder")
+        << QStringLiteral("move") << QStringLiteral("vol/open")
+        << QStringLiteral("ファイルの移動エラー");
+    QTest::newRow("delete from a read-only folder")
+        << QStringLiteral("delete") << QStringLiteral("vol/open")
+        << QStringLiteral("ファイルの削除エラー");
 }
 
 // Move, copy or delete refused by the file system: every file stays where it was, both

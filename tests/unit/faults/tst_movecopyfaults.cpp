@@ -166,7 +166,8 @@ void TestMoveCopyFaults::lockedFolderKeepsEverything()
     const std::optional<int> failed = Faults::runUnprivileged([&] {
         ScriptedInteraction interaction;
         const ShellResult result = moveOrCopyFiles(interaction, paths, destination, mode);
-        const bool told = allToldBecause(interaction, 2, QStringLiteral("アクセスが拒否されました。"));
+        const bool told =
+            allToldBecause(interaction, 2, QStringLiteral("アクセスが拒否されました。"));
         return result == ShellResult::Failed && told ? 1 : 0;
     });
     if (!failed)
@@ -202,7 +203,8 @@ void TestMoveCopyFaults::fullDiskLeavesNoPartialFile()
     if (replacing)
         interaction.answers << Answer::Yes;
     QCOMPARE(moveOrCopyFiles(interaction, {big}, path("dst"), mode), ShellResult::Failed);
-    QVERIFY(interaction.calls.last().text.endsWith(QStringLiteral("ディスクの空き領域が足りません。")));
+    QVERIFY(
+        interaction.calls.last().text.endsWith(QStringLiteral("ディスクの空き領域が足りません。")));
     QCOMPARE(Faults::readAll(big), contentOf(QStringLiteral("big.jpg"), 256 * 1024));
     QCOMPARE(interaction.callsOf(QStringLiteral("overwrite")).size(), replacing ? 1 : 0);
     if (replacing) {
@@ -293,18 +295,23 @@ void TestMoveCopyFaults::eachFailureNamesFileAndReason_data()
     QTest::addColumn<FileOperation>("operation");
     QTest::addColumn<QString>("obstacle");
     QTest::addColumn<QString>("told");
-    const QString copyTitle = QStringLiteral("ファイルのコピーエラー\n'a.jpg' をコピーできません。\n\n");
-    const QString moveTitle = QStringLiteral("ファイルの移動エラー\n'a.jpg' を移動できません。\n\n");
+    const QString copyTitle =
+        QStringLiteral("ファイルのコピーエラー\n'a.jpg' をコピーできません。\n\n");
+    const QString moveTitle =
+        QStringLiteral("ファイルの移動エラー\n'a.jpg' を移動できません。\n\n");
     const QString trashTitle =
         QStringLiteral("ファイルの削除エラー\n'a.jpg' をごみ箱に移動できません。\n\n");
     QTest::newRow("read-only file system refuses a copy")
-        << FileOperation::Copy << "read-only disk" << copyTitle + "読み取り専用のファイル システムです。";
+        << FileOperation::Copy << "read-only disk"
+        << copyTitle + "読み取り専用のファイル システムです。";
     QTest::newRow("read-only file system refuses a move")
-        << FileOperation::Move << "read-only disk" << moveTitle + "読み取り専用のファイル システムです。";
+        << FileOperation::Move << "read-only disk"
+        << moveTitle + "読み取り専用のファイル システムです。";
     QTest::newRow("source gone before its turn")
         << FileOperation::Move << "vanished" << moveTitle + "元のファイルが見つかりません。";
     QTest::newRow("name too long for the destination")
-        << FileOperation::Copy << "deep folder" << copyTitle + "この場所にはファイル名が長すぎます。";
+        << FileOperation::Copy << "deep folder"
+        << copyTitle + "この場所にはファイル名が長すぎます。";
     QTest::newRow("a folder holds the name")
         << FileOperation::Move << "folder" << moveTitle + "同じ名前のフォルダが既にあります。";
     QTest::newRow("trash refused in a read-only folder")
@@ -362,10 +369,12 @@ void TestMoveCopyFaults::skipOrCancelAtAFailure_data()
     QTest::addColumn<QStringList>("arrived");
     QTest::newRow("move: skipped, the others arrive")
         << Move << Answer::Skip << QStringList{"a.jpg", "c.jpg"};
-    QTest::newRow("move: cancelled, the rest stays") << Move << Answer::Cancel << QStringList{"a.jpg"};
+    QTest::newRow("move: cancelled, the rest stays")
+        << Move << Answer::Cancel << QStringList{"a.jpg"};
     QTest::newRow("copy: skipped, the others arrive")
         << Copy << Answer::Skip << QStringList{"a.jpg", "c.jpg"};
-    QTest::newRow("copy: cancelled, the rest stays") << Copy << Answer::Cancel << QStringList{"a.jpg"};
+    QTest::newRow("copy: cancelled, the rest stays")
+        << Copy << Answer::Cancel << QStringList{"a.jpg"};
 }
 
 // The answer to a failure in the middle decides the rest; files done before stay done.
@@ -384,7 +393,8 @@ void TestMoveCopyFaults::skipOrCancelAtAFailure()
     QCOMPARE(QFileInfo::exists(paths.at(0)), mode == Copy);
     QCOMPARE(QFileInfo::exists(paths.at(2)), mode == Copy || !arrived.contains("c.jpg"));
     for (const QString &name : arrived)
-        QCOMPARE(Faults::readAll(path("dst/") + name), contentOf(name, name == "a.jpg" ? 100 : 300));
+        QCOMPARE(Faults::readAll(path("dst/") + name),
+                 contentOf(name, name == "a.jpg" ? 100 : 300));
 }
 
 void TestMoveCopyFaults::cancelWithinAFile_data()

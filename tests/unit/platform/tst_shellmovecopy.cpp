@@ -235,9 +235,11 @@ void TestShellMoveCopy::fileIntoItsOwnFolderStaysIntact()
     QCOMPARE(readFile(paths.first()), QByteArray("new a.jpg"));
     const QVector<ScriptedInteraction::Call> told = m_interaction.callsOf(u"skipOrCancel"_qs);
     QCOMPARE(m_interaction.calls.size(), 2);
-    QCOMPARE(told.at(0).text, u"'a.jpg' をコピーできません。\n\nコピー先のフォルダは元のフォルダと同じです。"_qs);
+    QCOMPARE(told.at(0).text,
+             u"'a.jpg' をコピーできません。\n\nコピー先のフォルダは元のフォルダと同じです。"_qs);
     QCOMPARE(told.at(0).title, u"ファイルのコピーエラー"_qs);
-    QCOMPARE(told.at(1).text, u"'a.jpg' を移動できません。\n\n移動先のフォルダは元のフォルダと同じです。"_qs);
+    QCOMPARE(told.at(1).text,
+             u"'a.jpg' を移動できません。\n\n移動先のフォルダは元のフォルダと同じです。"_qs);
     QCOMPARE(told.at(1).title, u"ファイルの移動エラー"_qs);
 }
 
