@@ -144,18 +144,24 @@ CopyOutcome copyToTemporary(const QString &source, const QString &target,
     ::fchmod(descriptor, status.st_mode & 07777);
     const struct timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
     ::futimens(descriptor, times);
+    // The disk starts writing now, while the next file is read; the flush waits for less.
+    ::sync_file_range(descriptor, 0, 0, SYNC_FILE_RANGE_WRITE);
     if (!out.close())
         return CopyOutcome::Failed;
     out.keep();
     return CopyOutcome::Copied;
 }
 
-// Every file of the folder's file system on disk; errno when not.
-bool flushFileSystemOf(const QString &folder)
+// Every file of the folder's file system on disk (or only the folder's own entries); errno
+// when not.
+bool flush(const QString &folder, bool wholeFileSystem)
 {
     OpenFile directory(
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return directory.descriptor() >= 0 && ::syncfs(directory.descriptor()) == 0;
+    if (directory.descriptor() < 0)
+        return false;
+    return (wholeFileSystem ? ::syncfs(directory.descriptor())
+                            : ::fsync(directory.descriptor())) == 0;
 }
 
 } // namespace
@@ -202,8 +208,8 @@ bool CopyBatch::commit(const FailureHandler &failed)
     if (m_waiting.empty())
         return true;
     errno = 0;
-    const int flushError =
-        flushFileSystemOf(QFileInfo(m_waiting.front().target).path()) ? 0 : errno;
+    const QString folder = QFileInfo(m_waiting.front().target).path();
+    const int flushError = flush(folder, true) ? 0 : errno;
     bool goOn = true;
     for (const Waiting &waiting : m_waiting) {
         const int error = flushError != 0 ? flushError : place(waiting) ? 0 : errno;
@@ -212,6 +218,7 @@ bool CopyBatch::commit(const FailureHandler &failed)
         ::unlink(waiting.temporaryPath.constData());
         goOn = goOn && failed(waiting.source, error);
     }
+    flush(folder, false);
     m_waiting.clear();
     m_targets.clear();
     m_bytes = 0;

@@ -14,10 +14,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -56,17 +54,6 @@ qint64 totalSize(const QStringList &paths)
             total += status.st_size;
     }
     return total;
-}
-
-// The names the folder gained are on disk too, not only the files' contents.
-void syncFolder(const QString &folder)
-{
-    const int descriptor =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return;
-    ::fsync(descriptor);
-    ::close(descriptor);
 }
 
 class Transfer {
@@ -237,8 +224,6 @@ ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
         anyDone = anyDone || outcome == ShellResult::Done;
     }
     cancelled = !transfer.finish() || cancelled;
-    if (anyDone)
-        syncFolder(cleanDestination);
     if (cancelled)
         return anyDone || transfer.anyReported() ? ShellResult::Failed : ShellResult::Cancelled;
     return anyFailed || transfer.anyReported() ? ShellResult::Failed : ShellResult::Done;
