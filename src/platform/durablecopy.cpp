@@ -124,15 +124,16 @@ QByteArray temporaryPattern(const QString &target)
     return QFile::encodeName(info.path()) + "/." + name + ".XXXXXX";
 }
 
-// Copies source into a new hidden file beside target, whose name it returns in temporaryPath;
-// nothing is left behind unless it is Copied.
+// Copies source into a new hidden file beside target, whose name it returns in temporaryPath
+// and its size in size; nothing is left behind unless it is Copied.
 CopyOutcome copyToTemporary(const QString &source, const QString &target,
-                            FileWorkProgress *progress, QByteArray &temporaryPath)
+                            FileWorkProgress *progress, QByteArray &temporaryPath, qint64 &size)
 {
     OpenFile in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
     struct stat status {};
     if (in.descriptor() < 0 || ::fstat(in.descriptor(), &status) != 0)
         return CopyOutcome::Failed;
+    size = status.st_size;
     temporaryPath = temporaryPattern(target);
     const int descriptor = ::mkostemp(temporaryPath.data(), O_CLOEXEC);
     if (descriptor < 0)
@@ -160,8 +161,8 @@ bool flush(const QString &folder, bool wholeFileSystem)
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.descriptor() < 0)
         return false;
-    return (wholeFileSystem ? ::syncfs(directory.descriptor())
-                            : ::fsync(directory.descriptor())) == 0;
+    return (wholeFileSystem ? ::syncfs(directory.descriptor()) : ::fsync(directory.descriptor())) ==
+           0;
 }
 
 } // namespace
@@ -176,10 +177,10 @@ CopyOutcome CopyBatch::add(const QString &source, const QString &target, bool re
                            bool removeSource, FileWorkProgress *progress)
 {
     QByteArray temporaryPath;
-    const CopyOutcome copied = copyToTemporary(source, target, progress, temporaryPath);
+    qint64 size = 0;
+    const CopyOutcome copied = copyToTemporary(source, target, progress, temporaryPath, size);
     if (copied != CopyOutcome::Copied)
         return copied;
-    const qint64 size = QFileInfo(source).size();
     m_waiting.push_back({temporaryPath, source, target, replace, removeSource});
     m_targets.insert(target);
     m_bytes += size;

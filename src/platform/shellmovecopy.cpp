@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QVector>
 
 #include <cerrno>
 #include <cstdio>
@@ -45,14 +46,36 @@ bool sameFile(const QString &a, const QString &b)
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-qint64 totalSize(const QStringList &paths)
+// A file to transfer as it was found before the work began: a file that goes later is
+// noticed when it is moved or copied.
+struct SourceFile {
+    QString path;
+    int error = 0; // errno of a source that cannot be examined
+    bool isFolder = false;
+    qint64 size = 0;
+};
+
+QVector<SourceFile> examine(const QStringList &paths)
 {
-    qint64 total = 0;
+    QVector<SourceFile> sources;
+    sources.reserve(paths.size());
     struct stat status {};
     for (const QString &path : paths) {
-        if (::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode))
-            total += status.st_size;
+        SourceFile source{path, ENOENT};
+        if (QDir::isAbsolutePath(path) && ::stat(QFile::encodeName(path).constData(), &status) == 0)
+            source = {path, 0, S_ISDIR(status.st_mode), status.st_size};
+        else if (QDir::isAbsolutePath(path))
+            source.error = errno;
+        sources.append(source);
     }
+    return sources;
+}
+
+qint64 totalSize(const QVector<SourceFile> &sources)
+{
+    qint64 total = 0;
+    for (const SourceFile &source : sources)
+        total += source.isFolder ? 0 : source.size;
     return total;
 }
 
@@ -68,7 +91,7 @@ public:
     }
 
     // Done, Failed (the file was skipped) or Cancelled (the rest stays undone).
-    ShellResult transferOne(const QString &path);
+    ShellResult transferOne(const SourceFile &source);
     // Puts the copies still waiting in place; false when the user left the rest at a failure.
     bool finish() { return commitCopies(); }
     // Whether a file failed and was reported: the work is a failure even when the user then
@@ -94,8 +117,9 @@ private:
     bool m_anyReported = false;
 };
 
-ShellResult Transfer::transferOne(const QString &path)
+ShellResult Transfer::transferOne(const SourceFile &source)
 {
+    const QString &path = source.path;
     const QString name = QFileInfo(path).fileName();
     const QString target = m_destination + QLatin1Char('/') + name;
     if (m_progress)
@@ -103,16 +127,12 @@ ShellResult Transfer::transferOne(const QString &path)
     // A name that a waiting copy will take must be taken first, so that it is seen as taken.
     if (m_copies.isWaitingFor(target) && !commitCopies())
         return ShellResult::Cancelled;
-    struct stat status {};
-    errno = ENOENT;
-    const bool found =
-        QDir::isAbsolutePath(path) && ::stat(QFile::encodeName(path).constData(), &status) == 0;
-    const Step step = !found                         ? failedWith(errno, path)
-                      : S_ISDIR(status.st_mode)      ? failedWith(EISDIR, path)
+    const Step step = source.error != 0              ? failedWith(source.error, path)
+                      : source.isFolder              ? failedWith(EISDIR, path)
                       : m_mode == TransferMode::Move ? move(path, target)
                                                      : copy(path, target, false);
     if (m_progress)
-        m_progress->finishFile(found ? status.st_size : 0);
+        m_progress->finishFile(source.isFolder ? 0 : source.size);
     if (step.result == ShellResult::Done && m_copies.isFull() && !commitCopies())
         return ShellResult::Cancelled;
     if (step.result != ShellResult::Failed || !step.failure)
@@ -207,16 +227,18 @@ ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
     const QFileInfo folder(destination);
     if (!folder.isAbsolute() || !folder.isDir())
         return ShellResult::Failed;
+    const QVector<SourceFile> sources = examine(paths);
     if (progress)
-        progress->begin(int(paths.size()), totalSize(paths));
+        progress->begin(int(sources.size()), totalSize(sources));
     const QString cleanDestination = QDir::cleanPath(destination);
     Transfer transfer(interaction, cleanDestination, mode, progress);
     bool anyFailed = false;
     bool anyDone = false;
     bool cancelled = false;
-    for (const QString &path : paths) {
-        const ShellResult outcome =
-            progress && progress->cancelled() ? ShellResult::Cancelled : transfer.transferOne(path);
+    for (const SourceFile &source : sources) {
+        const ShellResult outcome = progress && progress->cancelled()
+                                        ? ShellResult::Cancelled
+                                        : transfer.transferOne(source);
         cancelled = outcome == ShellResult::Cancelled;
         if (cancelled)
             break;
