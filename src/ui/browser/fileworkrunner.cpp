@@ -34,14 +34,25 @@ void showProgress(QProgressDialog &dialog, StatusHints &hints, const FileWorkPro
     dialog.setValue(byBytes ? int(state.bytesDone >> 10) : state.filesDone);
 }
 
+// Modal while it shows; it stays until the work has ended, whatever the values say.
+void prepareDialog(QProgressDialog &dialog, const QString &title, int delay)
+{
+    dialog.setWindowTitle(title);
+    dialog.setObjectName(QStringLiteral("fileWorkDialog"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAutoReset(false);
+    dialog.setAutoClose(false);
+    dialog.setMinimumDuration(delay);
+}
+
 } // namespace
 
-FileWorkRunner::FileWorkRunner(Interaction &interaction, StatusHints &hints, QWidget &window,
+FileWorkRunner::FileWorkRunner(Interaction &interaction, StatusHints &hints, QWidget &owner,
                                QObject *parent)
     : QObject(parent)
     , m_interaction(interaction)
     , m_hints(hints)
-    , m_window(window)
+    , m_owner(owner)
 {
 }
 
@@ -49,13 +60,8 @@ FileWorkRunner::FileWorkRunner(Interaction &interaction, StatusHints &hints, QWi
 // dialog's modality keeps it from them only while the dialog is visible.
 ShellResult FileWorkRunner::run(const QString &title, const Work &work)
 {
-    QProgressDialog dialog(&m_window);
-    dialog.setWindowTitle(title);
-    dialog.setObjectName(QStringLiteral("fileWorkDialog"));
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setAutoReset(false);
-    dialog.setAutoClose(false);
-    dialog.setMinimumDuration(m_dialogDelay);
+    QProgressDialog dialog(&m_owner);
+    prepareDialog(dialog, title, m_dialogDelay);
     FileWorkProgress progress;
     connect(&dialog, &QProgressDialog::canceled, this, [&progress] { progress.cancel(); });
     QTimer refresh;

@@ -27,7 +27,7 @@ public:
     // The dialog and the status bar read the progress this often, however fast the work goes.
     static constexpr int RefreshMs = 50;
 
-    FileWorkRunner(Interaction &interaction, StatusHints &hints, QWidget &window,
+    FileWorkRunner(Interaction &interaction, StatusHints &hints, QWidget &owner,
                    QObject *parent = nullptr);
 
     ShellResult run(const QString &title, const Work &work);
@@ -36,6 +36,6 @@ public:
 private:
     Interaction &m_interaction;
     StatusHints &m_hints;
-    QWidget &m_window;
+    QWidget &m_owner; // the dialog belongs to its window
     int m_dialogDelay = DefaultDialogDelayMs;
 };

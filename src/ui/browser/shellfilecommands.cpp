@@ -17,7 +17,7 @@ ShellFileCommands::ShellFileCommands(SlideListModel &model, FileListView &fileLi
     , m_model(model)
     , m_fileList(fileList)
     , m_interaction(interaction)
-    , m_runner(new FileWorkRunner(interaction, hints, *fileList.window(), this))
+    , m_runner(new FileWorkRunner(interaction, hints, fileList, this))
 {
 }
 
