@@ -17,6 +17,7 @@ public:
         return Answer::Ok;
     }
     Answer confirmOverwrite(const QString &, const QString &) override { return Answer::Cancel; }
+    Answer skipOrCancel(const QString &, const QString &) override { return Answer::Skip; }
     QString openFileName(const QString &, const QString &, const QStringList &) override
     {
         return {};

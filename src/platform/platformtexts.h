@@ -35,4 +35,67 @@ inline QString overwriteQuestion(const QString &name)
         .arg(name);
 }
 
+// A file that could not be dealt with: the message names it and gives the reason.
+inline QString moveErrorTitle()
+{
+    return QStringLiteral("ファイルの移動エラー");
+}
+inline QString copyErrorTitle()
+{
+    return QStringLiteral("ファイルのコピーエラー");
+}
+inline QString trashErrorTitle()
+{
+    return QStringLiteral("ファイルの削除エラー");
+}
+inline QString cannotMove(const QString &name, const QString &reason)
+{
+    return QStringLiteral("'%1' を移動できません。\n\n%2").arg(name, reason);
+}
+inline QString cannotCopy(const QString &name, const QString &reason)
+{
+    return QStringLiteral("'%1' をコピーできません。\n\n%2").arg(name, reason);
+}
+inline QString cannotTrash(const QString &name, const QString &reason)
+{
+    return QStringLiteral("'%1' をごみ箱に移動できません。\n\n%2").arg(name, reason);
+}
+
+inline QString permissionDenied()
+{
+    return QStringLiteral("アクセスが拒否されました。");
+}
+inline QString noSpace()
+{
+    return QStringLiteral("ディスクの空き領域が足りません。");
+}
+inline QString sourceGone()
+{
+    return QStringLiteral("元のファイルが見つかりません。");
+}
+inline QString moveIntoOwnFolder()
+{
+    return QStringLiteral("移動先のフォルダは元のフォルダと同じです。");
+}
+inline QString copyIntoOwnFolder()
+{
+    return QStringLiteral("コピー先のフォルダは元のフォルダと同じです。");
+}
+inline QString folderInTheWay()
+{
+    return QStringLiteral("同じ名前のフォルダが既にあります。");
+}
+inline QString nameTooLong()
+{
+    return QStringLiteral("この場所にはファイル名が長すぎます。");
+}
+inline QString readOnlyFileSystem()
+{
+    return QStringLiteral("読み取り専用のファイル システムです。");
+}
+inline QString otherFailure(const QString &systemText)
+{
+    return QStringLiteral("エラーが発生しました (%1)。").arg(systemText);
+}
+
 } // namespace PlatformTexts

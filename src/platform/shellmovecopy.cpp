@@ -2,33 +2,39 @@
 #include "platform/shellroutines.h"
 
 #include "core/common/interaction.h"
-#include "core/common/logcategories.h"
+#include "platform/durablecopy.h"
+#include "platform/filefailure.h"
+#include "platform/fileworkprogress.h"
 #include "platform/platformtexts.h"
 #include "platform/renamewithoutreplacing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QVector>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
-// Renames from to to. Without replace an existing target is never replaced, even when it
-// appears between the question and the rename. Sets errno on failure.
-bool renameFile(const QString &from, const QString &to, bool replace)
+// What became of one file. A failure the user is told about comes with its reason; a
+// declined overwrite is none.
+struct Step {
+    ShellResult result = ShellResult::Done;
+    std::optional<FileFailure> failure;
+};
+
+Step failedWith(int errorNumber, const QString &source)
 {
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (replace)
-        return ::rename(source.constData(), target.constData()) == 0;
-    return renameWithoutReplacing(from, to);
+    return {ShellResult::Failed, FileFailure::fromErrno(errorNumber, source)};
+}
+
+Step failedBecause(FileFailure::Reason reason)
+{
+    return {ShellResult::Failed, FileFailure{reason, 0}};
 }
 
 bool sameFile(const QString &a, const QString &b)
@@ -40,149 +46,207 @@ bool sameFile(const QString &a, const QString &b)
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-// Reads until the end rather than trusting the reported size, and then requires both to agree:
-// a source that changes while it is copied, or reports a wrong size, is not copied.
-bool copyContents(QFile &in, QFileDevice &out)
+// A file to transfer as it was found before the work began: a file that goes later is
+// noticed when it is moved or copied.
+struct SourceFile {
+    QString path;
+    int error = 0; // errno of a source that cannot be examined
+    bool isFolder = false;
+    qint64 size = 0;
+};
+
+QVector<SourceFile> examine(const QStringList &paths)
 {
-    constexpr qint64 chunkSize = 1 << 20;
-    QByteArray buffer(chunkSize, Qt::Uninitialized);
-    qint64 copied = 0;
-    for (;;) {
-        const qint64 got = in.read(buffer.data(), chunkSize);
-        if (got < 0 || (got > 0 && out.write(buffer.constData(), got) != got))
-            return false;
-        if (got == 0)
-            break;
-        copied += got;
+    QVector<SourceFile> sources;
+    sources.reserve(paths.size());
+    struct stat status {};
+    for (const QString &path : paths) {
+        SourceFile source{path, ENOENT};
+        if (QDir::isAbsolutePath(path) && ::stat(QFile::encodeName(path).constData(), &status) == 0)
+            source = {path, 0, S_ISDIR(status.st_mode), status.st_size};
+        else if (QDir::isAbsolutePath(path))
+            source.error = errno;
+        sources.append(source);
     }
-    return copied == in.size() && out.flush() && ::fsync(out.handle()) == 0 && out.size() == copied;
+    return sources;
 }
 
-// Copies into a hidden temporary file beside the target and renames it into place only when
-// the whole file is on disk, so a failed copy never leaves a partial or damaged target.
-bool copyFile(const QString &source, const QString &target, bool replace)
+qint64 totalSize(const QVector<SourceFile> &sources)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QFileInfo targetInfo(target);
-    QTemporaryFile out(targetInfo.path() + QStringLiteral("/.") + targetInfo.fileName() +
-                       QStringLiteral(".XXXXXX"));
-    if (!out.open() || !copyContents(in, out))
-        return false;
-    out.setPermissions(in.permissions());
-    out.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
-    out.close();
-    if (!renameFile(out.fileName(), target, replace))
-        return false;
-    out.setAutoRemove(false);
-    return true;
+    qint64 total = 0;
+    for (const SourceFile &source : sources)
+        total += source.isFolder ? 0 : source.size;
+    return total;
 }
 
 class Transfer {
 public:
-    Transfer(Interaction &interaction, const QString &destination, bool move)
+    Transfer(Interaction &interaction, const QString &destination, TransferMode mode,
+             FileWorkProgress *progress)
         : m_interaction(interaction)
         , m_destination(destination)
-        , m_move(move)
+        , m_mode(mode)
+        , m_progress(progress)
     {
     }
 
-    ShellResult transferOne(const QString &path);
+    // Done, Failed (the file was skipped) or Cancelled (the rest stays undone).
+    ShellResult transferOne(const SourceFile &source);
+    // Puts the copies still waiting in place; false when the user left the rest at a failure.
+    bool finish() { return commitCopies(); }
+    // Whether a file failed and was reported: the work is a failure even when the user then
+    // left the rest.
+    bool anyReported() const { return m_anyReported; }
 
 private:
-    ShellResult mayReplace(const QString &source, const QString &target);
-    bool moveFile(const QString &source, const QString &target, bool replace);
+    Step move(const QString &source, const QString &target);
+    Step copy(const QString &source, const QString &target, bool removeSource);
+    Step mayReplace(const QString &source, const QString &target);
+    bool commitCopies();
+    FileOperation operation() const
+    {
+        return m_mode == TransferMode::Move ? FileOperation::Move : FileOperation::Copy;
+    }
 
     Interaction &m_interaction;
     QString m_destination;
-    bool m_move;
+    TransferMode m_mode;
+    FileWorkProgress *m_progress;
+    CopyBatch m_copies;
     bool m_replaceAll = false;
+    bool m_anyReported = false;
 };
 
-// Whether the existing target may be replaced: Done to go ahead, Failed to skip this file.
-ShellResult Transfer::mayReplace(const QString &source, const QString &target)
+ShellResult Transfer::transferOne(const SourceFile &source)
 {
-    const QFileInfo targetInfo(target);
-    if (targetInfo.isDir() || sameFile(source, target)) {
-        qCDebug(logPlatform) << "not replaced, a folder or the file itself:" << target;
-        return ShellResult::Failed;
-    }
-    if (m_replaceAll)
-        return ShellResult::Done;
-    const QString text = PlatformTexts::overwriteQuestion(targetInfo.fileName());
-    switch (m_interaction.confirmOverwrite(text, PlatformTexts::overwriteTitle())) {
-    case Interaction::Answer::YesToAll:
-        m_replaceAll = true;
-        return ShellResult::Done;
-    case Interaction::Answer::Yes:
-        return ShellResult::Done;
-    case Interaction::Answer::No:
-        return ShellResult::Failed;
-    default:
+    const QString &path = source.path;
+    const QString name = QFileInfo(path).fileName();
+    const QString target = m_destination + QLatin1Char('/') + name;
+    if (m_progress)
+        m_progress->startFile(name);
+    // A name that a waiting copy will take must be taken first, so that it is seen as taken.
+    if (m_copies.isWaitingFor(target) && !commitCopies())
         return ShellResult::Cancelled;
-    }
+    const Step step = source.error != 0              ? failedWith(source.error, path)
+                      : source.isFolder              ? failedWith(EISDIR, path)
+                      : m_mode == TransferMode::Move ? move(path, target)
+                                                     : copy(path, target, false);
+    if (m_progress)
+        m_progress->finishFile(source.isFolder ? 0 : source.size);
+    if (step.result == ShellResult::Done && m_copies.isFull() && !commitCopies())
+        return ShellResult::Cancelled;
+    if (step.result != ShellResult::Failed || !step.failure)
+        return step.result;
+    m_anyReported = true;
+    return skipAfterFailure(m_interaction, operation(), path, *step.failure)
+               ? ShellResult::Failed
+               : ShellResult::Cancelled;
+}
+
+bool Transfer::commitCopies()
+{
+    return m_copies.commit([this](const QString &source, int errorNumber) {
+        m_anyReported = true;
+        return skipAfterFailure(m_interaction, operation(), source,
+                                FileFailure::fromErrno(errorNumber, source));
+    });
 }
 
 // Within one file system by rename; across file systems the source goes only after the
 // copy is safely in place.
-bool Transfer::moveFile(const QString &source, const QString &target, bool replace)
+Step Transfer::move(const QString &source, const QString &target)
 {
-    if (renameFile(source, target, replace))
-        return true;
-    if (errno != EXDEV)
-        return false;
-    return copyFile(source, target, replace) && QFile::remove(source);
+    if (renameWithoutReplacing(source, target))
+        return {};
+    if (errno == EXDEV)
+        return copy(source, target, true);
+    if (errno != EEXIST)
+        return failedWith(errno, source);
+    const Step allowed = mayReplace(source, target);
+    if (allowed.result != ShellResult::Done)
+        return allowed;
+    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0)
+        return {};
+    return failedWith(errno, source);
 }
 
-ShellResult Transfer::transferOne(const QString &path)
+Step Transfer::copy(const QString &source, const QString &target, bool removeSource)
 {
-    const QFileInfo source(path);
-    if (!source.isAbsolute() || !source.exists() || source.isDir()) {
-        qCDebug(logPlatform) << "not transferred, no such file:" << path;
-        return ShellResult::Failed;
-    }
-    const QString target = m_destination + QLatin1Char('/') + source.fileName();
-    const QFileInfo targetInfo(target);
-    const bool replace = targetInfo.exists() || targetInfo.isSymLink();
+    struct stat existing {};
+    const bool replace = ::lstat(QFile::encodeName(target).constData(), &existing) == 0;
     if (replace) {
-        const ShellResult allowed = mayReplace(path, target);
-        if (allowed != ShellResult::Done)
+        const Step allowed = mayReplace(source, target);
+        if (allowed.result != ShellResult::Done)
             return allowed;
     }
-    errno = 0;
-    if (m_move ? moveFile(path, target, replace) : copyFile(path, target, replace))
-        return ShellResult::Done;
-    qCDebug(logPlatform) << (m_move ? "not moved:" : "not copied:") << path << "to" << target
-                         << (errno != 0 ? std::strerror(errno) : "");
-    return ShellResult::Failed;
+    switch (m_copies.add(source, target, replace, removeSource, m_progress)) {
+    case CopyOutcome::Cancelled:
+        return {ShellResult::Cancelled, std::nullopt};
+    case CopyOutcome::Failed:
+        return failedWith(errno, source);
+    case CopyOutcome::Copied:
+        break;
+    }
+    return {};
+}
+
+// Whether the existing target may be replaced: Done to go ahead, Failed to skip this file,
+// Cancelled to stop. The file itself (the destination is its own folder) and a folder are
+// never replaced.
+Step Transfer::mayReplace(const QString &source, const QString &target)
+{
+    if (sameFile(source, target))
+        return failedBecause(FileFailure::Reason::SameFolder);
+    const QFileInfo targetInfo(target);
+    if (targetInfo.isDir())
+        return failedBecause(FileFailure::Reason::FolderInTheWay);
+    if (m_replaceAll)
+        return {};
+    const QString text = PlatformTexts::overwriteQuestion(targetInfo.fileName());
+    switch (m_interaction.confirmOverwrite(text, PlatformTexts::overwriteTitle())) {
+    case Interaction::Answer::YesToAll:
+        m_replaceAll = true;
+        return {};
+    case Interaction::Answer::Yes:
+        return {};
+    case Interaction::Answer::No:
+        return {ShellResult::Failed, std::nullopt};
+    default:
+        return {ShellResult::Cancelled, std::nullopt};
+    }
 }
 
 } // namespace
 
 ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
                             const QString &destination, TransferMode mode,
-                            const std::function<bool(int done, int total)> &progress)
+                            FileWorkProgress *progress)
 {
     if (paths.isEmpty())
         return ShellResult::Done;
     const QFileInfo folder(destination);
     if (!folder.isAbsolute() || !folder.isDir())
         return ShellResult::Failed;
-    Transfer transfer(interaction, QDir::cleanPath(destination), mode == TransferMode::Move);
-    const int total = int(paths.size());
+    const QVector<SourceFile> sources = examine(paths);
+    if (progress)
+        progress->begin(int(sources.size()), totalSize(sources));
+    const QString cleanDestination = QDir::cleanPath(destination);
+    Transfer transfer(interaction, cleanDestination, mode, progress);
     bool anyFailed = false;
     bool anyDone = false;
-    for (int done = 0; done < total; ++done) {
-        const ShellResult outcome = progress && !progress(done, total)
+    bool cancelled = false;
+    for (const SourceFile &source : sources) {
+        const ShellResult outcome = progress && progress->cancelled()
                                         ? ShellResult::Cancelled
-                                        : transfer.transferOne(paths.at(done));
-        if (outcome == ShellResult::Cancelled)
-            return anyDone ? ShellResult::Failed : ShellResult::Cancelled;
+                                        : transfer.transferOne(source);
+        cancelled = outcome == ShellResult::Cancelled;
+        if (cancelled)
+            break;
         anyFailed = anyFailed || outcome == ShellResult::Failed;
         anyDone = anyDone || outcome == ShellResult::Done;
     }
-    if (progress)
-        progress(total, total);
-    return anyFailed ? ShellResult::Failed : ShellResult::Done;
+    cancelled = !transfer.finish() || cancelled;
+    if (cancelled)
+        return anyDone || transfer.anyReported() ? ShellResult::Failed : ShellResult::Cancelled;
+    return anyFailed || transfer.anyReported() ? ShellResult::Failed : ShellResult::Done;
 }

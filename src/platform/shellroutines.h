@@ -4,8 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
+class FileWorkProgress;
 class Interaction;
 class QFileInfo;
 
@@ -46,14 +45,24 @@ FormatResult formatDriveDialog(const QString &path);
 void openWithDesktop(const QString &path);
 
 // Moves the paths to the desktop's trash after the user confirms; never deletes for good.
-// Done when every path is in the trash (or paths is empty), Cancelled when the user declined.
+// Done when every path is in the trash (or paths is empty), Cancelled when the user declined;
+// a path that stays is not reported.
 ShellResult moveToTrash(Interaction &interaction, const QStringList &paths);
 
+// The question before paths go to the trash: true when the user agreed.
+bool confirmTrash(Interaction &interaction, const QStringList &paths);
+// Moves the paths to the trash without asking first. Each path that cannot go is reported,
+// with the choice to skip it or leave the rest. Done when every path is in the trash, else
+// Failed. progress follows the work and can stop it between paths.
+ShellResult trashFiles(Interaction &interaction, const QStringList &paths,
+                       FileWorkProgress *progress = nullptr);
+
 // Moves or copies files into the destination folder, asking before a file of the same name is
-// replaced. Done when every file arrived (and nothing was asked when paths is empty);
+// replaced. A file that cannot be moved or copied is reported, with the choice to skip it or
+// leave the rest. Done when every file arrived (and nothing was asked when paths is empty);
 // Cancelled when the user stopped before anything changed; Failed when any file was skipped,
-// refused or failed. A failed transfer keeps the source and leaves no partial file behind.
-// progress(done, total) runs before each file; false stops the work.
+// refused or failed, or the work stopped half-way. A file not transferred keeps its source and
+// leaves no partial file behind. progress follows the work and can stop it, even within a file.
 ShellResult moveOrCopyFiles(Interaction &interaction, const QStringList &paths,
                             const QString &destination, TransferMode mode,
-                            const std::function<bool(int done, int total)> &progress = {});
+                            FileWorkProgress *progress = nullptr);

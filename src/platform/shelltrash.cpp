@@ -3,6 +3,8 @@
 
 #include "core/common/interaction.h"
 #include "core/common/logcategories.h"
+#include "platform/filefailure.h"
+#include "platform/fileworkprogress.h"
 #include "platform/platformtexts.h"
 
 #include <QDir>
@@ -12,6 +14,8 @@
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,14 +24,6 @@ namespace {
 QString itemName(const QString &path)
 {
     return QFileInfo(QDir::cleanPath(path)).fileName();
-}
-
-bool userConfirms(Interaction &interaction, const QStringList &paths)
-{
-    const QString text = paths.size() == 1 ? PlatformTexts::deleteOne(itemName(paths.first()))
-                                           : PlatformTexts::deleteMany(paths.size());
-    return interaction.messageBox(text, MessageStyle::QuestionYesNo,
-                                  PlatformTexts::deleteTitle()) == Interaction::Answer::Yes;
 }
 
 // Qt 6.4 retries for ever when a trash's information folder exists but takes no new file
@@ -58,41 +54,81 @@ bool trashWouldHang(const QString &path)
 }
 
 // Some Qt versions report success but move the file into ./files of the working folder when
-// the data folder is missing; such a move is undone and counted as a failure.
-bool moveOneToTrash(const QString &path)
+// the data folder is missing; such a move is undone and counted as a failure. Nothing when
+// the path went to the trash, else why not.
+std::optional<FileFailure> trashOne(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.isAbsolute() || !(info.exists() || info.isSymLink())) {
-        qCDebug(logPlatform) << "not moved to the trash, no such file:" << path;
-        return false;
-    }
+    if (!info.isAbsolute() || !(info.exists() || info.isSymLink()))
+        return FileFailure::fromErrno(ENOENT, path);
+    const QByteArray folder = QFile::encodeName(info.path());
+    if (::access(folder.constData(), W_OK | X_OK) != 0)
+        return FileFailure::fromErrno(errno, path);
     if (trashWouldHang(path)) {
-        qCDebug(logPlatform) << "not moved to the trash, a trash refuses new files:" << path;
-        return false;
+        qCDebug(logPlatform) << "a trash refuses new files:" << path;
+        return FileFailure::fromErrno(EACCES, path);
     }
     QString pathInTrash;
-    if (!QFile::moveToTrash(path, &pathInTrash)) {
-        qCDebug(logPlatform) << "the trash refused" << path;
-        return false;
-    }
+    errno = 0;
+    if (!QFile::moveToTrash(path, &pathInTrash))
+        return FileFailure::fromErrno(errno != 0 ? errno : EIO, path);
     if (QFileInfo(pathInTrash).isAbsolute())
-        return true;
+        return std::nullopt;
     QFile::rename(pathInTrash, path);
     qCDebug(logPlatform) << "the trash put" << path << "in the working folder; moved back";
-    return false;
+    return FileFailure::fromErrno(EIO, path);
+}
+
+void makeDataFolder()
+{
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 } // namespace
+
+bool confirmTrash(Interaction &interaction, const QStringList &paths)
+{
+    const QString text = paths.size() == 1 ? PlatformTexts::deleteOne(itemName(paths.first()))
+                                           : PlatformTexts::deleteMany(paths.size());
+    return interaction.messageBox(text, MessageStyle::QuestionYesNo,
+                                  PlatformTexts::deleteTitle()) == Interaction::Answer::Yes;
+}
 
 ShellResult moveToTrash(Interaction &interaction, const QStringList &paths)
 {
     if (paths.isEmpty())
         return ShellResult::Done;
-    if (!userConfirms(interaction, paths))
+    if (!confirmTrash(interaction, paths))
         return ShellResult::Cancelled;
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    makeDataFolder();
     bool allMoved = true;
-    for (const QString &path : paths)
-        allMoved = moveOneToTrash(path) && allMoved;
+    for (const QString &path : paths) {
+        const std::optional<FileFailure> failure = trashOne(path);
+        if (failure)
+            qCDebug(logPlatform) << "not moved to the trash:" << path;
+        allMoved = allMoved && !failure;
+    }
     return allMoved ? ShellResult::Done : ShellResult::Failed;
+}
+
+ShellResult trashFiles(Interaction &interaction, const QStringList &paths,
+                       FileWorkProgress *progress)
+{
+    makeDataFolder();
+    if (progress)
+        progress->begin(int(paths.size()), 0);
+    bool anyFailed = false;
+    for (const QString &path : paths) {
+        if (progress && progress->cancelled())
+            return ShellResult::Failed;
+        if (progress)
+            progress->startFile(itemName(path));
+        const std::optional<FileFailure> failure = trashOne(path);
+        if (progress)
+            progress->finishFile(0);
+        if (failure && !skipAfterFailure(interaction, FileOperation::Trash, path, *failure))
+            return ShellResult::Failed;
+        anyFailed = anyFailed || failure;
+    }
+    return anyFailed ? ShellResult::Failed : ShellResult::Done;
 }

@@ -28,6 +28,12 @@ Interaction::Answer ScriptedInteraction::confirmOverwrite(const QString &text, c
     return nextAnswer(Answer::Cancel);
 }
 
+Interaction::Answer ScriptedInteraction::skipOrCancel(const QString &text, const QString &title)
+{
+    calls.append({QStringLiteral("skipOrCancel"), text, {}, title, {}});
+    return nextAnswer(Answer::Skip);
+}
+
 QString ScriptedInteraction::openFileName(const QString &title, const QString &startFolder,
                                           const QStringList &filters)
 {

@@ -12,7 +12,8 @@
 class ScriptedInteraction : public Interaction {
 public:
     struct Call {
-        QString kind; // "message", "overwrite", "open", "save", "folder", "colour", "beep"
+        QString kind; // "message", "overwrite", "skipOrCancel", "open", "save", "folder", "colour",
+                      // "beep"
         QString text; // message text, the chooser's title, or the colour chooser's "#rrggbb"
         MessageStyle style = MessageStyle::Plain; // messages only
         QString title; // message title, or the chooser's start folder / path
@@ -20,7 +21,8 @@ public:
     };
 
     // Prepared answers, taken in order; when empty: Ok for messages, Cancel for questions
-    // with a Cancel button, No for Yes/No, empty text and no colour for choosers.
+    // with a Cancel button (Skip for a file error), No for Yes/No, empty text and no colour
+    // for choosers.
     QQueue<Answer> answers;
     QQueue<QString> fileNames;
     QQueue<std::optional<QColor>> colours;
@@ -28,6 +30,7 @@ public:
 
     Answer messageBox(const QString &text, MessageStyle style, const QString &title) override;
     Answer confirmOverwrite(const QString &text, const QString &title) override;
+    Answer skipOrCancel(const QString &text, const QString &title) override;
     QString openFileName(const QString &title, const QString &startFolder,
                          const QStringList &filters) override;
     QString saveFileName(const QString &title, const QString &startPath,

@@ -63,10 +63,6 @@ inline QString readingFolders()
 {
     return QStringLiteral("フォルダを読み込み中です。しばらくお待ちください。");
 }
-inline QString deleteFileErrorTitle()
-{
-    return QStringLiteral("ファイルの削除エラー");
-}
 
 // Device errors while reading a folder.
 inline QString deviceErrorTitle()
@@ -123,6 +119,28 @@ inline QString moveTarget()
 inline QString copyTarget()
 {
     return QStringLiteral("ﾌｧｲﾙのｺﾋﾟｰ先");
+}
+
+// The progress dialog of a long move, copy or delete.
+inline QString moving()
+{
+    return QStringLiteral("移動しています...");
+}
+inline QString copying()
+{
+    return QStringLiteral("コピーしています...");
+}
+inline QString trashing()
+{
+    return QStringLiteral("ごみ箱に移動しています...");
+}
+inline QString fileProgress(const QString &fileName, int done, int count)
+{
+    return QStringLiteral("%1\n%2 / %3 個のファイル").arg(fileName).arg(done).arg(count);
+}
+inline QString byteProgress(const QString &done, const QString &total)
+{
+    return QStringLiteral(" (%1 / %2)").arg(done, total);
 }
 
 } // namespace BrowserTexts

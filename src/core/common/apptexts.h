@@ -45,6 +45,12 @@ inline QString unnamedList()
     return QStringLiteral("UnNamed");
 }
 
+// The button of the file-error question that goes on with the other files.
+inline QString skipButton()
+{
+    return QStringLiteral("スキップ");
+}
+
 inline QString messageTitle()
 {
     return QStringLiteral("メッセージ");

@@ -22,7 +22,7 @@ enum class MessageStyle {
 // box any other way.
 class Interaction {
 public:
-    enum class Answer { Ok, Cancel, Yes, No, Retry, YesToAll };
+    enum class Answer { Ok, Cancel, Yes, No, Retry, YesToAll, Skip };
 
     virtual ~Interaction() = default;
 
@@ -30,6 +30,10 @@ public:
 
     // Overwrite question of move and copy: Yes, YesToAll, No or Cancel.
     virtual Answer confirmOverwrite(const QString &text, const QString &title) = 0;
+
+    // One file of a move, copy or delete could not be handled: Skip to go on with the others,
+    // Cancel to leave the rest undone.
+    virtual Answer skipOrCancel(const QString &text, const QString &title) = 0;
 
     // File choosers. filters are Qt filter strings ("Desc (*.vrl)"); an empty result means
     // cancelled.

@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -85,6 +86,16 @@ Interaction::Answer QtInteraction::confirmOverwrite(const QString &text, const Q
         QMessageBox::Question, title, text,
         QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, owner());
     return answerFor(box.exec());
+}
+
+Interaction::Answer QtInteraction::skipOrCancel(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, owner());
+    QPushButton *skip = box.addButton(AppTexts::skipButton(), QMessageBox::AcceptRole);
+    box.setDefaultButton(skip);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == skip ? Answer::Skip : Answer::Cancel;
 }
 
 QString QtInteraction::openFileName(const QString &title, const QString &startFolder,

@@ -8,6 +8,7 @@ class QtInteraction : public Interaction {
 public:
     Answer messageBox(const QString &text, MessageStyle style, const QString &title) override;
     Answer confirmOverwrite(const QString &text, const QString &title) override;
+    Answer skipOrCancel(const QString &text, const QString &title) override;
     QString openFileName(const QString &title, const QString &startFolder,
                          const QStringList &filters) override;
     QString saveFileName(const QString &title, const QString &startPath,

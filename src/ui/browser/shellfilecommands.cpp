@@ -3,10 +3,10 @@
 
 #include "core/browser/browsertexts.h"
 #include "core/common/interaction.h"
-#include "core/common/statushints.h"
 #include "core/slidelist/slidelistmodel.h"
 #include "platform/shellroutines.h"
 #include "ui/browser/filelistview.h"
+#include "ui/browser/fileworkrunner.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +17,7 @@ ShellFileCommands::ShellFileCommands(SlideListModel &model, FileListView &fileLi
     , m_model(model)
     , m_fileList(fileList)
     , m_interaction(interaction)
-    , m_hints(hints)
+    , m_runner(new FileWorkRunner(interaction, hints, fileList, this))
 {
 }
 
@@ -49,34 +49,32 @@ void ShellFileCommands::transfer(const QStringList &paths, const QString &title,
 void ShellFileCommands::transferTo(const QStringList &paths, const QString &destination,
                                    TransferMode mode)
 {
-    auto progress = [this](int done, int total) {
-        m_hints.setProgressMaximum(qMax(1, total));
-        m_hints.setProgressValue(done);
-        return true;
-    };
-    moveOrCopyFiles(m_interaction, paths, destination, mode, progress);
-    m_hints.setProgressValue(0);
+    const QString title =
+        mode == TransferMode::Move ? BrowserTexts::moving() : BrowserTexts::copying();
+    m_runner->run(title,
+                  [paths, destination, mode](Interaction &asker, FileWorkProgress &progress) {
+                      return moveOrCopyFiles(asker, paths, destination, mode, &progress);
+                  });
     if (mode == TransferMode::Move) {
         removeVanished(paths);
         Q_EMIT listsReconciled();
     }
 }
 
-// A failed delete may still have put some files in the trash; those leave the lists too.
+// A failed or cancelled delete may still have put some files in the trash; those leave the
+// lists too. Each file that stayed has been reported by itself.
 void ShellFileCommands::deleteFiles(const QStringList &paths)
 {
-    if (paths.isEmpty())
+    if (paths.isEmpty() || !confirmTrash(m_interaction, paths))
         return;
-    const ShellResult result = moveToTrash(m_interaction, paths);
-    if (result == ShellResult::Cancelled)
-        return;
-    if (result == ShellResult::Done) {
+    const ShellResult result = m_runner->run(
+        BrowserTexts::trashing(), [paths](Interaction &asker, FileWorkProgress &progress) {
+            return trashFiles(asker, paths, &progress);
+        });
+    if (result == ShellResult::Done)
         removeFromLists(paths);
-    } else {
+    else
         removeVanished(paths);
-        m_interaction.messageBox(BrowserTexts::deleteFailed(), MessageStyle::Error,
-                                 BrowserTexts::deleteFileErrorTitle());
-    }
     Q_EMIT listsReconciled();
 }
 

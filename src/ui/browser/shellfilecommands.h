@@ -8,13 +8,16 @@
 #include <QStringList>
 
 class FileListView;
+class FileWorkRunner;
 class Interaction;
 class SlideListModel;
 class StatusHints;
 
 // The slide list's pop-up commands on picture files: move, copy, delete to the trash. Each
 // acts on the files of the paths it is given (the selected slide-list entries, in list
-// order). Afterwards both lists hold only files that are still where they were.
+// order). The file work runs off the window's thread with a progress dialog; each command
+// returns when it has ended. Afterwards both lists hold only files that are still where they
+// were.
 class ShellFileCommands : public QObject {
     Q_OBJECT
 public:
@@ -41,5 +44,5 @@ private:
     SlideListModel &m_model;
     FileListView &m_fileList;
     Interaction &m_interaction;
-    StatusHints &m_hints;
+    FileWorkRunner *m_runner;
 };

@@ -20,20 +20,26 @@ struct SeenBox {
     QStringList buttonTexts;
 };
 
-// Waits for the message box to appear, notes what it shows and presses button.
-void answerNextBox(SeenBox &seen, QMessageBox::StandardButton button)
+// Waits for the message box to appear, notes what it shows and presses button (or the button
+// showing buttonText, when given).
+void answerNextBox(SeenBox &seen, QMessageBox::StandardButton button,
+                   const QString &buttonText = {})
 {
     auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, &seen, button] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, &seen, button, buttonText] {
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             auto *box = qobject_cast<QMessageBox *>(widget);
             if (!box || !box->isVisible())
                 continue;
             seen = {box->icon(), box->standardButtons(), box->windowTitle(), box->text(), {}};
-            for (QAbstractButton *shown : box->buttons())
+            QAbstractButton *pressed = box->button(button);
+            for (QAbstractButton *shown : box->buttons()) {
                 seen.buttonTexts << shown->text();
+                if (!buttonText.isEmpty() && shown->text() == buttonText)
+                    pressed = shown;
+            }
             timer->deleteLater();
-            box->button(button)->click();
+            pressed->click();
             return;
         }
     });
@@ -49,6 +55,8 @@ private Q_SLOTS:
     void styleMapping_data();
     void styleMapping();
     void buttonsSpeakJapanese();
+    void skipOrCancel_data();
+    void skipOrCancel();
 };
 
 void TstQtInteraction::initTestCase()
@@ -125,6 +133,32 @@ void TstQtInteraction::buttonsSpeakJapanese()
     const QString both = seen.buttonTexts.join(QLatin1Char(' '));
     QVERIFY2(both.contains(QStringLiteral("はい")) && both.contains(QStringLiteral("いいえ")),
              qPrintable(both));
+}
+
+void TstQtInteraction::skipOrCancel_data()
+{
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<Interaction::Answer>("answer");
+    QTest::newRow("skip goes on") << QStringLiteral("スキップ") << Interaction::Answer::Skip;
+    QTest::newRow("cancel leaves the rest") << QString() << Interaction::Answer::Cancel;
+}
+
+// A file that could not be handled: a warning with Skip and Cancel, and the pressed one is the
+// answer.
+void TstQtInteraction::skipOrCancel()
+{
+    QFETCH(QString, pressed);
+    QFETCH(Interaction::Answer, answer);
+    SeenBox seen;
+    answerNextBox(seen, QMessageBox::Cancel, pressed);
+    QtInteraction interaction;
+    QCOMPARE(interaction.skipOrCancel(QStringLiteral("'a.jpg' を移動できません。"),
+                                      QStringLiteral("ファイルの移動エラー")),
+             answer);
+    QCOMPARE(int(seen.icon), int(QMessageBox::Warning));
+    QCOMPARE(seen.title, QStringLiteral("ファイルの移動エラー"));
+    QCOMPARE(seen.buttonTexts.size(), 2);
+    QVERIFY(seen.buttonTexts.contains(QStringLiteral("スキップ")));
 }
 
 QTEST_MAIN(TstQtInteraction)

@@ -2,13 +2,21 @@
 #include "browsertestsupport.h"
 #include "core/settings/settings.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "platform/fileworkprogress.h"
 #include "scriptedinteraction.h"
 #include "ui/browser/filelistview.h"
+#include "ui/browser/fileworkrunner.h"
 #include "ui/browser/shellfilecommands.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <thread>
 
 class TestShellFileCommands : public QObject {
     Q_OBJECT
@@ -21,6 +29,9 @@ private Q_SLOTS:
     void moveReconcilesBothLists();
     void moveWithOverwriteDeclined();
     void copyLeavesListsAlone();
+    void stoppedAtAFailure_data();
+    void stoppedAtAFailure();
+    void progressDialogCancels();
     void nothingSelected();
     void pickerCancelled();
 
@@ -139,8 +150,8 @@ void TestShellFileCommands::deleteDeclined()
     QCOMPARE(m_interaction.callsOf(QStringLiteral("message")).size(), 1);
 }
 
-// A delete that fails for one file reports it, and the files that did go leave the lists;
-// a file of the same name in another folder keeps its row.
+// A delete that fails for one file names it and the reason, and the files that did go leave
+// the lists; a file of the same name in another folder keeps its row.
 void TestShellFileCommands::deleteFailedPartly()
 {
     QVERIFY(showFolderFilesNow(*m_files, path("other")));
@@ -149,10 +160,12 @@ void TestShellFileCommands::deleteFailedPartly()
     select({0, 2});
     m_interaction.answers.enqueue(Interaction::Answer::Yes);
     run("delete");
-    const auto messages = m_interaction.callsOf(QStringLiteral("message"));
-    QCOMPARE(messages.last().text, QStringLiteral("削除に失敗しました。"));
-    QCOMPARE(messages.last().title, QStringLiteral("ファイルの削除エラー"));
-    QCOMPARE(messages.last().style, MessageStyle::Error);
+    const auto told = m_interaction.callsOf(QStringLiteral("skipOrCancel"));
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(
+        told.last().text,
+        QStringLiteral("'c.bmp' をごみ箱に移動できません。\n\n元のファイルが見つかりません。"));
+    QCOMPARE(told.last().title, QStringLiteral("ファイルの削除エラー"));
     QVERIFY(!QFileInfo::exists(path("src/a.jpg")));
     QCOMPARE(m_slides->findEntry(path("src/a.jpg")), 0);
     QVERIFY(m_slides->findEntry(path("other/a.jpg")) > 0);
@@ -208,6 +221,90 @@ void TestShellFileCommands::copyLeavesListsAlone()
     QCOMPARE(m_slides->entryCount(), 5);
     QCOMPARE(m_files->entryCount(), 5);
     QTRY_VERIFY(m_slideView->hasFocus());
+}
+
+void TestShellFileCommands::stoppedAtAFailure_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Interaction::Answer>("answer");
+    QTest::addColumn<QStringList>("arrived");
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("move: skipped, the others leave the lists")
+        << "move" << Interaction::Answer::Skip << QStringList{"a.jpg", "d.jpg"}
+        << QStringList{"src/b.jpg", "src/e.jpg"};
+    QTest::newRow("move: cancelled, the rest stays listed")
+        << "move" << Interaction::Answer::Cancel << QStringList{"a.jpg"}
+        << QStringList{"src/b.jpg", "src/d.jpg", "src/e.jpg"};
+    QTest::newRow("copy: cancelled, the lists stay")
+        << "copy" << Interaction::Answer::Cancel << QStringList{"a.jpg"}
+        << QStringList{"src/a.jpg", "src/b.jpg", "src/c.bmp", "src/d.jpg", "src/e.jpg"};
+    QTest::newRow("delete: cancelled, the trashed one leaves the lists")
+        << "delete" << Interaction::Answer::Cancel << QStringList{}
+        << QStringList{"src/b.jpg", "src/d.jpg", "src/e.jpg"};
+}
+
+// A file that vanished in the middle is reported; skipping goes on, cancelling leaves the rest,
+// and the lists keep only the files still where they were.
+void TestShellFileCommands::stoppedAtAFailure()
+{
+    QFETCH(QString, command);
+    QFETCH(Interaction::Answer, answer);
+    QFETCH(QStringList, arrived);
+    QFETCH(QStringList, listed);
+    QVERIFY(QFile::remove(path("src/c.bmp")));
+    select({0, 2, 3});
+    m_interaction.fileNames.enqueue(path("dest"));
+    if (command == QLatin1String("delete"))
+        m_interaction.answers.enqueue(Interaction::Answer::Yes);
+    m_interaction.answers.enqueue(answer);
+    run(command.toLatin1().constData());
+    const auto told = m_interaction.callsOf(QStringLiteral("skipOrCancel"));
+    QCOMPARE(told.size(), 1);
+    QVERIFY(told.first().text.startsWith(QStringLiteral("'c.bmp' ")));
+    QCOMPARE(QDir(path("dest")).entryList(QDir::Files | QDir::Hidden), arrived);
+    QStringList expected;
+    for (const QString &each : std::as_const(listed))
+        expected.append(path(each));
+    QCOMPARE(slidePaths(), expected);
+    if (command != QLatin1String("copy"))
+        QCOMPARE(m_hints.hint(),
+                 QStringLiteral("リストに %1枚の画像があります。").arg(listed.size()));
+}
+
+// Work that lasts shows the dialog, which names the file and counts files and bytes; its
+// Cancel stops the work, and the status bar's progress bar follows and is reset at the end.
+void TestShellFileCommands::progressDialogCancels()
+{
+    m_hints = RecordingHints();
+    FileWorkRunner runner(m_interaction, m_hints, *m_window);
+    runner.setDialogDelay(0);
+    QString shownText;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        auto *dialog = m_window->findChild<QProgressDialog *>(QStringLiteral("fileWorkDialog"));
+        if (!dialog || !dialog->isVisible() || !dialog->labelText().contains(u"1 / 3"_qs))
+            return;
+        shownText = dialog->labelText();
+        dialog->findChild<QPushButton *>()->click();
+    });
+    watcher.start(10);
+    const ShellResult result =
+        runner.run(QStringLiteral("title"), [](Interaction &, FileWorkProgress &progress) {
+            progress.begin(3, 3 << 20);
+            progress.startFile(QStringLiteral("海.jpg"));
+            progress.finishFile(1 << 20);
+            while (!progress.cancelled())
+                std::this_thread::yield();
+            return ShellResult::Failed;
+        });
+    QCOMPARE(result, ShellResult::Failed);
+    const QLocale locale;
+    QCOMPARE(shownText,
+             QStringLiteral("海.jpg\n1 / 3 個のファイル (%1 / %2)")
+                 .arg(locale.formattedDataSize(1 << 20), locale.formattedDataSize(3 << 20)));
+    QCOMPARE(m_hints.progressMaximum, 3);
+    QCOMPARE(m_hints.progressPeak, 1);
+    QCOMPARE(m_hints.progressValue, 0);
 }
 
 // With nothing selected the picker still opens, then nothing happens; delete asks nothing.

@@ -101,13 +101,13 @@ inline bool setMode(const QString &path, mode_t mode)
 
 // Mounts a file system of the given size on folder, seen only by this process: it has its
 // own mount table, so nothing outlives it. Needs root; false when that is not possible.
-inline bool mountSmallDisk(const QString &folder, int kilobytes)
+inline bool mountSmallDisk(const QString &folder, int kilobytes, bool readOnly = false)
 {
     static const bool ownMounts = ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0 &&
                                   ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     const QByteArray options = "size=" + QByteArray::number(kilobytes) + 'k';
-    return ownMounts && ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
-                                options.constData()) == 0;
+    return ownMounts && ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs",
+                                readOnly ? MS_RDONLY : 0, options.constData()) == 0;
 }
 
 inline void unmount(const QString &folder)

@@ -30,6 +30,7 @@ public:
         return Answer::Ok;
     }
     Answer confirmOverwrite(const QString &, const QString &) override { return Answer::Cancel; }
+    Answer skipOrCancel(const QString &, const QString &) override { return Answer::Cancel; }
     QString openFileName(const QString &, const QString &, const QStringList &) override
     {
         return {};

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/fileworkprogress.h"
 #include "platform/shellroutines.h"
 #include "scriptedinteraction.h"
 
@@ -29,6 +30,19 @@ QByteArray readFile(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Stops the work once a number of files has been dealt with.
+class StopAfterFiles : public FileWorkProgress {
+public:
+    explicit StopAfterFiles(int files)
+        : m_files(files)
+    {
+    }
+    bool cancelled() const override { return state().filesDone >= m_files; }
+
+private:
+    int m_files;
+};
 
 } // namespace
 
@@ -175,14 +189,15 @@ void TestShellMoveCopy::cancelStopsTheWork()
 void TestShellMoveCopy::progressCanStopTheWork()
 {
     const QStringList paths = sources({"a.jpg", "b.jpg", "c.jpg"});
-    QVector<int> seen;
-    const auto progress = [&](int done, int total) {
-        seen.append(done);
-        return total == 3 && done < 1;
-    };
-    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination(), Copy, progress) !=
+    StopAfterFiles progress(1);
+    QVERIFY(moveOrCopyFiles(m_interaction, paths, destination(), Copy, &progress) !=
             ShellResult::Done);
-    QCOMPARE(seen, QVector<int>({0, 1}));
+    const FileWorkProgress::State state = progress.state();
+    QCOMPARE(state.filesDone, 1);
+    QCOMPARE(state.fileCount, 3);
+    QCOMPARE(state.fileName, QStringLiteral("a.jpg"));
+    QCOMPARE(state.byteCount, qint64(3 * 9));
+    QCOMPARE(state.bytesDone, qint64(9));
     QVERIFY(QFile::exists(target(QStringLiteral("a.jpg"))));
     QVERIFY(!QFile::exists(target(QStringLiteral("b.jpg"))));
 }
@@ -209,7 +224,8 @@ void TestShellMoveCopy::readOnlyDestinationKeepsTheSources()
     QVERIFY(QFile::exists(paths.at(0)) && QFile::exists(paths.at(1)));
 }
 
-// Moving or copying a file onto itself must not truncate it.
+// Moving or copying a file onto itself must not truncate it; the user is told why nothing
+// happened.
 void TestShellMoveCopy::fileIntoItsOwnFolderStaysIntact()
 {
     const QStringList paths = sources({QStringLiteral("a.jpg")});
@@ -217,7 +233,14 @@ void TestShellMoveCopy::fileIntoItsOwnFolderStaysIntact()
     QVERIFY(moveOrCopyFiles(m_interaction, paths, folder, Copy) != ShellResult::Done);
     QVERIFY(moveOrCopyFiles(m_interaction, paths, folder + u"/"_qs, Move) != ShellResult::Done);
     QCOMPARE(readFile(paths.first()), QByteArray("new a.jpg"));
-    QVERIFY(m_interaction.calls.isEmpty());
+    const QVector<ScriptedInteraction::Call> told = m_interaction.callsOf(u"skipOrCancel"_qs);
+    QCOMPARE(m_interaction.calls.size(), 2);
+    QCOMPARE(told.at(0).text,
+             u"'a.jpg' をコピーできません。\n\nコピー先のフォルダは元のフォルダと同じです。"_qs);
+    QCOMPARE(told.at(0).title, u"ファイルのコピーエラー"_qs);
+    QCOMPARE(told.at(1).text,
+             u"'a.jpg' を移動できません。\n\n移動先のフォルダは元のフォルダと同じです。"_qs);
+    QCOMPARE(told.at(1).title, u"ファイルの移動エラー"_qs);
 }
 
 void TestShellMoveCopy::missingAndFolderSourcesFail()
@@ -259,13 +282,10 @@ void TestShellMoveCopy::moveAcrossFileSystems()
 
 void TestShellMoveCopy::emptyListDoesNothing()
 {
-    bool called = false;
-    const auto progress = [&](int, int) {
-        return called = true;
-    };
-    QCOMPARE(moveOrCopyFiles(m_interaction, {}, QString(), Move, progress), ShellResult::Done);
+    FileWorkProgress progress;
+    QCOMPARE(moveOrCopyFiles(m_interaction, {}, QString(), Move, &progress), ShellResult::Done);
     QVERIFY(m_interaction.calls.isEmpty());
-    QVERIFY(!called);
+    QCOMPARE(progress.state().fileCount, 0);
 }
 
 QTEST_GUILESS_MAIN(TestShellMoveCopy)
