@@ -121,6 +121,7 @@ void BM_ShowFolderOf10000Pictures(benchmark::State &state)
     FileListView view(settings, interaction, hints);
     for (auto _ : state) {
         view.showFolderFiles(folder);
+        runEventsUntil([&view] { return !view.isListing(); });
         benchmark::DoNotOptimize(view.entryCount());
     }
     state.counters["entries"] = view.entryCount();
