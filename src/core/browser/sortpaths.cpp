@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/browser/sortpaths.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -16,13 +18,14 @@ qsizetype middleIndex(qsizetype first, qsizetype last)
 }
 
 // Moves the pivot into place and returns its final index.
-qsizetype partition(QString *items, qsizetype first, qsizetype last, const PathOrder &order)
+template<typename Item, typename Before>
+qsizetype partition(Item *items, qsizetype first, qsizetype last, const Before &before)
 {
     std::swap(items[first], items[middleIndex(first, last)]);
-    const QString &pivot = items[first];
+    const Item &pivot = items[first];
     qsizetype u = first;
     for (qsizetype i = first + 1; i <= last; ++i) {
-        if (order.sortsBefore(items[i], pivot))
+        if (before(items[i], pivot))
             std::swap(items[++u], items[i]);
     }
     std::swap(items[first], items[u]);
@@ -32,18 +35,75 @@ qsizetype partition(QString *items, qsizetype first, qsizetype last, const PathO
 // The two parts are disjoint, so sorting the smaller one by recursion and the larger one in
 // the loop gives the same result as sorting the left part first, with a stack depth of
 // log2(n) instead of n in the worst case.
-void sortRange(QString *items, qsizetype first, qsizetype last, const PathOrder &order)
+template<typename Item, typename Before>
+void sortRange(Item *items, qsizetype first, qsizetype last, const Before &before)
 {
     while (first < last) {
-        const qsizetype u = partition(items, first, last, order);
+        const qsizetype u = partition(items, first, last, before);
         if (u - first < last - u) {
-            sortRange(items, first, u - 1, order);
+            sortRange(items, first, u - 1, before);
             first = u + 1;
         } else {
-            sortRange(items, u + 1, last, order);
+            sortRange(items, u + 1, last, before);
             last = u - 1;
         }
     }
+}
+
+// Appends value in UTF-8's pattern of bytes, which keeps the order of values both ways: byte
+// strings compare as the sequences of values they encode. Lone surrogates are encoded too.
+void appendOrdered(std::string &bytes, char32_t value)
+{
+    if (value < 0x80) {
+        bytes.push_back(char(value));
+        return;
+    }
+    const int tail = value < 0x800 ? 1 : value < 0x10000 ? 2 : 3;
+    static constexpr unsigned char lead[] = {0, 0xc0, 0xe0, 0xf0};
+    bytes.push_back(char(lead[tail] | (value >> (6 * tail))));
+    for (int shift = 6 * (tail - 1); shift >= 0; shift -= 6)
+        bytes.push_back(char(0x80 | ((value >> shift) & 0x3f)));
+}
+
+// The code units of text folded one by one as the "C" collation folds them when it compares
+// (a low surrogate after a high one stands for the whole code point), as ordered bytes. Two
+// keys compare as the collator compares their texts, without folding a path at every
+// comparison.
+std::string foldedKey(const QString &text)
+{
+    std::string key;
+    key.reserve(size_t(text.size()));
+    char16_t previous = 0;
+    for (const QChar unit : text) {
+        const char16_t code = unit.unicode();
+        const char32_t point = QChar::isLowSurrogate(code) && QChar::isHighSurrogate(previous)
+                                   ? QChar::surrogateToUcs4(previous, code)
+                                   : char32_t(code);
+        appendOrdered(key, QChar::toCaseFolded(point));
+        previous = code;
+    }
+    return key;
+}
+
+struct KeyedPath {
+    QString path;
+    std::string key;
+};
+
+// Each path is folded once and the procedure compares keys only. The paths travel with their
+// keys, so texts that compare equal end in the procedure's order as before.
+void sortByFoldedKeys(QString *paths, qsizetype count)
+{
+    std::vector<KeyedPath> items;
+    items.reserve(size_t(count));
+    for (qsizetype i = 0; i < count; ++i) {
+        std::string key = foldedKey(paths[i]);
+        items.push_back({std::move(paths[i]), std::move(key)});
+    }
+    sortRange(items.data(), 0, count - 1,
+              [](const KeyedPath &a, const KeyedPath &b) { return a.key < b.key; });
+    for (qsizetype i = 0; i < count; ++i)
+        paths[i] = std::move(items[size_t(i)].path);
 }
 
 } // namespace
@@ -54,13 +114,20 @@ PathOrder::PathOrder(const QLocale &locale)
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
-// The collator compares two paths about as fast as two sort keys compare (it skips a common
-// start quickly), so computing keys first would only add time.
+// Other collations compare two paths about as fast as their sort keys compare (they skip a
+// common start quickly), so keys would only add the time to make them.
 void sortPaths(QStringList &paths, int first, int last, const QLocale &locale)
 {
     const qsizetype from = qMax<qsizetype>(first, 0);
     const qsizetype to = qMin<qsizetype>(last, paths.size() - 1);
     if (from >= to)
         return;
-    sortRange(paths.data(), from, to, PathOrder(locale));
+    if (locale.language() == QLocale::C) {
+        sortByFoldedKeys(paths.data() + from, to - from + 1);
+        return;
+    }
+    const PathOrder order(locale);
+    sortRange(paths.data(), from, to, [&order](const QString &a, const QString &b) {
+        return order.sortsBefore(a, b);
+    });
 }
