@@ -127,6 +127,17 @@ DirectoryListing DirectoryLister::pictureFiles(const QString &folder, bool jpeg,
     });
 }
 
+// A folder by now may be a mount point, which has a name of its own.
+ListedFile examineListedFile(const QString &path)
+{
+    struct stat info {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    if (S_ISDIR(info.st_mode))
+        return {shellDisplayName(QFileInfo(path)), info.st_size};
+    return {FolderKeys::lastComponent(path), info.st_size};
+}
+
 MakeFolderResult DirectoryLister::makeFolder(const QString &path) const
 {
     if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)

@@ -25,6 +25,14 @@ struct DirectoryListing {
     QString systemText; // the system's description of the error
 };
 
+// A file a listing named, examined again when it is added: the name the shell shows for it
+// and its length, from one stat. The name is empty when the file has gone since the listing.
+struct ListedFile {
+    QString name;
+    qint64 size = 0;
+};
+ListedFile examineListedFile(const QString &path);
+
 enum class MakeFolderResult { Created, NameTaken, Failed };
 
 // The folder tree's and the file list's view of the file system. Everything is virtual so

@@ -7,9 +7,11 @@
 #include "platform/detachedwork.h"
 #include "platform/shellroutines.h"
 
-#include <QFileInfo>
+#include <QElapsedTimer>
 
 namespace {
+
+constexpr qint64 ReportInterval = 1000 / 60; // milliseconds
 
 QStringList sortedPaths(const DirectoryListing &listing)
 {
@@ -40,6 +42,8 @@ SubfolderReading readSubfolders(const DirectoryLister &lister, const QString &fo
     return reading;
 }
 
+// Reporting every file would wake the receiving thread thousands of times a second; a bar
+// that moves sixty times a second looks the same. The last file is always reported.
 PictureReading readPictures(const DirectoryLister &lister, const QString &folder, bool jpeg,
                             bool bitmap, WorkTicket &ticket)
 {
@@ -47,18 +51,22 @@ PictureReading readPictures(const DirectoryLister &lister, const QString &folder
     const QStringList paths = sortedPaths(reading.listing);
     const int maximum = qMax(1, int(paths.size()));
     ticket.report(maximum, 0);
+    QElapsedTimer sinceReport;
+    sinceReport.start();
     reading.entries.reserve(paths.size());
     for (int i = 0; i < paths.size() && !ticket.cancelled(); ++i) {
         const QString &path = paths.at(i);
-        const QFileInfo info(path);
-        const QString name = shellDisplayName(info);
-        if (!name.isEmpty()) {
+        const ListedFile file = examineListedFile(path);
+        if (!file.name.isEmpty()) {
             reading.entries.append(
-                {path, name, sizeText(info.size()), info.size(), iconForName(name)});
+                {path, file.name, sizeText(file.size), file.size, iconForName(file.name)});
         } else {
             qCDebug(logBrowser) << "picture gone since the listing, left out:" << path;
         }
-        ticket.report(maximum, i + 1);
+        if (i + 1 == paths.size() || sinceReport.hasExpired(ReportInterval)) {
+            ticket.report(maximum, i + 1);
+            sinceReport.restart();
+        }
     }
     return reading;
 }

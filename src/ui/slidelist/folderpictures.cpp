@@ -7,7 +7,6 @@
 #include "platform/detachedwork.h"
 #include "platform/directorylister.h"
 #include "platform/folderidentity.h"
-#include "platform/shellroutines.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -65,13 +64,12 @@ QVector<SlideEntry> FolderPictures::folderEntries(const QString &folder, bool jp
     QVector<SlideEntry> entries;
     entries.reserve(paths.size());
     for (const QString &path : std::as_const(paths)) {
-        const QFileInfo info(path);
-        const QString name = shellDisplayName(info);
-        if (name.isEmpty()) {
+        const ListedFile file = examineListedFile(path);
+        if (file.name.isEmpty()) {
             qCDebug(logSlideList) << "picture gone since the listing, left out:" << path;
             continue;
         }
-        entries.append({path, sizeText(info.size()), iconForName(name)});
+        entries.append({path, sizeText(file.size), iconForName(file.name)});
     }
     return entries;
 }
