@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/browser/sortpaths.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -65,45 +67,64 @@ void appendOrdered(std::string &bytes, char32_t value)
         bytes.push_back(char(0x80 | ((value >> shift) & 0x3f)));
 }
 
-// The code units of text folded one by one as the "C" collation folds them when it compares
-// (a low surrogate after a high one stands for the whole code point), as ordered bytes. Two
-// keys compare as the collator compares their texts, without folding a path at every
-// comparison.
-std::string foldedKey(const QString &text)
+// Folding as the "C" collation folds when it compares: in ASCII only A to Z change.
+char32_t folded(char32_t point)
 {
-    std::string key;
-    key.reserve(size_t(text.size()));
+    if (point >= 0x80)
+        return QChar::toCaseFolded(point);
+    return point >= 'A' && point <= 'Z' ? point + ('a' - 'A') : point;
+}
+
+// Appends the code units of text folded one by one as the "C" collation folds them when it
+// compares (a low surrogate after a high one stands for the whole code point), as ordered
+// bytes. Two such keys compare as the collator compares their texts, without folding a path
+// at every comparison.
+void appendFoldedKey(std::string &keys, const QString &text)
+{
     char16_t previous = 0;
     for (const QChar unit : text) {
         const char16_t code = unit.unicode();
         const char32_t point = QChar::isLowSurrogate(code) && QChar::isHighSurrogate(previous)
                                    ? QChar::surrogateToUcs4(previous, code)
                                    : char32_t(code);
-        appendOrdered(key, QChar::toCaseFolded(point));
+        appendOrdered(keys, folded(point));
         previous = code;
     }
-    return key;
 }
 
-struct KeyedPath {
-    QString path;
-    std::string key;
+// A path's place in the range before sorting, and its key.
+struct KeyedIndex {
+    std::string_view key;
+    qsizetype index;
 };
 
-// Each path is folded once and the procedure compares keys only. The paths travel with their
-// keys, so texts that compare equal end in the procedure's order as before.
+// Each path is folded once, all keys into one buffer, and the procedure sorts small records
+// that compare keys only; the paths are put in their places at the end. Texts that compare
+// equal end in the procedure's order as before.
 void sortByFoldedKeys(QString *paths, qsizetype count)
 {
-    std::vector<KeyedPath> items;
-    items.reserve(size_t(count));
+    const auto size = static_cast<size_t>(count);
+    std::string keys;
+    keys.reserve(size * 64);
+    std::vector<size_t> starts;
+    starts.reserve(size + 1);
     for (qsizetype i = 0; i < count; ++i) {
-        std::string key = foldedKey(paths[i]);
-        items.push_back({std::move(paths[i]), std::move(key)});
+        starts.push_back(keys.size());
+        appendFoldedKey(keys, paths[i]);
     }
+    starts.push_back(keys.size());
+    std::vector<KeyedIndex> items;
+    items.reserve(size);
+    for (size_t i = 0; i < size; ++i)
+        items.push_back({std::string_view(keys).substr(starts[i], starts[i + 1] - starts[i]),
+                         qsizetype(i)});
     sortRange(items.data(), 0, count - 1,
-              [](const KeyedPath &a, const KeyedPath &b) { return a.key < b.key; });
-    for (qsizetype i = 0; i < count; ++i)
-        paths[i] = std::move(items[size_t(i)].path);
+              [](const KeyedIndex &a, const KeyedIndex &b) { return a.key < b.key; });
+    std::vector<QString> sorted;
+    sorted.reserve(size);
+    for (const KeyedIndex &item : items)
+        sorted.push_back(std::move(paths[item.index]));
+    std::move(sorted.begin(), sorted.end(), paths);
 }
 
 } // namespace
