@@ -14,7 +14,9 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -159,15 +161,34 @@ DirectoryListing DirectoryLister::pictureFiles(const QString &folder, bool jpeg,
     });
 }
 
-// A folder by now may be a mount point, which has a name of its own.
-ListedFile examineListedFile(const QString &path)
+ListedFiles::ListedFiles(const QString &folder)
+    : m_prefix(FolderKeys::childPath(folder, QString()))
+    , m_folder(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
+}
+
+ListedFiles::~ListedFiles()
+{
+    if (m_folder >= 0)
+        ::close(m_folder);
+}
+
+// A folder by now may be a mount point, which has a name of its own.
+ListedFile ListedFiles::examine(const QString &path) const
+{
+    QString name = FolderKeys::lastComponent(path);
+    const bool inFolder = m_folder >= 0 && !name.isEmpty() &&
+                          path.size() == m_prefix.size() + name.size() &&
+                          path.startsWith(m_prefix);
     struct stat info {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+    const int result =
+        inFolder ? ::fstatat(m_folder, QFile::encodeName(name).constData(), &info, 0)
+                 : ::stat(QFile::encodeName(path).constData(), &info);
+    if (result != 0)
         return {};
     if (S_ISDIR(info.st_mode))
         return {shellDisplayName(QFileInfo(path)), info.st_size};
-    return {FolderKeys::lastComponent(path), info.st_size};
+    return {std::move(name), info.st_size};
 }
 
 MakeFolderResult DirectoryLister::makeFolder(const QString &path) const

@@ -51,12 +51,13 @@ PictureReading readPictures(const DirectoryLister &lister, const QString &folder
     const QStringList paths = sortedPaths(reading.listing);
     const int maximum = qMax(1, int(paths.size()));
     ticket.report(maximum, 0);
+    const ListedFiles files(folder);
     QElapsedTimer sinceReport;
     sinceReport.start();
     reading.entries.reserve(paths.size());
     for (int i = 0; i < paths.size() && !ticket.cancelled(); ++i) {
         const QString &path = paths.at(i);
-        const ListedFile file = examineListedFile(path);
+        const ListedFile file = files.examine(path);
         if (!file.name.isEmpty()) {
             reading.entries.append(
                 {path, file.name, sizeText(file.size), file.size, iconForName(file.name)});

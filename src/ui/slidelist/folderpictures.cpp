@@ -61,10 +61,11 @@ QVector<SlideEntry> FolderPictures::folderEntries(const QString &folder, bool jp
         qCDebug(logSlideList) << "folder cannot be read, no pictures:" << folder;
     QStringList paths = listing.paths;
     sortPaths(paths, 0, int(paths.size()) - 1);
+    const ListedFiles files(folder);
     QVector<SlideEntry> entries;
     entries.reserve(paths.size());
     for (const QString &path : std::as_const(paths)) {
-        const ListedFile file = examineListedFile(path);
+        const ListedFile file = files.examine(path);
         if (file.name.isEmpty()) {
             qCDebug(logSlideList) << "picture gone since the listing, left out:" << path;
             continue;
