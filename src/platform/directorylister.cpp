@@ -176,14 +176,14 @@ ListedFiles::~ListedFiles()
 // A folder by now may be a mount point, which has a name of its own.
 ListedFile ListedFiles::examine(const QString &path) const
 {
-    QString name = FolderKeys::lastComponent(path);
-    const bool inFolder = m_folder >= 0 && !name.isEmpty() &&
-                          path.size() == m_prefix.size() + name.size() &&
-                          path.startsWith(m_prefix);
+    const bool inFolder = m_folder >= 0 && path.size() > m_prefix.size() &&
+                          QStringView(path).first(m_prefix.size()) == m_prefix &&
+                          path.indexOf(QLatin1Char('/'), m_prefix.size()) < 0;
+    QString name = inFolder ? path.sliced(m_prefix.size()) : FolderKeys::lastComponent(path);
     struct stat info {};
-    const int result =
-        inFolder ? ::fstatat(m_folder, QFile::encodeName(name).constData(), &info, 0)
-                 : ::stat(QFile::encodeName(path).constData(), &info);
+    const int result = inFolder
+                           ? ::fstatat(m_folder, QFile::encodeName(name).constData(), &info, 0)
+                           : ::stat(QFile::encodeName(path).constData(), &info);
     if (result != 0)
         return {};
     if (S_ISDIR(info.st_mode))

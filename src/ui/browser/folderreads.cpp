@@ -7,11 +7,7 @@
 #include "platform/detachedwork.h"
 #include "platform/shellroutines.h"
 
-#include <QElapsedTimer>
-
 namespace {
-
-constexpr qint64 ReportInterval = 1000 / 60; // milliseconds
 
 QStringList sortedPaths(const DirectoryListing &listing)
 {
@@ -42,8 +38,6 @@ SubfolderReading readSubfolders(const DirectoryLister &lister, const QString &fo
     return reading;
 }
 
-// Reporting every file would wake the receiving thread thousands of times a second; a bar
-// that moves sixty times a second looks the same. The last file is always reported.
 PictureReading readPictures(const DirectoryLister &lister, const QString &folder, bool jpeg,
                             bool bitmap, WorkTicket &ticket)
 {
@@ -52,8 +46,6 @@ PictureReading readPictures(const DirectoryLister &lister, const QString &folder
     const int maximum = qMax(1, int(paths.size()));
     ticket.report(maximum, 0);
     const ListedFiles files(folder);
-    QElapsedTimer sinceReport;
-    sinceReport.start();
     reading.entries.reserve(paths.size());
     for (int i = 0; i < paths.size() && !ticket.cancelled(); ++i) {
         const QString &path = paths.at(i);
@@ -64,10 +56,7 @@ PictureReading readPictures(const DirectoryLister &lister, const QString &folder
         } else {
             qCDebug(logBrowser) << "picture gone since the listing, left out:" << path;
         }
-        if (i + 1 == paths.size() || sinceReport.hasExpired(ReportInterval)) {
-            ticket.report(maximum, i + 1);
-            sinceReport.restart();
-        }
+        ticket.report(maximum, i + 1);
     }
     return reading;
 }
