@@ -181,9 +181,8 @@ ListedFile ListedFiles::examine(const QString &path) const
                           path.indexOf(QLatin1Char('/'), m_prefix.size()) < 0;
     QString name = inFolder ? path.sliced(m_prefix.size()) : FolderKeys::lastComponent(path);
     struct stat info {};
-    const int result = inFolder
-                           ? ::fstatat(m_folder, QFile::encodeName(name).constData(), &info, 0)
-                           : ::stat(QFile::encodeName(path).constData(), &info);
+    const int result = inFolder ? ::fstatat(m_folder, QFile::encodeName(name).constData(), &info, 0)
+                                : ::stat(QFile::encodeName(path).constData(), &info);
     if (result != 0)
         return {};
     if (S_ISDIR(info.st_mode))

@@ -78,10 +78,9 @@ char32_t folded(char32_t point)
 // Appends the code units of text folded one by one as the "C" collation folds them when it
 // compares (a low surrogate after a high one stands for the whole code point), as ordered
 // bytes. Two such keys compare as the collator compares their texts, without folding a path
-// at every comparison.
-void appendFoldedKey(std::string &keys, const QString &text)
+// at every comparison. previous is the unit before text, if text continues another one.
+void appendFoldedKey(std::string &keys, QStringView text, char16_t previous)
 {
-    char16_t previous = 0;
     for (const QChar unit : text) {
         const char16_t code = unit.unicode();
         const char32_t point = QChar::isLowSurrogate(code) && QChar::isHighSurrogate(previous)
@@ -98,26 +97,41 @@ struct KeyedIndex {
     qsizetype index;
 };
 
-// Each path is folded once, all keys into one buffer, and the procedure sorts small records
-// that compare keys only; the paths are put in their places at the end. Texts that compare
-// equal end in the procedure's order as before.
+// The length of the start that all texts share, such as the folder of a listing.
+qsizetype commonStartLength(const QString *texts, qsizetype count)
+{
+    const QStringView first(texts[0]);
+    qsizetype common = first.size();
+    for (qsizetype i = 1; i < count && common > 0; ++i) {
+        const QStringView text = QStringView(texts[i]).first(qMin(common, texts[i].size()));
+        common = std::mismatch(text.begin(), text.end(), first.begin()).first - text.begin();
+    }
+    return common;
+}
+
+// The start that all paths share folds the same in every key and leaves their order to what
+// follows it, so only the rest is folded. Each path is folded once, all keys into one buffer, and
+// the procedure sorts small records that compare keys only; the paths are put in their places at
+// the end. Texts that compare equal end in the procedure's order as before.
 void sortByFoldedKeys(QString *paths, qsizetype count)
 {
     const auto size = static_cast<size_t>(count);
+    const qsizetype common = commonStartLength(paths, count);
+    const char16_t beforeRest = common > 0 ? paths[0].at(common - 1).unicode() : 0;
     std::string keys;
-    keys.reserve(size * 64);
+    keys.reserve(size * 16);
     std::vector<size_t> starts;
     starts.reserve(size + 1);
     for (qsizetype i = 0; i < count; ++i) {
         starts.push_back(keys.size());
-        appendFoldedKey(keys, paths[i]);
+        appendFoldedKey(keys, QStringView(paths[i]).sliced(common), beforeRest);
     }
     starts.push_back(keys.size());
     std::vector<KeyedIndex> items;
     items.reserve(size);
     for (size_t i = 0; i < size; ++i)
-        items.push_back({std::string_view(keys).substr(starts[i], starts[i + 1] - starts[i]),
-                         qsizetype(i)});
+        items.push_back(
+            {std::string_view(keys).substr(starts[i], starts[i + 1] - starts[i]), qsizetype(i)});
     sortRange(items.data(), 0, count - 1,
               [](const KeyedIndex &a, const KeyedIndex &b) { return a.key < b.key; });
     std::vector<QString> sorted;
@@ -148,7 +162,6 @@ void sortPaths(QStringList &paths, int first, int last, const QLocale &locale)
         return;
     }
     const PathOrder order(locale);
-    sortRange(paths.data(), from, to, [&order](const QString &a, const QString &b) {
-        return order.sortsBefore(a, b);
-    });
+    sortRange(paths.data(), from, to,
+              [&order](const QString &a, const QString &b) { return order.sortsBefore(a, b); });
 }
