@@ -8,14 +8,22 @@ WorkTicket::WorkTicket(DetachedWork *receiver)
 {
 }
 
+namespace {
+
+constexpr std::chrono::milliseconds ReportInterval(1000 / 60);
+
+} // namespace
+
 void WorkTicket::report(int maximum, int value)
 {
+    const auto now = std::chrono::steady_clock::now();
     const std::lock_guard lock(m_mutex);
     m_maximum = maximum;
     m_value = value;
-    if (m_reportPosted)
+    if (m_reportPosted || (value < maximum && now - m_lastPosted < ReportInterval))
         return;
     m_reportPosted = true;
+    m_lastPosted = now;
     postLocked([self = shared_from_this()](DetachedWork &receiver) {
         const auto [latestMaximum, latestValue] = self->takeReport();
         receiver.progressed(self.get(), latestMaximum, latestValue);

@@ -5,6 +5,7 @@
 
 #include <any>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -22,7 +23,9 @@ public:
     // worker may stop early, since its result will be dropped.
     bool cancelled() const { return m_cancelled.load(std::memory_order_relaxed); }
     // Tells the receiver the progress; reports that come faster than the receiver takes them
-    // are merged, so the receiver sees the latest one.
+    // are merged, so the receiver sees the latest one. Reports are passed on at most sixty
+    // times a second, since each one wakes the receiver's thread: steps in between may be
+    // missed, but a report that reaches the maximum always arrives.
     void report(int maximum, int value);
 
 private:
@@ -40,6 +43,7 @@ private:
     int m_maximum = 0;
     int m_value = 0;
     bool m_reportPosted = false;
+    std::chrono::steady_clock::time_point m_lastPosted;
 };
 
 // Runs work on threads that nobody waits for, and hands the results back on the thread of

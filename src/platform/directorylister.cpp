@@ -8,11 +8,15 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,7 +54,8 @@ DirectoryListing failure(const QString &folder, int error)
 }
 
 // Calls take(listing, name, kind) for every entry except folders whose names begin with "."
-// ("." and ".." among them), until it returns false.
+// ("." and ".." among them), until it returns false. The name is the file system's bytes:
+// only the entries kept are worth decoding.
 template<typename Take> DirectoryListing scan(const QString &folder, Take take)
 {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
@@ -61,17 +66,41 @@ template<typename Take> DirectoryListing scan(const QString &folder, Take take)
         const EntryKind kind = kindOf(dir, entry);
         if (kind == EntryKind::Folder && entry->d_name[0] == '.')
             continue;
-        if (!take(listing, QFile::decodeName(entry->d_name), kind))
+        if (!take(listing, entry->d_name, kind))
             break;
     }
     ::closedir(dir);
     return listing;
 }
 
-bool isPictureName(const QString &name, bool jpeg, bool bitmap)
+// The full paths of a folder's entries, each name decoded straight behind the folder's path
+// as QFile::decodeName decodes it: one allocation per entry.
+class ChildPaths {
+public:
+    explicit ChildPaths(const QString &folder)
+        : m_prefix(FolderKeys::childPath(folder, QString()))
+    {
+    }
+    QString of(const char *name)
+    {
+        const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
+        QString path(m_prefix.size() + m_decoder.requiredSpace(bytes.size()), Qt::Uninitialized);
+        QChar *start = path.data();
+        std::copy(m_prefix.cbegin(), m_prefix.cend(), start);
+        const QChar *end = m_decoder.appendToBuffer(start + m_prefix.size(), bytes);
+        path.truncate(end - start);
+        return path;
+    }
+
+private:
+    QString m_prefix;
+    QStringDecoder m_decoder{QStringDecoder::System, QStringDecoder::Flag::Stateless};
+};
+
+bool isPicturePath(const QString &path, bool jpeg, bool bitmap)
 {
-    return (jpeg && name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) ||
-           (bitmap && name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive));
+    return (jpeg && path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) ||
+           (bitmap && path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive));
 }
 
 } // namespace
@@ -99,9 +128,10 @@ QVector<Volume> DirectoryLister::volumes() const
 
 DirectoryListing DirectoryLister::subfolders(const QString &folder) const
 {
-    return scan(folder, [&](DirectoryListing &listing, const QString &name, EntryKind kind) {
+    ChildPaths children(folder);
+    return scan(folder, [&](DirectoryListing &listing, const char *name, EntryKind kind) {
         if (kind == EntryKind::Folder)
-            listing.paths.append(FolderKeys::childPath(folder, name));
+            listing.paths.append(children.of(name));
         return true;
     });
 }
@@ -109,7 +139,7 @@ DirectoryListing DirectoryLister::subfolders(const QString &folder) const
 bool DirectoryLister::hasSubfolder(const QString &folder) const
 {
     bool found = false;
-    scan(folder, [&](DirectoryListing &, const QString &, EntryKind kind) {
+    scan(folder, [&](DirectoryListing &, const char *, EntryKind kind) {
         found = kind == EntryKind::Folder;
         return !found;
     });
@@ -120,11 +150,44 @@ DirectoryListing DirectoryLister::pictureFiles(const QString &folder, bool jpeg,
 {
     if (!jpeg && !bitmap)
         return {};
-    return scan(folder, [&](DirectoryListing &listing, const QString &name, EntryKind kind) {
-        if (kind == EntryKind::File && isPictureName(name, jpeg, bitmap))
-            listing.paths.append(FolderKeys::childPath(folder, name));
+    ChildPaths children(folder);
+    return scan(folder, [&](DirectoryListing &listing, const char *name, EntryKind kind) {
+        if (kind != EntryKind::File)
+            return true;
+        QString path = children.of(name);
+        if (isPicturePath(path, jpeg, bitmap))
+            listing.paths.append(std::move(path));
         return true;
     });
+}
+
+ListedFiles::ListedFiles(const QString &folder)
+    : m_prefix(FolderKeys::childPath(folder, QString()))
+    , m_folder(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+{
+}
+
+ListedFiles::~ListedFiles()
+{
+    if (m_folder >= 0)
+        ::close(m_folder);
+}
+
+// A folder by now may be a mount point, which has a name of its own.
+ListedFile ListedFiles::examine(const QString &path) const
+{
+    const bool inFolder = m_folder >= 0 && path.size() > m_prefix.size() &&
+                          QStringView(path).first(m_prefix.size()) == m_prefix &&
+                          path.indexOf(QLatin1Char('/'), m_prefix.size()) < 0;
+    QString name = inFolder ? path.sliced(m_prefix.size()) : FolderKeys::lastComponent(path);
+    struct stat info {};
+    const int result = inFolder ? ::fstatat(m_folder, QFile::encodeName(name).constData(), &info, 0)
+                                : ::stat(QFile::encodeName(path).constData(), &info);
+    if (result != 0)
+        return {};
+    if (S_ISDIR(info.st_mode))
+        return {shellDisplayName(QFileInfo(path)), info.st_size};
+    return {std::move(name), info.st_size};
 }
 
 MakeFolderResult DirectoryLister::makeFolder(const QString &path) const

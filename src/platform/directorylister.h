@@ -25,6 +25,30 @@ struct DirectoryListing {
     QString systemText; // the system's description of the error
 };
 
+// A file a listing named, examined again when it is added: the name the shell shows for it
+// and its length. The name is empty when the file has gone since the listing.
+struct ListedFile {
+    QString name;
+    qint64 size = 0;
+};
+
+// Examines the files a listing of one folder named, with one stat each. Names in the folder
+// are looked up from the folder itself, kept open meanwhile, rather than from the root of the
+// file system every time; any other path is looked up in full.
+class ListedFiles {
+public:
+    explicit ListedFiles(const QString &folder);
+    ~ListedFiles();
+    ListedFiles(const ListedFiles &) = delete;
+    ListedFiles &operator=(const ListedFiles &) = delete;
+
+    ListedFile examine(const QString &path) const;
+
+private:
+    QString m_prefix; // the folder's path with its final separator
+    int m_folder;     // descriptor of the open folder, or -1
+};
+
 enum class MakeFolderResult { Created, NameTaken, Failed };
 
 // The folder tree's and the file list's view of the file system. Everything is virtual so

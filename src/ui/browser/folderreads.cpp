@@ -7,8 +7,6 @@
 #include "platform/detachedwork.h"
 #include "platform/shellroutines.h"
 
-#include <QFileInfo>
-
 namespace {
 
 QStringList sortedPaths(const DirectoryListing &listing)
@@ -47,14 +45,14 @@ PictureReading readPictures(const DirectoryLister &lister, const QString &folder
     const QStringList paths = sortedPaths(reading.listing);
     const int maximum = qMax(1, int(paths.size()));
     ticket.report(maximum, 0);
+    const ListedFiles files(folder);
     reading.entries.reserve(paths.size());
     for (int i = 0; i < paths.size() && !ticket.cancelled(); ++i) {
         const QString &path = paths.at(i);
-        const QFileInfo info(path);
-        const QString name = shellDisplayName(info);
-        if (!name.isEmpty()) {
+        const ListedFile file = files.examine(path);
+        if (!file.name.isEmpty()) {
             reading.entries.append(
-                {path, name, sizeText(info.size()), info.size(), iconForName(name)});
+                {path, file.name, sizeText(file.size), file.size, iconForName(file.name)});
         } else {
             qCDebug(logBrowser) << "picture gone since the listing, left out:" << path;
         }

@@ -7,7 +7,6 @@
 #include "platform/detachedwork.h"
 #include "platform/directorylister.h"
 #include "platform/folderidentity.h"
-#include "platform/shellroutines.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -62,16 +61,16 @@ QVector<SlideEntry> FolderPictures::folderEntries(const QString &folder, bool jp
         qCDebug(logSlideList) << "folder cannot be read, no pictures:" << folder;
     QStringList paths = listing.paths;
     sortPaths(paths, 0, int(paths.size()) - 1);
+    const ListedFiles files(folder);
     QVector<SlideEntry> entries;
     entries.reserve(paths.size());
     for (const QString &path : std::as_const(paths)) {
-        const QFileInfo info(path);
-        const QString name = shellDisplayName(info);
-        if (name.isEmpty()) {
+        const ListedFile file = files.examine(path);
+        if (file.name.isEmpty()) {
             qCDebug(logSlideList) << "picture gone since the listing, left out:" << path;
             continue;
         }
-        entries.append({path, sizeText(info.size()), iconForName(name)});
+        entries.append({path, sizeText(file.size), iconForName(file.name)});
     }
     return entries;
 }
