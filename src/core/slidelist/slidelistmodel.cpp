@@ -3,18 +3,12 @@
 
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/slidelisttexts.h"
+#include "core/slidelist/urilist.h"
 
-#include <algorithm>
-
-namespace {
-
-// Above this many separate runs of rows, one reset is cheaper than a signal per run.
-constexpr qsizetype MaxRemovalRuns = 16;
-
-} // namespace
+#include <QMimeData>
 
 SlideListModel::SlideListModel(QObject *parent)
-    : QAbstractTableModel(parent)
+    : BulkRemovalTableModel(parent)
 {
 }
 
@@ -67,60 +61,30 @@ void SlideListModel::removeEntryAt(int position)
 
 void SlideListModel::removeEntriesAt(const QList<int> &positions)
 {
-    QList<int> rows;
-    rows.reserve(positions.size());
+    QVector<bool> doomed(m_entries.size(), false);
+    int first = int(m_entries.size());
     for (int position : positions) {
-        if (position >= 1 && position <= m_entries.size())
-            rows.append(position - 1);
-    }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (rows.isEmpty())
-        return;
-
-    // Runs of neighbouring rows, as [first, last] pairs.
-    QList<std::pair<int, int>> runs;
-    for (int row : rows) {
-        m_rowByKey.remove(m_entries.at(row).path);
-        if (!runs.isEmpty() && runs.last().second == row - 1)
-            runs.last().second = row;
-        else
-            runs.append({row, row});
-    }
-
-    if (runs.size() <= MaxRemovalRuns) {
-        for (auto run = runs.crbegin(); run != runs.crend(); ++run)
-            removeRange(run->first, run->second);
-    } else {
-        beginResetModel();
-        dropRows(rows);
-        endResetModel();
-    }
-    rebuildIndexFrom(rows.first());
-}
-
-// One pass that closes up the gaps of the sorted rows.
-void SlideListModel::dropRows(const QList<int> &sortedRows)
-{
-    qsizetype kept = 0;
-    qsizetype next = 0; // index into sortedRows of the next row to drop
-    for (qsizetype row = 0; row < m_entries.size(); ++row) {
-        if (next < sortedRows.size() && sortedRows.at(next) == row) {
-            ++next;
+        if (position < 1 || position > m_entries.size() || doomed.at(position - 1))
             continue;
-        }
-        if (kept != row)
-            m_entries[kept] = std::move(m_entries[row]);
-        ++kept;
+        doomed[position - 1] = true;
+        first = qMin(first, position - 1);
+        m_rowByKey.remove(m_entries.at(position - 1).path);
     }
-    m_entries.resize(kept);
+    if (first == m_entries.size())
+        return;
+    removeMarkedRows(m_entries, doomed);
+    rebuildIndexFrom(first);
 }
 
-void SlideListModel::removeRange(int first, int last)
+void SlideListModel::removeEntries(const QStringList &paths)
 {
-    beginRemoveRows(QModelIndex(), first, last);
-    m_entries.remove(first, last - first + 1);
-    endRemoveRows();
+    QList<int> positions;
+    positions.reserve(paths.size());
+    for (const QString &path : paths) {
+        if (const int position = findEntry(path); position > 0)
+            positions.append(position);
+    }
+    removeEntriesAt(positions);
 }
 
 void SlideListModel::clearEntries()
@@ -187,4 +151,38 @@ QVariant SlideListModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     return section == 0 ? SlideListTexts::nameHeader() : SlideListTexts::sizeHeader();
+}
+
+Qt::ItemFlags SlideListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return BulkRemovalTableModel::flags(index) | Qt::ItemIsDragEnabled;
+}
+
+QStringList SlideListModel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list")};
+}
+
+QMimeData *SlideListModel::mimeData(const QModelIndexList &indexes) const
+{
+    QVector<bool> dragged(m_entries.size(), false);
+    for (const QModelIndex &index : indexes) {
+        if (index.isValid() && index.row() < m_entries.size())
+            dragged[index.row()] = true;
+    }
+    QStringList paths;
+    for (qsizetype row = 0; row < m_entries.size(); ++row) {
+        if (dragged.at(row))
+            paths.append(m_entries.at(row).path);
+    }
+    auto *mime = new QMimeData;
+    mime->setData(mimeTypes().constFirst(), uriListFromLocalPaths(paths));
+    return mime;
+}
+
+Qt::DropActions SlideListModel::supportedDragActions() const
+{
+    return Qt::CopyAction;
 }
