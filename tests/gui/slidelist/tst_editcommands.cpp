@@ -151,8 +151,9 @@ void TestEditCommands::selectFileRows(const QList<int> &rows)
                                                  QItemSelectionModel::Rows);
 }
 
-// Presses on row and moves a little way down, as a user starts a drag, then lets go. Returns the
-// drag that started (it lives until events are processed), nullptr when none did.
+// Presses on row and moves a little way down, as a user starts a drag, then lets go where the
+// drag began. Returns the drag that started (it lives until events are processed), nullptr when
+// none did.
 QDrag *TestEditCommands::dragRow(QAbstractItemView *view, int row)
 {
     const QPoint start = view->visualRect(view->model()->index(row, 0)).center();
@@ -164,7 +165,7 @@ QDrag *TestEditCommands::dragRow(QAbstractItemView *view, int row)
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &move);
     }
-    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, start + QPoint(0, 40));
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, start);
     return view->findChild<QDrag *>();
 }
 
