@@ -14,8 +14,7 @@ SlideListModel::SlideListModel(QObject *parent)
 
 int SlideListModel::findEntry(const QString &path) const
 {
-    const auto it = m_rowByKey.constFind(path);
-    return it == m_rowByKey.constEnd() ? 0 : it.value() + 1;
+    return m_rowByPath.find(path, [this](int row) -> const QString & { return pathAt(row); }) + 1;
 }
 
 bool SlideListModel::addEntry(const QString &path, const QString &iconName, const QString &sizeText)
@@ -26,18 +25,16 @@ bool SlideListModel::addEntry(const QString &path, const QString &iconName, cons
 int SlideListModel::addEntries(const QVector<SlideEntry> &candidates)
 {
     // The index learns each new row before the rows go in, in one insertion at the end; so
-    // one lookup per candidate also catches a path repeated within the batch. The lookup is the
-    // insertion: a second probe of a large index costs a second cache miss per entry.
+    // one lookup per candidate also catches a path repeated within the batch.
     const int first = int(m_entries.size());
-    m_rowByKey.reserve(first + candidates.size());
+    m_rowByPath.reserve(first + candidates.size());
     QVector<SlideEntry> fresh;
+    auto knownPath = [this, &fresh, first](int row) -> const QString & {
+        return row < first ? pathAt(row) : fresh.at(row - first).path;
+    };
     for (const SlideEntry &candidate : candidates) {
-        const qsizetype known = m_rowByKey.size();
-        int &row = m_rowByKey[candidate.path];
-        if (m_rowByKey.size() == known)
-            continue;
-        row = first + int(fresh.size());
-        fresh.append(candidate);
+        if (m_rowByPath.insert(candidate.path, first + int(fresh.size()), knownPath) < 0)
+            fresh.append(candidate);
     }
     if (fresh.isEmpty())
         return 0;
@@ -62,18 +59,18 @@ void SlideListModel::removeEntryAt(int position)
 void SlideListModel::removeEntriesAt(const QList<int> &positions)
 {
     QVector<bool> doomed(m_entries.size(), false);
-    int first = int(m_entries.size());
     for (int position : positions) {
-        if (position < 1 || position > m_entries.size() || doomed.at(position - 1))
-            continue;
-        doomed[position - 1] = true;
-        first = qMin(first, position - 1);
-        m_rowByKey.remove(m_entries.at(position - 1).path);
+        if (position >= 1 && position <= m_entries.size())
+            doomed[position - 1] = true;
     }
-    if (first == m_entries.size())
+    QVector<int> newRowOf(m_entries.size());
+    int kept = 0;
+    for (qsizetype row = 0; row < m_entries.size(); ++row)
+        newRowOf[row] = doomed.at(row) ? -1 : kept++;
+    if (kept == m_entries.size())
         return;
+    m_rowByPath.renumber(newRowOf);
     removeMarkedRows(m_entries, doomed);
-    rebuildIndexFrom(first);
 }
 
 void SlideListModel::removeEntries(const QStringList &paths)
@@ -91,7 +88,7 @@ void SlideListModel::clearEntries()
 {
     beginResetModel();
     m_entries.clear();
-    m_rowByKey.clear();
+    m_rowByPath.clear();
     endResetModel();
 }
 
@@ -110,12 +107,6 @@ void SlideListModel::setIcons(const QIcon &picture, const QIcon &bitmap)
     m_bitmapIcon = bitmap;
     if (!m_entries.isEmpty())
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DecorationRole});
-}
-
-void SlideListModel::rebuildIndexFrom(int row)
-{
-    for (int i = row; i < m_entries.size(); ++i)
-        m_rowByKey[m_entries.at(i).path] = i;
 }
 
 int SlideListModel::rowCount(const QModelIndex &parent) const

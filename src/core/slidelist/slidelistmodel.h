@@ -2,8 +2,8 @@
 #pragma once
 
 #include "core/common/bulkremovaltablemodel.h"
+#include "core/slidelist/pathindex.h"
 
-#include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -59,10 +59,10 @@ public:
     Qt::DropActions supportedDragActions() const override;
 
 private:
-    void rebuildIndexFrom(int row);
+    const QString &pathAt(int row) const { return m_entries.at(row).path; }
 
     QVector<SlideEntry> m_entries;
-    QHash<QString, int> m_rowByKey; // path -> 0-based row
+    PathIndex m_rowByPath; // path -> 0-based row
     QIcon m_pictureIcon;
     QIcon m_bitmapIcon;
 };
