@@ -7,6 +7,16 @@ constexpr qsizetype SmallestTable = 16;
 
 } // namespace
 
+void PathIndex::prefetch(const QString &path) const
+{
+#if defined(__GNUC__)
+    if (!m_slots.isEmpty())
+        __builtin_prefetch(m_slots.constData() + (hashOf(path) & mask()));
+#else
+    Q_UNUSED(path);
+#endif
+}
+
 void PathIndex::reserve(qsizetype count)
 {
     if (count * 2 <= m_slots.size())

@@ -16,6 +16,9 @@ public:
     template<typename PathAt> int find(const QString &path, const PathAt &pathAt) const;
     // Gives path the row when it has none yet and returns -1; else returns the row it has.
     template<typename PathAt> int insert(const QString &path, int row, const PathAt &pathAt);
+    // Starts fetching the table's line where path would be, so that the memory works while the
+    // caller makes its entry.
+    void prefetch(const QString &path) const;
     // Room for count paths without growing.
     void reserve(qsizetype count);
     // Moves each row to newRowOf[row]; rows moved to -1 leave the index. No path is read.

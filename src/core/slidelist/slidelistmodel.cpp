@@ -19,6 +19,7 @@ int SlideListModel::findEntry(const QString &path) const
 
 bool SlideListModel::addEntry(const QString &path, const QString &iconName, const QString &sizeText)
 {
+    m_rowByPath.prefetch(path);
     return addEntries({SlideEntry{path, sizeText, iconForName(iconName)}}) == 1;
 }
 
