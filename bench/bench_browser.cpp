@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/settings/settings.h"
-#include "ui/browser/filelistview.h"
 #include "core/browser/foldertreekeys.h"
-#include "ui/browser/foldertreeview.h"
+#include "core/settings/settings.h"
 #include "platform/directorylister.h"
 #include "silentparts.h"
+#include "ui/browser/filelistview.h"
+#include "ui/browser/foldertreeview.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,10 +77,9 @@ void BM_ExpandFolderOf2000Subfolders(benchmark::State &state)
         FolderTreeView tree(settings, interaction, hints);
         tree.setDirectoryLister(lister);
         tree.loadTreeIcons();
-        tree.buildFolderTree(FolderKeys::nodeKey(FolderKeys::computerSection(), data.start()));
+        tree.buildFolderTree(FolderKeys::volumeKey(data.start()));
         runEventsUntil([&tree] { return !tree.isReading(); });
-        QTreeWidgetItem *node =
-            tree.nodeForKey(FolderKeys::nodeKey(FolderKeys::computerSection(), data.folders()));
+        QTreeWidgetItem *node = tree.nodeForKey(FolderKeys::volumeKey(data.folders()));
         state.ResumeTiming();
         node->setExpanded(true);
         runEventsUntil([&tree] { return !tree.isReading(); });

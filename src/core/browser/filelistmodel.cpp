@@ -5,13 +5,14 @@
 #include "core/browser/filedragtext.h"
 
 #include <QMimeData>
+#include <QSet>
 
 #include <algorithm>
 #include <numeric>
 #include <set>
 
 FileListModel::FileListModel(QObject *parent)
-    : QAbstractTableModel(parent)
+    : BulkRemovalTableModel(parent)
 {
 }
 
@@ -38,13 +39,22 @@ int FileListModel::rowOfKey(const QString &key) const
 
 bool FileListModel::removeKey(const QString &key)
 {
-    const int row = rowOfKey(key);
-    if (row < 0)
-        return false;
-    beginRemoveRows({}, row, row);
-    m_entries.removeAt(row);
-    endRemoveRows();
-    return true;
+    return removeKeys({key}) > 0;
+}
+
+int FileListModel::removeKeys(const QStringList &keys)
+{
+    const QSet<QString> wanted(keys.cbegin(), keys.cend());
+    QVector<bool> doomed(m_entries.size(), false);
+    int found = 0;
+    for (qsizetype row = 0; row < m_entries.size(); ++row) {
+        if (wanted.contains(m_entries.at(row).key)) {
+            doomed[row] = true;
+            ++found;
+        }
+    }
+    removeMarkedRows(m_entries, doomed);
+    return found;
 }
 
 void FileListModel::setIcons(const QIcon &jpegIcon, const QIcon &bitmapIcon)

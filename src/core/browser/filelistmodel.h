@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAbstractTableModel>
+#include "core/common/bulkremovaltablemodel.h"
+
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // One picture file of the file list.
@@ -16,7 +18,7 @@ struct FileListEntry {
 };
 
 // Rows of the file list (ListView1), in the order they were given or last sorted.
-class FileListModel : public QAbstractTableModel {
+class FileListModel : public BulkRemovalTableModel {
     Q_OBJECT
 public:
     static constexpr int NameColumn = 0;
@@ -32,6 +34,8 @@ public:
     // Row of the entry whose key is exactly path, or -1.
     int rowOfKey(const QString &key) const;
     bool removeKey(const QString &key);
+    // Removes the entries of these keys in one update; returns how many there were.
+    int removeKeys(const QStringList &keys);
 
     void setIcons(const QIcon &jpegIcon, const QIcon &bitmapIcon);
 

@@ -28,6 +28,19 @@ QString nodeKey(const QString &section, const QString &path)
     return section + keyDelimiter + path;
 }
 
+QString volumeSection(const QString &volumePath)
+{
+    QString escaped = volumePath;
+    escaped.replace(QLatin1Char('%'), QLatin1String("%25"));
+    escaped.replace(keyDelimiter, QLatin1String("%2A"));
+    return computerSection() + QLatin1Char(':') + escaped;
+}
+
+QString volumeKey(const QString &volumePath)
+{
+    return nodeKey(volumeSection(volumePath), volumePath);
+}
+
 QString keySection(const QString &key)
 {
     return key.section(keyDelimiter, 0, 0);

@@ -4,15 +4,24 @@
 #include <QString>
 #include <QStringList>
 
-// Keys of the folder tree's nodes: "section*path". The section tells under which top node
-// the folder was reached; a folder can appear under both with two different keys.
-// Placeholder children ("dummy*...") give an unread folder its expand button.
+// Keys of the folder tree's nodes: "section*path". The section tells where the folder was
+// reached: from the desktop, or from one of the computer's volumes; a folder can appear under
+// several with different keys. Placeholder children ("dummy*...") give an unread folder its
+// expand button.
 namespace FolderKeys {
 
 QString desktopSection();
 QString computerSection();
 
 QString nodeKey(const QString &section, const QString &path);
+
+// The section of the folders reached from one volume: the computer's section and the volume's
+// mount path, so that a volume mounted at /home and the folder /home of the root volume are two
+// nodes. "*" and "%" of a mount path appear as %2A and %25: the section never holds the key
+// delimiter.
+QString volumeSection(const QString &volumePath);
+// Key of a volume's node: its section with its mount path.
+QString volumeKey(const QString &volumePath);
 QString keySection(const QString &key);
 
 // The folder path of a node: everything after the first "*" (paths may hold "*" themselves).

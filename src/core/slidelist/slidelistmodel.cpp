@@ -3,47 +3,39 @@
 
 #include "core/slidelist/entryrules.h"
 #include "core/slidelist/slidelisttexts.h"
+#include "core/slidelist/urilist.h"
 
-#include <algorithm>
-
-namespace {
-
-// Above this many separate runs of rows, one reset is cheaper than a signal per run.
-constexpr qsizetype MaxRemovalRuns = 16;
-
-} // namespace
+#include <QMimeData>
 
 SlideListModel::SlideListModel(QObject *parent)
-    : QAbstractTableModel(parent)
+    : BulkRemovalTableModel(parent)
 {
 }
 
 int SlideListModel::findEntry(const QString &path) const
 {
-    const auto it = m_rowByKey.constFind(path);
-    return it == m_rowByKey.constEnd() ? 0 : it.value() + 1;
+    return m_rowByPath.find(path, [this](int row) -> const QString & { return pathAt(row); }) + 1;
 }
 
 bool SlideListModel::addEntry(const QString &path, const QString &iconName, const QString &sizeText)
 {
+    m_rowByPath.prefetch(path);
     return addEntries({SlideEntry{path, sizeText, iconForName(iconName)}}) == 1;
 }
 
 int SlideListModel::addEntries(const QVector<SlideEntry> &candidates)
 {
     // The index learns each new row before the rows go in, in one insertion at the end; so
-    // one lookup per candidate also catches a path repeated within the batch. The lookup is the
-    // insertion: a second probe of a large index costs a second cache miss per entry.
+    // one lookup per candidate also catches a path repeated within the batch.
     const int first = int(m_entries.size());
-    m_rowByKey.reserve(first + candidates.size());
+    m_rowByPath.reserve(first + candidates.size());
     QVector<SlideEntry> fresh;
+    auto knownPath = [this, &fresh, first](int row) -> const QString & {
+        return row < first ? pathAt(row) : fresh.at(row - first).path;
+    };
     for (const SlideEntry &candidate : candidates) {
-        const qsizetype known = m_rowByKey.size();
-        int &row = m_rowByKey[candidate.path];
-        if (m_rowByKey.size() == known)
-            continue;
-        row = first + int(fresh.size());
-        fresh.append(candidate);
+        if (m_rowByPath.insert(candidate.path, first + int(fresh.size()), knownPath) < 0)
+            fresh.append(candidate);
     }
     if (fresh.isEmpty())
         return 0;
@@ -67,67 +59,37 @@ void SlideListModel::removeEntryAt(int position)
 
 void SlideListModel::removeEntriesAt(const QList<int> &positions)
 {
-    QList<int> rows;
-    rows.reserve(positions.size());
+    QVector<bool> doomed(m_entries.size(), false);
     for (int position : positions) {
         if (position >= 1 && position <= m_entries.size())
-            rows.append(position - 1);
+            doomed[position - 1] = true;
     }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (rows.isEmpty())
+    QVector<int> newRowOf(m_entries.size());
+    int kept = 0;
+    for (qsizetype row = 0; row < m_entries.size(); ++row)
+        newRowOf[row] = doomed.at(row) ? -1 : kept++;
+    if (kept == m_entries.size())
         return;
-
-    // Runs of neighbouring rows, as [first, last] pairs.
-    QList<std::pair<int, int>> runs;
-    for (int row : rows) {
-        m_rowByKey.remove(m_entries.at(row).path);
-        if (!runs.isEmpty() && runs.last().second == row - 1)
-            runs.last().second = row;
-        else
-            runs.append({row, row});
-    }
-
-    if (runs.size() <= MaxRemovalRuns) {
-        for (auto run = runs.crbegin(); run != runs.crend(); ++run)
-            removeRange(run->first, run->second);
-    } else {
-        beginResetModel();
-        dropRows(rows);
-        endResetModel();
-    }
-    rebuildIndexFrom(rows.first());
+    m_rowByPath.renumber(newRowOf);
+    removeMarkedRows(m_entries, doomed);
 }
 
-// One pass that closes up the gaps of the sorted rows.
-void SlideListModel::dropRows(const QList<int> &sortedRows)
+void SlideListModel::removeEntries(const QStringList &paths)
 {
-    qsizetype kept = 0;
-    qsizetype next = 0; // index into sortedRows of the next row to drop
-    for (qsizetype row = 0; row < m_entries.size(); ++row) {
-        if (next < sortedRows.size() && sortedRows.at(next) == row) {
-            ++next;
-            continue;
-        }
-        if (kept != row)
-            m_entries[kept] = std::move(m_entries[row]);
-        ++kept;
+    QList<int> positions;
+    positions.reserve(paths.size());
+    for (const QString &path : paths) {
+        if (const int position = findEntry(path); position > 0)
+            positions.append(position);
     }
-    m_entries.resize(kept);
-}
-
-void SlideListModel::removeRange(int first, int last)
-{
-    beginRemoveRows(QModelIndex(), first, last);
-    m_entries.remove(first, last - first + 1);
-    endRemoveRows();
+    removeEntriesAt(positions);
 }
 
 void SlideListModel::clearEntries()
 {
     beginResetModel();
     m_entries.clear();
-    m_rowByKey.clear();
+    m_rowByPath.clear();
     endResetModel();
 }
 
@@ -146,12 +108,6 @@ void SlideListModel::setIcons(const QIcon &picture, const QIcon &bitmap)
     m_bitmapIcon = bitmap;
     if (!m_entries.isEmpty())
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DecorationRole});
-}
-
-void SlideListModel::rebuildIndexFrom(int row)
-{
-    for (int i = row; i < m_entries.size(); ++i)
-        m_rowByKey[m_entries.at(i).path] = i;
 }
 
 int SlideListModel::rowCount(const QModelIndex &parent) const
@@ -187,4 +143,38 @@ QVariant SlideListModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     return section == 0 ? SlideListTexts::nameHeader() : SlideListTexts::sizeHeader();
+}
+
+Qt::ItemFlags SlideListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return BulkRemovalTableModel::flags(index) | Qt::ItemIsDragEnabled;
+}
+
+QStringList SlideListModel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list")};
+}
+
+QMimeData *SlideListModel::mimeData(const QModelIndexList &indexes) const
+{
+    QVector<bool> dragged(m_entries.size(), false);
+    for (const QModelIndex &index : indexes) {
+        if (index.isValid() && index.row() < m_entries.size())
+            dragged[index.row()] = true;
+    }
+    QStringList paths;
+    for (qsizetype row = 0; row < m_entries.size(); ++row) {
+        if (dragged.at(row))
+            paths.append(m_entries.at(row).path);
+    }
+    auto *mime = new QMimeData;
+    mime->setData(mimeTypes().constFirst(), uriListFromLocalPaths(paths));
+    return mime;
+}
+
+Qt::DropActions SlideListModel::supportedDragActions() const
+{
+    return Qt::CopyAction;
 }

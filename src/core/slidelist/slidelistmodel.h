@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QHash>
+#include "core/common/bulkremovaltablemodel.h"
+#include "core/slidelist/pathindex.h"
+
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -18,7 +19,7 @@ struct SlideEntry {
 // The slide list: entries in the order they were added, each path at most once. A path names
 // one file exactly: /p/A.jpg and /p/a.jpg are two pictures. Positions in the routine names
 // are 1-based, as the commands count them.
-class SlideListModel : public QAbstractTableModel {
+class SlideListModel : public BulkRemovalTableModel {
     Q_OBJECT
 public:
     explicit SlideListModel(QObject *parent = nullptr);
@@ -32,8 +33,10 @@ public:
     void removeEntry(const QString &path);
     void removeEntryAt(int position);
     // Removes the entries at the given 1-based positions (any order, repeats and positions
-    // out of range ignored); the others keep their order.
+    // out of range ignored) in one update; the others keep their order.
     void removeEntriesAt(const QList<int> &positions);
+    // Removes the entries of exactly these paths in one update; paths not listed are ignored.
+    void removeEntries(const QStringList &paths);
     void clearEntries();
     int entryCount() const { return int(m_entries.size()); }
     const SlideEntry &entryAt(int position) const { return m_entries.at(position - 1); }
@@ -47,14 +50,19 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // Entries dragged out carry their files as a text/uri-list, in list order, to be copied:
+    // a file manager never moves or deletes the pictures of the list.
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
 
 private:
-    void removeRange(int first, int last);
-    void dropRows(const QList<int> &sortedRows);
-    void rebuildIndexFrom(int row);
+    const QString &pathAt(int row) const { return m_entries.at(row).path; }
 
     QVector<SlideEntry> m_entries;
-    QHash<QString, int> m_rowByKey; // path -> 0-based row
+    PathIndex m_rowByPath; // path -> 0-based row
     QIcon m_pictureIcon;
     QIcon m_bitmapIcon;
 };

@@ -34,3 +34,11 @@ QStringList localPathsFromUriList(const QByteArray &uriList)
     }
     return paths;
 }
+
+QByteArray uriListFromLocalPaths(const QStringList &paths)
+{
+    QByteArray uriList;
+    for (const QString &path : paths)
+        uriList += "file://" + path.toUtf8().toPercentEncoding("/") + "\r\n";
+    return uriList;
+}

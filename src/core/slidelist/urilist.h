@@ -8,3 +8,8 @@
 // LF, "#" lines are comments. Only file: URIs of this machine give paths; anything else is
 // skipped, in the order given.
 QStringList localPathsFromUriList(const QByteArray &uriList);
+
+// The text/uri-list of local paths, in their order: one file: URI per line, each line ended by
+// CR LF, the path's UTF-8 bytes percent-encoded but for its separators and the unreserved
+// characters. localPathsFromUriList reads it back unchanged.
+QByteArray uriListFromLocalPaths(const QStringList &paths);

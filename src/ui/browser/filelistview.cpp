@@ -132,9 +132,14 @@ QString FileListView::currentKey() const
 
 bool FileListView::removeEntry(const QString &key)
 {
+    return removeEntries({key}) > 0;
+}
+
+int FileListView::removeEntries(const QStringList &keys)
+{
     if (isListing())
-        m_removedWhileListing.insert(key);
-    return m_model.removeKey(key);
+        m_removedWhileListing.unite(QSet<QString>(keys.cbegin(), keys.cend()));
+    return m_model.removeKeys(keys);
 }
 
 void FileListView::clearEntries()

@@ -47,8 +47,10 @@ public:
     QVector<FileListEntry> allEntries() const;
     // Key of the entry with the keyboard focus (the one a preview shows); empty when none.
     QString currentKey() const;
-    // Also keeps the entry out of a listing still on its way.
+    // Also keep the entries out of a listing still on its way. The entries of many keys
+    // leave in one update; removeEntries tells how many there were.
     bool removeEntry(const QString &key);
+    int removeEntries(const QStringList &keys);
     // Also drops a listing still on its way.
     void clearEntries();
 

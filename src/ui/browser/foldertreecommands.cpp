@@ -136,19 +136,25 @@ bool FolderTreeCommands::deleteFolder(const QString &path, QTreeWidgetItem *node
                                  BrowserTexts::deleteFolderErrorTitle());
         return false;
     }
+    removeDeletedFolder(path, node);
+    return true;
+}
+
+void FolderTreeCommands::removeDeletedFolder(const QString &path, QTreeWidgetItem *node)
+{
     delete node;
     if (!m_tree.nodeAt(m_pendingNode))
         m_pendingKey.clear();
     refreshFileList(path);
     removeSlideEntries(path);
-    return true;
 }
 
-// The file list follows the tree's selection when it showed the deleted folder (or one of
-// its subfolders, whose files are gone as well).
+// The file list follows the tree's selection when its first entry lies in the deleted folder or
+// below it (those files are gone as well); a list that shows nothing is left as it is.
 void FolderTreeCommands::refreshFileList(const QString &deletedPath)
 {
-    if (!m_fileList || !isSameOrBelow(m_fileList->folder(), deletedPath))
+    if (!m_fileList || m_fileList->entryCount() == 0 ||
+        !isSameOrBelow(folderOfPath(m_fileList->fileModel().entryAt(0).key), deletedPath))
         return;
     m_fileList->clearEntries();
     const QString selected = keyPath(FolderTreeView::keyOf(m_tree.currentItem()));
@@ -156,18 +162,18 @@ void FolderTreeCommands::refreshFileList(const QString &deletedPath)
         m_fileList->showFolderFiles(selected);
 }
 
-// Entries directly in the deleted folder leave the list; entries of its subfolders stay.
-// A file that still exists keeps its entry.
+// Entries directly in the deleted folder leave the list, in one update; entries of its
+// subfolders stay. A file that still exists keeps its entry; none does once the folder is gone.
 void FolderTreeCommands::removeSlideEntries(const QString &deletedPath)
 {
     if (!m_slideList)
         return;
-    int position = 1;
-    while (position <= m_slideList->entryCount()) {
-        const QString path = m_slideList->entryAt(position).path;
-        if (folderOfPath(path) == deletedPath && !QFileInfo::exists(path))
-            m_slideList->removeEntryAt(position);
-        else
-            ++position;
+    const bool folderGone = !QFileInfo::exists(deletedPath);
+    QList<int> positions;
+    for (int position = 1; position <= m_slideList->entryCount(); ++position) {
+        const QString &path = m_slideList->entryAt(position).path;
+        if (folderOfPath(path) == deletedPath && (folderGone || !QFileInfo::exists(path)))
+            positions.append(position);
     }
+    m_slideList->removeEntriesAt(positions);
 }

@@ -31,6 +31,10 @@ public:
     void renameNewFolder(const QString &newLabel);
     // Deletes a folder through the trash; true when node (the folder's node) was removed.
     bool deleteFolder(const QString &path, QTreeWidgetItem *node);
+    // What the folder's going means for the tree and both lists: its node goes, the file list
+    // is listed again from the selected node when it showed pictures in the folder or below,
+    // and the slide entries directly in the folder leave.
+    void removeDeletedFolder(const QString &path, QTreeWidgetItem *node);
 
     // Key of the new folder whose name is still pending; empty otherwise.
     QString pendingRenameKey() const { return m_pendingKey; }

@@ -89,9 +89,8 @@ void FolderTreeView::buildFolderTree(const QString &expandKey)
     const QVector<Volume> volumes = m_lister->volumes();
     for (const Volume &volume : volumes) {
         const QIcon &icon = volume.removable ? m_icons.removable : m_icons.harddisk;
-        addPlaceholder(
-            addNode(computer, nodeKey(computerSection(), volume.path), volume.nodeText, icon),
-            volumePlaceholderKey(volume.path));
+        addPlaceholder(addNode(computer, volumeKey(volume.path), volume.nodeText, icon),
+                       volumePlaceholderKey(volume.path));
     }
     const QString home = specialFolderPath(SpecialFolder::Documents);
     const QString homeName = shellDisplayName(home);

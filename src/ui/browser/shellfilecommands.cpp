@@ -78,12 +78,11 @@ void ShellFileCommands::deleteFiles(const QStringList &paths)
     Q_EMIT listsReconciled();
 }
 
+// One update per list, however many entries leave.
 void ShellFileCommands::removeFromLists(const QStringList &paths)
 {
-    for (const QString &path : paths) {
-        m_model.removeEntry(path);
-        m_fileList.removeEntry(path);
-    }
+    m_model.removeEntries(paths);
+    m_fileList.removeEntries(paths);
 }
 
 void ShellFileCommands::removeVanished(const QStringList &paths)

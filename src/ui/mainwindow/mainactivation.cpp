@@ -63,8 +63,7 @@ void MainActivation::firstActivation()
     showListName(m_opensStoredLists ? m_settings.currentListPath : AppTexts::unnamedList());
     m_parts.folderTree->loadTreeIcons();
     // The tree opens at the root volume.
-    m_parts.folderTree->buildFolderTree(
-        FolderKeys::nodeKey(FolderKeys::computerSection(), QStringLiteral("/")));
+    m_parts.folderTree->buildFolderTree(FolderKeys::volumeKey(QStringLiteral("/")));
     m_mainInitialised = true;
     if (m_opensStoredLists)
         openStartList(focused);

@@ -39,6 +39,10 @@ SlideListView::SlideListView(SlideListModel &model, StatusHints &hints, QWidget 
     setIconSize(QSize(IconSize, IconSize));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Entries dragged out are copied; drops are the slide list's drop handling's (which ignores
+    // a drop of this view's own drag).
+    setDragEnabled(true);
+    setDefaultDropAction(Qt::CopyAction);
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
     m_popUp = new QMenu(this);

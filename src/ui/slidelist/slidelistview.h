@@ -8,7 +8,8 @@ class QMenu;
 class SlideListModel;
 class StatusHints;
 
-// The slide list view of the main window: full paths and sizes, never sorted.
+// The slide list view of the main window: full paths and sizes, never sorted. Its selected
+// entries can be dragged out, as files to copy.
 class SlideListView : public QTreeView {
     Q_OBJECT
 public:

@@ -4,19 +4,19 @@
 // The browser and the slide list wired as the main window wires them, over a temporary
 // folder that the tree shows as its one volume: enough to pull the ground from under them.
 
-#include "core/settings/settings.h"
-#include "ui/browser/filelistview.h"
-#include "core/browser/foldertreekeys.h"
-#include "ui/browser/foldertreeview.h"
-#include "ui/common/dragformats.h"
-#include "ui/browser/shellfilecommands.h"
 #include "browsertestsupport.h"
-#include "ui/mainwindow/previewpane.h"
-#include "scriptedinteraction.h"
-#include "ui/slidelist/editcommands.h"
+#include "core/browser/foldertreekeys.h"
+#include "core/settings/settings.h"
 #include "core/slidelist/listdocument.h"
-#include "ui/slidelist/slidelistdrop.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "scriptedinteraction.h"
+#include "ui/browser/filelistview.h"
+#include "ui/browser/foldertreeview.h"
+#include "ui/browser/shellfilecommands.h"
+#include "ui/common/dragformats.h"
+#include "ui/mainwindow/previewpane.h"
+#include "ui/slidelist/editcommands.h"
+#include "ui/slidelist/slidelistdrop.h"
 #include "ui/slidelist/slidelistview.h"
 
 #include <QHBoxLayout>
@@ -57,7 +57,7 @@ public:
         window.resize(1000, 500);
         window.show();
         tree->loadTreeIcons();
-        tree->buildFolderTree(FolderKeys::nodeKey(FolderKeys::computerSection(), volume));
+        tree->buildFolderTree(FolderKeys::volumeKey(volume));
         if (!QTest::qWaitFor([this] { return !tree->isReading(); }))
             qWarning("the tree is still reading");
     }
@@ -83,7 +83,7 @@ public:
 
     QString key(const QString &folder) const
     {
-        return FolderKeys::nodeKey(FolderKeys::computerSection(), folder);
+        return FolderKeys::nodeKey(FolderKeys::volumeSection(m_volume), folder);
     }
     QTreeWidgetItem *node(const QString &folder) const { return tree->nodeForKey(key(folder)); }
     QStringList childTexts(const QTreeWidgetItem *item) const

@@ -6,6 +6,7 @@
 #include "core/settings/settings.h"
 #include "core/slidelist/listdocument.h"
 #include "core/slidelist/slidelistmodel.h"
+#include "core/slidelist/urilist.h"
 #include "scriptedinteraction.h"
 #include "ui/browser/filelistview.h"
 #include "ui/slidelist/editcommands.h"
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void fileListDropIsAddedOnFocus();
     void fileListDropOntoFocusedList();
     void selfDropDoesNothing();
+    void dragOutCopiesFilesAndSelfDropIsIgnored();
     void staleFileListDragThenDesktopDrop();
     void dropIsCopyOnly_data();
     void dropIsCopyOnly();
@@ -64,6 +66,7 @@ private:
     void fillFileList();
     void selectSlideRows(const QList<int> &rows);
     void selectFileRows(const QList<int> &rows);
+    QDrag *dragRow(QAbstractItemView *view, int row);
     QString picture(const QString &name) const { return m_dir->filePath(name); }
     QList<int> selectedSlideRows() const;
 
@@ -146,6 +149,24 @@ void TestEditCommands::selectFileRows(const QList<int> &rows)
         m_fileList->selectionModel()->select(m_fileList->model()->index(row, 0),
                                              QItemSelectionModel::Select |
                                                  QItemSelectionModel::Rows);
+}
+
+// Presses on row and moves a little way down, as a user starts a drag, then lets go where the
+// drag began. Returns the drag that started (it lives until events are processed), nullptr when
+// none did.
+QDrag *TestEditCommands::dragRow(QAbstractItemView *view, int row)
+{
+    const QPoint start = view->visualRect(view->model()->index(row, 0)).center();
+    QWidget *viewport = view->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    for (int step = 1; step <= 2; ++step) { // the first move arms the drag, the next starts it
+        const QPoint at = start + QPoint(0, 20 * step);
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(viewport->mapToGlobal(at)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    return view->findChild<QDrag *>();
 }
 
 QList<int> TestEditCommands::selectedSlideRows() const
@@ -297,23 +318,35 @@ void TestEditCommands::selfDropDoesNothing()
     QVERIFY(!m_edits->drop().hasPendingDrop());
 }
 
+// Selected entries dragged out are their files, in list order, offered for copying only; that
+// drag dropped back on the slide list changes nothing.
+void TestEditCommands::dragOutCopiesFilesAndSelfDropIsIgnored()
+{
+    fillSlideList(4);
+    selectSlideRows({2, 0});
+    QDrag *drag = dragRow(m_slideView, 2);
+    QVERIFY(drag);
+    QCOMPARE(drag->supportedActions(), Qt::CopyAction);
+    const QMimeData &mime = *drag->mimeData();
+    QCOMPARE(mime.formats(), QStringList{QStringLiteral("text/uri-list")});
+    QCOMPARE(localPathsFromUriList(mime.data(QStringLiteral("text/uri-list"))),
+             (QStringList{QStringLiteral("/p/1.jpg"), QStringLiteral("/p/3.jpg")}));
+
+    m_edits->drop().receive(mime, drag->source());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_model->paths().size(), 4);
+    QVERIFY(!m_document->listModified);
+    QVERIFY(!m_edits->drop().isWalking());
+    QCOMPARE(selectedSlideRows(), (QList<int>{0, 2}));
+}
+
 // A file-list drag that ended elsewhere leaves nothing behind: the next drop from the desktop
 // is a desktop drop, and plain text from outside is not taken for the file list's drag text.
 void TestEditCommands::staleFileListDragThenDesktopDrop()
 {
     fillFileList();
     selectFileRows({0});
-    const QPoint start = m_fileList->visualRect(m_fileList->model()->index(0, 0)).center();
-    QWidget *viewport = m_fileList->viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
-    for (int step = 1; step <= 2; ++step) { // the first move arms the drag, the next starts it
-        const QPoint at = start + QPoint(0, 20 * step);
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(viewport->mapToGlobal(at)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &move);
-    }
-    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, start + QPoint(0, 40));
-    QVERIFY(m_fileList->findChild<QDrag *>()); // the drag ran and ended off the slide list
+    QVERIFY(dragRow(m_fileList, 0)); // the drag ran and ended off the slide list
 
     const QString note = picture(QStringLiteral("note.txt"));
     DropTest::writeFile(note);

@@ -4,6 +4,7 @@
 
 #include <QItemSelectionModel>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestFileListModel : public QObject {
@@ -83,13 +84,25 @@ void TestFileListModel::selectionFollowsSort()
     QCOMPARE(m_model.entryAt(rows.first().row()).name, QStringLiteral("c.JPG"));
 }
 
-// Keys are full paths; on this file system A.jpg and a.jpg are two files.
+// Keys are full paths; on this file system A.jpg and a.jpg are two files. Many keys leave in
+// one removal, and the rows left keep their selection.
 void TestFileListModel::removesByExactKey()
 {
     QVERIFY(!m_model.removeKey(QStringLiteral("/p/B.JPG")));
     QVERIFY(m_model.removeKey(QStringLiteral("/p/b.jpg")));
     QCOMPARE(m_model.entryCount(), 3);
     QCOMPARE(m_model.rowOfKey(QStringLiteral("/p/a.jpg")), 2);
+
+    init();
+    QItemSelectionModel selection(&m_model);
+    selection.select(m_model.index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QSignalSpy removals(&m_model, &QAbstractItemModel::rowsRemoved);
+    QCOMPARE(m_model.removeKeys({QStringLiteral("/p/a.jpg"), QStringLiteral("/p/x.jpg"),
+                                 QStringLiteral("/p/b.jpg")}),
+             2);
+    QCOMPARE(names(), (QStringList{"A.bmp", "c.JPG"}));
+    QCOMPARE(removals.size(), 1);
+    QCOMPARE(selection.selectedRows(), QModelIndexList{m_model.index(1, 0)});
 }
 
 // The drag text lists the touched rows once each, top to bottom, whatever the index order.

@@ -13,6 +13,8 @@ private Q_SLOTS:
     void keyParts_data();
     void keyParts();
     void childKeysTakeTheParentSection();
+    void volumesTellTheirFoldersApart_data();
+    void volumesTellTheirFoldersApart();
     void newFolderSeries();
     void sortedInsertion_data();
     void sortedInsertion();
@@ -86,6 +88,42 @@ void TestFolderTreeKeys::childKeysTakeTheParentSection()
     QCOMPARE(childKey(parent, childPath(QStringLiteral("/home/u"), QStringLiteral("Pictures"))),
              QStringLiteral("デスクトップ*/home/u/Pictures"));
     QCOMPARE(childPath(QStringLiteral("/"), QStringLiteral("usr")), QStringLiteral("/usr"));
+}
+
+// A volume mounted at /home and the folder /home of the root volume are two nodes: their keys,
+// and those of the folders below them, differ in the section and keep the folder's path.
+void TestFolderTreeKeys::volumesTellTheirFoldersApart_data()
+{
+    const QString root = volumeKey(QStringLiteral("/"));
+    const QString homeFolder = childKey(root, QStringLiteral("/home"));
+    const QString homeVolume = volumeKey(QStringLiteral("/home"));
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("volume /home beside the folder /home of the root")
+        << homeVolume << homeFolder << QStringLiteral("/home");
+    QTest::newRow("folders below them")
+        << childKey(homeVolume, QStringLiteral("/home/u"))
+        << childKey(homeFolder, QStringLiteral("/home/u")) << QStringLiteral("/home/u");
+    QTest::newRow("a star in a mount path stays out of the section")
+        << volumeKey(QStringLiteral("/mnt/a*b")) << nodeKey(computer, QStringLiteral("/mnt/a*b"))
+        << QStringLiteral("/mnt/a*b");
+    QTest::newRow("an escaped star is not a star")
+        << childKey(volumeKey(QStringLiteral("/mnt/a%2Ab")), QStringLiteral("/mnt/x"))
+        << childKey(volumeKey(QStringLiteral("/mnt/a*b")), QStringLiteral("/mnt/x"))
+        << QStringLiteral("/mnt/x");
+}
+
+void TestFolderTreeKeys::volumesTellTheirFoldersApart()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, path);
+    QVERIFY(first != second);
+    QCOMPARE(keyPath(first), path);
+    QCOMPARE(keyPath(second), path);
+    QVERIFY(keySection(first).startsWith(computer));
+    QVERIFY(!isPlaceholderKey(first));
 }
 
 // Try 1 is the bare name, later tries count from 2.

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/slidelist/slidelistmodel.h"
 
+#include <QAbstractItemModelTester>
+#include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +35,8 @@ private Q_SLOTS:
     void removingPositionsKeepsOrderAndIndex_data();
     void removingPositionsKeepsOrderAndIndex();
     void removeByExactPath();
+    void bulkRemovalKeepsSelectionAndCurrent_data();
+    void bulkRemovalKeepsSelectionAndCurrent();
 };
 
 // A path names one file exactly: paths that differ only in letter case are two pictures.
@@ -138,6 +144,71 @@ void TestSlideListModel::removeByExactPath()
     QCOMPARE(model.paths(), QStringList{QStringLiteral("/p/2.jpg")});
     model.removeEntry(QStringLiteral("/p/none.jpg"));
     QCOMPARE(model.entryCount(), 1);
+}
+
+// Many entries leave in one removal; the others keep their selection, and a current entry that
+// leaves passes to the entry before the first one removed (the first remaining one when the
+// removal starts at the top).
+void TestSlideListModel::bulkRemovalKeepsSelectionAndCurrent_data()
+{
+    QTest::addColumn<QStringList>("removed"); // entry numbers, as paths /p/<n>.jpg
+    QTest::addColumn<QList<int>>("selectedBefore");
+    QTest::addColumn<int>("currentBefore");
+    QTest::addColumn<QList<int>>("selectedAfter");
+    QTest::addColumn<int>("currentAfter");
+    QTest::newRow("one block, current in it: the entry above")
+        << QStringList{"3", "4"} << QList<int>{1, 3, 4} << 4 << QList<int>{1} << 2;
+    QTest::newRow("scattered, current in them: the entry before the first")
+        << QStringList{"2", "4", "6"} << QList<int>{2, 4, 5, 6} << 6 << QList<int>{5} << 1;
+    QTest::newRow("scattered, current stays on its entry")
+        << QStringList{"1", "3", "5"} << QList<int>{1, 4} << 4 << QList<int>{4} << 4;
+    QTest::newRow("from the top: the first remaining")
+        << QStringList{"1", "2", "4"} << QList<int>{1, 2, 4} << 1 << QList<int>{} << 3;
+    QTest::newRow("unknown and repeated paths are ignored")
+        << QStringList{"9", "5", "5", "P/2"} << QList<int>{2} << 2 << QList<int>{2} << 2;
+    QTest::newRow("everything: nothing current")
+        << QStringList{"6", "5", "4", "3", "2", "1"} << QList<int>{3} << 3 << QList<int>{} << 0;
+}
+
+void TestSlideListModel::bulkRemovalKeepsSelectionAndCurrent()
+{
+    QFETCH(QStringList, removed);
+    QFETCH(QList<int>, selectedBefore);
+    QFETCH(int, currentBefore);
+    SlideListModel model;
+    fill(model, 6);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QItemSelectionModel selection(&model);
+    for (int number : selectedBefore)
+        selection.select(model.index(number - 1, 0),
+                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selection.setCurrentIndex(model.index(currentBefore - 1, 0), QItemSelectionModel::NoUpdate);
+    QSignalSpy removals(&model, &QAbstractItemModel::rowsRemoved);
+
+    QStringList paths;
+    for (const QString &number : removed)
+        paths.append(QStringLiteral("/p/%1.jpg").arg(number));
+    model.removeEntries(paths);
+
+    QStringList expected;
+    for (int number = 1; number <= 6; ++number) {
+        if (!removed.contains(QString::number(number)))
+            expected.append(QStringLiteral("/p/%1.jpg").arg(number));
+    }
+    QCOMPARE(model.paths(), expected);
+    QCOMPARE(removals.size(), expected.size() < 6 ? 1 : 0);
+    for (int row = 0; row < expected.size(); ++row)
+        QCOMPARE(model.findEntry(expected.at(row)), row + 1);
+    auto numberAt = [&](const QModelIndex &index) {
+        return index.isValid() ? model.entryAt(index.row() + 1).path.mid(3).chopped(4).toInt() : 0;
+    };
+    QList<int> selectedAfter;
+    const QModelIndexList rows = selection.selectedRows();
+    for (const QModelIndex &row : rows)
+        selectedAfter.append(numberAt(row));
+    std::sort(selectedAfter.begin(), selectedAfter.end());
+    QTEST(selectedAfter, "selectedAfter");
+    QTEST(numberAt(selection.currentIndex()), "currentAfter");
 }
 
 QTEST_APPLESS_MAIN(TestSlideListModel)

@@ -8,6 +8,8 @@ class TestUriList : public QObject {
 private Q_SLOTS:
     void localPaths_data();
     void localPaths();
+    void writtenListReadsBack_data();
+    void writtenListReadsBack();
 };
 
 void TestUriList::localPaths_data()
@@ -38,6 +40,32 @@ void TestUriList::localPaths()
 {
     QFETCH(QByteArray, uriList);
     QFETCH(QStringList, paths);
+    QCOMPARE(localPathsFromUriList(uriList), paths);
+}
+
+// A drag out of the slide list writes one encoded file: URI per path, and reading it back gives
+// the same paths whatever characters they hold.
+void TestUriList::writtenListReadsBack_data()
+{
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QByteArray>("uriList");
+    QTest::newRow("plain paths in their order")
+        << QStringList{QStringLiteral("/p/b.jpg"), QStringLiteral("/p/a.jpg")}
+        << QByteArray("file:///p/b.jpg\r\nfile:///p/a.jpg\r\n");
+    QTest::newRow("Japanese, blanks and URI delimiters are encoded")
+        << QStringList{QStringLiteral("/写真/a b#1?%.jpg")}
+        << QByteArray("file:///%E5%86%99%E7%9C%9F/a%20b%231%3F%25.jpg\r\n");
+    QTest::newRow("a noncharacter a Linux name may hold")
+        << QStringList{QStringLiteral("/p/") + QChar(0xFDD0) + QStringLiteral(".jpg")}
+        << QByteArray("file:///p/%EF%B7%90.jpg\r\n");
+    QTest::newRow("nothing dragged") << QStringList{} << QByteArray();
+}
+
+void TestUriList::writtenListReadsBack()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(QByteArray, uriList);
+    QCOMPARE(uriListFromLocalPaths(paths), uriList);
     QCOMPARE(localPathsFromUriList(uriList), paths);
 }
 
