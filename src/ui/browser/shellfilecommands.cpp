@@ -51,14 +51,18 @@ void ShellFileCommands::transferTo(const QStringList &paths, const QString &dest
 {
     const QString title =
         mode == TransferMode::Move ? BrowserTexts::moving() : BrowserTexts::copying();
-    m_runner->run(title,
-                  [paths, destination, mode](Interaction &asker, FileWorkProgress &progress) {
-                      return moveOrCopyFiles(asker, paths, destination, mode, &progress);
-                  });
-    if (mode == TransferMode::Move) {
+    const ShellResult result = m_runner->run(
+        title, [paths, destination, mode](Interaction &asker, FileWorkProgress &progress) {
+            return moveOrCopyFiles(asker, paths, destination, mode, &progress);
+        });
+    if (mode != TransferMode::Move)
+        return;
+    // A move that was done in full took every source away: only a part-done one is asked.
+    if (result == ShellResult::Done)
+        removeFromLists(paths);
+    else
         removeVanished(paths);
-        Q_EMIT listsReconciled();
-    }
+    Q_EMIT listsReconciled();
 }
 
 // A failed or cancelled delete may still have put some files in the trash; those leave the
