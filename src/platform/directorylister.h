@@ -30,6 +30,7 @@ struct ListedPicture {
     QString path;
     qint64 size = 0;
 };
+Q_DECLARE_TYPEINFO(ListedPicture, Q_RELOCATABLE_TYPE);
 
 // Everything a walk down a folder tree needs from one folder, read in one pass: its
 // subfolders as subfolders() lists them and its pictures as pictureFiles() picks them, each
