@@ -36,7 +36,7 @@ Q_DECLARE_TYPEINFO(ListedPicture, Q_RELOCATABLE_TYPE);
 // subfolders as subfolders() lists them and its pictures as pictureFiles() picks them, each
 // with its length. A picture gone before its length was read is left out.
 struct FolderContents {
-    QStringList subfolders;         // full paths, in the order the file system gives them
+    QStringList subfolders;          // full paths, in the order the file system gives them
     QVector<ListedPicture> pictures; // likewise
     ListingError error = ListingError::None;
     QString systemText;
