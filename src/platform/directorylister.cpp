@@ -15,6 +15,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,55 +23,86 @@ namespace {
 
 enum class EntryKind { Folder, File, Other };
 
-// d_type saves a stat per entry; links and file systems that do not fill it are asked.
-EntryKind kindOf(DIR *dir, const dirent *entry)
-{
-    switch (entry->d_type) {
-    case DT_DIR:
-        return EntryKind::Folder;
-    case DT_REG:
-        return EntryKind::File;
-    case DT_LNK:
-    case DT_UNKNOWN:
-        break;
-    default:
-        return EntryKind::Other;
+// One entry of a folder being read. d_type saves a stat per entry; links and file systems that
+// do not fill it are asked, and what they answer is kept for the entry's length.
+class FolderEntry {
+public:
+    FolderEntry(int folder, const dirent &entry)
+        : m_folder(folder)
+        , m_name(entry.d_name)
+        , m_kind(kindOf(entry.d_type))
+    {
     }
-    struct stat info {};
-    if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0)
-        return EntryKind::Other;
-    if (S_ISDIR(info.st_mode))
-        return EntryKind::Folder;
-    return S_ISREG(info.st_mode) ? EntryKind::File : EntryKind::Other;
-}
+    const char *name() const { return m_name; }
+    EntryKind kind() const { return m_kind; }
+    // The file's length, asked now unless its kind was asked already; nullopt once it has gone.
+    std::optional<qint64> size()
+    {
+        if (!m_examined && !examine())
+            return std::nullopt;
+        return qint64(m_info.st_size);
+    }
 
-DirectoryListing failure(const QString &folder, int error)
+private:
+    EntryKind kindOf(unsigned char type)
+    {
+        switch (type) {
+        case DT_DIR:
+            return EntryKind::Folder;
+        case DT_REG:
+            return EntryKind::File;
+        case DT_LNK:
+        case DT_UNKNOWN:
+            break;
+        default:
+            return EntryKind::Other;
+        }
+        if (!examine())
+            return EntryKind::Other;
+        if (S_ISDIR(m_info.st_mode))
+            return EntryKind::Folder;
+        return S_ISREG(m_info.st_mode) ? EntryKind::File : EntryKind::Other;
+    }
+    bool examine()
+    {
+        m_examined = ::fstatat(m_folder, m_name, &m_info, 0) == 0;
+        return m_examined;
+    }
+
+    int m_folder;
+    const char *m_name;
+    struct stat m_info {};
+    bool m_examined = false;
+    EntryKind m_kind; // last: its judgement may examine the entry
+};
+
+template<typename Result> Result failure(const QString &folder, int error)
 {
-    DirectoryListing listing;
-    listing.error = listingErrorOf(error);
-    listing.systemText = QString::fromLocal8Bit(std::strerror(error));
-    qCDebug(logPlatform) << "cannot list" << folder << listing.systemText;
-    return listing;
+    Result result;
+    result.error = listingErrorOf(error);
+    result.systemText = QString::fromLocal8Bit(std::strerror(error));
+    qCDebug(logPlatform) << "cannot list" << folder << result.systemText;
+    return result;
 }
 
-// Calls take(listing, name, kind) for every entry except folders whose names begin with "."
-// ("." and ".." among them), until it returns false. The name is the file system's bytes:
-// only the entries kept are worth decoding.
-template<typename Take> DirectoryListing scan(const QString &folder, Take take)
+// Calls take(result, entry) for every entry except folders whose names begin with "." ("."
+// and ".." among them), until it returns false. The name is the file system's bytes: only the
+// entries kept are worth decoding.
+template<typename Result, typename Take> Result scan(const QString &folder, Take take)
 {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
-        return failure(folder, errno);
-    DirectoryListing listing;
-    while (const dirent *entry = ::readdir(dir)) {
-        const EntryKind kind = kindOf(dir, entry);
-        if (kind == EntryKind::Folder && entry->d_name[0] == '.')
+        return failure<Result>(folder, errno);
+    Result result;
+    while (const dirent *found = ::readdir(dir)) {
+        FolderEntry entry(::dirfd(dir), *found);
+        if (entry.kind() == EntryKind::Folder && entry.name()[0] == '.')
             continue;
-        if (!take(listing, entry->d_name, kind))
+        if (!take(result, entry))
             break;
     }
     ::closedir(dir);
-    return listing;
+    return result;
 }
 
 // The full paths of a folder's entries, each name decoded straight behind the folder's path
@@ -97,10 +129,17 @@ private:
     QStringDecoder m_decoder{QStringDecoder::System, QStringDecoder::Flag::Stateless};
 };
 
-bool isPicturePath(const QString &path, bool jpeg, bool bitmap)
+// The full path of a file entry whose name ends in a searched extension, else nothing.
+std::optional<QString> picturePath(ChildPaths &children, const FolderEntry &entry, bool jpeg,
+                                   bool bitmap)
 {
-    return (jpeg && path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) ||
-           (bitmap && path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive));
+    if (entry.kind() != EntryKind::File || (!jpeg && !bitmap))
+        return std::nullopt;
+    QString path = children.of(entry.name());
+    if ((jpeg && path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) ||
+        (bitmap && path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)))
+        return path;
+    return std::nullopt;
 }
 
 } // namespace
@@ -129,9 +168,9 @@ QVector<Volume> DirectoryLister::volumes() const
 DirectoryListing DirectoryLister::subfolders(const QString &folder) const
 {
     ChildPaths children(folder);
-    return scan(folder, [&](DirectoryListing &listing, const char *name, EntryKind kind) {
-        if (kind == EntryKind::Folder)
-            listing.paths.append(children.of(name));
+    return scan<DirectoryListing>(folder, [&](DirectoryListing &listing, const FolderEntry &entry) {
+        if (entry.kind() == EntryKind::Folder)
+            listing.paths.append(children.of(entry.name()));
         return true;
     });
 }
@@ -139,8 +178,8 @@ DirectoryListing DirectoryLister::subfolders(const QString &folder) const
 bool DirectoryLister::hasSubfolder(const QString &folder) const
 {
     bool found = false;
-    scan(folder, [&](DirectoryListing &, const char *, EntryKind kind) {
-        found = kind == EntryKind::Folder;
+    scan<DirectoryListing>(folder, [&](DirectoryListing &, const FolderEntry &entry) {
+        found = entry.kind() == EntryKind::Folder;
         return !found;
     });
     return found;
@@ -151,12 +190,24 @@ DirectoryListing DirectoryLister::pictureFiles(const QString &folder, bool jpeg,
     if (!jpeg && !bitmap)
         return {};
     ChildPaths children(folder);
-    return scan(folder, [&](DirectoryListing &listing, const char *name, EntryKind kind) {
-        if (kind != EntryKind::File)
-            return true;
-        QString path = children.of(name);
-        if (isPicturePath(path, jpeg, bitmap))
-            listing.paths.append(std::move(path));
+    return scan<DirectoryListing>(folder, [&](DirectoryListing &listing, const FolderEntry &entry) {
+        if (std::optional<QString> path = picturePath(children, entry, jpeg, bitmap))
+            listing.paths.append(std::move(*path));
+        return true;
+    });
+}
+
+// The length is read while the folder is read, in the folder's own order, as a bare walk does.
+FolderContents DirectoryLister::folderContents(const QString &folder, bool jpeg, bool bitmap) const
+{
+    ChildPaths children(folder);
+    return scan<FolderContents>(folder, [&](FolderContents &contents, FolderEntry &entry) {
+        if (entry.kind() == EntryKind::Folder) {
+            contents.subfolders.append(children.of(entry.name()));
+        } else if (std::optional<QString> path = picturePath(children, entry, jpeg, bitmap)) {
+            if (const std::optional<qint64> size = entry.size())
+                contents.pictures.append({std::move(*path), *size});
+        }
         return true;
     });
 }

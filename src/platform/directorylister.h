@@ -25,6 +25,23 @@ struct DirectoryListing {
     QString systemText; // the system's description of the error
 };
 
+// A picture file found by reading its folder, with its length at that moment.
+struct ListedPicture {
+    QString path;
+    qint64 size = 0;
+};
+Q_DECLARE_TYPEINFO(ListedPicture, Q_RELOCATABLE_TYPE);
+
+// Everything a walk down a folder tree needs from one folder, read in one pass: its
+// subfolders as subfolders() lists them and its pictures as pictureFiles() picks them, each
+// with its length. A picture gone before its length was read is left out.
+struct FolderContents {
+    QStringList subfolders;          // full paths, in the order the file system gives them
+    QVector<ListedPicture> pictures; // likewise
+    ListingError error = ListingError::None;
+    QString systemText;
+};
+
 // A file a listing named, examined again when it is added: the name the shell shows for it
 // and its length. The name is empty when the file has gone since the listing.
 struct ListedFile {
@@ -66,6 +83,8 @@ public:
     // Files (not folders) whose names end in .jpg / .bmp without regard to case; a name
     // beginning with "." is a picture like any other.
     virtual DirectoryListing pictureFiles(const QString &folder, bool jpeg, bool bitmap) const;
+    // Both of the above from one reading of the folder, with the pictures' lengths.
+    virtual FolderContents folderContents(const QString &folder, bool jpeg, bool bitmap) const;
 
     virtual MakeFolderResult makeFolder(const QString &path) const;
     // Fails when to exists already (an empty folder is never replaced, even one made between a

@@ -30,13 +30,13 @@ QString sizeText(qint64 bytes)
     return padded;
 }
 
-int iconForName(const QString &name)
+int iconForName(QStringView name)
 {
     const qsizetype first = name.indexOf(QLatin1Char('.'));
     if (first < 0)
         return 1;
     const qsizetype second = name.indexOf(QLatin1Char('.'), first + 1);
-    const QStringView piece = second < 0 ? QStringView(name).mid(first + 1)
-                                         : QStringView(name).mid(first + 1, second - first - 1);
+    const QStringView piece =
+        second < 0 ? name.mid(first + 1) : name.mid(first + 1, second - first - 1);
     return piece.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0 ? 2 : 1;
 }

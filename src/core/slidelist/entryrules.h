@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 // Rules every way of adding a picture shares.
@@ -10,4 +11,4 @@
 QString sizeText(qint64 bytes);
 
 // 2 (bitmap icon) when the text between the first and second "." is "bmp", else 1.
-int iconForName(const QString &name);
+int iconForName(QStringView name);

@@ -38,5 +38,12 @@ public:
                                        WorkTicket &ticket) const;
 
 private:
+    struct Walked; // the folders of a walk with their pictures
+
+    // The walk behind folderPaths, reading every folder once for its subfolders and pictures
+    // alike. Stops early once the ticket (when given) is cancelled.
+    Walked walk(const QString &folder, bool jpeg, bool bitmap,
+                const WorkTicket *ticket = nullptr) const;
+
     const DirectoryLister &m_lister;
 };

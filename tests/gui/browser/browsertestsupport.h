@@ -60,6 +60,16 @@ public:
         return failed(folder) ? failureListing()
                               : DirectoryLister::pictureFiles(folder, jpeg, bitmap);
     }
+    FolderContents folderContents(const QString &folder, bool jpeg, bool bitmap) const override
+    {
+        if (!failed(folder))
+            return DirectoryLister::folderContents(folder, jpeg, bitmap);
+        const DirectoryListing listing = failureListing();
+        FolderContents contents;
+        contents.error = listing.error;
+        contents.systemText = listing.systemText;
+        return contents;
+    }
     MakeFolderResult makeFolder(const QString &path) const override
     {
         if (unwritable.contains(QFileInfo(path).path()))
@@ -135,6 +145,11 @@ public:
     {
         waitWhileHung(folder);
         return FakeLister::pictureFiles(folder, jpeg, bitmap);
+    }
+    FolderContents folderContents(const QString &folder, bool jpeg, bool bitmap) const override
+    {
+        waitWhileHung(folder);
+        return FakeLister::folderContents(folder, jpeg, bitmap);
     }
 
 private:

@@ -18,6 +18,7 @@ private Q_SLOTS:
     void subfolderTestSeesOnlyListedFolders();
     void pictureFiles_data();
     void pictureFiles();
+    void folderContentsReadsLengthsThroughLinks();
     void listingErrorKinds_data();
     void listingErrorKinds();
     void missingFolderIsAQuietError();
@@ -29,6 +30,7 @@ private:
     void makeFolders(const QStringList &names) const;
     void makeFiles(const QStringList &names) const;
     QStringList names(const DirectoryListing &listing) const;
+    QStringList names(const QStringList &paths) const;
 
     QTemporaryDir m_dir;
     DirectoryLister m_lister;
@@ -57,8 +59,13 @@ void TestDirectoryLister::makeFiles(const QStringList &names) const
 
 QStringList TestDirectoryLister::names(const DirectoryListing &listing) const
 {
+    return names(listing.paths);
+}
+
+QStringList TestDirectoryLister::names(const QStringList &paths) const
+{
     QStringList result;
-    for (const QString &full : listing.paths) {
+    for (const QString &full : paths) {
         const QString prefix = m_dir.path() + QLatin1Char('/');
         result.append(full.startsWith(prefix) ? full.mid(prefix.size()) : full);
     }
@@ -124,6 +131,35 @@ void TestDirectoryLister::pictureFiles()
     QCOMPARE(listing.error, ListingError::None);
     QFETCH(QStringList, expected);
     QCOMPARE(names(listing), expected);
+
+    // One reading for a walk picks the same pictures and the folders subfolders() lists.
+    const FolderContents contents = m_lister.folderContents(m_dir.path(), jpeg, bitmap);
+    QCOMPARE(contents.error, ListingError::None);
+    QStringList picturePaths;
+    for (const ListedPicture &picture : contents.pictures)
+        picturePaths.append(picture.path);
+    QCOMPARE(names(picturePaths), expected);
+    QCOMPARE(names(contents.subfolders), (QStringList{"old.jpg", "sub"}));
+}
+
+// A link to a picture brings the picture's length; a link to nothing is no picture; a link to
+// a folder is a subfolder.
+void TestDirectoryLister::folderContentsReadsLengthsThroughLinks()
+{
+    makeFolders({"real"});
+    QFile file(path("real/p.jpg"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(QByteArray(1234, 'x')), 1234);
+    file.close();
+    QVERIFY(QFile::link(path("real/p.jpg"), path("linked.jpg")));
+    QVERIFY(QFile::link(path("deleted.jpg"), path("dangling.jpg")));
+    QVERIFY(QFile::link(path("real"), path("folder")));
+    const FolderContents contents = m_lister.folderContents(m_dir.path(), true, true);
+    QCOMPARE(contents.error, ListingError::None);
+    QCOMPARE(contents.pictures.size(), 1);
+    QCOMPARE(contents.pictures.first().path, path("linked.jpg"));
+    QCOMPARE(contents.pictures.first().size, 1234);
+    QCOMPARE(names(contents.subfolders), (QStringList{"folder", "real"}));
 }
 
 // Errors of a medium or mount that is not ready are worth a retry; the others are quiet.
@@ -153,6 +189,7 @@ void TestDirectoryLister::listingErrorKinds()
 // A folder that is not there is nothing to ask the user about.
 void TestDirectoryLister::missingFolderIsAQuietError()
 {
+    QCOMPARE(m_lister.folderContents(path("gone"), true, true).error, ListingError::Other);
     const DirectoryListing listing = m_lister.subfolders(path("gone"));
     QCOMPARE(listing.error, ListingError::Other);
     QVERIFY(listing.paths.isEmpty());
