@@ -58,8 +58,10 @@ xpoll="$work/xpoll"
 # --- pictures: ten 6000x4000 JPEGs (q90) of noisy vertical stripes, two colours each ---
 # The stripes are 48 pixels wide: 12 on screen when fitted to the full-screen window. A second
 # copy of the first picture has stripes of 240 pixels, 12 on screen in the default small window.
-colours=(e02020:20a0e0 20c020:c020c0 2020e0:e0c020 e0e020:2020a0 20e0e0:a02020
-    e08020:2040a0 8020e0:40e040 e02080:208040 606060:e0e0e0 a0e020:6020a0)
+# Each picture's two colours are corners of the colour cube, and no two pictures share both, so
+# that the stopwatch never takes one picture for another.
+colours=(e02020:20e0e0 20e020:e020e0 2020e0:e0e020 202020:e0e0e0 e02020:20e020 2020e0:e0e0e0
+    20e0e0:e020e0 e0e020:202020 e02020:2020e0 20e020:e0e0e0)
 echo "making the pictures ..."
 mkdir -p "$work/pictures"
 for index in "${!colours[@]}"; do
@@ -117,7 +119,7 @@ slides() {
     # Only neighbours in the list, seen one after the other, make a delay; a slide missed
     # between two looks makes none. The first slide comes when its decode ends, after the
     # interval began: it starts no pair.
-    awk -v n="${#colours[@]}" 'NR > 2 && $1 == (last + 1) % n { print $2 - at - 1000 }
+    awk 'NR > 2 && $1 == last + 1 { print $2 - at - 1000 }
         { last = $1; at = $2 }' <<<"$times" >>"$results/$name"
 }
 

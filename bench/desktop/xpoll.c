@@ -3,9 +3,9 @@
 // until what the user would see is there.
 //
 //   xpoll picture X Y RRGGBB:RRGGBB [RRGGBB:RRGGBB ...] [-t S] [-k S] -- PROGRAM ARGS
-//       "INDEX MS" each time the block at X,Y comes to show another of the striped pictures
-//       (two colours, in vertical stripes), with the milliseconds from the start. The watch
-//       ends when every picture, or the last one, has been seen. With -k the program
+//       "INDEX MS" for each striped picture (two colours, in vertical stripes): the
+//       milliseconds from the start to the moment it first fills the block at X,Y, in the
+//       order seen. The watch ends when every picture, or the last one, has been seen. With -k the program
 //       keeps running for S seconds after the last picture; then "peak_kib N" is its peak
 //       resident size. -t is the deadline (default 60 s).
 //   xpoll window TITLE DX DY [-t S] -- PROGRAM ARGS
@@ -73,10 +73,8 @@ static Rgb pixelAt(XImage *image, int x, int y)
 }
 
 // The block shows the picture itself, at full resolution: both colours, and stripes that a
-// blurred or low-resolution stand-in would have washed out. The score is the number of pixels
-// of the two colours (0 when it is not the picture), so that of two pictures with like colours
-// the closer wins.
-static int stripesScore(XImage *image, Stripes s)
+// blurred or low-resolution stand-in would have washed out.
+static int showsStripes(XImage *image, Stripes s)
 {
     int countA = 0, countB = 0, changes = 0;
     for (int y = 0; y < Block; ++y) {
@@ -93,9 +91,8 @@ static int stripesScore(XImage *image, Stripes s)
         }
     }
     const int all = Block * Block;
-    const int shows = countA * 5 >= all && countB * 5 >= all && (countA + countB) * 2 >= all &&
-                      changes >= Block * 2;
-    return shows ? countA + countB : 0;
+    return countA * 5 >= all && countB * 5 >= all && (countA + countB) * 2 >= all &&
+           changes >= Block * 2;
 }
 
 static int showsText(XImage *image)
@@ -276,11 +273,13 @@ int main(int argc, char **argv)
 
     const double start = nowMs();
     pid_t pid = startProgram(program);
-    // Each change of the picture in the block is a line, in the order seen: a picture missed
-    // between two looks must not hold up the ones after it, and a picture shown again (the list
-    // plays round) is a new line, so neighbours in time are neighbours in the output.
-    int seen[MaxTargets] = {0};
-    int status = 1, seenCount = 0, shown = -1;
+    // A picture missed between two looks must not hold up the ones after it: each target is
+    // timed when it is first seen, and the lines come in the order seen, so that neighbours in
+    // time are neighbours in the output.
+    double seenAt[MaxTargets];
+    for (int i = 0; i < MaxTargets; ++i)
+        seenAt[i] = -1;
+    int status = 1, seenCount = 0;
     const int wanted = windowMode ? 1 : targetCount;
     while (nowMs() - start < deadline) {
         if (waitpid(pid, NULL, WNOHANG) != 0) {
@@ -299,27 +298,29 @@ int main(int argc, char **argv)
         XImage *image = XGetImage(display, root, left - Block / 2, top - Block / 2, Block, Block,
                                   AllPlanes, ZPixmap);
         if (image) {
-            int best = -1, bestScore = 0;
             for (int i = 0; i < wanted; ++i) {
-                const int score = windowMode ? showsText(image) : stripesScore(image, targets[i]);
-                if (score > bestScore) {
-                    best = i;
-                    bestScore = score;
+                if (seenAt[i] >= 0)
+                    continue;
+                if (windowMode ? showsText(image) : showsStripes(image, targets[i])) {
+                    seenAt[i] = nowMs() - start;
+                    ++seenCount;
                 }
-            }
-            if (best >= 0 && best != shown) {
-                printf("%d %.1f\n", best, nowMs() - start);
-                seenCount += !seen[best];
-                seen[best] = 1;
-                shown = best;
             }
             XDestroyImage(image);
         }
-        if (seenCount == wanted || (seen[wanted - 1] && !windowMode && keep == 0)) {
+        if (seenCount == wanted || (seenAt[wanted - 1] >= 0 && !windowMode && keep == 0)) {
             status = 0;
             break;
         }
         usleep(1000);
+    }
+    for (int printed = 0; printed < seenCount; ++printed) {
+        int first = -1;
+        for (int i = 0; i < wanted; ++i)
+            if (seenAt[i] >= 0 && (first < 0 || seenAt[i] < seenAt[first]))
+                first = i;
+        printf("%d %.1f\n", first, seenAt[first]);
+        seenAt[first] = -1;
     }
     fflush(stdout);
     if (status == 0 && keep > 0) {
