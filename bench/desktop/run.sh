@@ -197,7 +197,7 @@ row "first slide, default window: this program" first_default_vellora ""
 row "djpeg -scale 1/4 of the first picture" djpeg_quarter \
     "$(ratio "$(median first_max_vellora)" "$(median djpeg_quarter)") (program / decoder)"
 row "next slide − 1 s interval, no fade: this program" next_nofade_vellora ""
-row "next slide − 1 s interval, fade: this program" next_fade_vellora ""
+row "next slide − 1 s interval, fade: this program" next_fade_vellora "the fade's 50 frames of 50 ms"
 row "next slide − 1 s interval: feh" next_feh ""
 row "main window mapped with its tree: this program" mapped_vellora \
     "$(ratio "$(median mapped_vellora)" "$(median mapped_bareqt)") of bare Qt"
