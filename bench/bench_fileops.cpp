@@ -97,26 +97,35 @@ const FileSet &copySet()
     return files;
 }
 
+// The slide list's file commands over both lists, with the destination folder chosen.
+struct ListCommands {
+    explicit ListCommands(const FileSet &files)
+        : interaction(files.destination())
+    {
+    }
+    Settings settings;
+    ChosenFolder interaction;
+    NoHints hints;
+    SlideListModel model;
+    FileListView fileList{settings, interaction, hints};
+    ShellFileCommands commands{model, fileList, interaction, hints};
+};
+
 // The whole command: the entries of every file in the slide list and the file list, the move
 // on its worker thread, and both lists brought in line afterwards.
 void BM_MoveFilesOf10000Entries(benchmark::State &state)
 {
     const FileSet &files = moveSet();
-    Settings settings;
-    ChosenFolder interaction(files.destination());
-    NoHints hints;
-    SlideListModel model;
-    FileListView fileList(settings, interaction, hints);
-    ShellFileCommands commands(model, fileList, interaction, hints);
+    ListCommands lists(files);
     for (auto _ : state) {
         state.PauseTiming();
         for (const QString &path : files.paths())
-            model.addEntry(path, path, QStringLiteral("      1000"));
-        fileList.showFolderFiles(files.source());
+            lists.model.addEntry(path, path, QStringLiteral("      1000"));
+        lists.fileList.showFolderFiles(files.source());
         state.ResumeTiming();
-        commands.moveFiles(files.paths());
+        lists.commands.moveFiles(files.paths());
         state.PauseTiming();
-        if (model.entryCount() != 0 || fileList.entryCount() != 0)
+        if (lists.model.entryCount() != 0 || lists.fileList.entryCount() != 0)
             state.SkipWithError("entries left in the lists");
         files.reset(true);
         state.ResumeTiming();
@@ -170,14 +179,9 @@ BENCHMARK(BM_BareRename10000)->Iterations(3)->Unit(benchmark::kMillisecond)->Use
 void BM_Copy200FilesOf5MB(benchmark::State &state)
 {
     const FileSet &files = copySet();
-    Settings settings;
-    ChosenFolder interaction(files.destination());
-    NoHints hints;
-    SlideListModel model;
-    FileListView fileList(settings, interaction, hints);
-    ShellFileCommands commands(model, fileList, interaction, hints);
+    ListCommands lists(files);
     for (auto _ : state) {
-        commands.copyFiles(files.paths());
+        lists.commands.copyFiles(files.paths());
         state.PauseTiming();
         files.reset(false);
         state.ResumeTiming();
