@@ -4,21 +4,14 @@
 #include "core/common/interaction.h"
 #include "core/common/logcategories.h"
 #include "platform/platformtexts.h"
+#include "platform/shellroutines.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace {
-
-bool pathExists(const QString &path)
-{
-    struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
-}
 
 QString reasonText(FileOperation operation, const FileFailure &failure)
 {
@@ -87,7 +80,7 @@ FileFailure FileFailure::fromErrno(int errorNumber, const QString &source)
     case EROFS:
         return {Reason::ReadOnlyFileSystem, errorNumber};
     case ENOENT:
-        if (!pathExists(source))
+        if (!pathEntryExists(source))
             return {Reason::SourceGone, errorNumber};
         break;
     default:

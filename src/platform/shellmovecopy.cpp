@@ -172,8 +172,7 @@ Step Transfer::move(const QString &source, const QString &target)
 
 Step Transfer::copy(const QString &source, const QString &target, bool removeSource)
 {
-    struct stat existing {};
-    const bool replace = ::lstat(QFile::encodeName(target).constData(), &existing) == 0;
+    const bool replace = pathEntryExists(target);
     if (replace) {
         const Step allowed = mayReplace(source, target);
         if (allowed.result != ShellResult::Done)

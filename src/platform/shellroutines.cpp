@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
@@ -55,6 +56,12 @@ QString shellDisplayName(const QFileInfo &info)
             return nodeText;
     }
     return info.fileName();
+}
+
+bool pathEntryExists(const QString &path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
 }
 
 QString specialFolderPath(SpecialFolder folder)

@@ -34,6 +34,10 @@ QString shellDisplayName(const QString &path);
 // The same for a path already examined: walks that need the size too ask the file system once.
 QString shellDisplayName(const QFileInfo &info);
 
+// True when the path names an entry of its folder, a link to nothing included: a source that
+// is gone has no entry at all.
+bool pathEntryExists(const QString &path);
+
 // The desktop (empty when it is missing or is the home folder itself) or the personal
 // documents folder (the home folder).
 QString specialFolderPath(SpecialFolder folder);

@@ -59,7 +59,7 @@ bool trashWouldHang(const QString &path)
 std::optional<FileFailure> trashOne(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.isAbsolute() || !(info.exists() || info.isSymLink()))
+    if (!info.isAbsolute() || !pathEntryExists(path))
         return FileFailure::fromErrno(ENOENT, path);
     const QByteArray folder = QFile::encodeName(info.path());
     if (::access(folder.constData(), W_OK | X_OK) != 0)

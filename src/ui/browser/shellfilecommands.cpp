@@ -9,7 +9,6 @@
 #include "ui/browser/fileworkrunner.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 ShellFileCommands::ShellFileCommands(SlideListModel &model, FileListView &fileList,
                                      Interaction &interaction, StatusHints &hints, QObject *parent)
@@ -93,7 +92,7 @@ void ShellFileCommands::removeVanished(const QStringList &paths)
 {
     QStringList gone;
     for (const QString &path : paths) {
-        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        if (!pathEntryExists(path))
             gone.append(path);
     }
     removeFromLists(gone);
